@@ -1,0 +1,87 @@
+#include "data_file.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <array>
+
+namespace t40 {
+
+QByteArray BuildDataFile(const RadioImage& image)
+{
+    QByteArray bytes(DataFile::Header, DataFile::HeaderSize);
+    const auto img = image.image();
+    bytes.append(reinterpret_cast<const char*>(img.data()), RadioImage::ImageSize);
+    return bytes;
+}
+
+DataFileStatus ParseDataFile(const QByteArray& bytes, RadioImage& image)
+{
+    if (bytes.size() < DataFile::CheckedHeaderBytes
+        || !std::equal(DataFile::Header, DataFile::Header + DataFile::CheckedHeaderBytes, bytes.constData()))
+        return DataFileStatus::WrongHeader;
+    if (bytes.size() < DataFile::Size)
+        return DataFileStatus::TooShort;
+    std::array<std::uint8_t, RadioImage::ImageSize> data {};
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()) + DataFile::HeaderSize, data.size(), data.begin());
+    image.replaceImage(data);
+    return DataFileStatus::Ok;
+}
+
+DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = file.errorString();
+        return DataFileStatus::IoError;
+    }
+    const QByteArray bytes = file.read(DataFile::Size);
+    if (file.error() != QFileDevice::NoError) {
+        if (reason)
+            *reason = file.errorString();
+        return DataFileStatus::IoError;
+    }
+    return ParseDataFile(bytes, image);
+}
+
+DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QString* reason)
+{
+    QFile file(path);
+    // ReadWrite keeps an existing file's length: only its first 1040 bytes change.
+    if (!file.open(QIODevice::ReadWrite)) {
+        if (reason)
+            *reason = file.errorString();
+        return DataFileStatus::IoError;
+    }
+    const QByteArray bytes = BuildDataFile(image);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (reason)
+            *reason = file.errorString();
+        return DataFileStatus::IoError;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        if (reason)
+            *reason = file.errorString();
+        return DataFileStatus::IoError;
+    }
+    return DataFileStatus::Ok;
+}
+
+TemplateStatus LoadTemplate(const QString& path, RadioImage& image)
+{
+    std::array<std::uint8_t, RadioImage::ImageSize> data {};
+    data.fill(RadioImage::Erased);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        image.replaceImage(data);
+        return TemplateStatus::Missing;
+    }
+    const QByteArray bytes = file.read(RadioImage::ImageSize);
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size(), data.begin());
+    image.replaceImage(data);
+    return bytes.size() < RadioImage::ImageSize ? TemplateStatus::Short : TemplateStatus::Ok;
+}
+
+} // namespace t40

@@ -1,0 +1,92 @@
+#include "port_catalog.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QSettings>
+
+namespace t40 {
+
+namespace {
+PortCatalog* g_catalog = nullptr;
+
+QMap<int, QString> PortMap()
+{
+    QMap<int, QString> map;
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    settings.beginGroup(QStringLiteral("Ports"));
+    for (const QString& key : settings.childKeys()) {
+        const int n = PortNumberFromName(key);
+        const QString device = settings.value(key).toString();
+        if (n > 0 && !device.isEmpty())
+            map.insert(n, device);
+    }
+    settings.endGroup();
+#ifndef Q_OS_WIN
+    int next = 1;
+    for (const char* series : { "/dev/ttyS", "/dev/ttyUSB", "/dev/ttyACM" }) {
+        for (int i = 0;; ++i) {
+            const QString device = QString::fromLatin1(series) + QString::number(i);
+            if (!QFileInfo::exists(device))
+                break;
+            while (map.contains(next))
+                ++next;
+            map.insert(next, device);
+        }
+    }
+#endif
+    return map;
+}
+} // namespace
+
+int PortNumberFromName(const QString& name)
+{
+    static const QRegularExpression com(QStringLiteral("^COM(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const auto match = com.match(name.trimmed());
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+QString SystemPortCatalog::deviceFor(int number) const
+{
+    if (number <= 0)
+        return QString();
+#ifdef Q_OS_WIN
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    const QString over = settings.value(QStringLiteral("Ports/COM%1").arg(number)).toString();
+    return over.isEmpty() ? QStringLiteral("COM%1").arg(number) : over;
+#else
+    return PortMap().value(number);
+#endif
+}
+
+bool SystemPortCatalog::probe(int number, QString* reason) const
+{
+    const QString device = deviceFor(number);
+    if (device.isEmpty()) {
+        if (reason)
+            *reason = QStringLiteral("COM%1 does not exist").arg(number);
+        return false;
+    }
+    QSerialPort port(device);
+    if (!port.open(QIODevice::ReadWrite)) {
+        if (reason)
+            *reason = port.errorString();
+        return false;
+    }
+    port.close();
+    return true;
+}
+
+PortCatalog& CurrentPortCatalog()
+{
+    static SystemPortCatalog system;
+    return g_catalog ? *g_catalog : system;
+}
+
+void SetPortCatalog(PortCatalog* catalog)
+{
+    g_catalog = catalog;
+}
+
+} // namespace t40

@@ -1,0 +1,1 @@
+// Pages are added to this library as they are built.

@@ -1,0 +1,92 @@
+#include "page_window.h"
+
+#include "window_menu.h"
+
+#include <QEvent>
+#include <QMdiSubWindow>
+
+namespace t40 {
+
+PageWindow::PageWindow(int pageId, bool SharedState::*openFlag, QWidget* parent)
+    : QWidget(parent)
+    , pageId_(pageId)
+    , openFlag_(openFlag)
+{
+}
+
+PageWindow::~PageWindow()
+{
+    unregisterPage();
+}
+
+void PageWindow::registerPage()
+{
+    State().*openFlag_ = true;
+    AppendPageItem(pageId_, windowTitle(), this);
+    registered_ = true;
+}
+
+void PageWindow::unregisterPage()
+{
+    if (!registered_)
+        return;
+    registered_ = false;
+    State().*openFlag_ = false;
+    RemovePageItem(pageId_);
+}
+
+void PageWindow::closePage()
+{
+    unregisterPage();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+bool PageWindow::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        if (frame_)
+            frame_->removeEventFilter(this);
+        frame_ = qobject_cast<QMdiSubWindow*>(parentWidget());
+        if (frame_)
+            frame_->installEventFilter(this);
+        break;
+    case QEvent::WindowActivate:
+        if (!frame_)
+            CheckPageItem(pageId_);
+        break;
+    case QEvent::Close:
+        unregisterPage();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool PageWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == frame_) {
+        switch (event->type()) {
+        case QEvent::WindowStateChange: {
+            const Qt::WindowStates states = frame_->windowState();
+            State().ChildWindowState = states & Qt::WindowMinimized ? 1 : states & Qt::WindowMaximized ? 2 : 0;
+            break;
+        }
+        case QEvent::WindowActivate:
+            CheckPageItem(pageId_);
+            break;
+        case QEvent::Close:
+            unregisterPage();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace t40

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shared_state.h"
+
+#include <QWidget>
+
+namespace t40 {
+
+// Base of the editing pages hosted in the main window: keeps the page-open
+// flag, the page's Window-menu entry and check mark, and ChildWindowState.
+class PageWindow : public QWidget {
+    Q_OBJECT
+public:
+    PageWindow(int pageId, bool SharedState::*openFlag, QWidget* parent = nullptr);
+    ~PageWindow() override;
+
+    int pageId() const { return pageId_; }
+
+    // Decodes the page again after a completed read from the radio.
+    virtual void RefreshAfterRead() { }
+    // Flushes an edit in progress into the image (before save, read, write).
+    virtual void FreshData() { }
+
+    // Closes the page (its sub-window when it has one).
+    void closePage();
+
+protected:
+    // Form_Load's last step: sets the open flag and appends the Window-menu
+    // entry with the page's caption.
+    void registerPage();
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void unregisterPage();
+
+    int pageId_;
+    bool SharedState::*openFlag_;
+    bool registered_ = false;
+    QWidget* frame_ = nullptr;
+};
+
+} // namespace t40

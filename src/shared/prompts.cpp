@@ -1,0 +1,103 @@
+#include "prompts.h"
+
+#include "shared_state.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace t40 {
+
+namespace {
+PromptScript* g_script = nullptr;
+
+QStringList FileFilters()
+{
+    if (State().IsEnglish)
+        return { QStringLiteral("Radio data file(*.rdat)"), QStringLiteral("All file(*.*)") };
+    return { QString::fromUtf8("对讲机数据文件(*.rdat)"), QString::fromUtf8("所有文件(*.*)") };
+}
+} // namespace
+
+QString ApplicationTitle()
+{
+    return QStringLiteral("ZUL");
+}
+
+void SetPromptScript(PromptScript* script)
+{
+    g_script = script;
+}
+
+BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, const QString& caption,
+                         const QString& detail)
+{
+    const QString title = caption.isEmpty() ? ApplicationTitle() : caption;
+    if (g_script) {
+        g_script->messages.push_back({ text, title, icon, buttons, detail });
+        if (g_script->answers.empty())
+            return buttons == BoxButtons::RetryCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
+        const BoxAnswer answer = g_script->answers.front();
+        g_script->answers.pop_front();
+        return answer;
+    }
+
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    if (!detail.isEmpty())
+        box.setInformativeText(detail);
+    switch (icon) {
+    case BoxIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case BoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    switch (buttons) {
+    case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case BoxButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    const int result = box.exec();
+    if (result == QMessageBox::Retry)
+        return BoxAnswer::Retry;
+    if (result == QMessageBox::Ok)
+        return BoxAnswer::Ok;
+    return BoxAnswer::Cancel;
+}
+
+QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName)
+{
+    const bool open = kind.toUpper() == QStringLiteral("OPEN");
+    const QStringList filters = FileFilters();
+    QString path;
+    if (g_script) {
+        g_script->fileDialogs.push_back({ open, title, defaultName, filters });
+        if (!g_script->paths.empty()) {
+            path = g_script->paths.front();
+            g_script->paths.pop_front();
+        }
+    } else {
+        QFileDialog dialog(QApplication::activeWindow(), title);
+        dialog.setNameFilters(filters);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        if (open) {
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        } else {
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            dialog.setDefaultSuffix(QStringLiteral("rdat"));
+        }
+        if (!defaultName.isEmpty())
+            dialog.selectFile(defaultName);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (path.isEmpty())
+        return QString();
+    State().CurrentFileTitle = QFileInfo(path).fileName();
+    return path;
+}
+
+} // namespace t40

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace t40 {
+
+// Every message box and file dialog of the program goes through here, so that
+// tests can answer them by script.
+
+QString ApplicationTitle();
+
+enum class BoxIcon { Error, Warning, Information };
+enum class BoxButtons { Ok, OkCancel, RetryCancel };
+enum class BoxAnswer { Ok, Cancel, Retry };
+
+// A modal message box; the caption defaults to the application title.
+BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
+                         BoxButtons buttons = BoxButtons::Ok, const QString& caption = QString(),
+                         const QString& detail = QString());
+
+// The open or save dialog for data files ("OPEN", any case, gives an open
+// dialog). Returns the chosen path, or an empty string when cancelled. A
+// confirmed dialog sets CurrentFileTitle to the chosen file's name.
+QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName);
+
+struct MessageRecord {
+    QString text;
+    QString caption;
+    BoxIcon icon;
+    BoxButtons buttons;
+    QString detail;
+};
+
+struct FileDialogRecord {
+    bool open;
+    QString title;
+    QString defaultName;
+    QStringList filters;
+};
+
+// Answers for tests. Message boxes take the next answer (Ok when none is
+// queued; Cancel for Retry/Cancel boxes); file dialogs take the next path
+// (an empty path = cancelled; cancelled when none is queued).
+struct PromptScript {
+    std::deque<BoxAnswer> answers;
+    std::deque<QString> paths;
+    std::vector<MessageRecord> messages;
+    std::vector<FileDialogRecord> fileDialogs;
+};
+
+// nullptr restores the real dialogs.
+void SetPromptScript(PromptScript* script);
+
+} // namespace t40

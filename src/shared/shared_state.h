@@ -1,0 +1,80 @@
+#pragma once
+
+#include "radio_image.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QMenu;
+class QMenuBar;
+
+namespace t40 {
+
+// The application-wide state that the windows share. One instance for the
+// run; reset() restores the start values (start-up and tests).
+struct SharedState {
+    bool IsEnglish = false;
+    QString DecimalSeparator = QStringLiteral(".");
+    int ComPortNumber = 1;
+    int ChildWindowState = 0; // 0 normal, 1 minimised, 2 maximised
+
+    bool ChannelPageOpen = false;
+    bool OptionPageOpen = false;
+    bool KeyPageOpen = false;
+    bool ScanPageOpen = false;
+    bool MessagePageOpen = false;
+    bool TunePageOpen = false;
+    bool ChannelEditorOpen = false;
+
+    bool LanguageChanged = false;
+
+    bool SessionIsRead = false;
+    bool SessionTune = false;
+    bool SessionDealerInfo = false;
+    bool SessionSpecial = false;
+    bool SessionDtmf = false;
+    bool SessionSucceeded = false;
+    bool SessionWindowOpen = false;
+    bool PasswordChangeSession = false;
+    QString ProgramPassword;
+
+    QString BandName = QStringLiteral("UHF");
+    int BandLowMHz = 400;
+    int BandHighMHz = 520;
+    int EffectiveHighMHz = 520;
+    QString TemplateFileName = QStringLiteral("Init.dat"); // in the program folder
+    bool ModelChanged = false;
+
+    QString CurrentFileTitle = QStringLiteral("new.rdat");
+    bool ServiceMode = false;
+
+    QPointer<QMenuBar> MainMenuHandle;
+    QPointer<QMenu> WindowMenuHandle;
+
+    int CurrentChannel = 1;
+    int CurrentGroup = 0;
+    int CurrentColumn = 1;
+    bool GridRefreshPending = false;
+    bool EditorRefreshPending = false;
+
+    // The radio memory; its first 1024 bytes are the image.
+    RadioImage Image;
+
+    // Set by the main window: refreshes the band and the open pages after a
+    // completed read from the radio.
+    std::function<void()> AfterRadioRead;
+
+    void reset() { *this = SharedState(); }
+};
+
+SharedState& State();
+
+// The text of a pair for the interface language.
+inline QString Lang(const char* english, const char* chinese)
+{
+    return QString::fromUtf8(State().IsEnglish ? english : chinese);
+}
+
+} // namespace t40

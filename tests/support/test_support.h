@@ -1,0 +1,27 @@
+#pragma once
+
+#include "prompts.h"
+
+#include <QTemporaryDir>
+
+namespace t40::test {
+
+// Puts the shared state back to its start values, points the stored settings
+// at a fresh temporary folder and answers message boxes and file dialogs from
+// a script, for the lifetime of the object.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    PromptScript& prompts() { return prompts_; }
+    QString settingsDir() const { return settings_.path(); }
+    QString tempPath(const QString& name) const { return files_.filePath(name); }
+
+private:
+    QTemporaryDir settings_;
+    QTemporaryDir files_;
+    PromptScript prompts_;
+};
+
+} // namespace t40::test
