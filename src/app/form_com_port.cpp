@@ -1,0 +1,78 @@
+#include "form_com_port.h"
+
+#include "port_catalog.h"
+#include "reg_keys.h"
+#include "shared_state.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace t40 {
+
+namespace {
+constexpr int HighestProbedPort = 99;
+}
+
+FormComPort::FormComPort(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(Lang("Set COM", "串口设置"));
+    LabelComPort = new QLabel(Lang("Comm Port", "串口"), this);
+    ComboComPort = new QComboBox(this);
+    ComboComPort->setMinimumWidth(120);
+    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
+    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(LabelComPort, 0, 0);
+    grid->addWidget(ComboComPort, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
+
+    int remembered = -1;
+    const PortCatalog& catalog = CurrentPortCatalog();
+    for (int n = 1; n <= HighestProbedPort; ++n) {
+        if (!catalog.probe(n))
+            continue;
+        if (n == State().ComPortNumber)
+            remembered = ComboComPort->count();
+        ComboComPort->addItem(QStringLiteral("COM%1").arg(n));
+    }
+    if (ComboComPort->count() > 0) {
+        if (remembered < 0) {
+            // The stored port is gone: the first usable one is taken at once.
+            remembered = 0;
+            State().ComPortNumber = PortNumberFromName(ComboComPort->itemText(0));
+        }
+        ComboComPort->setCurrentIndex(remembered);
+    } else {
+        ComboComPort->setCurrentIndex(-1);
+    }
+}
+
+void FormComPort::CommandOK_Click()
+{
+    if (ComboComPort->currentIndex() >= 0) {
+        const int number = ComboComPort->currentText().mid(3).toInt();
+        State().ComPortNumber = number;
+        RegWriteString(RegHive::LocalMachine, AppRegistryKey, ComPortValue, QString::number(number));
+    }
+    accept();
+}
+
+void FormComPort::CommandCancel_Click()
+{
+    reject();
+}
+
+} // namespace t40

@@ -1,0 +1,129 @@
+#include "form_model_information.h"
+
+#include "band_table.h"
+#include "memory_map.h"
+#include "prompts.h"
+#include "shared_state.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace t40 {
+
+FormModelInformation::FormModelInformation(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(Lang("Model Information", "机型信息"));
+    LabelModel = new QLabel(Lang("Model Type", "机型类型"), this);
+    ComboModel = new QComboBox(this);
+    LabelArea = new QLabel(Lang("Frequency", "频率"), this);
+    ComboArea = new QComboBox(this);
+    CommandOK = new QPushButton(Lang("&Open", "确定(&O)"), this);
+    CommandCancel = new QPushButton(Lang("&Close", "取消(&C)"), this);
+    CommandOK->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(LabelModel, 0, 0);
+    grid->addWidget(ComboModel, 0, 1);
+    grid->addWidget(LabelArea, 1, 0);
+    grid->addWidget(ComboArea, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    ComboArea->setMinimumWidth(160);
+
+    connect(ComboModel, &QComboBox::activated, this, [this] { ComboModel_Click(); });
+    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
+
+    AnalyseModelInformation();
+}
+
+void FormModelInformation::fillAreas(int family)
+{
+    ComboArea->clear();
+    for (const BandEntry& entry : BandsOfFamily(static_cast<BandFamily>(family)))
+        ComboArea->addItem(QString::fromLatin1(entry.listText));
+}
+
+void FormModelInformation::AnalyseModelInformation()
+{
+    Decoding = true;
+    ComboModel->clear();
+    ComboModel->addItems({ QStringLiteral("VHF"), QStringLiteral("UHF") });
+    const RadioImage& image = State().Image;
+    if (image.byte(MemoryMap::ModelFamily) == FamilyByteVHF) {
+        ComboModel->setCurrentIndex(0);
+        LastFamily = 0;
+        fillAreas(0);
+        ComboArea->setCurrentIndex(0);
+    } else {
+        ComboModel->setCurrentIndex(1);
+        LastFamily = 1;
+        fillAreas(1);
+        const auto rows = BandsOfFamily(BandFamily::UHF);
+        int position = static_cast<int>(rows.size()) - 1; // 400-470MHz when no code matches
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+            if (rows[i].code == image.byte(MemoryMap::ModelBandCode))
+                position = i;
+        ComboArea->setCurrentIndex(position);
+    }
+    Decoding = false;
+}
+
+void FormModelInformation::ComboModel_Click()
+{
+    if (Decoding)
+        return;
+    const int family = ComboModel->currentIndex();
+    if (family != LastFamily) {
+        fillAreas(family);
+        ComboArea->setCurrentIndex(0);
+    }
+    LastFamily = family;
+}
+
+void FormModelInformation::CommandOK_Click()
+{
+    const auto rows = BandsOfFamily(static_cast<BandFamily>(ComboModel->currentIndex()));
+    const int position = ComboArea->currentIndex();
+    if (position < 0 || position >= static_cast<int>(rows.size())) {
+        reject();
+        return;
+    }
+    const BandEntry& entry = rows[position];
+    const auto expected = ExpectedModelBlock(entry);
+    bool same = true;
+    for (int i = 0; i < MemoryMap::ModelBlockSize; ++i)
+        same = same && State().Image.byte(MemoryMap::ModelBlock + i) == expected[i];
+    if (same) {
+        accept();
+        return;
+    }
+    if (ShowMessageBox(Lang("Frequency data will be cleared", "频率数据将被清除"), BoxIcon::Error, BoxButtons::OkCancel)
+        != BoxAnswer::Ok) {
+        reject();
+        return;
+    }
+    const QString text = ComboArea->currentText();
+    SharedState& s = State();
+    s.BandLowMHz = text.mid(0, 3).toInt();
+    s.BandHighMHz = text.mid(4, 3).toInt();
+    s.EffectiveHighMHz = s.BandHighMHz;
+    s.TemplateFileName = QStringLiteral("Init.dat");
+    s.ModelChanged = true;
+    s.BandName = ComboModel->currentText();
+    accept();
+}
+
+void FormModelInformation::CommandCancel_Click()
+{
+    reject();
+}
+
+} // namespace t40

@@ -1,0 +1,363 @@
+// The main window's commands: files, pages, radio, settings, view, window.
+#include "mdi_form_main.h"
+
+#include "band_table.h"
+#include "command_hooks.h"
+#include "data_file.h"
+#include "form_com_port.h"
+#include "form_language.h"
+#include "form_model_information.h"
+#include "frm_about.h"
+#include "help_topic.h"
+#include "memory_map.h"
+#include "page_factories.h"
+#include "page_window.h"
+#include "prompts.h"
+#include "qt_translation.h"
+#include "shared_state.h"
+#include "window_menu.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace t40 {
+
+// ---- pages ----
+
+PageWindow* MDIFormMain::page(int pageId) const
+{
+    for (PageWindow* p : openPages())
+        if (p->pageId() == pageId)
+            return p;
+    return nullptr;
+}
+
+QList<PageWindow*> MDIFormMain::openPages() const
+{
+    QList<PageWindow*> pages;
+    for (QMdiSubWindow* sub : MdiArea->subWindowList())
+        if (auto* p = qobject_cast<PageWindow*>(sub->widget()); p && !sub->isHidden())
+            pages.append(p);
+    return pages;
+}
+
+void MDIFormMain::unloadTunePage()
+{
+    if (PageWindow* tune = page(TunePageId))
+        tune->closePage();
+}
+
+void MDIFormMain::OpenPage(int pageId)
+{
+    unloadTunePage();
+    if (PageWindow* open = page(pageId)) {
+        BringPageToFront(open);
+        return;
+    }
+    PageWindow* created = CreatePage(pageId);
+    if (!created)
+        return;
+    QMdiSubWindow* sub = MdiArea->addSubWindow(created);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(created->windowIcon().isNull() ? windowIcon() : created->windowIcon());
+    const bool mainPage = pageId == ChannelPageId || pageId == OptionPageId || pageId == KeyPageId;
+    if (mainPage) {
+        // A page minimised last opens the next one normal.
+        if (State().ChildWindowState == 2)
+            sub->showMaximized();
+        else
+            sub->showNormal();
+    } else {
+        sub->show();
+        MdiArea->cascadeSubWindows();
+    }
+    MdiArea->setActiveSubWindow(sub);
+    CheckPageItem(pageId);
+}
+
+void MDIFormMain::CloseAllPages()
+{
+    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        if (auto* p = qobject_cast<PageWindow*>(sub->widget()))
+            p->FreshData();
+        sub->close();
+        MdiArea->removeSubWindow(sub);
+        sub->deleteLater();
+    }
+}
+
+void MDIFormMain::flushChannelEdit()
+{
+    if (PageWindow* grid = page(ChannelPageId))
+        grid->FreshData();
+}
+
+void MDIFormMain::afterRadioRead()
+{
+    AnalyseModel();
+    for (int id = ChannelPageId; id <= TunePageId; ++id)
+        if (PageWindow* p = page(id))
+            p->RefreshAfterRead();
+}
+
+void MDIFormMain::AnalyseModel()
+{
+    SharedState& s = State();
+    BandState band { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
+    AnalyseModelBlock(s.Image, band);
+    s.BandName = band.name;
+    s.BandLowMHz = band.lowMHz;
+    s.BandHighMHz = band.highMHz;
+    s.EffectiveHighMHz = band.effectiveHighMHz;
+}
+
+void MDIFormMain::MenuChannel_Click() { OpenPage(ChannelPageId); }
+void MDIFormMain::MenuOption_Click() { OpenPage(OptionPageId); }
+void MDIFormMain::MenuKey_Click() { OpenPage(KeyPageId); }
+void MDIFormMain::MenuScan_Click() { OpenPage(ScanPageId); }
+void MDIFormMain::MenuMessage_Click() { OpenPage(MessagePageId); }
+
+void MDIFormMain::TreeView1_NodeClick(const QString& key)
+{
+    unloadTunePage();
+    if (key == QStringLiteral("TreeChannelInforamtion"))
+        OpenPage(ChannelPageId);
+    else if (key == QStringLiteral("TreeOption"))
+        OpenPage(OptionPageId);
+    else if (key == QStringLiteral("TreeKey"))
+        OpenPage(KeyPageId);
+    else if (key == QStringLiteral("TreeScan"))
+        OpenPage(ScanPageId);
+    else if (key == QStringLiteral("TreeMessage"))
+        OpenPage(MessagePageId);
+    else if (key == QStringLiteral("TreeTuneData"))
+        OpenPage(TunePageId);
+    else if (key == QStringLiteral("TreeLocalMessage"))
+        RunDealerInformation(this);
+    else if (key == QStringLiteral("TreeDtmf"))
+        RunStunKill(this);
+    else if (key == QStringLiteral("TreeSpecial"))
+        RunSpecialOption(this);
+}
+
+// ---- files ----
+
+void MDIFormMain::MenuNew_Click()
+{
+    loadTemplate();
+    CloseAllPages();
+    OpenPage(ChannelPageId);
+}
+
+void MDIFormMain::MenuOpen_Click()
+{
+    const QString previousPath = CurrentFilePath;
+    const QString previousTitle = State().CurrentFileTitle;
+    const auto restore = [&] {
+        CurrentFilePath = previousPath;
+        State().CurrentFileTitle = previousTitle;
+    };
+    CurrentFilePath = ShowFileDialog(QStringLiteral("OPEN"), Lang("Open", "打开"), QString());
+    if (CurrentFilePath.isEmpty()) {
+        restore();
+        return;
+    }
+    if (ShowMessageBox(Lang("Do you want to cover current data?", "覆盖当前数据？"), BoxIcon::Warning,
+                       BoxButtons::OkCancel)
+        != BoxAnswer::Ok) {
+        // Declined: the current data still belongs to the previous file.
+        restore();
+        return;
+    }
+    QString reason;
+    const DataFileStatus status = LoadDataFile(CurrentFilePath, State().Image, &reason);
+    if (status == DataFileStatus::Ok) {
+        CloseAllPages();
+        OpenPage(ChannelPageId);
+        return;
+    }
+    if (status == DataFileStatus::IoError)
+        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2").arg(CurrentFilePath, reason),
+                       BoxIcon::Error);
+    else
+        ShowMessageBox(Lang("Error file！", "错误的文件！"), BoxIcon::Error, BoxButtons::Ok, Lang("Error", "错误"));
+    // A rejected file must not become the target of the next Save.
+    restore();
+}
+
+bool MDIFormMain::writeFile(const QString& path)
+{
+    QString reason;
+    if (SaveDataFile(path, State().Image, &reason) == DataFileStatus::Ok)
+        return true;
+    ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
+    return false;
+}
+
+void MDIFormMain::save(const QString& dialogTitle)
+{
+    flushChannelEdit();
+    if (CurrentFilePath.isEmpty())
+        CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), dialogTitle, State().CurrentFileTitle);
+    if (CurrentFilePath.isEmpty())
+        return;
+    writeFile(CurrentFilePath);
+}
+
+void MDIFormMain::MenuSave_Click()
+{
+    save(QString::fromUtf8("保存"));
+}
+
+void MDIFormMain::MenuSaveAs_Click()
+{
+    flushChannelEdit();
+    const QString previousPath = CurrentFilePath;
+    const QString previousTitle = State().CurrentFileTitle;
+    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), QString::fromUtf8("另存为"), QString());
+    if (CurrentFilePath.isEmpty()) {
+        CurrentFilePath = previousPath;
+        return;
+    }
+    if (!writeFile(CurrentFilePath)) {
+        CurrentFilePath = previousPath;
+        State().CurrentFileTitle = previousTitle;
+    }
+}
+
+void MDIFormMain::MenuPrint_Click() { ShowPrintDialog(this); }
+
+void MDIFormMain::MenuExit_Click() { close(); }
+
+// ---- model ----
+
+void MDIFormMain::MenuModelInformation_Click()
+{
+    {
+        FormModelInformation dialog(this);
+        dialog.exec();
+    }
+    SharedState& s = State();
+    if (!s.ModelChanged)
+        return;
+    loadTemplate();
+    const ModelBytes bytes = ModelBytesForBand(s.BandLowMHz, s.BandHighMHz);
+    s.Image.setByte(MemoryMap::ModelFamily, bytes.family);
+    s.Image.setByte(MemoryMap::ModelBandCode, bytes.code);
+    CloseAllPages();
+    OpenPage(ChannelPageId);
+    s.ModelChanged = false;
+}
+
+// ---- radio ----
+
+void MDIFormMain::MenuRead_Click()
+{
+    flushChannelEdit();
+    State().SessionIsRead = true;
+    ShowProgrammingSession(this);
+}
+
+void MDIFormMain::MenuWrite_Click()
+{
+    flushChannelEdit();
+    State().SessionIsRead = false;
+    ShowProgrammingSession(this);
+}
+
+void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this); }
+void MDIFormMain::MenuLocalMessage_Click() { RunDealerInformation(this); }
+void MDIFormMain::MenuStun_Click() { RunStunKill(this); }
+void MDIFormMain::MenuBank_Click() { ShowBatchChannelEdit(this); }
+
+// ---- settings ----
+
+void MDIFormMain::MenuCom_Click()
+{
+    {
+        FormComPort dialog(this);
+        dialog.exec();
+    }
+    StatusPanels.at(1)->setText(portPanelText());
+}
+
+void MDIFormMain::MenuLanguage_Click()
+{
+    {
+        FormLanguage dialog(this);
+        dialog.exec();
+    }
+    ApplyLanguageChange();
+}
+
+void MDIFormMain::ApplyLanguageChange()
+{
+    if (!State().LanguageChanged)
+        return;
+    CloseAllPages();
+    ApplyQtTranslation(State().IsEnglish);
+    LanguageRefresh();
+    TreeView1->expandAll();
+    OpenPage(ChannelPageId);
+    setWindowTitle(titleText());
+    State().LanguageChanged = false;
+}
+
+// ---- view and window ----
+
+void MDIFormMain::MenuTree_Click()
+{
+    const bool show = !MenuTree->isChecked();
+    MenuTree->setChecked(show);
+    PictureTree->setVisible(show);
+    LayoutTreePane(splitterTwips());
+}
+
+void MDIFormMain::MenuToolBar_Click()
+{
+    const bool show = !MenuToolBar->isChecked();
+    MenuToolBar->setChecked(show);
+    Toolbar1->setVisible(show);
+}
+
+void MDIFormMain::MenuStatus_Click()
+{
+    const bool show = !MenuStatus->isChecked();
+    MenuStatus->setChecked(show);
+    StatusBar1->setVisible(show);
+}
+
+void MDIFormMain::MenuCeng_Click() { MdiArea->cascadeSubWindows(); }
+void MDIFormMain::MenuCloseAll_Click() { CloseAllPages(); }
+
+void MDIFormMain::MenuHelpPage_Click() { ShowHelpTopic(QStringLiteral("general.htm")); }
+
+void MDIFormMain::MenuAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void MDIFormMain::Toolbar1_ButtonClick(const QString& key)
+{
+    if (key == QString::fromUtf8("新建"))
+        MenuNew_Click();
+    else if (key == QString::fromUtf8("打开"))
+        MenuOpen_Click();
+    else if (key == QString::fromUtf8("保存"))
+        save(Lang("Save", "保存"));
+    else if (key == QString::fromUtf8("读取"))
+        MenuRead_Click();
+    else if (key == QString::fromUtf8("串口"))
+        MenuCom_Click();
+    else if (key == QString::fromUtf8("写频"))
+        MenuWrite_Click();
+    // "帮助" has no action.
+}
+
+} // namespace t40

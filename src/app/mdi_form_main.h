@@ -1,0 +1,164 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace t40 {
+
+class PageWindow;
+
+// The main window: menus, toolbar, page tree, status bar and the page area.
+class MDIFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIFormMain(QWidget* parent = nullptr);
+    ~MDIFormMain() override;
+
+    // The start sequence: settings, shared state, template, captions, layout,
+    // channel grid.
+    void MDIForm_Load();
+
+    // Decodes the model block into the band state (after a read).
+    void AnalyseModel();
+    // Sets every caption, tooltip and tree text for the interface language.
+    void LanguageRefresh();
+    // Opens a page (ids 1000..1005), or brings it to the front when open.
+    void OpenPage(int pageId);
+    void CloseAllPages();
+    PageWindow* page(int pageId) const;
+    QList<PageWindow*> openPages() const;
+
+    QString titleText() const;
+    QString bandPanelText() const;
+    QString portPanelText() const;
+    QString currentFilePath() const { return CurrentFilePath; }
+    // Twips to pixels on this screen, and back.
+    int twipsPerPixel() const;
+    int splitterTwips() const { return splitterTwips_; }
+
+    // Menu commands.
+    void MenuNew_Click();
+    void MenuOpen_Click();
+    void MenuSave_Click();
+    void MenuSaveAs_Click();
+    void MenuPrint_Click();
+    void MenuExit_Click();
+    void MenuModelInformation_Click();
+    void MenuChannel_Click();
+    void MenuOption_Click();
+    void MenuKey_Click();
+    void MenuScan_Click();
+    void MenuMessage_Click();
+    void MenuLocalMessage_Click();
+    void MenuStun_Click();
+    void MenuBank_Click();
+    void MenuRead_Click();
+    void MenuWrite_Click();
+    void MenuPassword_Click();
+    void MenuCom_Click();
+    void MenuLanguage_Click();
+    void MenuTree_Click();
+    void MenuToolBar_Click();
+    void MenuStatus_Click();
+    void MenuCeng_Click();
+    void MenuCloseAll_Click();
+    void MenuHelpPage_Click();
+    void MenuAbout_Click();
+
+    void Toolbar1_ButtonClick(const QString& key);
+    void TreeView1_NodeClick(const QString& key);
+    void Timer1_Timer();
+    // The language switch that follows the language dialog.
+    void ApplyLanguageChange();
+    // Runs the tree-pane layout for a splitter position in twips.
+    void LayoutTreePane(int splitterX);
+    // Splitter drag to a cursor x in client pixels (clamped as a drag is).
+    void DragSplitterTo(int clientPixelX);
+
+    // Controls, named as the program knows them.
+    QMenu* MenuFile = nullptr;
+    QAction* MenuNew = nullptr;
+    QAction* MenuOpen = nullptr;
+    QAction* MenuSave = nullptr;
+    QAction* MenuSaveAs = nullptr;
+    QAction* MenuPrint = nullptr;
+    QAction* MenuPrintView = nullptr;
+    QAction* MenuExit = nullptr;
+    QMenu* MenuMachine = nullptr;
+    QAction* MenuModelInformation = nullptr;
+    QMenu* MenuEdit = nullptr;
+    QAction* MenuChannel = nullptr;
+    QAction* MenuOption = nullptr;
+    QAction* MenuKey = nullptr;
+    QAction* MenuScan = nullptr;
+    QAction* MenuMessage = nullptr;
+    QAction* MenuLocalMessage = nullptr;
+    QAction* MenuStun = nullptr;
+    QAction* MenuBank = nullptr;
+    QMenu* MenuProgram = nullptr;
+    QAction* MenuRead = nullptr;
+    QAction* MenuWrite = nullptr;
+    QAction* MenuPassword = nullptr;
+    QMenu* MenuTool = nullptr;
+    QAction* MenuRadioInformation = nullptr;
+    QMenu* MenuSetting = nullptr;
+    QAction* MenuCom = nullptr;
+    QAction* MenuLanguage = nullptr;
+    QMenu* MenuView = nullptr;
+    QAction* MenuTree = nullptr;
+    QAction* MenuToolBar = nullptr;
+    QAction* MenuStatus = nullptr;
+    QMenu* MenuWindow = nullptr;
+    QAction* MenuCeng = nullptr;
+    QAction* MenuCloseAll = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuHelpPage = nullptr;
+    QAction* MenuAbout = nullptr;
+
+    QToolBar* Toolbar1 = nullptr;
+    QTreeWidget* TreeView1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QWidget* PictureTree = nullptr;
+    QWidget* FrameTree = nullptr;
+    QWidget* PictureSeparator = nullptr;
+    QMdiArea* MdiArea = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QList<QLabel*> StatusPanels; // panels 1..4 at 0..3
+    QTimer* Timer1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildClientArea();
+    void buildStatusBar();
+    void layoutClient();
+    void onClientResize();
+    void loadTemplate();
+    void save(const QString& dialogTitle);
+    bool writeFile(const QString& path);
+    void flushChannelEdit();
+    void unloadTunePage();
+    void afterRadioRead();
+    QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
+
+    QString CurrentFilePath;
+    bool SplitterDragging = false;
+    bool LayoutPending = false;
+    int splitterTwips_ = 2500;
+    QWidget* client_ = nullptr;
+};
+
+} // namespace t40

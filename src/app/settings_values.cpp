@@ -1,0 +1,31 @@
+#include "settings_values.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace t40 {
+
+namespace {
+constexpr int DefaultPort = 1;
+constexpr int HighestPort = 255;
+} // namespace
+
+bool LanguageFromSetting(const QString& value)
+{
+    return value == QStringLiteral("True");
+}
+
+int ComPortFromSetting(const QString& value)
+{
+    static const QRegularExpression leadingNumber(QStringLiteral("^\\s*([+-]?(\\d+(\\.\\d*)?|\\.\\d+))"));
+    const auto match = leadingNumber.match(value);
+    if (!match.hasMatch())
+        return DefaultPort;
+    const double number = std::nearbyint(match.captured(1).toDouble()); // ties to even
+    if (number < 1 || number > HighestPort)
+        return DefaultPort;
+    return static_cast<int>(number);
+}
+
+} // namespace t40
