@@ -1,0 +1,75 @@
+#pragma once
+
+#include "radio_image.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace t40 {
+
+// Faults the virtual radio can be told to make. Frame and read numbers count
+// from 1 since the radio was created; 0 switches a fault off.
+struct RadioFaults {
+    bool silent = false;          // never answers anything
+    int wrongAckAtFrame = 0;      // answers that frame with 0x15 where 0x06 was due
+    int otherAddressAtRead = 0;   // answers that read request for otherAddress instead
+    int otherAddress = 0;
+    int shortReplyAtRead = 0;     // answers that read request with only half its bytes
+    int hangUpAfterFrames = 0;    // answers nothing after that many frames
+};
+
+// A frame the radio has taken in.
+struct RadioFrame {
+    enum Type { Handshake, IdentityRequest, Ack, Read, Write, End } type;
+    int address = -1; // read and write frames
+    QByteArray bytes;
+};
+
+// The radio's side of the programming protocol over a byte stream: bytes from
+// the program go in, the radio's answer comes out. It keeps 4 KB of memory and
+// an eight-byte identity whose byte 5 is the band flag (1 = VHF).
+class VirtualRadio {
+public:
+    VirtualRadio();
+
+    // Takes bytes from the line and returns what the radio sends back.
+    QByteArray receive(const QByteArray& bytes);
+
+    RadioImage& memory() { return memory_; }
+    const RadioImage& memory() const { return memory_; }
+    void setBandFlag(std::uint8_t flag) { identity_[5] = char(flag); }
+    QByteArray identity() const { return identity_; }
+    RadioFaults& faults() { return faults_; }
+
+    const std::vector<RadioFrame>& frames() const { return frames_; }
+    int countFrames(RadioFrame::Type type) const;
+    std::vector<int> writeAddresses() const;
+    bool hungUp() const { return hungUp_; }
+    // An End frame has been taken since the last handshake.
+    bool sessionEnded() const { return ended_; }
+
+    // Loads and saves the memory's first 1024 bytes as a radio data file.
+    bool loadDataFile(const QString& path, QString* reason);
+    bool saveDataFile(const QString& path, QString* reason) const;
+
+private:
+    enum class Mode { Idle, Handshaken, Identified, Programming };
+
+    bool takeFrame(RadioFrame& frame);
+    QByteArray answer(const RadioFrame& frame);
+
+    RadioImage memory_;
+    QByteArray identity_;
+    RadioFaults faults_;
+    QByteArray pending_;
+    Mode mode_ = Mode::Idle;
+    std::vector<RadioFrame> frames_;
+    int readCount_ = 0;
+    bool hungUp_ = false;
+    bool ended_ = false;
+};
+
+} // namespace t40
