@@ -1,0 +1,205 @@
+#include "channel_codec.h"
+
+#include "byte_routines.h"
+#include "decimal_text.h"
+#include "memory_map.h"
+
+namespace t40 {
+
+namespace {
+constexpr int LowestPresentMHz = 50;
+constexpr int HighestPresentMHz = 520;
+
+int Offset(int channel, int field)
+{
+    const auto record = ChannelRecordOffset(0, channel);
+    return record ? *record + field : -1;
+}
+} // namespace
+
+std::optional<int> ChannelRecordOffset(int group, int channel)
+{
+    if (group < 0 || group >= ChannelGroups || channel < 1 || channel > ChannelsPerGroup)
+        return std::nullopt;
+    const int i = 16 * group + (channel - 1);
+    return 16 + 16 * i + 32 * (i / 30);
+}
+
+std::optional<ScanBit> ScanBitLocation(int group, int channel)
+{
+    if (group < 0 || group >= ChannelGroups || channel < 1 || channel > ChannelsPerGroup)
+        return std::nullopt;
+    return ScanBit { MemoryMap::ScanAddBitmap + 2 * group + (channel - 1) / 8, (channel - 1) % 8 };
+}
+
+DecodedFrequency DecodeFrequency(const FrequencyBytes& b, const QString& decimalSeparator)
+{
+    auto nibbles = [](std::uint8_t v) { return QString::number(v >> 4) + QString::number(v & 0x0F); };
+    DecodedFrequency decoded;
+    decoded.text = QString::number(b[3], 16).toUpper() + QString::number(b[2] >> 4) + decimalSeparator
+        + QString::number(b[2] & 0x0F) + nibbles(b[1]) + nibbles(b[0]);
+    const DecimalText value = ReadLeadingNumber(decoded.text, decimalSeparator).value;
+    decoded.present = value.compare(LowestPresentMHz) >= 0 && value.compare(HighestPresentMHz) <= 0;
+    return decoded;
+}
+
+FrequencyBytes EncodeFrequency(const QString& text, const QString& decimalSeparator)
+{
+    const std::int64_t n = ReadLeadingNumber(text, decimalSeparator).value.scaled(5);
+    return { ToBcd(int(n % 100)), ToBcd(int(n / 100 % 100)), ToBcd(int(n / 10000 % 100)),
+             ToBcd(int(n / 1000000 % 100)) };
+}
+
+FrequencyBytes EncodeWholeMHz(int mhz)
+{
+    return EncodeFrequency(QString::number(mhz), QStringLiteral("."));
+}
+
+FrequencyBytes ReadFrequency(const RadioImage& image, int channel, int field)
+{
+    FrequencyBytes bytes = NoFrequency;
+    const int at = Offset(channel, field);
+    if (at >= 0)
+        image.readBlock(at, bytes);
+    return bytes;
+}
+
+void WriteFrequency(RadioImage& image, int channel, int field, const FrequencyBytes& bytes)
+{
+    const int at = Offset(channel, field);
+    if (at >= 0)
+        image.writeBlock(at, bytes);
+}
+
+SignallingBytes ReadCode(const RadioImage& image, int channel, int field)
+{
+    const int at = Offset(channel, field);
+    if (at < 0)
+        return NoSignallingCode;
+    return { image.byte(at), image.byte(at + 1) };
+}
+
+void WriteCode(RadioImage& image, int channel, int field, SignallingBytes bytes)
+{
+    const int at = Offset(channel, field);
+    if (at < 0)
+        return;
+    image.setByte(at, bytes.low);
+    image.setByte(at + 1, bytes.high);
+}
+
+std::uint8_t ReadFlags(const RadioImage& image, int channel)
+{
+    const int at = Offset(channel, ChannelField::Flags);
+    return at < 0 ? 0xFF : image.byte(at);
+}
+
+void WriteFlagBits(RadioImage& image, int channel, std::uint8_t mask, std::uint8_t value)
+{
+    const int at = Offset(channel, ChannelField::Flags);
+    if (at >= 0)
+        image.setByte(at, static_cast<std::uint8_t>((image.byte(at) & ~mask) | (value & mask)));
+}
+
+bool ReadScanBit(const RadioImage& image, int channel)
+{
+    const auto location = ScanBitLocation(0, channel);
+    return location && (image.byte(location->byteOffset) & ShiftLeft(1, location->bit));
+}
+
+void WriteScanBit(RadioImage& image, int channel, bool set)
+{
+    const auto location = ScanBitLocation(0, channel);
+    if (!location)
+        return;
+    const std::uint8_t mask = ShiftLeft(1, location->bit);
+    const std::uint8_t old = image.byte(location->byteOffset);
+    image.setByte(location->byteOffset, static_cast<std::uint8_t>(set ? old | mask : old & ~mask));
+}
+
+bool ReceivePresent(const RadioImage& image, int channel, const QString& decimalSeparator)
+{
+    return DecodeFrequency(ReadFrequency(image, channel, ChannelField::Receive), decimalSeparator).present;
+}
+
+bool TransmitPresent(const RadioImage& image, int channel, const QString& decimalSeparator)
+{
+    return DecodeFrequency(ReadFrequency(image, channel, ChannelField::Transmit), decimalSeparator).present;
+}
+
+void EraseChannel(RadioImage& image, int channel)
+{
+    const auto record = ChannelRecordOffset(0, channel);
+    if (!record)
+        return;
+    std::array<std::uint8_t, MemoryMap::ChannelRecordSize> erased;
+    erased.fill(0xFF);
+    image.writeBlock(*record, erased);
+    WriteScanBit(image, channel, false);
+}
+
+void CopyChannel(RadioImage& image, int from, int to)
+{
+    const auto source = ChannelRecordOffset(0, from);
+    const auto destination = ChannelRecordOffset(0, to);
+    if (!source || !destination || from == to)
+        return;
+    std::array<std::uint8_t, MemoryMap::ChannelRecordSize> record;
+    image.readBlock(*source, record);
+    image.writeBlock(*destination, record);
+    WriteScanBit(image, to, ReadScanBit(image, from));
+}
+
+bool InsertChannel(RadioImage& image, int s, const QString& decimalSeparator)
+{
+    if (s < 1 || s > ChannelsPerGroup || ReceivePresent(image, ChannelsPerGroup, decimalSeparator))
+        return false;
+    for (int c = ChannelsPerGroup - 1; c >= s; --c) {
+        CopyChannel(image, c, c + 1);
+        EraseChannel(image, c);
+    }
+    return true;
+}
+
+void RemoveChannel(RadioImage& image, int s)
+{
+    if (s < 1 || s > ChannelsPerGroup)
+        return;
+    for (int c = s; c < ChannelsPerGroup; ++c) {
+        CopyChannel(image, c + 1, c);
+        EraseChannel(image, c + 1);
+    }
+    if (s == ChannelsPerGroup)
+        EraseChannel(image, s);
+}
+
+ChannelView DecodeChannel(const RadioImage& image, int channel, const QString& decimalSeparator,
+                          const QString& noneText)
+{
+    ChannelView view;
+    const DecodedFrequency receive = DecodeFrequency(ReadFrequency(image, channel, ChannelField::Receive),
+                                                     decimalSeparator);
+    view.present = receive.present;
+    if (!view.present)
+        return view;
+    view.receiveText = receive.text;
+    const DecodedFrequency transmit = DecodeFrequency(ReadFrequency(image, channel, ChannelField::Transmit),
+                                                      decimalSeparator);
+    view.transmitPresent = transmit.present;
+    if (transmit.present)
+        view.transmitText = transmit.text;
+    const SignallingBytes decode = ReadCode(image, channel, ChannelField::Decode);
+    const SignallingBytes encode = ReadCode(image, channel, ChannelField::Encode);
+    view.decode = DecodeSignallingCode(decode.low, decode.high, decimalSeparator, noneText);
+    view.encode = DecodeSignallingCode(encode.low, encode.high, decimalSeparator, noneText);
+    view.decodeIsNone = decode == NoSignallingCode;
+    view.encodeIsNone = encode == NoSignallingCode;
+    const std::uint8_t flags = ReadFlags(image, channel);
+    view.powerBits = (flags & ChannelFlags::PowerMask) >> ChannelFlags::PowerShift;
+    view.busyLockBits = (flags & ChannelFlags::BusyLockMask) >> ChannelFlags::BusyLockShift;
+    view.spacingBit = (flags & ChannelFlags::SpacingMask) >> ChannelFlags::SpacingShift;
+    view.scanAdd = ReadScanBit(image, channel);
+    return view;
+}
+
+} // namespace t40
