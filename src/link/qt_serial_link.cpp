@@ -1,0 +1,105 @@
+#include "qt_serial_link.h"
+
+#include <QThread>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+
+namespace t40 {
+
+namespace {
+constexpr int WriteTimeoutMs = 2000;
+}
+
+QtSerialLink::QtSerialLink(const QString& device, QObject* parent)
+    : QObject(parent)
+    , device_(device)
+{
+    connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::checkThreshold);
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+}
+
+QtSerialLink::~QtSerialLink()
+{
+    close();
+}
+
+bool QtSerialLink::open(QString* reason)
+{
+    if (device_.isEmpty()) {
+        if (reason)
+            *reason = QStringLiteral("No such serial port");
+        return false;
+    }
+    port_.setPortName(device_);
+    port_.setBaudRate(QSerialPort::Baud9600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        if (reason)
+            *reason = port_.errorString();
+        return false;
+    }
+    port_.clearError();
+    return true;
+}
+
+void QtSerialLink::close()
+{
+    if (port_.isOpen())
+        port_.close();
+}
+
+void QtSerialLink::write(const QByteArray& frame)
+{
+    if (port_.isOpen())
+        port_.write(frame);
+}
+
+QByteArray QtSerialLink::readAll()
+{
+    return port_.isOpen() ? port_.readAll() : QByteArray();
+}
+
+void QtSerialLink::setReceiveThreshold(int bytes)
+{
+    threshold_ = bytes;
+    // Bytes already waiting count too: look again once control is back in the loop.
+    if (bytes > 0)
+        QTimer::singleShot(0, this, &QtSerialLink::checkThreshold);
+}
+
+void QtSerialLink::drain()
+{
+    if (port_.isOpen()) {
+        while (port_.bytesToWrite() > 0 && port_.waitForBytesWritten(WriteTimeoutMs)) { }
+#ifdef Q_OS_UNIX
+        ::tcdrain(int(port_.handle()));
+#endif
+    }
+    if (pauseMs_ > 0)
+        QThread::msleep(pauseMs_);
+}
+
+void QtSerialLink::checkThreshold()
+{
+    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() >= threshold_)
+        emit receiveReady();
+}
+
+void QtSerialLink::onError(QSerialPort::SerialPortError error)
+{
+    // A device that has gone away is closed; the session's watchdog then
+    // reports the silence. Other errors (a pseudo-terminal has no modem
+    // lines, for one) do not stop the exchange.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError) {
+        if (port_.isOpen())
+            QTimer::singleShot(0, this, [this] { close(); });
+    }
+}
+
+} // namespace t40

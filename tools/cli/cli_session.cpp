@@ -1,0 +1,66 @@
+#include "cli_session.h"
+
+#include <cstdio>
+
+namespace t40 {
+
+CliSession::CliSession(const QString& device, RadioImage& image, bool forceBand)
+    : link_(device)
+    , session_(link_, *this, *this, image)
+    , forceBand_(forceBand)
+{
+    watchdog_.setSingleShot(true);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] { session_.Timer1_Timer(); });
+    QObject::connect(&link_, &QtSerialLink::receiveReady, [this] { session_.OnComm(); });
+}
+
+int CliSession::run(const SessionRequest& request, QString* message)
+{
+    failure_ = ExitOk;
+    session_.setRequest(request);
+    session_.Begin(request.isRead ? QStringLiteral("Read data from radio") : QStringLiteral("Write data into radio"));
+    const int status = loop_.exec();
+    std::fputc('\n', stderr);
+    if (message)
+        *message = message_;
+    return status;
+}
+
+bool CliSession::retryConnection()
+{
+    failure_ = ExitNoAnswer;
+    message_ = QStringLiteral("the radio does not answer, or answers wrongly (check the cable, the port and that the radio is on)");
+    return false;
+}
+
+bool CliSession::overwriteBand()
+{
+    if (forceBand_)
+        return true;
+    failure_ = ExitBandMismatch;
+    message_ = QStringLiteral("the radio's frequency band differs from the file's (use --force-band to write anyway)");
+    return false;
+}
+
+void CliSession::portOpenFailed(const QString& reason)
+{
+    failure_ = ExitPort;
+    message_ = QStringLiteral("cannot open the port %1: %2").arg(link_.device(), reason);
+}
+
+void CliSession::showProgress(double fraction)
+{
+    std::fprintf(stderr, "\r%s", qPrintable(ProgressText(fraction, true)));
+    std::fflush(stderr);
+}
+
+void CliSession::completionReport(bool succeeded)
+{
+    if (!succeeded && failure_ == ExitOk) {
+        failure_ = ExitNoAnswer;
+        message_ = QStringLiteral("the session did not complete");
+    }
+    loop_.exit(succeeded ? ExitOk : failure_);
+}
+
+} // namespace t40

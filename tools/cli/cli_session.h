@@ -1,0 +1,51 @@
+#pragma once
+
+#include "programming_session.h"
+#include "qt_serial_link.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace t40 {
+
+enum CliExit {
+    ExitOk = 0,
+    ExitUsage = 1,
+    ExitBadFile = 2,
+    ExitPort = 3,
+    ExitNoAnswer = 4,
+    ExitBandMismatch = 5,
+    ExitOutput = 6,
+};
+
+// Runs one programming session from the command line: the same engine as the
+// session window, with the prompts answered by flags (never by asking).
+class CliSession : public SessionPrompts, public SessionHost {
+public:
+    CliSession(const QString& device, RadioImage& image, bool forceBand);
+
+    // Runs the exchange to its end; returns an exit status and sets message on failure.
+    int run(const SessionRequest& request, QString* message);
+    bool bandExtended() const { return session_.BandExtended(); }
+
+    bool retryConnection() override;
+    bool overwriteBand() override;
+    void portOpenFailed(const QString& reason) override;
+
+    void startWatchdog(int intervalMs) override { watchdog_.start(intervalMs); }
+    void stopWatchdog() override { watchdog_.stop(); }
+    void setCaption(const QString&) override { }
+    void showProgress(double fraction) override;
+    void completionReport(bool succeeded) override;
+
+private:
+    QtSerialLink link_;
+    QTimer watchdog_;
+    QEventLoop loop_;
+    ProgrammingSession session_;
+    bool forceBand_;
+    int failure_ = ExitOk;
+    QString message_;
+};
+
+} // namespace t40

@@ -1,0 +1,122 @@
+// t40-radio-emulator: a virtual T40 on a pseudo-terminal, for trying the
+// program or the command-line tool without a radio.
+
+#include "pty_radio_server.h"
+#include "virtual_radio.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+
+using namespace t40;
+
+namespace {
+PtyRadioServer* g_server = nullptr;
+
+void OnSignal(int)
+{
+    if (g_server)
+        g_server->stop(); // serve() runs on this thread: this only raises the stop flag
+}
+
+int IntOption(const QCommandLineParser& parser, const QString& name, int base = 10)
+{
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok, base);
+    if (!ok) {
+        std::fprintf(stderr, "t40-radio-emulator: bad value for --%s\n", qPrintable(name));
+        std::exit(2);
+    }
+    return value;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("t40-radio-emulator"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A virtual T40 radio on a pseudo-terminal."));
+    parser.addHelpOption();
+    parser.addOptions({
+        { QStringLiteral("load"), QStringLiteral("Load the radio's memory from a .rdat file."), QStringLiteral("file") },
+        { QStringLiteral("save"), QStringLiteral("Save the radio's memory to a .rdat file after every session and on exit."), QStringLiteral("file") },
+        { QStringLiteral("com"), QStringLiteral("Register the terminal as COMn for the programs (settings value Ports/COMn)."), QStringLiteral("n") },
+        { QStringLiteral("pace"), QStringLiteral("Run the line at 9600 baud in both directions.") },
+        { QStringLiteral("band-flag"), QStringLiteral("Identity byte 5 (1 = VHF); default: image byte 445."), QStringLiteral("byte") },
+        { QStringLiteral("silent"), QStringLiteral("Never answer.") },
+        { QStringLiteral("wrong-ack-at"), QStringLiteral("Answer frame n with 0x15 instead of 0x06."), QStringLiteral("n") },
+        { QStringLiteral("other-address-at"), QStringLiteral("Answer read request n for another address (--other-address)."), QStringLiteral("n") },
+        { QStringLiteral("other-address"), QStringLiteral("The address (hex) of --other-address-at."), QStringLiteral("hex") },
+        { QStringLiteral("short-reply-at"), QStringLiteral("Answer read request n with half its bytes."), QStringLiteral("n") },
+        { QStringLiteral("hang-up-after"), QStringLiteral("Go away (the terminal vanishes) after n frames."), QStringLiteral("n") },
+    });
+    parser.process(app);
+
+    VirtualRadio radio;
+    if (parser.isSet(QStringLiteral("load"))) {
+        QString reason;
+        if (!radio.loadDataFile(parser.value(QStringLiteral("load")), &reason)) {
+            std::fprintf(stderr, "t40-radio-emulator: cannot load %s: %s\n",
+                         qPrintable(parser.value(QStringLiteral("load"))), qPrintable(reason));
+            return 1;
+        }
+    }
+    radio.setBandFlag(radio.memory().byte(445));
+    if (parser.isSet(QStringLiteral("band-flag")))
+        radio.setBandFlag(std::uint8_t(IntOption(parser, QStringLiteral("band-flag"), 0)));
+    RadioFaults& faults = radio.faults();
+    faults.silent = parser.isSet(QStringLiteral("silent"));
+    if (parser.isSet(QStringLiteral("wrong-ack-at")))
+        faults.wrongAckAtFrame = IntOption(parser, QStringLiteral("wrong-ack-at"));
+    if (parser.isSet(QStringLiteral("other-address-at"))) {
+        faults.otherAddressAtRead = IntOption(parser, QStringLiteral("other-address-at"));
+        faults.otherAddress = IntOption(parser, QStringLiteral("other-address"), 16);
+    }
+    if (parser.isSet(QStringLiteral("short-reply-at")))
+        faults.shortReplyAtRead = IntOption(parser, QStringLiteral("short-reply-at"));
+    if (parser.isSet(QStringLiteral("hang-up-after")))
+        faults.hangUpAfterFrames = IntOption(parser, QStringLiteral("hang-up-after"));
+
+    PtyRadioServer server(radio);
+    QString reason;
+    if (!server.open(&reason)) {
+        std::fprintf(stderr, "t40-radio-emulator: cannot create a pseudo-terminal: %s\n", qPrintable(reason));
+        return 1;
+    }
+    server.setPaced(parser.isSet(QStringLiteral("pace")));
+
+    const QString savePath = parser.value(QStringLiteral("save"));
+    auto save = [&radio, &savePath] {
+        QString why;
+        if (!savePath.isEmpty() && !radio.saveDataFile(savePath, &why))
+            std::fprintf(stderr, "t40-radio-emulator: cannot save %s: %s\n", qPrintable(savePath), qPrintable(why));
+    };
+    server.setOnSessionEnd(save);
+
+    QString comKey;
+    if (parser.isSet(QStringLiteral("com"))) {
+        comKey = QStringLiteral("Ports/COM%1").arg(IntOption(parser, QStringLiteral("com")));
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(comKey, server.devicePath());
+    }
+
+    std::printf("%s\n", qPrintable(server.devicePath()));
+    std::fflush(stdout);
+
+    g_server = &server;
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    server.serve();
+    g_server = nullptr;
+
+    if (server.vanished())
+        std::fprintf(stderr, "t40-radio-emulator: hung up\n");
+    save();
+    if (!comKey.isEmpty())
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).remove(comKey);
+    return 0;
+}
