@@ -1,0 +1,272 @@
+#include "data_file.h"
+#include "mdi_form_main.h"
+#include "memory_map.h"
+#include "shared_state.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "form_model_information.h"
+
+using namespace t40;
+
+namespace {
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+RadioImage Pattern()
+{
+    RadioImage image;
+    for (int i = 0; i < RadioImage::ImageSize; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(i * 13 + 1));
+    return image;
+}
+
+bool SameImage(const RadioImage& a, const RadioImage& b)
+{
+    return std::equal(a.image().begin(), a.image().end(), b.image().begin());
+}
+
+struct Fixture {
+    test::TestEnvironment env;
+    MDIFormMain main;
+    Fixture()
+    {
+        main.MDIForm_Load();
+        State().IsEnglish = true;
+    }
+};
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void openGoodFile()
+    {
+        Fixture f;
+        const QString path = f.env.tempPath("radio.rdat");
+        WriteBytes(path, BuildDataFile(Pattern()));
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuOpen_Click();
+        QVERIFY(SameImage(State().Image, Pattern()));
+        QCOMPARE(f.env.prompts().fileDialogs.at(0).title, QStringLiteral("Open"));
+        QCOMPARE(f.env.prompts().messages.size(), size_t(1)); // the overwrite question
+        QCOMPARE(f.env.prompts().messages[0].text, QStringLiteral("Do you want to cover current data?"));
+        QCOMPARE(f.env.prompts().messages[0].buttons, BoxButtons::OkCancel);
+        QCOMPARE(f.main.currentFilePath(), path);
+        f.main.Timer1_Timer();
+        QCOMPARE(f.main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:radio.rdat]"));
+        // The band is not re-derived from an opened file.
+        QCOMPARE(State().BandLowMHz, 400);
+    }
+
+    void rejectedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QByteArray wrong = BuildDataFile(Pattern());
+        wrong[5] = '1';
+        QTest::newRow("sixth byte differs") << wrong << true << "Error file！" << "Error";
+        QTest::newRow("Chinese") << wrong << false << "错误的文件！" << "错误";
+        QTest::newRow("short") << BuildDataFile(Pattern()).left(1039) << true << "Error file！" << "Error";
+        QTest::newRow("empty") << QByteArray() << true << "Error file！" << "Error";
+    }
+    void rejectedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, english);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        Fixture f;
+        State().IsEnglish = english;
+        const RadioImage before = State().Image;
+        const QString path = f.env.tempPath("bad.rdat");
+        WriteBytes(path, bytes);
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuOpen_Click();
+        QVERIFY(before == State().Image);
+        QCOMPARE(f.env.prompts().messages.size(), size_t(2));
+        QCOMPARE(f.env.prompts().messages[1].text, text);
+        QCOMPARE(f.env.prompts().messages[1].caption, caption);
+        QCOMPARE(f.env.prompts().messages[1].icon, BoxIcon::Error);
+        // The rejected file does not become the target of Save.
+        QVERIFY(f.main.currentFilePath().isEmpty());
+        QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
+    }
+
+    void unreadableFileIsNamed()
+    {
+        Fixture f;
+        const RadioImage before = State().Image;
+        const QString path = f.env.tempPath("gone.rdat");
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuOpen_Click();
+        QVERIFY(before == State().Image);
+        QCOMPARE(f.env.prompts().messages.size(), size_t(2));
+        QVERIFY(f.env.prompts().messages[1].text.contains(path));
+    }
+
+    void cancelledOrDeclinedOpenChangesNothing()
+    {
+        Fixture f;
+        const QString path = f.env.tempPath("radio.rdat");
+        WriteBytes(path, BuildDataFile(Pattern()));
+        const RadioImage before = State().Image;
+        f.main.MenuOpen_Click(); // dialog cancelled
+        QVERIFY(f.env.prompts().messages.empty());
+        f.env.prompts().paths.push_back(path);
+        f.env.prompts().answers.push_back(BoxAnswer::Cancel);
+        f.main.MenuOpen_Click(); // question declined
+        QVERIFY(before == State().Image);
+        QVERIFY(f.main.currentFilePath().isEmpty());
+        QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
+    }
+
+    void saveWithoutPathAndCancelledWritesNothing()
+    {
+        Fixture f;
+        f.main.MenuSave_Click();
+        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1));
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("保存"));
+        QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QStringLiteral("new.rdat"));
+        QVERIFY(!f.env.prompts().fileDialogs[0].open);
+        QVERIFY(f.main.currentFilePath().isEmpty());
+        QVERIFY(f.env.prompts().messages.empty());
+    }
+
+    void toolbarSaveTitleFollowsLanguage()
+    {
+        Fixture f;
+        f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
+        State().IsEnglish = false;
+        f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
+        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(2));
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save"));
+        QCOMPARE(f.env.prompts().fileDialogs[1].title, QStringLiteral("保存"));
+    }
+
+    // Free bytes travel through a save and an open unchanged; New keeps the
+    // path, so Save overwrites the last file without a dialog.
+    void saveNewSaveRoundTrip()
+    {
+        Fixture f;
+        State().Image.replaceImage(Pattern().image());
+        const QString path = f.env.tempPath("saved.rdat");
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuSave_Click();
+        QCOMPARE(FileBytes(path), BuildDataFile(Pattern()));
+        QCOMPARE(State().CurrentFileTitle, QStringLiteral("saved.rdat"));
+
+        f.main.MenuNew_Click();
+        QCOMPARE(State().Image.byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
+        QCOMPARE(State().CurrentFileTitle, QStringLiteral("saved.rdat"));
+        f.main.MenuSave_Click();
+        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1)); // no second dialog
+        RadioImage onDisk;
+        QCOMPARE(LoadDataFile(path, onDisk), DataFileStatus::Ok);
+        QVERIFY(SameImage(onDisk, State().Image));
+    }
+
+    void saveOntoLongerFile()
+    {
+        Fixture f;
+        const QString path = f.env.tempPath("long.rdat");
+        WriteBytes(path, QByteArray(4000, 'q'));
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuSaveAs_Click();
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("另存为"));
+        QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QString());
+        const QByteArray bytes = FileBytes(path);
+        QCOMPARE(bytes.size(), 4000);
+        QCOMPARE(bytes.left(1040), BuildDataFile(State().Image));
+        QCOMPARE(bytes.mid(1040), QByteArray(2960, 'q'));
+    }
+
+    void saveAsCancelledOrFailedKeepsPath()
+    {
+        Fixture f;
+        const QString first = f.env.tempPath("first.rdat");
+        f.env.prompts().paths.push_back(first);
+        f.main.MenuSave_Click();
+        QCOMPARE(f.main.currentFilePath(), first);
+        f.main.MenuSaveAs_Click(); // cancelled
+        QCOMPARE(f.main.currentFilePath(), first);
+        const QString unwritable = f.env.tempPath("no/such/dir/x.rdat");
+        f.env.prompts().paths.push_back(unwritable);
+        f.main.MenuSaveAs_Click();
+        QCOMPARE(f.env.prompts().messages.size(), size_t(1));
+        QVERIFY(f.env.prompts().messages[0].text.contains(unwritable));
+        QCOMPARE(f.env.prompts().messages[0].icon, BoxIcon::Error);
+        QCOMPARE(f.main.currentFilePath(), first);
+        QCOMPARE(State().CurrentFileTitle, QStringLiteral("first.rdat"));
+    }
+
+    // The model dialog, driven as a user would, reloads the template and
+    // writes the band bytes.
+    void modelChange_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("familyByte");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("420-470") << 1 << 7 << int(BoxAnswer::Ok) << 51 << 147 << "T40[UHF: 420 - 470 MHz]";
+        QTest::newRow("400-470") << 1 << 8 << int(BoxAnswer::Ok) << 51 << 19 << "T40[UHF: 400 - 470 MHz]";
+        QTest::newRow("VHF") << 0 << 0 << int(BoxAnswer::Ok) << 50 << 1 << "T40[VHF: 136 - 174 MHz]";
+        QTest::newRow("declined") << 1 << 7 << int(BoxAnswer::Cancel) << 51 << 0x73 << "T40[UHF: 400 - 520 MHz]";
+        QTest::newRow("same band") << 1 << 5 << int(BoxAnswer::Ok) << 51 << 0x73 << "T40[UHF: 400 - 520 MHz]";
+    }
+    void modelChange()
+    {
+        QFETCH(int, family);
+        QFETCH(int, position);
+        QFETCH(int, answer);
+        QFETCH(int, familyByte);
+        QFETCH(int, code);
+        QFETCH(QString, title);
+        Fixture f;
+        State().Image.setByte(20, 0x44); // an edit that a confirmed change clears
+        f.env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
+        QTimer::singleShot(0, [family, position] {
+            auto* dialog = qobject_cast<FormModelInformation*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->ComboModel->setCurrentIndex(family);
+            dialog->ComboModel_Click();
+            dialog->ComboArea->setCurrentIndex(position);
+            dialog->CommandOK->click();
+        });
+        f.main.MenuModelInformation_Click();
+        QCOMPARE(int(State().Image.byte(MemoryMap::ModelFamily)), familyByte);
+        QCOMPARE(int(State().Image.byte(MemoryMap::ModelBandCode)), code);
+        const bool changed = QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("declined")
+            && QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("same band");
+        QCOMPARE(State().Image.byte(20), std::uint8_t(changed ? 0xFF : 0x44));
+        QCOMPARE(f.env.prompts().messages.size(), size_t(QTest::currentDataTag() == QByteArray("same band") ? 0 : 1));
+        QVERIFY(!State().ModelChanged);
+        f.main.Timer1_Timer();
+        QVERIFY2(f.main.windowTitle().startsWith(title), qPrintable(f.main.windowTitle()));
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "test_file_commands.moc"
