@@ -1,3 +1,4 @@
+#include "form_welcome.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "shared_state.h"
@@ -8,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -290,6 +293,27 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:new.rdat]"));
         QVERIFY(!State().LanguageChanged);
         QVERIFY(main.TreeView1->topLevelItem(0)->isExpanded());
+    }
+
+    // The splash shows for two seconds, then the main window takes over.
+    void splashLoadsTheMainWindow()
+    {
+        test::TestEnvironment env;
+        QPointer<FormWelcome> splash = new FormWelcome;
+        QCOMPARE(splash->windowTitle(), QStringLiteral("ZUL"));
+        QVERIFY(!splash->Picture1->pixmap().isNull());
+        QCOMPARE(splash->Timer1->interval(), 2000);
+        QVERIFY(splash->Timer1->isSingleShot());
+        splash->show();
+        QVERIFY(splash->Timer1->isActive());
+        splash->Timer1_Timer();
+        QPointer<MDIFormMain> main = splash->mainWindow();
+        QVERIFY(main);
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [文件名:new.rdat]"));
+        QTRY_VERIFY(splash.isNull());
+        main->close();
+        QTRY_VERIFY(main.isNull());
     }
 
     void missingTemplateIsToldOnce()
