@@ -83,8 +83,6 @@ void MDIFormMain::OpenPage(int pageId)
 void MDIFormMain::CloseAllPages()
 {
     for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
-        if (auto* p = qobject_cast<PageWindow*>(sub->widget()))
-            p->FreshData();
         sub->close();
         MdiArea->removeSubWindow(sub);
         sub->deleteLater();
@@ -149,6 +147,8 @@ void MDIFormMain::TreeView1_NodeClick(const QString& key)
 
 void MDIFormMain::MenuNew_Click()
 {
+    // An edit still open in the grid belongs to the data being replaced.
+    flushChannelEdit();
     loadTemplate();
     CloseAllPages();
     OpenPage(ChannelPageId);
@@ -174,6 +174,7 @@ void MDIFormMain::MenuOpen_Click()
         restore();
         return;
     }
+    flushChannelEdit();
     QString reason;
     const DataFileStatus status = LoadDataFile(CurrentFilePath, State().Image, &reason);
     if (status == DataFileStatus::Ok) {
@@ -245,6 +246,7 @@ void MDIFormMain::MenuModelInformation_Click()
     SharedState& s = State();
     if (!s.ModelChanged)
         return;
+    flushChannelEdit();
     loadTemplate();
     const ModelBytes bytes = ModelBytesForBand(s.BandLowMHz, s.BandHighMHz);
     s.Image.setByte(MemoryMap::ModelFamily, bytes.family);
