@@ -1,9 +1,22 @@
 #include "command_hooks.h"
 
+#include "form_password.h"
+#include "form_process.h"
+
 namespace t40 {
 
-void ShowProgrammingSession(QWidget*) { }
-void ShowPasswordDialog(QWidget*) { }
+void ShowProgrammingSession(QWidget* parent)
+{
+    FormProcess session(parent);
+    session.exec();
+}
+
+void ShowPasswordDialog(QWidget* parent)
+{
+    FormPassword dialog(parent);
+    dialog.exec();
+}
+
 void RunDealerInformation(QWidget*) { }
 void RunStunKill(QWidget*) { }
 void RunSpecialOption(QWidget*) { }

@@ -1,0 +1,63 @@
+#include "form_password.h"
+
+#include "form_password_change.h"
+#include "password_fields.h"
+#include "shared_state.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace t40 {
+
+FormPassword::FormPassword(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(Lang("Program Password", "编程密码"));
+    LabelPassword = new QLabel(Lang("Password", "密码"), this);
+    TextPassword = new QLineEdit(this);
+    SetUpPasswordField(TextPassword);
+    TextPassword->setText(State().ProgramPassword);
+    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
+    CommandChange = new QPushButton(Lang("Chann&ge", "修改(&G)"), this);
+    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK->setDefault(true);
+    // No change while a session window is open (the change runs a session of its own).
+    CommandChange->setVisible(!State().SessionWindowOpen);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(LabelPassword, 0, 0);
+    grid->addWidget(TextPassword, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandChange);
+    buttons->addWidget(CommandCancel);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(CommandChange, &QPushButton::clicked, this, [this] { CommandChange_Click(); });
+    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
+}
+
+void FormPassword::CommandOK_Click()
+{
+    State().ProgramPassword = TextPassword->text();
+    accept();
+}
+
+void FormPassword::CommandCancel_Click()
+{
+    reject();
+}
+
+void FormPassword::CommandChange_Click()
+{
+    FormPasswordChange change(this);
+    if (change.exec() == QDialog::Accepted)
+        TextPassword->setText(State().ProgramPassword);
+}
+
+} // namespace t40

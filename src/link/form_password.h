@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace t40 {
+
+// The programming password: the user types it here (it is kept for the run),
+// or opens the change dialog from here.
+class FormPassword : public QDialog {
+    Q_OBJECT
+public:
+    explicit FormPassword(QWidget* parent = nullptr);
+
+    void CommandOK_Click();
+    void CommandCancel_Click();
+    void CommandChange_Click();
+
+    QLabel* LabelPassword = nullptr;
+    QLineEdit* TextPassword = nullptr;
+    QPushButton* CommandOK = nullptr;
+    QPushButton* CommandChange = nullptr;
+    QPushButton* CommandCancel = nullptr;
+};
+
+} // namespace t40

@@ -1,0 +1,257 @@
+#include "form_process.h"
+
+#include "password_fields.h"
+#include "port_catalog.h"
+#include "prompts.h"
+#include "qt_serial_link.h"
+#include "shared_state.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+namespace {
+constexpr int ProgressSteps = 1000;
+constexpr int PauseBeforeCloseMs = 100;
+constexpr int BandExtensionByte = 300;
+} // namespace
+
+FormProcess::FormProcess(QWidget* parent)
+    : QDialog(parent)
+{
+    SharedState& s = State();
+    s.SessionWindowOpen = true;
+    s.SessionSucceeded = false;
+
+    CommandRead = new QPushButton(Lang("Read", "读取"), this);
+    CommandWrite = new QPushButton(Lang("Write", "写入"), this);
+    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    LabelProcess = new QLabel(Lang("Complete:0%", "完成进度:0%"), this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setRange(0, ProgressSteps);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    TextShow = new QLineEdit(this);
+    TextShow->setReadOnly(true);
+    TextShow->setAlignment(Qt::AlignCenter);
+    TextShow->hide();
+
+    // Password controls: carried for the password dialog, never shown here.
+    LabelPassword = new QLabel(Lang("Password", "密码"), this);
+    TextPassword = new QLineEdit(s.ProgramPassword, this);
+    SetUpPasswordField(TextPassword);
+    LabelNewPassword = new QLabel(Lang("NewPassword", "新密码"), this);
+    TextNewPassword = new QLineEdit(this);
+    SetUpPasswordField(TextNewPassword);
+    CheckNewPassword = new QCheckBox(this);
+    for (QWidget* w : { static_cast<QWidget*>(LabelPassword), static_cast<QWidget*>(TextPassword),
+                        static_cast<QWidget*>(LabelNewPassword), static_cast<QWidget*>(TextNewPassword),
+                        static_cast<QWidget*>(CheckNewPassword) })
+        w->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelProcess);
+    layout->addWidget(ProgressBar1);
+    layout->addWidget(TextShow);
+    auto* passwords = new QGridLayout;
+    passwords->addWidget(LabelPassword, 0, 0);
+    passwords->addWidget(TextPassword, 0, 1);
+    passwords->addWidget(CheckNewPassword, 1, 0);
+    passwords->addWidget(LabelNewPassword, 1, 1);
+    passwords->addWidget(TextNewPassword, 1, 2);
+    layout->addLayout(passwords);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandRead);
+    buttons->addWidget(CommandWrite);
+    buttons->addWidget(CommandCancel);
+    layout->addLayout(buttons);
+    setMinimumWidth(360);
+
+    CommandWrite->setVisible(!s.SessionIsRead);
+    CommandRead->setVisible(s.SessionIsRead);
+    setWindowTitle(s.SessionIsRead ? Lang("Read data from radio", "从对讲机读取数据")
+                                   : Lang("Write data from radio", "向对讲机写入数据"));
+
+    MSComm1 = new QtSerialLink(CurrentPortCatalog().deviceFor(s.ComPortNumber), this);
+    MSComm1->setPauseBeforeClose(PauseBeforeCloseMs);
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    session_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, s.Image);
+
+    connect(CommandRead, &QPushButton::clicked, this, [this] { CommandRead_Click(); });
+    connect(CommandWrite, &QPushButton::clicked, this, [this] { CommandWrite_Click(); });
+    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
+    connect(MSComm1, &QtSerialLink::receiveReady, this, [this] { MSComm1_OnComm(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+FormProcess::~FormProcess()
+{
+    Form_Unload();
+}
+
+void FormProcess::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    (CommandRead->isVisible() ? CommandRead : CommandWrite)->setFocus();
+}
+
+void FormProcess::CommandRead_Click()
+{
+    TextShow->hide();
+    TextPassword->setEnabled(false);
+    CommandRead->setEnabled(false);
+    startRun(Lang("Read data from radio", "从对讲机读取数据"));
+}
+
+void FormProcess::CommandWrite_Click()
+{
+    TextShow->hide();
+    TextPassword->setEnabled(false);
+    TextNewPassword->setEnabled(false);
+    CheckNewPassword->setEnabled(false);
+    CommandWrite->setEnabled(false);
+    startRun(Lang("Write data into radio", "往对讲机写入数据"));
+}
+
+void FormProcess::startRun(const QString& caption)
+{
+    const SharedState& s = State();
+    State().SessionSucceeded = false;
+    SessionRequest request;
+    request.isRead = s.SessionIsRead;
+    request.tune = s.SessionTune;
+    request.dealerInfo = s.SessionDealerInfo;
+    request.special = s.SessionSpecial;
+    request.dtmf = s.SessionDtmf;
+    request.passwordChange = s.PasswordChangeSession;
+    request.bandLowMHz = s.BandLowMHz;
+    session_->setRequest(request);
+    session_->Begin(caption);
+}
+
+void FormProcess::CommandCancel_Click()
+{
+    reject();
+}
+
+void FormProcess::MSComm1_OnComm()
+{
+    session_->OnComm();
+}
+
+void FormProcess::Timer1_Timer()
+{
+    session_->Timer1_Timer();
+}
+
+void FormProcess::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+// Leaving the window abandons a run that is still going and releases the port.
+void FormProcess::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    // A run that has just completed still owes its report (and the page refresh after a read).
+    if (session_->SessionFinished())
+        session_->Timer1_Timer();
+    Timer1->stop();
+    MSComm1->setReceiveThreshold(0);
+    MSComm1->close();
+    SharedState& s = State();
+    s.ProgramPassword = TextPassword->text();
+    s.SessionIsRead = false;
+    s.SessionTune = false;
+    s.SessionDealerInfo = false;
+    s.SessionSpecial = false;
+    s.SessionDtmf = false;
+    s.PasswordChangeSession = false;
+    s.SessionWindowOpen = false;
+}
+
+bool FormProcess::retryConnection()
+{
+    return ShowMessageBox(Lang("Check connection!Retry or cancel?", "检测连接！重试或取消？"), BoxIcon::Error,
+                          BoxButtons::RetryCancel)
+        == BoxAnswer::Retry;
+}
+
+bool FormProcess::overwriteBand()
+{
+    return ShowMessageBox(Lang("Frequency band is different,Overwrite?", "与机器频段不同,是否覆盖？"), BoxIcon::Warning,
+                          BoxButtons::OkCancel)
+        == BoxAnswer::Ok;
+}
+
+void FormProcess::portOpenFailed(const QString& reason)
+{
+    ShowMessageBox(Lang("Please reselect COM port!", "请重新选择端口！"), BoxIcon::Error, BoxButtons::Ok, QString(), reason);
+}
+
+void FormProcess::startWatchdog(int intervalMs)
+{
+    Timer1->start(intervalMs);
+}
+
+void FormProcess::stopWatchdog()
+{
+    Timer1->stop();
+}
+
+void FormProcess::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void FormProcess::showProgress(double fraction)
+{
+    ProgressBar1->setValue(qRound(fraction * ProgressSteps));
+    LabelProcess->setText(ProgressText(fraction, State().IsEnglish));
+}
+
+void FormProcess::completionReport(bool succeeded)
+{
+    SharedState& s = State();
+    s.SessionSucceeded = succeeded;
+    TextPassword->setEnabled(true);
+    CheckNewPassword->setEnabled(true);
+    TextNewPassword->setEnabled(CheckNewPassword->isChecked());
+    CommandWrite->setEnabled(true);
+    CommandRead->setEnabled(true);
+    if (!session_->request().isRead) {
+        if (succeeded) {
+            TextShow->setText(Lang("Write Data OK", "写频成功"));
+            TextShow->show();
+        }
+        CommandWrite->setFocus();
+        return;
+    }
+    if (!succeeded)
+        return;
+    TextShow->setText(Lang("Read Data OK", "读频成功"));
+    TextShow->show();
+    if (session_->BandExtended())
+        s.EffectiveHighMHz = 520;
+    if (s.AfterRadioRead)
+        s.AfterRadioRead();
+    // The band decode above sets the limits from the new model block; the
+    // band-extension option of the radio just read still applies on top.
+    if (s.Image.byte(BandExtensionByte) == 1 && s.BandLowMHz == 400)
+        s.EffectiveHighMHz = 520;
+}
+
+} // namespace t40

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "programming_session.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace t40 {
+
+class QtSerialLink;
+
+// The session window: runs one read or write with the radio for whoever opened
+// it. Callers set SessionIsRead (and at most one partial-kind flag), exec() it
+// and then look at SessionSucceeded.
+class FormProcess : public QDialog, public SessionPrompts, public SessionHost {
+    Q_OBJECT
+public:
+    explicit FormProcess(QWidget* parent = nullptr);
+    ~FormProcess() override;
+
+    void CommandRead_Click();
+    void CommandWrite_Click();
+    void CommandCancel_Click();
+    void MSComm1_OnComm();
+    void Timer1_Timer();
+
+    const ProgrammingSession& session() const { return *session_; }
+
+    QPushButton* CommandRead = nullptr;
+    QPushButton* CommandWrite = nullptr;
+    QPushButton* CommandCancel = nullptr;
+    QLabel* LabelProcess = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLineEdit* TextShow = nullptr;
+    QLabel* LabelPassword = nullptr;
+    QLineEdit* TextPassword = nullptr;
+    QLabel* LabelNewPassword = nullptr;
+    QLineEdit* TextNewPassword = nullptr;
+    QCheckBox* CheckNewPassword = nullptr;
+    QtSerialLink* MSComm1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    // The session's questions and its watchdog.
+    bool retryConnection() override;
+    bool overwriteBand() override;
+    void portOpenFailed(const QString& reason) override;
+    void startWatchdog(int intervalMs) override;
+    void stopWatchdog() override;
+    void setCaption(const QString& caption) override;
+    void showProgress(double fraction) override;
+    void completionReport(bool succeeded) override;
+
+private:
+    void Form_Unload();
+    void startRun(const QString& caption);
+
+    std::unique_ptr<ProgrammingSession> session_;
+    bool unloaded_ = false;
+};
+
+} // namespace t40

@@ -1,1 +1,0 @@
-// Windows that talk to the radio are added to this library as they are built.

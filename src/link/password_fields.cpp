@@ -1,0 +1,36 @@
+#include "password_fields.h"
+
+#include "memory_map.h"
+#include "radio_image.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace t40 {
+
+void SetUpPasswordField(QLineEdit* edit)
+{
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(MemoryMap::PasswordLength);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    edit->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
+    // A character that needs more than one byte is refused, at the keyboard and on paste.
+    static const QRegularExpression singleByte(QStringLiteral("[\\x{01}-\\x{FF}]{0,6}"));
+    edit->setValidator(new QRegularExpressionValidator(singleByte, edit));
+}
+
+void StorePassword(RadioImage& image, const QString& password)
+{
+    using namespace MemoryMap;
+    for (int i = 0; i < PasswordLength; ++i)
+        image.setByte(PasswordBlock + i, RadioImage::Erased);
+    const int n = qMin<int>(int(password.size()), PasswordLength);
+    for (int i = 0; i < n; ++i) {
+        const char16_t code = password.at(i).unicode();
+        if (code > 0xFF)
+            break; // cannot happen through the entry fields
+        image.setByte(PasswordBlock + i, std::uint8_t(code));
+    }
+}
+
+} // namespace t40

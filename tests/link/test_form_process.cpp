@@ -1,0 +1,214 @@
+#include "form_process.h"
+#include "pty_radio_server.h"
+#include "shared_state.h"
+#include "test_support.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+using namespace t40;
+using namespace t40::test;
+
+namespace {
+constexpr int ComNumber = 7;
+constexpr int RunTimeoutMs = 15000;
+
+void FillPattern(RadioImage& memory, int seed)
+{
+    for (int a = 0; a < RadioImage::MemorySize; ++a)
+        memory.setMemoryByte(a, std::uint8_t((a * 31 + seed) & 0xFF));
+}
+
+// A virtual radio on a pseudo-terminal, registered as COM7.
+struct PtyRadio {
+    VirtualRadio radio;
+    PtyRadioServer server { radio };
+
+    bool start()
+    {
+        QString reason;
+        if (!server.open(&reason))
+            return false;
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
+        State().ComPortNumber = ComNumber;
+        server.startThread();
+        return true;
+    }
+};
+} // namespace
+
+class TestFormProcess : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsOnLoad_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<bool>("isRead");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("read, English") << true << true << "Read data from radio" << "Read";
+        QTest::newRow("write, English") << true << false << "Write data from radio" << "Write";
+        QTest::newRow("read, Chinese") << false << true << QString::fromUtf8("从对讲机读取数据") << QString::fromUtf8("读取");
+        QTest::newRow("write, Chinese") << false << false << QString::fromUtf8("向对讲机写入数据") << QString::fromUtf8("写入");
+    }
+    void captionsOnLoad()
+    {
+        QFETCH(bool, english);
+        QFETCH(bool, isRead);
+        QFETCH(QString, caption);
+        QFETCH(QString, button);
+        TestEnvironment env;
+        State().IsEnglish = english;
+        State().SessionIsRead = isRead;
+        State().ProgramPassword = QStringLiteral("abc");
+        FormProcess form;
+        form.show();
+        QCOMPARE(form.windowTitle(), caption);
+        QPushButton* visible = isRead ? form.CommandRead : form.CommandWrite;
+        QPushButton* hidden = isRead ? form.CommandWrite : form.CommandRead;
+        QVERIFY(visible->isVisible());
+        QVERIFY(!hidden->isVisible());
+        QCOMPARE(visible->text(), button);
+        QCOMPARE(form.LabelProcess->text(), english ? QStringLiteral("Complete:0%") : QString::fromUtf8("完成进度:0%"));
+        QVERIFY(!form.TextShow->isVisible());
+        QVERIFY(!form.TextPassword->isVisible());
+        QVERIFY(!form.CheckNewPassword->isVisible());
+        QVERIFY(State().SessionWindowOpen);
+
+        State().SessionDtmf = true;
+        State().PasswordChangeSession = true;
+        form.CommandCancel_Click();
+        QVERIFY(!State().SessionWindowOpen);
+        QVERIFY(!State().SessionIsRead);
+        QVERIFY(!State().SessionDtmf);
+        QVERIFY(!State().PasswordChangeSession);
+        QCOMPARE(State().ProgramPassword, QStringLiteral("abc"));
+    }
+
+    void portThatCannotOpen()
+    {
+        TestEnvironment env;
+        State().IsEnglish = true;
+        State().SessionIsRead = true;
+        State().ComPortNumber = 99; // nothing there
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM99"), env.tempPath(QStringLiteral("no-such-tty")));
+        FormProcess form;
+        form.show();
+        form.CommandRead_Click();
+        QTRY_VERIFY(form.CommandRead->isEnabled());
+        QCOMPARE(int(env.prompts().messages.size()), 1);
+        QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Please reselect COM port!"));
+        QVERIFY(!env.prompts().messages.front().detail.isEmpty());
+        QVERIFY(!State().SessionSucceeded);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Read data from radio"));
+    }
+
+    void readsTheRadio()
+    {
+        TestEnvironment env;
+        State().IsEnglish = true;
+        PtyRadio pty;
+        FillPattern(pty.radio.memory(), 3);
+        pty.radio.memory().setByte(300, 1);
+        QVERIFY(pty.start());
+        int refreshes = 0;
+        State().AfterRadioRead = [&refreshes] { ++refreshes; State().EffectiveHighMHz = 480; };
+        State().SessionIsRead = true;
+        FormProcess form;
+        form.show();
+        form.CommandRead_Click();
+        QVERIFY(!form.CommandRead->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(form.TextShow->isVisible(), RunTimeoutMs);
+        pty.server.stop();
+
+        QCOMPARE(form.TextShow->text(), QStringLiteral("Read Data OK"));
+        QCOMPARE(form.LabelProcess->text(), QStringLiteral("Complete:100%"));
+        QCOMPARE(form.ProgressBar1->value(), form.ProgressBar1->maximum());
+        QVERIFY(form.CommandRead->isEnabled());
+        QVERIFY(State().SessionSucceeded);
+        QCOMPARE(refreshes, 1);
+        QCOMPARE(State().EffectiveHighMHz, 520); // the radio's band extension outlives the refresh
+        for (int a = 0; a < RadioImage::ImageSize; ++a)
+            QCOMPARE(State().Image.byte(a), pty.radio.memory().byte(a));
+        QVERIFY(env.prompts().messages.empty());
+    }
+
+    void writesTheRadio()
+    {
+        TestEnvironment env;
+        State().IsEnglish = false;
+        PtyRadio pty;
+        QVERIFY(pty.start());
+        FillPattern(State().Image, 5);
+        State().Image.setByte(445, 0x73);
+        pty.radio.setBandFlag(0x73);
+        State().SessionIsRead = false;
+        FormProcess form;
+        form.show();
+        form.CommandWrite_Click();
+        QCOMPARE(form.windowTitle(), QString::fromUtf8("往对讲机写入数据"));
+        QTRY_VERIFY_WITH_TIMEOUT(form.TextShow->isVisible(), RunTimeoutMs);
+        pty.server.stop();
+
+        QCOMPARE(form.TextShow->text(), QString::fromUtf8("写频成功"));
+        QVERIFY(State().SessionSucceeded);
+        QCOMPARE(int(pty.radio.writeAddresses().size()), 47);
+        for (int a = 0; a < 0x2F0; ++a)
+            QCOMPARE(pty.radio.memory().byte(a), State().Image.byte(a));
+        QCOMPARE(pty.radio.memory().byte(0x2F0), RadioImage::Erased);
+    }
+
+    void portThatVanishesMidRead()
+    {
+        TestEnvironment env;
+        State().IsEnglish = true;
+        PtyRadio pty;
+        FillPattern(pty.radio.memory(), 8);
+        pty.radio.faults().hangUpAfterFrames = 12;
+        QVERIFY(pty.start());
+        FillPattern(State().Image, 1);
+        const RadioImage before = State().Image;
+        State().SessionIsRead = true;
+        FormProcess form;
+        form.show();
+        form.CommandRead_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(form.CommandRead->isEnabled(), RunTimeoutMs);
+        pty.server.stop();
+
+        QVERIFY(pty.server.vanished());
+        QCOMPARE(int(env.prompts().messages.size()), 1);
+        QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Check connection!Retry or cancel?"));
+        QCOMPARE(env.prompts().messages.front().buttons, BoxButtons::RetryCancel);
+        QVERIFY(!State().SessionSucceeded);
+        QVERIFY(!form.TextShow->isVisible());
+        QVERIFY(State().Image == before);
+    }
+
+    void closingMidRunAbandonsIt()
+    {
+        TestEnvironment env;
+        PtyRadio pty;
+        pty.radio.faults().silent = true;
+        QVERIFY(pty.start());
+        State().SessionIsRead = true;
+        {
+            FormProcess form;
+            form.show();
+            form.CommandRead_Click();
+            QTest::qWait(50);
+            form.CommandCancel_Click();
+        }
+        pty.server.stop();
+        QVERIFY(!State().SessionSucceeded);
+        QVERIFY(!State().SessionWindowOpen);
+        QVERIFY(env.prompts().messages.empty());
+    }
+};
+
+QTEST_MAIN(TestFormProcess)
+#include "test_form_process.moc"
