@@ -50,6 +50,10 @@ bool QtSerialLink::open(QString* reason)
 
 void QtSerialLink::close()
 {
+    // A frame still in the output buffer (the end frame of a refused write) goes out first.
+    if (port_.isOpen() && port_.error() == QSerialPort::NoError) {
+        while (port_.bytesToWrite() > 0 && port_.waitForBytesWritten(WriteTimeoutMs)) { }
+    }
     if (port_.isOpen())
         port_.close();
 }
@@ -75,7 +79,7 @@ void QtSerialLink::setReceiveThreshold(int bytes)
 
 void QtSerialLink::drain()
 {
-    if (port_.isOpen()) {
+    if (port_.isOpen() && port_.error() == QSerialPort::NoError) {
         while (port_.bytesToWrite() > 0 && port_.waitForBytesWritten(WriteTimeoutMs)) { }
 #ifdef Q_OS_UNIX
         ::tcdrain(int(port_.handle()));

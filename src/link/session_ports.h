@@ -21,6 +21,7 @@ public:
     // 0: no notifications.
     virtual void setReceiveThreshold(int bytes) = 0;
     // Gives the last frame time to leave the line before the port closes.
+    // (close() itself also sends what is still buffered.)
     virtual void drain() = 0;
 };
 

@@ -1,0 +1,228 @@
+#include "data_file.h"
+#include "pty_radio_server.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace t40;
+
+namespace {
+QString Tool(const QString& name) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name; }
+
+struct Result {
+    int status = -1;
+    QString err;
+    QString out;
+};
+
+Result RunCli(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(Tool(QStringLiteral("t40-cli")), args);
+    Result r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        r.err = QStringLiteral("hung");
+        return r;
+    }
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    return r;
+}
+
+void FillPattern(RadioImage& memory, int seed)
+{
+    for (int a = 0; a < RadioImage::MemorySize; ++a)
+        memory.setMemoryByte(a, std::uint8_t((a * 17 + seed) & 0xFF));
+}
+
+// A data file with channel 1 on 446.00625 MHz (tone 67.0 both ways, high, 25 kHz, scanned).
+RadioImage SampleImage(std::uint8_t bandCode)
+{
+    RadioImage image;
+    const std::uint8_t model[8] = { 0x50, 0x33, 0x32, 0x30, 0x37, bandCode, 0xF8, 0xFF };
+    for (int i = 0; i < 8; ++i)
+        image.setByte(440 + i, model[i]);
+    const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0x13, 0x20, 0x88, 0xFF, 0xFF, 0xFF };
+    for (int i = 0; i < 16; ++i)
+        image.setByte(16 + i, channel[i]);
+    image.setByte(382, 0x01);
+    image.setByte(304, 12);
+    image.setByte(308, 3);
+    return image;
+}
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void readsTheRadio()
+    {
+        QTemporaryDir dir;
+        VirtualRadio radio;
+        FillPattern(radio.memory(), 2);
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        const QString out = dir.filePath(QStringLiteral("radio.rdat"));
+        const Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out });
+        server.stop();
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY(r.err.contains(QStringLiteral("Complete:100%")));
+        RadioImage image;
+        QCOMPARE(LoadDataFile(out, image), DataFileStatus::Ok);
+        for (int a = 0; a < RadioImage::ImageSize; ++a)
+            QCOMPARE(image.byte(a), radio.memory().byte(a));
+        QCOMPARE(QFileInfo(out).size(), qint64(DataFile::Size));
+    }
+
+    void writesTheRadio_data()
+    {
+        QTest::addColumn<int>("radioFlag");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<int>("status");
+        QTest::newRow("same band") << 0x73 << false << 0;
+        QTest::newRow("radio is VHF") << 1 << false << 5;
+        QTest::newRow("radio is VHF, forced") << 1 << true << 0;
+    }
+    void writesTheRadio()
+    {
+        QFETCH(int, radioFlag);
+        QFETCH(bool, force);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("in.rdat"));
+        const RadioImage image = SampleImage(0x73);
+        QCOMPARE(SaveDataFile(file, image), DataFileStatus::Ok);
+        VirtualRadio radio;
+        radio.setBandFlag(std::uint8_t(radioFlag));
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        QStringList args { QStringLiteral("write"), QStringLiteral("--port"), server.devicePath(), file };
+        if (force)
+            args << QStringLiteral("--force-band");
+        const Result r = RunCli(args);
+        server.stop();
+        QCOMPARE(r.status, status);
+        if (status != 0) {
+            QVERIFY(r.err.contains(QStringLiteral("--force-band")));
+            QVERIFY(radio.writeAddresses().empty());
+            QVERIFY(radio.sessionEnded()); // the radio was told to stop
+            return;
+        }
+        QCOMPARE(int(radio.writeAddresses().size()), 47);
+        for (int a = 0; a < 0x2F0; ++a)
+            QCOMPARE(radio.memory().byte(a), image.byte(a));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("port missing") << "port" << 3 << "cannot open the port";
+        QTest::newRow("unknown COM number") << "com" << 3 << "no such port";
+        QTest::newRow("wrong acknowledgement") << "ack" << 4 << "does not answer";
+        QTest::newRow("reply outside the memory") << "address" << 4 << "does not answer";
+        QTest::newRow("port vanishes mid-read") << "vanish" << 4 << "does not answer";
+        QTest::newRow("bad file to write") << "file" << 2 << "not a T40 data file";
+    }
+    void failures()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        VirtualRadio radio;
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        if (fault == QLatin1String("ack"))
+            radio.faults().wrongAckAtFrame = 5;
+        if (fault == QLatin1String("address")) {
+            radio.faults().otherAddressAtRead = 3;
+            radio.faults().otherAddress = 0x0FE0;
+        }
+        if (fault == QLatin1String("vanish"))
+            radio.faults().hangUpAfterFrames = 9;
+        server.startThread();
+        const QString out = dir.filePath(QStringLiteral("out.rdat"));
+        QStringList args { QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out };
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        if (fault == QLatin1String("port"))
+            args[2] = dir.filePath(QStringLiteral("ttyNothing"));
+        if (fault == QLatin1String("com"))
+            args[2] = QStringLiteral("COM250");
+        if (fault == QLatin1String("file")) {
+            QFile bad(dir.filePath(QStringLiteral("bad.rdat")));
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write(QByteArray(1040, 'x'));
+            bad.close();
+            args = QStringList { QStringLiteral("write"), QStringLiteral("--port"), server.devicePath(), bad.fileName() };
+        }
+        const Result r = RunCli(args, env);
+        server.stop();
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(text), qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void showsAFile()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("show.rdat"));
+        QCOMPARE(SaveDataFile(file, SampleImage(0x73)), DataFileStatus::Ok);
+        const Result r = RunCli({ QStringLiteral("show"), file });
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains(QStringLiteral("Band: UHF 400-520 MHz")));
+        QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625  446.00625  67.0 +D023N +High +25K +None +Add"))), qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral(" 2  (empty)")));
+        QVERIFY(r.out.contains(QStringLiteral("Time-out timer: 180 s")));
+        QVERIFY(r.out.contains(QStringLiteral("Squelch level: 3")));
+    }
+
+    // The emulator program with its memory file and COM registration, driven by t40-cli.
+    void emulatorProgram()
+    {
+        QTemporaryDir dir;
+        const QString memory = dir.filePath(QStringLiteral("radio.rdat"));
+        QCOMPARE(SaveDataFile(memory, SampleImage(0x73)), DataFileStatus::Ok);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        QProcess emulator;
+        emulator.setProcessEnvironment(env);
+        emulator.start(Tool(QStringLiteral("t40-radio-emulator")),
+                       { QStringLiteral("--load"), memory, QStringLiteral("--save"), memory, QStringLiteral("--com"), QStringLiteral("12") });
+        QVERIFY(emulator.waitForReadyRead(10000));
+        const QString device = QString::fromUtf8(emulator.readLine()).trimmed();
+        QVERIFY(device.startsWith(QStringLiteral("/dev/")));
+
+        const QString copy = dir.filePath(QStringLiteral("copy.rdat"));
+        Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("COM12"), QStringLiteral("-o"), copy }, env);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QFile a(memory), b(copy);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+
+        RadioImage changed = SampleImage(0x73);
+        changed.setByte(308, 7);
+        QCOMPARE(SaveDataFile(copy, changed), DataFileStatus::Ok);
+        r = RunCli({ QStringLiteral("write"), QStringLiteral("--port"), QStringLiteral("COM12"), copy }, env);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        emulator.terminate();
+        QVERIFY(emulator.waitForFinished(10000));
+        RadioImage saved;
+        QCOMPARE(LoadDataFile(memory, saved), DataFileStatus::Ok);
+        QCOMPARE(saved.byte(308), std::uint8_t(7));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
