@@ -473,7 +473,6 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == client_ && event->type() == QEvent::Resize) {
         onClientResize();
     } else if (watched == PictureSeparator) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             SplitterDragging = true;
@@ -482,8 +481,10 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event)
             SplitterDragging = false;
             return true;
         case QEvent::MouseMove:
-            if (SplitterDragging)
-                DragSplitterTo(client_->mapFromGlobal(mouse->globalPosition().toPoint()).x());
+            if (SplitterDragging) {
+                const QPointF global = static_cast<QMouseEvent*>(event)->globalPosition();
+                DragSplitterTo(client_->mapFromGlobal(global.toPoint()).x());
+            }
             return true;
         default:
             break;
