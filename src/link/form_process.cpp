@@ -42,6 +42,9 @@ FormProcess::FormProcess(QWidget* parent)
     TextShow = new QLineEdit(this);
     TextShow->setReadOnly(true);
     TextShow->setAlignment(Qt::AlignCenter);
+    QSizePolicy keepPlace = TextShow->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true); // the window keeps its size when the result appears
+    TextShow->setSizePolicy(keepPlace);
     TextShow->hide();
 
     // Password controls: carried for the password dialog, never shown here.

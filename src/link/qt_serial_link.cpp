@@ -60,8 +60,10 @@ void QtSerialLink::close()
 
 void QtSerialLink::write(const QByteArray& frame)
 {
-    if (port_.isOpen())
+    if (port_.isOpen()) {
         port_.write(frame);
+        port_.flush(); // hand the frame to the driver now rather than on the next loop turn
+    }
 }
 
 QByteArray QtSerialLink::readAll()
