@@ -1,5 +1,6 @@
 #include "page_factories.h"
 
+#include "form_channel_information.h"
 #include "window_menu.h"
 
 namespace t40 {
@@ -7,7 +8,7 @@ namespace t40 {
 PageWindow* CreatePage(int pageId)
 {
     switch (pageId) {
-    case ChannelPageId: return nullptr;
+    case ChannelPageId: return new FormChannelInformation;
     case OptionPageId: return nullptr;
     case KeyPageId: return nullptr;
     case ScanPageId: return nullptr;

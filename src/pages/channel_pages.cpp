@@ -1,0 +1,24 @@
+#include "channel_pages.h"
+
+#include "prompts.h"
+#include "shared_state.h"
+
+namespace t40 {
+
+BandLimits CurrentBand()
+{
+    const SharedState& s = State();
+    return { s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
+}
+
+QString NoneText()
+{
+    return Lang("None", "无");
+}
+
+void ShowFrequencyWarning()
+{
+    ShowMessageBox(Lang("Frequency is out of range!", "频率超出范围！"), BoxIcon::Warning, BoxButtons::Ok);
+}
+
+} // namespace t40

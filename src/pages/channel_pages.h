@@ -1,0 +1,20 @@
+#pragma once
+
+#include "frequency_entry.h"
+
+#include <QString>
+
+namespace t40 {
+
+// Small pieces the channel grid, the channel editor and the copy tools share.
+
+// The band limits of the model in use.
+BandLimits CurrentBand();
+
+// The first entry of the code list in the interface language.
+QString NoneText();
+
+// The one message frequency entry ever shows.
+void ShowFrequencyWarning();
+
+} // namespace t40

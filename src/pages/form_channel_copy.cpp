@@ -1,0 +1,106 @@
+#include "form_channel_copy.h"
+
+#include "channel_codec.h"
+#include "help_topic.h"
+#include "shared_state.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormChannelCopy::FormChannelCopy(int channel, QWidget* parent)
+    : QDialog(parent)
+    , source_(qBound(1, channel, ChannelsPerGroup))
+    , destination_(source_)
+{
+    setObjectName(QStringLiteral("FormChannelCopy"));
+    LabelChannelCopy = new QLabel(this);
+    TextChannelFrom = new QLineEdit(this);
+    TextChannelFrom->setReadOnly(true);
+    TextChannelFrom->setAlignment(Qt::AlignCenter);
+    ComboChannelTo = new QComboBox(this);
+    for (int c = 1; c <= ChannelsPerGroup; ++c)
+        ComboChannelTo->addItem(QString::number(c));
+    CommandCopy = new QPushButton(this);
+    CommandCancel = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
+    for (QPushButton* b : { CommandCopy, CommandCancel, CommandHelp })
+        b->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandCopy);
+    buttons->addWidget(CommandCancel);
+    buttons->addWidget(CommandHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addSpacing(52); // the caption line with its two boxes
+    layout->addLayout(buttons);
+
+    connect(ComboChannelTo, &QComboBox::activated, this, &FormChannelCopy::ComboChannelTo_Click);
+    connect(CommandCopy, &QPushButton::clicked, this, &FormChannelCopy::CommandCopy_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormChannelCopy::CommandHelp_Click);
+
+    Form_Load();
+    placeBoxesInCaption();
+}
+
+void FormChannelCopy::Form_Load()
+{
+    setWindowTitle(Lang("Copy Channel", "信道复制"));
+    LabelChannelCopy->setText(Lang("Channel               To Channel", "信道                   到信道"));
+    CommandCopy->setText(Lang("C&opy", "复制(&O)"));
+    CommandCancel->setText(Lang("&Close", "关闭(&C)"));
+    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    TextChannelFrom->setText(QString::number(source_));
+    ComboChannelTo->setCurrentIndex(destination_ - 1);
+}
+
+void FormChannelCopy::placeBoxesInCaption()
+{
+    // The caption leaves a gap after each of its two parts; the source box
+    // sits in the first, the destination list after the second.
+    const QString caption = LabelChannelCopy->text();
+    const QFontMetrics metrics(LabelChannelCopy->font());
+    const int gap = caption.indexOf(QStringLiteral("  "));
+    const int second = caption.indexOf(QRegularExpression(QStringLiteral("\\S")), gap);
+    const int left = 16;
+    const int top = 16;
+    const int boxHeight = ComboChannelTo->sizeHint().height();
+    LabelChannelCopy->setGeometry(left, top, metrics.horizontalAdvance(caption) + 4, boxHeight);
+    const int fromX = left + metrics.horizontalAdvance(caption.left(gap)) + 4;
+    const int fromWidth = metrics.horizontalAdvance(caption.mid(gap, second - gap)) - 8;
+    TextChannelFrom->setGeometry(fromX, top, qMax(fromWidth, 28), boxHeight);
+    const int toX = left + metrics.horizontalAdvance(caption) + 8;
+    ComboChannelTo->setGeometry(toX, top, ComboChannelTo->sizeHint().width(), boxHeight);
+    setMinimumWidth(toX + ComboChannelTo->width() + left);
+}
+
+void FormChannelCopy::ComboChannelTo_Click(int index)
+{
+    if (index >= 0)
+        destination_ = index + 1;
+}
+
+void FormChannelCopy::CommandCopy_Click()
+{
+    if (source_ != destination_) {
+        CopyChannel(State().Image, source_, destination_);
+        State().GridRefreshPending = true;
+    }
+    ComboChannelTo->setFocus();
+}
+
+void FormChannelCopy::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("chcopy.htm"));
+}
+
+} // namespace t40

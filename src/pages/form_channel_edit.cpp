@@ -1,0 +1,453 @@
+#include "form_channel_edit.h"
+
+#include "channel_codec.h"
+#include "channel_pages.h"
+#include "code_entry.h"
+#include "help_topic.h"
+#include "key_filter.h"
+#include "list_fillers.h"
+#include "shared_state.h"
+#include "window_menu.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace t40 {
+
+namespace {
+QPointer<FormChannelEdit> OpenEditor;
+
+bool Within(const QWidget* control, const QWidget* w)
+{
+    if (!w)
+        return false;
+    if (w == control || control->isAncestorOf(w))
+        return true;
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return w->window() == combo->view()->window();
+    return false;
+}
+
+QMdiArea* AreaOf(QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return sub->mdiArea();
+    return nullptr;
+}
+
+// Keeps ChildWindowState with the state of the editor's frame.
+class WindowStateWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange) {
+            const Qt::WindowStates states = static_cast<QWidget*>(watched)->windowState();
+            State().ChildWindowState = states & Qt::WindowMinimized ? 1 : states & Qt::WindowMaximized ? 2 : 0;
+        }
+        return false;
+    }
+};
+} // namespace
+
+FormChannelEdit::FormChannelEdit(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FormChannelEdit"));
+    LabelChannel = new QLabel(this);
+    ComboChannel = new QComboBox(this);
+    for (int c = 1; c <= ChannelsPerGroup; ++c)
+        ComboChannel->addItem(QString::number(c));
+    LabelRxFreq = new QLabel(this);
+    TextRxFreq = new QLineEdit(this);
+    LabelTxFreq = new QLabel(this);
+    TextTxFreq = new QLineEdit(this);
+    LabelDecode = new QLabel(this);
+    ComboDecode = new QComboBox(this);
+    LabelEncode = new QLabel(this);
+    ComboEncode = new QComboBox(this);
+    LabelTxPower = new QLabel(this);
+    ComboTxPower = new QComboBox(this);
+    LabelSpace = new QLabel(this);
+    ComboSpace = new QComboBox(this);
+    LabelBusyLock = new QLabel(this);
+    ComboBusyLock = new QComboBox(this);
+    CheckScanAdd = new QCheckBox(this);
+    CommandClose = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
+    CheckReverse = new QCheckBox(this);
+    CheckTalkAround = new QCheckBox(this);
+    LabelScramble = new QLabel(this);
+    ComboScramble = new QComboBox(this);
+    for (QWidget* hidden : std::initializer_list<QWidget*> { CheckReverse, CheckTalkAround, LabelScramble, ComboScramble })
+        hidden->hide();
+
+    InstallKeyFilter(TextRxFreq, FrequencyKeys);
+    InstallKeyFilter(TextTxFreq, FrequencyKeys);
+    SetUpCodeChooser(ComboDecode);
+    SetUpCodeChooser(ComboEncode);
+    for (QObject* o : std::initializer_list<QObject*> { TextRxFreq, TextTxFreq, ComboDecode, ComboDecode->lineEdit(),
+                                                        ComboEncode, ComboEncode->lineEdit() })
+        o->installEventFilter(this);
+    for (QPushButton* b : { CommandClose, CommandHelp })
+        b->setAutoDefault(false);
+
+    auto* grid = new QGridLayout;
+    const std::initializer_list<std::pair<QLabel*, QWidget*>> rows {
+        { LabelChannel, ComboChannel }, { LabelRxFreq, TextRxFreq }, { LabelTxFreq, TextTxFreq },
+        { LabelDecode, ComboDecode }, { LabelEncode, ComboEncode }, { LabelTxPower, ComboTxPower },
+        { LabelSpace, ComboSpace }, { LabelBusyLock, ComboBusyLock },
+    };
+    int r = 0;
+    for (const auto& [label, field] : rows) {
+        grid->addWidget(label, r, 0);
+        grid->addWidget(field, r, 1);
+        label->setBuddy(field);
+        ++r;
+    }
+    grid->addWidget(CheckScanAdd, r, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(1, 150);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandClose);
+    buttons->addWidget(CommandHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+
+    connect(ComboChannel, &QComboBox::activated, this, &FormChannelEdit::ComboChannel_Click);
+    connect(ComboDecode, &QComboBox::activated, this, &FormChannelEdit::ComboDecode_Click);
+    connect(ComboEncode, &QComboBox::activated, this, &FormChannelEdit::ComboEncode_Click);
+    connect(ComboTxPower, &QComboBox::activated, this, &FormChannelEdit::ComboTxPower_Click);
+    connect(ComboSpace, &QComboBox::activated, this, &FormChannelEdit::ComboSpace_Click);
+    connect(ComboBusyLock, &QComboBox::activated, this, &FormChannelEdit::ComboBusyLock_Click);
+    connect(CheckScanAdd, &QCheckBox::clicked, this, &FormChannelEdit::CheckScanAdd_Click);
+    connect(CommandClose, &QPushButton::clicked, this, &FormChannelEdit::CommandClose_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormChannelEdit::CommandHelp_Click);
+    connect(Timer1, &QTimer::timeout, this, &FormChannelEdit::Timer1_Timer);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (Within(TextRxFreq, old) && !Within(TextRxFreq, now))
+            TextRxFreq_LostFocus();
+        if (Within(TextTxFreq, old) && !Within(TextTxFreq, now))
+            TextTxFreq_LostFocus();
+        if (Within(ComboDecode, old) && !Within(ComboDecode, now))
+            ComboDecode_LostFocus();
+        if (Within(ComboEncode, old) && !Within(ComboEncode, now))
+            ComboEncode_LostFocus();
+    });
+
+    Form_Load();
+}
+
+FormChannelEdit::~FormChannelEdit()
+{
+    State().ChannelEditorOpen = false;
+}
+
+FormChannelEdit* FormChannelEdit::Instance()
+{
+    return OpenEditor;
+}
+
+FormChannelEdit* FormChannelEdit::ShowEditor(QWidget* from)
+{
+    if (OpenEditor) {
+        OpenEditor->AnalyseOneChannel();
+        BringPageToFront(OpenEditor);
+        return OpenEditor;
+    }
+    auto* editor = new FormChannelEdit;
+    OpenEditor = editor;
+    QWidget* frame = editor;
+    if (QMdiArea* area = AreaOf(from)) {
+        QMdiSubWindow* sub = area->addSubWindow(editor);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        frame = sub;
+    } else {
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    frame->installEventFilter(new WindowStateWatcher(editor));
+    switch (State().ChildWindowState) {
+    case 1: frame->showMinimized(); break;
+    case 2: frame->showMaximized(); break;
+    default: frame->show(); break;
+    }
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame))
+        sub->mdiArea()->setActiveSubWindow(sub);
+    return editor;
+}
+
+void FormChannelEdit::Form_Load()
+{
+    State().ChannelEditorOpen = true;
+    fillCaptions();
+    AnalyseOneChannel();
+    Timer1->start();
+}
+
+void FormChannelEdit::fillCaptions()
+{
+    setWindowTitle(Lang("Channel Edit", "信道信息"));
+    LabelChannel->setText(Lang("Channel", "信道"));
+    LabelRxFreq->setText(Lang("Rx Frequency", "接收频率"));
+    LabelTxFreq->setText(Lang("Tx Frequency", "发射频率"));
+    LabelDecode->setText(Lang("CTCSS/DCS Decode", "CTCSS/DCS解码"));
+    LabelEncode->setText(Lang("CTCSS/DCS Encode", "CTCSS/DCS编码"));
+    LabelTxPower->setText(Lang("Tx Power", "发射功率"));
+    LabelSpace->setText(Lang("Channel Spacing", "宽/窄带"));
+    LabelBusyLock->setText(Lang("Busy Channel Lock-out", "繁忙锁定"));
+    CheckScanAdd->setText(Lang("Scan Add", "扫描添加"));
+    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    CheckReverse->setText(Lang("Reverse", "倒频"));
+    CheckTalkAround->setText(Lang("Talk Around", "脱网"));
+    LabelScramble->setText(Lang("Scramble Type", "扰频组别"));
+    FillNumberList(ComboScramble);
+}
+
+void FormChannelEdit::AnalyseOneChannel()
+{
+    SharedState& s = State();
+    Decoding = true;
+    shown_ = qBound(1, s.CurrentChannel, ChannelsPerGroup);
+    ComboChannel->setCurrentIndex(shown_ - 1);
+
+    TextRxFreq->clear();
+    TextTxFreq->clear();
+    TextTxFreq->setEnabled(false);
+    for (QComboBox* combo : { ComboDecode, ComboEncode, ComboTxPower, ComboSpace, ComboBusyLock }) {
+        combo->clear();
+        combo->setEnabled(false);
+    }
+    CheckScanAdd->setChecked(false);
+    CheckScanAdd->setEnabled(false);
+    shownRx_ = shownTx_ = shownDecode_ = shownEncode_ = QString();
+
+    const ChannelView view = DecodeChannel(s.Image, shown_, s.DecimalSeparator, NoneText());
+    if (!view.present) {
+        WriteScanBit(s.Image, shown_, false);
+        Decoding = false;
+        return;
+    }
+    TextRxFreq->setText(view.receiveText);
+    shownRx_ = view.receiveText;
+    for (QWidget* w : std::initializer_list<QWidget*> { TextTxFreq, ComboDecode, ComboEncode, ComboTxPower, ComboSpace,
+                                                        ComboBusyLock, CheckScanAdd })
+        w->setEnabled(true);
+    FillSpacingList(ComboSpace);
+    FillBusyLockList(ComboBusyLock);
+    FillPowerList(ComboTxPower);
+    FillSignallingCodeList(ComboDecode);
+
+    auto showCode = [](QComboBox* combo, const DecodedSignalling& code, bool none) {
+        combo->setCurrentIndex(none ? 0 : code.position);
+        combo->setEditText(code.text);
+    };
+    if (view.transmitPresent) {
+        shownTx_ = CompleteFrequencyText(view.transmitText, s.DecimalSeparator);
+        TextTxFreq->setText(shownTx_);
+        FillSignallingCodeList(ComboEncode);
+        showCode(ComboEncode, view.encode, view.encodeIsNone);
+        shownEncode_ = ComboEncode->currentText();
+    } else {
+        ComboEncode->setEnabled(false);
+    }
+    showCode(ComboDecode, view.decode, view.decodeIsNone);
+    shownDecode_ = ComboDecode->currentText();
+
+    ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
+    if (view.powerBits == 3) // stored back as High; no page needs to hear of it
+        WriteFlagBits(s.Image, shown_, ChannelFlags::PowerMask, 0x80);
+    ComboSpace->setCurrentIndex(view.spacingBit);
+    CheckScanAdd->setChecked(view.scanAdd);
+    ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));
+    Decoding = false;
+}
+
+void FormChannelEdit::ComboChannel_Click(int index)
+{
+    if (Decoding || index < 0)
+        return;
+    State().CurrentChannel = index + 1;
+    AnalyseOneChannel();
+}
+
+void FormChannelEdit::afterWrite()
+{
+    State().GridRefreshPending = true;
+}
+
+void FormChannelEdit::TextRxFreq_LostFocus(bool byEnter)
+{
+    if (Decoding || committing_ || (!byEnter && TextRxFreq->text() == shownRx_))
+        return;
+    committing_ = true;
+    SharedState& s = State();
+    const EntryResult result = EnterReceiveFrequency(s.Image, shown_, TextRxFreq->text(), s.DecimalSeparator, CurrentBand());
+    if (result.written)
+        afterWrite();
+    AnalyseOneChannel();
+    committing_ = false;
+    if (result.warning)
+        ShowFrequencyWarning();
+}
+
+void FormChannelEdit::TextTxFreq_LostFocus(bool byEnter)
+{
+    if (Decoding || committing_ || (!byEnter && TextTxFreq->text() == shownTx_))
+        return;
+    committing_ = true;
+    SharedState& s = State();
+    const EntryResult result = EnterTransmitFrequency(s.Image, shown_, TextTxFreq->text(), s.DecimalSeparator, CurrentBand());
+    if (result.written)
+        afterWrite();
+    AnalyseOneChannel();
+    committing_ = false;
+    if (result.warning)
+        ShowFrequencyWarning();
+}
+
+void FormChannelEdit::pickCode(QComboBox* combo, int field, int index)
+{
+    if (Decoding || !combo->isEnabled())
+        return;
+    SharedState& s = State();
+    const auto bytes = EncodeSignallingCodeFromList(index, combo->itemText(index), s.DecimalSeparator);
+    if (!bytes || !ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+        return;
+    WriteCode(s.Image, shown_, field, *bytes);
+    (field == ChannelField::Decode ? shownDecode_ : shownEncode_) = combo->itemText(index);
+    afterWrite();
+}
+
+void FormChannelEdit::commitCode(QComboBox* combo, int field, QString& shownText)
+{
+    const bool byEnter = enterCommit_;
+    enterCommit_ = false;
+    if (Decoding || committing_ || !combo->isEnabled() || (!byEnter && combo->currentText() == shownText))
+        return;
+    SharedState& s = State();
+    if (!ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+        return;
+    const QString text = combo->currentText();
+    if (!IsNoneText(text)) {
+        const TypedSignalling code = EncodeSignallingCodeFromText(text, s.DecimalSeparator);
+        WriteCode(s.Image, shown_, field, code.bytes);
+        combo->setEditText(code.text);
+        afterWrite();
+    }
+    shownText = combo->currentText();
+    if (byEnter)
+        combo->lineEdit()->selectAll();
+}
+
+void FormChannelEdit::ComboDecode_Click(int index) { pickCode(ComboDecode, ChannelField::Decode, index); }
+void FormChannelEdit::ComboDecode_LostFocus() { commitCode(ComboDecode, ChannelField::Decode, shownDecode_); }
+void FormChannelEdit::ComboEncode_Click(int index) { pickCode(ComboEncode, ChannelField::Encode, index); }
+void FormChannelEdit::ComboEncode_LostFocus() { commitCode(ComboEncode, ChannelField::Encode, shownEncode_); }
+
+void FormChannelEdit::writeFlags(std::uint8_t mask, int value)
+{
+    SharedState& s = State();
+    if (Decoding || value < 0 || !ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+        return;
+    WriteFlagBits(s.Image, shown_, mask, std::uint8_t(value));
+    afterWrite();
+}
+
+void FormChannelEdit::ComboTxPower_Click(int index)
+{
+    writeFlags(ChannelFlags::PowerMask, index < 0 ? -1 : index << ChannelFlags::PowerShift);
+}
+
+void FormChannelEdit::ComboSpace_Click(int index)
+{
+    writeFlags(ChannelFlags::SpacingMask, index < 0 ? -1 : index << ChannelFlags::SpacingShift);
+}
+
+void FormChannelEdit::ComboBusyLock_Click(int index)
+{
+    writeFlags(ChannelFlags::BusyLockMask, index < 0 ? -1 : index << ChannelFlags::BusyLockShift);
+}
+
+void FormChannelEdit::CheckScanAdd_Click(bool checked)
+{
+    SharedState& s = State();
+    if (Decoding || !ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+        return;
+    WriteScanBit(s.Image, shown_, checked);
+    afterWrite();
+}
+
+void FormChannelEdit::CommandClose_Click()
+{
+    State().ChannelEditorOpen = false;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void FormChannelEdit::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("chEdit.htm"));
+}
+
+void FormChannelEdit::Timer1_Timer()
+{
+    SharedState& s = State();
+    // The grid wrote channel data, or its selection moved to another channel.
+    if (s.EditorRefreshPending || s.CurrentChannel != shown_) {
+        s.EditorRefreshPending = false;
+        AnalyseOneChannel();
+    }
+}
+
+bool FormChannelEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (watched == TextRxFreq)
+        TextRxFreq_LostFocus(true);
+    else if (watched == TextTxFreq)
+        TextTxFreq_LostFocus(true);
+    else if (watched == ComboDecode || watched == ComboDecode->lineEdit()) {
+        enterCommit_ = true;
+        ComboDecode_LostFocus();
+    } else if (watched == ComboEncode || watched == ComboEncode->lineEdit()) {
+        enterCommit_ = true;
+        ComboEncode_LostFocus();
+    } else
+        return false;
+    return true;
+}
+
+void FormChannelEdit::closeEvent(QCloseEvent* event)
+{
+    State().ChannelEditorOpen = false;
+    QWidget::closeEvent(event);
+}
+
+} // namespace t40

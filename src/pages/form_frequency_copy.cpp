@@ -1,0 +1,105 @@
+#include "form_frequency_copy.h"
+
+#include "channel_codec.h"
+#include "channel_pages.h"
+#include "help_topic.h"
+#include "key_filter.h"
+#include "shared_state.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormFrequencyCopy::FormFrequencyCopy(int channel, const QString& receiveText, QWidget* parent)
+    : QDialog(parent)
+    , channel_(channel)
+{
+    setObjectName(QStringLiteral("FormFrequencyCopy"));
+    LabelRxFreq = new QLabel(this);
+    TextRxFreq = new QLineEdit(receiveText, this);
+    TextRxFreq->setReadOnly(true);
+    LabelTxFreq = new QLabel(this);
+    TextTxFreq = new QLineEdit(this);
+    CommandOK = new QPushButton(this);
+    CommandCancel = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
+    for (QPushButton* b : { CommandOK, CommandCancel, CommandHelp })
+        b->setAutoDefault(false);
+    InstallKeyFilter(TextTxFreq, FrequencyKeys);
+    TextTxFreq->installEventFilter(this);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(LabelRxFreq, 0, 0);
+    fields->addWidget(TextRxFreq, 0, 1);
+    fields->addWidget(LabelTxFreq, 1, 0);
+    fields->addWidget(TextTxFreq, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    buttons->addWidget(CommandHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    connect(CommandOK, &QPushButton::clicked, this, &FormFrequencyCopy::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormFrequencyCopy::CommandHelp_Click);
+    Form_Load();
+}
+
+void FormFrequencyCopy::Form_Load()
+{
+    setWindowTitle(Lang("Frequency Copy", "频率复制"));
+    LabelRxFreq->setText(Lang("Receive", "接收频率"));
+    LabelTxFreq->setText(Lang("Transmit", "发射频率"));
+    CommandOK->setText(Lang("&OK", "确定(&O)"));
+    CommandCancel->setText(Lang("&Cancel", "取消(&C)"));
+    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    TextTxFreq->setText(TextRxFreq->text());
+    TextTxFreq->selectAll();
+    TextTxFreq->setFocus();
+}
+
+void FormFrequencyCopy::CommandOK_Click()
+{
+    SharedState& s = State();
+    const BandLimits band = CurrentBand();
+    const QString typed = TextTxFreq->text();
+    if (typed.isEmpty()) {
+        WriteFrequency(s.Image, channel_, ChannelField::Transmit, NoFrequency);
+    } else {
+        const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
+        TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
+        if (check.warning)
+            ShowFrequencyWarning();
+        WriteFrequency(s.Image, channel_, ChannelField::Transmit, EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator));
+    }
+    s.GridRefreshPending = true;
+    accept();
+}
+
+void FormFrequencyCopy::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("freqcopy.htm"));
+}
+
+bool FormFrequencyCopy::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == TextTxFreq && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CommandOK_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace t40

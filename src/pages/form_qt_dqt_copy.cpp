@@ -1,0 +1,129 @@
+#include "form_qt_dqt_copy.h"
+
+#include "channel_codec.h"
+#include "code_entry.h"
+#include "help_topic.h"
+#include "shared_state.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormQtDqtCopy::FormQtDqtCopy(int channel, const QString& decodeText, QWidget* parent)
+    : QDialog(parent)
+    , channel_(channel)
+{
+    setObjectName(QStringLiteral("FormQtDqtCopy"));
+    LabelDecode = new QLabel(this);
+    TextDecode = new QLineEdit(decodeText, this);
+    TextDecode->setReadOnly(true);
+    LabelEncode = new QLabel(this);
+    ComboEncode = new QComboBox(this);
+    SetUpCodeChooser(ComboEncode);
+    ComboEncode->installEventFilter(this);
+    ComboEncode->lineEdit()->installEventFilter(this);
+    CommandOK = new QPushButton(this);
+    CommandCancel = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
+    for (QPushButton* b : { CommandOK, CommandCancel, CommandHelp })
+        b->setAutoDefault(false);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(LabelDecode, 0, 0);
+    fields->addWidget(TextDecode, 0, 1);
+    fields->addWidget(LabelEncode, 1, 0);
+    fields->addWidget(ComboEncode, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    buttons->addWidget(CommandHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    connect(CommandOK, &QPushButton::clicked, this, &FormQtDqtCopy::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormQtDqtCopy::CommandHelp_Click);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        auto within = [this](QWidget* w) {
+            return w && (w == ComboEncode || ComboEncode->isAncestorOf(w) || w->window() == ComboEncode->view()->window());
+        };
+        if (within(old) && !within(now))
+            ComboEncode_LostFocus();
+    });
+    Form_Load();
+}
+
+void FormQtDqtCopy::Form_Load()
+{
+    setWindowTitle(Lang("QT/DQT Copy", "亚音复制"));
+    LabelDecode->setText(Lang("Decode", "接收亚音频"));
+    LabelEncode->setText(Lang("Encode", "发射亚音频"));
+    CommandOK->setText(Lang("&OK", "确定(&O)"));
+    CommandCancel->setText(Lang("&Cancel", "取消(&C)"));
+    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    FillSignallingCodeList(ComboEncode);
+    ComboEncode->setCurrentIndex(ComboEncode->findText(TextDecode->text(), Qt::MatchExactly));
+    ComboEncode->setEditText(TextDecode->text());
+    ComboEncode->lineEdit()->selectAll();
+    ComboEncode->setFocus();
+    okPending_ = false;
+}
+
+void FormQtDqtCopy::ComboEncode_LostFocus()
+{
+    if (done_)
+        return;
+    const QString text = ComboEncode->currentText();
+    if (!IsNoneText(text))
+        ComboEncode->setEditText(EncodeSignallingCodeFromText(text, State().DecimalSeparator).text);
+    if (okPending_) {
+        okPending_ = false;
+        CommandOK_Click();
+    }
+}
+
+void FormQtDqtCopy::CommandOK_Click()
+{
+    if (done_)
+        return;
+    done_ = true;
+    SharedState& s = State();
+    const QString text = ComboEncode->currentText();
+    const SignallingBytes bytes = IsNoneText(text) ? NoSignallingCode
+                                                   : EncodeSignallingCodeFromText(text, s.DecimalSeparator).bytes;
+    WriteCode(s.Image, channel_, ChannelField::Encode, bytes);
+    s.GridRefreshPending = true;
+    accept();
+}
+
+void FormQtDqtCopy::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("qtdqtcopy.htm"));
+}
+
+bool FormQtDqtCopy::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == ComboEncode || watched == ComboEncode->lineEdit()) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter normalises the code and then confirms it.
+            okPending_ = true;
+            ComboEncode_LostFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace t40

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace t40 {
+
+// Sets a channel's transmit code (encode), proposing its receive code.
+class FormQtDqtCopy : public QDialog {
+    Q_OBJECT
+public:
+    FormQtDqtCopy(int channel, const QString& decodeText, QWidget* parent = nullptr);
+
+    QLabel* LabelDecode;
+    QLineEdit* TextDecode;
+    QLabel* LabelEncode;
+    QComboBox* ComboEncode;
+    QPushButton* CommandOK;
+    QPushButton* CommandCancel;
+    QPushButton* CommandHelp;
+
+    bool okPending() const { return okPending_; }
+
+    void ComboEncode_LostFocus();
+    void CommandOK_Click();
+    void CommandHelp_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+
+    int channel_;
+    bool okPending_ = false;
+    bool done_ = false;
+};
+
+} // namespace t40

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "channel_codec.h"
+#include "shared_state.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace t40::test {
+
+inline QString StoredRx(int channel)
+{
+    const auto f = DecodeFrequency(ReadFrequency(State().Image, channel, ChannelField::Receive), State().DecimalSeparator);
+    return f.present ? f.text : QString();
+}
+
+inline QString StoredTx(int channel)
+{
+    const auto f = DecodeFrequency(ReadFrequency(State().Image, channel, ChannelField::Transmit), State().DecimalSeparator);
+    return f.present ? f.text : QString();
+}
+
+inline int RecordByte(int channel, int k)
+{
+    return State().Image.byte(16 * channel + k);
+}
+
+// Stores a channel the way a radio or a data file would hold it.
+inline void PutChannel(int channel, const QString& rx, const QString& tx, std::uint8_t flags = 0x88, bool scan = true)
+{
+    RadioImage& image = State().Image;
+    WriteFrequency(image, channel, ChannelField::Receive, EncodeFrequency(rx, QStringLiteral(".")));
+    WriteFrequency(image, channel, ChannelField::Transmit,
+                   tx.isEmpty() ? NoFrequency : EncodeFrequency(tx, QStringLiteral(".")));
+    WriteCode(image, channel, ChannelField::Decode, NoSignallingCode);
+    WriteCode(image, channel, ChannelField::Encode, NoSignallingCode);
+    WriteFlagBits(image, channel, 0xFF, flags);
+    WriteScanBit(image, channel, scan);
+}
+
+// Sends keys to whatever has the focus, as a user's typing would reach it.
+inline void TypeIntoFocus(const QString& text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+inline void KeyIntoFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Runs action on the next modal dialog once it is shown; returns its class
+// name through the given string (empty when none opened).
+inline void OnNextDialog(QString* className, std::function<void(QDialog*)> action)
+{
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        *className = QString::fromLatin1(dialog->metaObject()->className());
+        action(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+} // namespace t40::test

@@ -1,0 +1,496 @@
+#include "channel_test_helpers.h"
+#include "form_channel_edit.h"
+#include "form_channel_information.h"
+#include "form_frequency_copy.h"
+#include "form_qt_dqt_copy.h"
+#include "memory_map.h"
+#include "test_support.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace t40;
+using namespace t40::test;
+
+class TestChannelGrid : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<FormChannelInformation> grid;
+
+    void openGrid()
+    {
+        grid = std::make_unique<FormChannelInformation>();
+        grid->show();
+        grid->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+    }
+    void clickCell(int row, int column)
+    {
+        QTableWidget* table = grid->MSHFlexGridChannel;
+        const QRect rect = table->visualItemRect(table->item(row - 1, column));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    int currentRow() const { return grid->MSHFlexGridChannel->currentRow() + 1; }
+    int currentColumn() const { return grid->MSHFlexGridChannel->currentColumn(); }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnvironment>();
+        State().IsEnglish = true;
+        State().BandLowMHz = 400;
+        State().BandHighMHz = 480;
+        State().EffectiveHighMHz = 470;
+    }
+    void cleanup()
+    {
+        if (auto* editor = FormChannelEdit::Instance())
+            delete editor;
+        grid.reset();
+        env.reset();
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << true
+            << QStringList { "CH", "Rx Frequency", "Tx Frequency", "CTCSS/DCS Decode", "CTCSS/DCS Encode", "Tx Power",
+                             "Scan Add", "Channel Spacing", "Busy Lock", "" }
+            << "Channel Information";
+        QTest::newRow("Chinese") << false
+            << QStringList { "信道", "接收频率", "发射频率", "解码", "编码", "发射功率", "扫描添加", "宽/窄带", "繁忙锁定", "" }
+            << "信道信息";
+    }
+    void captions()
+    {
+        QFETCH(bool, english);
+        QFETCH(QStringList, captions);
+        QFETCH(QString, title);
+        State().IsEnglish = english;
+        openGrid();
+        QTableWidget* table = grid->MSHFlexGridChannel;
+        QCOMPARE(table->rowCount() + 1, 17);
+        QCOMPARE(table->columnCount(), 10);
+        for (int c = 0; c < 10; ++c)
+            QCOMPARE(table->horizontalHeaderItem(c)->text(), captions.at(c));
+        QCOMPARE(grid->windowTitle(), title);
+        for (int r = 1; r <= 16; ++r)
+            QCOMPARE(grid->cellText(r, 0), QString::number(r));
+        // 500, 1000 and 1200 twips.
+        QCOMPARE(table->columnWidth(5), table->columnWidth(7));
+        QVERIFY(qAbs(table->columnWidth(1) * 6 - table->columnWidth(5) * 5) <= 6);
+        QVERIFY(qAbs(table->columnWidth(0) * 2 - table->columnWidth(9)) <= 2);
+        QVERIFY(table->columnWidth(1) > table->columnWidth(0));
+        QVERIFY(State().ChannelPageOpen);
+        QCOMPARE(grid->Combo1[0]->count(), 283);
+        QCOMPARE(grid->Combo1[5]->itemText(1), english ? QStringLiteral("Carrier") : QStringLiteral("载波"));
+    }
+
+    void decodesStoredChannels()
+    {
+        PutChannel(1, "446.00625", "446.00625", 0x60, false);
+        WriteCode(State().Image, 1, ChannelField::Decode, { 0x13, 0x20 });
+        WriteCode(State().Image, 1, ChannelField::Encode, { 0x9E, 0x02 });
+        PutChannel(2, "450", "", 0xF7); // receive-only, power 11, busy 11, narrow
+        WriteFrequency(State().Image, 3, ChannelField::Receive, { 0x00, 0x00, 0x60, 0x04 }); // 46 MHz
+        State().Image.setByte(16 * 3 + 12, 0x12);
+        openGrid();
+        const QStringList row1 { "446.00625", "446.00625", "D023N", "67.0", "Middle", "Delete", "12.5K(Narrow)", "QT/DQT", "" };
+        const QStringList row2 { "450.00000", "", "None", "None", "High", "Add", "12.5K(Narrow)", "None", "" };
+        for (int c = 1; c <= 9; ++c) {
+            QCOMPARE(grid->cellText(1, c), row1.at(c - 1));
+            QCOMPARE(grid->cellText(2, c), row2.at(c - 1));
+            QCOMPARE(grid->cellText(3, c), QString());
+        }
+        // The unreadable row loses its scan bit and nothing else.
+        QVERIFY(!ReadScanBit(State().Image, 3));
+        QCOMPARE(RecordByte(3, 12), 0x12);
+        QCOMPARE(RecordByte(2, 12), 0xF7);
+        // Passing through its receive cell leaves its bytes alone.
+        clickCell(3, 4);
+        QVERIFY(grid->Text1->isVisible());
+        clickCell(1, 9);
+        QVERIFY(!grid->Text1->isVisible());
+        QCOMPARE(RecordByte(3, 12), 0x12);
+        QCOMPARE(RecordByte(3, 3), 0x04);
+    }
+
+    void typingIntoEmptyRowCreatesChannel()
+    {
+        openGrid();
+        clickCell(4, 6); // any cell of an empty row edits its receive frequency
+        QVERIFY(grid->Text1->isVisible());
+        QCOMPARE(currentColumn(), 1);
+        QCOMPARE(State().CurrentChannel, 4);
+        QCOMPARE(QApplication::focusWidget(), grid->Text1);
+        TypeIntoFocus(QStringLiteral("446.0a0625x"));
+        QCOMPARE(grid->Text1->text(), QStringLiteral("446.00625"));
+        KeyIntoFocus(Qt::Key_Return);
+        QVERIFY(!grid->Text1->isVisible());
+        const QStringList row { "446.00625", "446.00625", "None", "None", "High", "Add", "25K(Wide)", "None" };
+        for (int c = 1; c <= 8; ++c)
+            QCOMPARE(grid->cellText(4, c), row.at(c - 1));
+        QCOMPARE(RecordByte(4, 12), 0x88);
+        QVERIFY(ReadScanBit(State().Image, 4));
+        QVERIFY(State().EditorRefreshPending);
+        // Enter moved on to the transmit cell; the next Enter edits it.
+        QCOMPARE(currentRow(), 4);
+        QCOMPARE(currentColumn(), 2);
+        QVERIFY(grid->reopenPending());
+        KeyIntoFocus(Qt::Key_Return);
+        QVERIFY(grid->Text1->isVisible());
+        QCOMPARE(grid->Text1->text(), QStringLiteral("446.00625"));
+        QVERIFY(grid->Text1->hasSelectedText());
+        TypeIntoFocus(QStringLiteral("460"));
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(StoredTx(4), QStringLiteral("460.00000"));
+        QCOMPARE(grid->cellText(4, 2), QStringLiteral("460.00000"));
+        QCOMPARE(currentColumn(), 3);
+        QVERIFY(env->prompts().messages.empty());
+    }
+
+    void receiveAboveTransmitLimit()
+    {
+        openGrid();
+        clickCell(1, 1);
+        TypeIntoFocus(QStringLiteral("475"));
+        clickCell(2, 1); // leaving the cell commits too
+        QCOMPARE(StoredRx(1), QStringLiteral("475.00000"));
+        QCOMPARE(grid->cellText(1, 2), QStringLiteral("470.00000"));
+        QVERIFY(env->prompts().messages.empty());
+        QVERIFY(grid->Text1->isVisible()); // now on row 2
+        QCOMPARE(State().CurrentChannel, 2);
+    }
+
+    void outOfRangeWarns_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("above") << "." << "500" << "480.00000";
+        QTest::newRow("below") << "." << "123.4" << "400.00000";
+        QTest::newRow("separator alone") << "." << "." << "400.00000";
+        QTest::newRow("comma alone") << "," << "," << "400,00000";
+    }
+    void outOfRangeWarns()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        State().DecimalSeparator = separator;
+        openGrid();
+        clickCell(7, 1);
+        TypeIntoFocus(typed);
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(env->prompts().messages.size(), size_t(1));
+        const MessageRecord& m = env->prompts().messages.front();
+        QCOMPARE(m.text, QStringLiteral("Frequency is out of range!"));
+        QCOMPARE(m.icon, BoxIcon::Warning);
+        QCOMPARE(grid->cellText(7, 1), shown);
+        QCOMPARE(StoredRx(7), shown);
+    }
+
+    void commaLocale()
+    {
+        State().DecimalSeparator = QStringLiteral(",");
+        openGrid();
+        clickCell(2, 1);
+        TypeIntoFocus(QStringLiteral("446.5")); // the point is refused
+        QCOMPARE(grid->Text1->text(), QStringLiteral("4465"));
+        grid->Text1->clear();
+        TypeIntoFocus(QStringLiteral("446,5"));
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(grid->cellText(2, 1), QStringLiteral("446,50000"));
+        QCOMPARE(ReadFrequency(State().Image, 2, ChannelField::Receive), (FrequencyBytes { 0x00, 0x00, 0x65, 0x44 }));
+        QCOMPARE(grid->cellText(2, 7), QStringLiteral("25K(Wide)"));
+        QCOMPARE(grid->Combo1[4]->itemText(0), QStringLiteral("12,5K(Narrow)"));
+        // Tones are typed with the comma too.
+        clickCell(2, 3);
+        TypeIntoFocus(QStringLiteral("88,54"));
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(grid->cellText(2, 3), QStringLiteral("88,5"));
+        QCOMPARE(RecordByte(2, 8), 0x75);
+        QCOMPARE(RecordByte(2, 9), 0x03);
+    }
+
+    void clearingReceiveDeletes()
+    {
+        PutChannel(9, "446", "446");
+        openGrid();
+        clickCell(9, 1);
+        KeyIntoFocus(Qt::Key_Backspace);
+        QCOMPARE(grid->Text1->text(), QString());
+        KeyIntoFocus(Qt::Key_Return);
+        for (int c = 1; c <= 8; ++c)
+            QCOMPARE(grid->cellText(9, c), QString());
+        for (int k = 0; k < 16; ++k)
+            QCOMPARE(RecordByte(9, k), 0xFF);
+        QVERIFY(!ReadScanBit(State().Image, 9));
+    }
+
+    void clearingTransmitMakesReceiveOnly()
+    {
+        PutChannel(5, "446", "446");
+        WriteCode(State().Image, 5, ChannelField::Encode, { 0x13, 0x20 });
+        openGrid();
+        clickCell(5, 2);
+        KeyIntoFocus(Qt::Key_Backspace);
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(StoredTx(5), QString());
+        QCOMPARE(ReadCode(State().Image, 5, ChannelField::Encode), NoSignallingCode);
+        QCOMPARE(grid->cellText(5, 4), QStringLiteral("None"));
+        // The encode cell of a receive-only channel edits its transmit frequency.
+        clickCell(5, 4);
+        QVERIFY(grid->Text1->isVisible());
+        QCOMPARE(currentColumn(), 2);
+        QVERIFY(!grid->Combo1[1]->isVisible());
+    }
+
+    void enterNavigation_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("nextRow");
+        QTest::addColumn<int>("nextColumn");
+        QTest::newRow("decode to encode") << 5 << 3 << 5 << 4;
+        QTest::newRow("power to scan add") << 5 << 5 << 5 << 6;
+        QTest::newRow("busy lock to next row") << 5 << 8 << 6 << 1;
+        QTest::newRow("last row goes to the blank column") << 16 << 8 << 16 << 9;
+    }
+    void enterNavigation()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, nextRow);
+        QFETCH(int, nextColumn);
+        PutChannel(row, "446", "446");
+        openGrid();
+        clickCell(row, column);
+        QVERIFY(grid->Combo1[column - 3]->isVisible());
+        KeyIntoFocus(Qt::Key_Return);
+        QVERIFY(!grid->Combo1[column - 3]->isVisible());
+        QCOMPARE(currentRow(), nextRow);
+        QCOMPARE(currentColumn(), nextColumn);
+        KeyIntoFocus(Qt::Key_Return);
+        // The column after the last one has no editor.
+        bool editing = grid->Text1->isVisible();
+        for (QComboBox* combo : grid->Combo1)
+            editing = editing || combo->isVisible();
+        QCOMPARE(editing, nextColumn != 9);
+    }
+
+    void listEditorsWrite()
+    {
+        PutChannel(6, "446", "446", 0x88);
+        openGrid();
+        clickCell(6, 5);
+        QComboBox* power = grid->Combo1[2];
+        QVERIFY(power->isVisible());
+        QCOMPARE(power->currentText(), QStringLiteral("High"));
+        power->setCurrentIndex(0);
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(RecordByte(6, 12), 0x08);
+        KeyIntoFocus(Qt::Key_Return); // scan add
+        grid->Combo1[3]->setCurrentIndex(1);
+        KeyIntoFocus(Qt::Key_Return);
+        QVERIFY(!ReadScanBit(State().Image, 6));
+        KeyIntoFocus(Qt::Key_Return); // spacing
+        grid->Combo1[4]->setCurrentIndex(0);
+        KeyIntoFocus(Qt::Key_Return);
+        KeyIntoFocus(Qt::Key_Return); // busy lock
+        grid->Combo1[5]->setCurrentIndex(1);
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(RecordByte(6, 12), 0x10);
+        QCOMPARE(grid->cellText(6, 5), QStringLiteral("Low"));
+        QCOMPARE(grid->cellText(6, 6), QStringLiteral("Delete"));
+        QCOMPARE(grid->cellText(6, 8), QStringLiteral("Carrier"));
+        QCOMPARE(currentRow(), 7);
+    }
+
+    void codeEditors_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::newRow("D8") << true << "D8" << "D700N" << 0xC0 << 0x21;
+        QTest::newRow("lower case refused") << true << "d023n" << "67.0" << 0x9E << 0x02;
+        QTest::newRow("D.23") << true << "D.23" << "D023N" << 0x13 << 0x20;
+        QTest::newRow("sixth character refused") << true << "D754I7" << "D754I" << 0xEC << 0xA1;
+        QTest::newRow("300") << true << "300" << "254.1" << 0xED << 0x09;
+        QTest::newRow("None") << true << "" << "None" << 0xFF << 0xFF;
+        QTest::newRow("wu") << false << "" << QString::fromUtf8("无") << 0xFF << 0xFF;
+    }
+    void codeEditors()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        State().IsEnglish = english;
+        PutChannel(8, "446", "446");
+        WriteCode(State().Image, 8, ChannelField::Decode, { 0x13, 0x20 });
+        openGrid();
+        clickCell(8, 3);
+        QComboBox* decode = grid->Combo1[0];
+        QVERIFY(decode->isVisible());
+        QCOMPARE(decode->currentText(), QStringLiteral("D023N"));
+        decode->lineEdit()->selectAll();
+        if (typed.isEmpty())
+            decode->setCurrentIndex(0); // picking the first entry
+        else
+            TypeIntoFocus(typed);
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(grid->cellText(8, 3), shown);
+        QCOMPARE(RecordByte(8, 8), low);
+        QCOMPARE(RecordByte(8, 9), high);
+        QCOMPARE(currentColumn(), 4);
+    }
+
+    void insertAndDelete()
+    {
+        for (int c = 1; c <= 5; ++c)
+            PutChannel(c, QString::number(440 + c), QString::number(440 + c), 0x88, c % 2 == 1);
+        openGrid();
+        clickCell(1, 3);
+        KeyIntoFocus(Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(!grid->Combo1[0]->isVisible()); // the open editor was committed first
+        QCOMPARE(grid->cellText(1, 1), QString());
+        for (int c = 2; c <= 6; ++c)
+            QCOMPARE(grid->cellText(c, 1), QStringLiteral("%1.00000").arg(440 + c - 1));
+        QCOMPARE(int(State().Image.byte(MemoryMap::ScanAddBitmap)), 0x2A);
+        QVERIFY(State().EditorRefreshPending);
+
+        clickCell(3, 1);
+        KeyIntoFocus(Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(grid->cellText(3, 1), QStringLiteral("443.00000"));
+        QCOMPARE(grid->cellText(2, 1), QStringLiteral("441.00000"));
+        QCOMPARE(grid->cellText(5, 1), QStringLiteral("445.00000"));
+        QCOMPARE(grid->cellText(6, 1), QString());
+        QCOMPARE(int(State().Image.byte(MemoryMap::ScanAddBitmap)), 0x16);
+
+        // A full table refuses an insert.
+        for (int c = 1; c <= 16; ++c)
+            PutChannel(c, QString::number(440 + c), QString());
+        grid->AnalyseChannelInformation();
+        const RadioImage before = State().Image;
+        clickCell(4, 2);
+        KeyIntoFocus(Qt::Key_F9, Qt::ShiftModifier);
+        QVERIFY(State().Image == before);
+
+        // Deleting the last channel empties it.
+        clickCell(16, 1);
+        KeyIntoFocus(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(grid->cellText(16, 1), QString());
+        QCOMPARE(grid->cellText(15, 1), QStringLiteral("455.00000"));
+    }
+
+    void shortcutsOpenCopyTools_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("dialog");
+        const int shift = Qt::ShiftModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Shift+F3") << int(Qt::Key_F3) << shift << 2 << "t40::FormChannelCopy";
+        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << ctrl << 2 << "t40::FormChannelCopy";
+        QTest::newRow("Ctrl+E on an empty row") << int(Qt::Key_E) << ctrl << 4 << "";
+        QTest::newRow("Shift+F4") << int(Qt::Key_F4) << shift << 2 << "t40::FormFrequencyCopy";
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << ctrl << 3 << "t40::FormFrequencyCopy";
+        QTest::newRow("Shift+F5") << int(Qt::Key_F5) << shift << 2 << "t40::FormQtDqtCopy";
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << ctrl << 2 << "t40::FormQtDqtCopy";
+        QTest::newRow("Ctrl+Q on a receive-only channel") << int(Qt::Key_Q) << ctrl << 3 << "";
+        QTest::newRow("F3 without Shift") << int(Qt::Key_F3) << 0 << 2 << "";
+    }
+    void shortcutsOpenCopyTools()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, channel);
+        QFETCH(QString, dialog);
+        PutChannel(2, "446", "446");
+        PutChannel(3, "447", "");
+        openGrid();
+        clickCell(channel, 9);
+        QString opened;
+        OnNextDialog(&opened, [](QDialog*) { });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QApplication::processEvents();
+        QCOMPARE(opened, dialog);
+    }
+
+    void frequencyCopyFromGridShowsAtOnce()
+    {
+        PutChannel(2, "446", "446");
+        openGrid();
+        clickCell(2, 1);
+        QString opened;
+        OnNextDialog(&opened, [](QDialog* d) {
+            auto* copy = static_cast<FormFrequencyCopy*>(d);
+            QCOMPARE(copy->TextRxFreq->text(), QStringLiteral("446.00000"));
+            copy->TextTxFreq->setText(QStringLiteral("455.5"));
+            copy->CommandOK_Click();
+        });
+        KeyIntoFocus(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(opened, QStringLiteral("t40::FormFrequencyCopy"));
+        QCOMPARE(grid->cellText(2, 2), QStringLiteral("455.50000"));
+        QVERIFY(State().EditorRefreshPending);
+    }
+
+    void timerPicksUpOtherWrites()
+    {
+        openGrid();
+        PutChannel(12, "433.125", "433.125");
+        State().GridRefreshPending = true;
+        QTRY_COMPARE_WITH_TIMEOUT(grid->cellText(12, 1), QStringLiteral("433.12500"), 700);
+        QVERIFY(!State().GridRefreshPending);
+    }
+
+    void freshDataCommitsOpenEditor()
+    {
+        openGrid();
+        clickCell(3, 1);
+        TypeIntoFocus(QStringLiteral("445"));
+        grid->FreshData();
+        QVERIFY(!grid->Text1->isVisible());
+        QCOMPARE(StoredRx(3), QStringLiteral("445.00000"));
+        // After a read the grid decodes the new image.
+        PutChannel(3, "446", "");
+        grid->RefreshAfterRead();
+        QCOMPARE(grid->cellText(3, 1), QStringLiteral("446.00000"));
+    }
+
+    void f11OpensEditorOnCurrentChannel()
+    {
+        PutChannel(6, "446", "446");
+        openGrid();
+        clickCell(6, 9);
+        KeyIntoFocus(Qt::Key_F11);
+        FormChannelEdit* editor = FormChannelEdit::Instance();
+        QVERIFY(editor);
+        QVERIFY(State().ChannelEditorOpen);
+        QCOMPARE(editor->shownChannel(), 6);
+        QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("446.00000"));
+    }
+
+    void closeButtonClosesPage()
+    {
+        openGrid();
+        QVERIFY(State().ChannelPageOpen);
+        grid->CommandClose->click();
+        QVERIFY(!State().ChannelPageOpen);
+        QVERIFY(!grid->isVisible());
+    }
+};
+
+QTEST_MAIN(TestChannelGrid)
+#include "test_channel_grid.moc"
