@@ -18,6 +18,9 @@ CodeKeyFilter::CodeKeyFilter(QComboBox* combo)
     : QObject(combo)
     , combo_(combo)
 {
+    // Keys reach the line edit either directly or through the combo box,
+    // which hands them on without showing them to the edit's filters.
+    combo->installEventFilter(this);
     if (combo->lineEdit())
         combo->lineEdit()->installEventFilter(this);
 }

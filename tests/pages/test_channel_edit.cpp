@@ -1,0 +1,278 @@
+#include "channel_test_helpers.h"
+#include "form_channel_edit.h"
+#include "form_channel_information.h"
+#include "test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace t40;
+using namespace t40::test;
+
+class TestChannelEdit : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env;
+    QPointer<FormChannelEdit> editor;
+
+    void openEditor(int channel)
+    {
+        State().CurrentChannel = channel;
+        editor = FormChannelEdit::ShowEditor(nullptr);
+        QVERIFY(editor);
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+    }
+    // Focus on the control, then away from it, as a user tabbing through.
+    void leave(QWidget* control)
+    {
+        control->setFocus();
+        editor->ComboChannel->setFocus();
+        QApplication::processEvents();
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnvironment>();
+        State().IsEnglish = true;
+        State().BandLowMHz = 400;
+        State().BandHighMHz = 480;
+        State().EffectiveHighMHz = 470;
+    }
+    void cleanup()
+    {
+        delete editor;
+        env.reset();
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("English") << true
+            << QStringList { "Channel Edit", "Channel", "Rx Frequency", "Tx Frequency", "CTCSS/DCS Decode",
+                             "CTCSS/DCS Encode", "Tx Power", "Channel Spacing", "Busy Channel Lock-out", "Scan Add",
+                             "&Close", "&Help" };
+        QTest::newRow("Chinese") << false
+            << QStringList { "信道信息", "信道", "接收频率", "发射频率", "CTCSS/DCS解码", "CTCSS/DCS编码", "发射功率",
+                             "宽/窄带", "繁忙锁定", "扫描添加", "关闭(&C)", "帮助(&H)" };
+    }
+    void captions()
+    {
+        QFETCH(bool, english);
+        QFETCH(QStringList, texts);
+        State().IsEnglish = english;
+        openEditor(1);
+        const QStringList shown { editor->windowTitle(), editor->LabelChannel->text(), editor->LabelRxFreq->text(),
+                                  editor->LabelTxFreq->text(), editor->LabelDecode->text(), editor->LabelEncode->text(),
+                                  editor->LabelTxPower->text(), editor->LabelSpace->text(), editor->LabelBusyLock->text(),
+                                  editor->CheckScanAdd->text(), editor->CommandClose->text(), editor->CommandHelp->text() };
+        QCOMPARE(shown, texts);
+        QCOMPARE(editor->ComboChannel->count(), 16);
+        QVERIFY(State().ChannelEditorOpen);
+        editor->CommandClose->click();
+        QVERIFY(!State().ChannelEditorOpen);
+    }
+
+    void emptyChannelThenCreate()
+    {
+        openEditor(5);
+        QVERIFY(editor->TextRxFreq->isEnabled());
+        QVERIFY(editor->ComboChannel->isEnabled());
+        for (QWidget* w : std::initializer_list<QWidget*> { editor->TextTxFreq, editor->ComboDecode, editor->ComboEncode,
+                                                            editor->ComboTxPower, editor->ComboSpace,
+                                                            editor->ComboBusyLock, editor->CheckScanAdd })
+            QVERIFY(!w->isEnabled());
+        QCOMPARE(editor->ComboDecode->count(), 0);
+        editor->TextRxFreq->setFocus();
+        TypeIntoFocus(QStringLiteral("447.5"));
+        editor->ComboChannel->setFocus(); // leaving the box commits
+        QCOMPARE(StoredRx(5), QStringLiteral("447.50000"));
+        QCOMPARE(editor->TextTxFreq->text(), QStringLiteral("447.50000"));
+        QVERIFY(editor->ComboEncode->isEnabled());
+        QCOMPARE(editor->ComboDecode->currentText(), QStringLiteral("None"));
+        QCOMPARE(editor->ComboTxPower->currentText(), QStringLiteral("High"));
+        QCOMPARE(editor->ComboSpace->currentText(), QStringLiteral("25K(Wide)"));
+        QCOMPARE(editor->ComboBusyLock->currentText(), QStringLiteral("None"));
+        QVERIFY(editor->CheckScanAdd->isChecked());
+        QCOMPARE(RecordByte(5, 12), 0x88);
+        QVERIFY(State().GridRefreshPending);
+    }
+
+    void receiveEntryWarns()
+    {
+        openEditor(2);
+        editor->TextRxFreq->setFocus();
+        TypeIntoFocus(QStringLiteral("520"));
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(env->prompts().messages.size(), size_t(1));
+        QCOMPARE(env->prompts().messages.front().text, QStringLiteral("Frequency is out of range!"));
+        QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("480.00000"));
+        QCOMPARE(editor->TextTxFreq->text(), QStringLiteral("470.00000"));
+    }
+
+    void clearingTransmit()
+    {
+        PutChannel(3, "446", "446");
+        WriteCode(State().Image, 3, ChannelField::Encode, { 0x13, 0x20 });
+        openEditor(3);
+        QCOMPARE(editor->ComboEncode->currentText(), QStringLiteral("D023N"));
+        editor->TextTxFreq->setFocus();
+        editor->TextTxFreq->clear();
+        KeyIntoFocus(Qt::Key_Return);
+        QVERIFY(!editor->ComboEncode->isEnabled());
+        QCOMPARE(editor->ComboEncode->currentText(), QString());
+        QCOMPARE(ReadCode(State().Image, 3, ChannelField::Encode), NoSignallingCode);
+        QCOMPARE(ReadFrequency(State().Image, 3, ChannelField::Transmit), NoFrequency);
+        QVERIFY(editor->TextTxFreq->isEnabled());
+    }
+
+    void pickingCodes_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::newRow("D023N") << "D023N" << 0x13 << 0x20;
+        QTest::newRow("D754I") << "D754I" << 0xEC << 0xA1;
+        QTest::newRow("67.0") << "67.0" << 0x9E << 0x02;
+        QTest::newRow("first entry") << "None" << 0xFF << 0xFF;
+    }
+    void pickingCodes()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        PutChannel(4, "446", "446");
+        WriteCode(State().Image, 4, ChannelField::Decode, { 0x75, 0x03 });
+        openEditor(4);
+        QCOMPARE(editor->ComboDecode->currentText(), QStringLiteral("88.5"));
+        const int index = editor->ComboDecode->findText(entry);
+        QVERIFY(index >= 0);
+        editor->ComboDecode->setCurrentIndex(index);
+        emit editor->ComboDecode->activated(index);
+        QCOMPARE(RecordByte(4, 8), low);
+        QCOMPARE(RecordByte(4, 9), high);
+        QVERIFY(State().GridRefreshPending);
+    }
+
+    void typingEncodeWithEnter()
+    {
+        PutChannel(4, "446", "446");
+        openEditor(4);
+        editor->ComboEncode->setFocus();
+        editor->ComboEncode->lineEdit()->selectAll();
+        TypeIntoFocus(QStringLiteral("88.5"));
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(RecordByte(4, 10), 0x75);
+        QCOMPARE(RecordByte(4, 11), 0x03);
+        QCOMPARE(editor->ComboEncode->lineEdit()->selectedText(), QStringLiteral("88.5"));
+        // Typing past five characters is refused; a bad tone is corrected silently.
+        editor->ComboEncode->lineEdit()->setText(QStringLiteral("D9"));
+        leave(editor->ComboEncode);
+        QCOMPARE(editor->ComboEncode->currentText(), QStringLiteral("D700N"));
+        QCOMPARE(RecordByte(4, 10), 0xC0);
+        QCOMPARE(RecordByte(4, 11), 0x21);
+        QVERIFY(env->prompts().messages.empty());
+    }
+
+    void optionsWriteTheirBits()
+    {
+        PutChannel(7, "446", "446", 0x88, true);
+        State().Image.setByte(16 * 7 + 12, 0x8D); // bits 2..0 belong to no control
+        openEditor(7);
+        editor->ComboTxPower->setCurrentIndex(1);
+        emit editor->ComboTxPower->activated(1);
+        QCOMPARE(RecordByte(7, 12), 0x4D);
+        emit editor->ComboSpace->activated(0);
+        QCOMPARE(RecordByte(7, 12), 0x45);
+        emit editor->ComboBusyLock->activated(2);
+        QCOMPARE(RecordByte(7, 12), 0x65);
+        editor->CheckScanAdd->click();
+        QVERIFY(!ReadScanBit(State().Image, 7));
+    }
+
+    void powerRepair()
+    {
+        PutChannel(8, "446", "446", 0xC8);
+        openEditor(8);
+        QCOMPARE(editor->ComboTxPower->currentText(), QStringLiteral("High"));
+        QCOMPARE(RecordByte(8, 12), 0x88);
+        QVERIFY(!State().GridRefreshPending);
+        QVERIFY(!State().EditorRefreshPending);
+    }
+
+    void channelSelector()
+    {
+        PutChannel(9, "455.125", "");
+        openEditor(1);
+        editor->ComboChannel->setCurrentIndex(8);
+        emit editor->ComboChannel->activated(8);
+        QCOMPARE(State().CurrentChannel, 9);
+        QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("455.12500"));
+        QCOMPARE(editor->TextTxFreq->text(), QString());
+        QVERIFY(!editor->ComboEncode->isEnabled());
+        QVERIFY(editor->ComboDecode->isEnabled());
+    }
+
+    void unreadableChannel()
+    {
+        WriteFrequency(State().Image, 6, ChannelField::Receive, { 0x00, 0x00, 0x60, 0x04 });
+        State().Image.setByte(16 * 6 + 12, 0x33);
+        openEditor(6);
+        QCOMPARE(editor->TextRxFreq->text(), QString());
+        QVERIFY(!ReadScanBit(State().Image, 6));
+        leave(editor->TextRxFreq); // passing through the empty box erases nothing
+        QCOMPARE(RecordByte(6, 12), 0x33);
+        QCOMPARE(RecordByte(6, 2), 0x60);
+    }
+
+    // Grid and editor open together keep each other current.
+    void gridAndEditorFollowEachOther()
+    {
+        PutChannel(2, "446", "446");
+        FormChannelInformation grid;
+        grid.show();
+        grid.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&grid));
+        State().CurrentChannel = 2;
+        grid.CommandChannelEdit->click();
+        editor = FormChannelEdit::Instance();
+        QVERIFY(editor);
+        QCOMPARE(editor->shownChannel(), 2);
+
+        // Grid to editor.
+        grid.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&grid));
+        QTableWidget* table = grid.MSHFlexGridChannel;
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(1, 1)).center());
+        QVERIFY(grid.Text1->isVisible());
+        TypeIntoFocus(QStringLiteral("449"));
+        KeyIntoFocus(Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(editor->TextRxFreq->text(), QStringLiteral("449.00000"), 700);
+
+        // Editor to grid.
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        editor->ComboTxPower->setCurrentIndex(0);
+        emit editor->ComboTxPower->activated(0);
+        QTRY_COMPARE_WITH_TIMEOUT(grid.cellText(2, 5), QStringLiteral("Low"), 700);
+
+        // The grid's selection moves the editor along.
+        PutChannel(5, "430", "430");
+        grid.AnalyseChannelInformation();
+        table->setCurrentCell(4, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(editor->shownChannel(), 5, 700);
+        QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("430.00000"));
+        // A second Channel Edit brings the same editor back.
+        grid.CommandChannelEdit->click();
+        QCOMPARE(FormChannelEdit::Instance(), editor.data());
+    }
+};
+
+QTEST_MAIN(TestChannelEdit)
+#include "test_channel_edit.moc"
