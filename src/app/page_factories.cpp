@@ -1,6 +1,10 @@
 #include "page_factories.h"
 
 #include "form_channel_information.h"
+#include "form_embed_message.h"
+#include "form_key_setting.h"
+#include "form_option.h"
+#include "form_scan_information.h"
 #include "window_menu.h"
 
 namespace t40 {
@@ -9,10 +13,10 @@ PageWindow* CreatePage(int pageId)
 {
     switch (pageId) {
     case ChannelPageId: return new FormChannelInformation;
-    case OptionPageId: return nullptr;
-    case KeyPageId: return nullptr;
-    case ScanPageId: return nullptr;
-    case MessagePageId: return nullptr;
+    case OptionPageId: return new FormOption;
+    case KeyPageId: return new FormKeySetting;
+    case ScanPageId: return new FormScanInformation;
+    case MessagePageId: return new FormEmbedMessage;
     case TunePageId: return nullptr;
     default: return nullptr;
     }

@@ -74,6 +74,9 @@ bool PageWindow::eventFilter(QObject* watched, QEvent* event)
         case QEvent::WindowStateChange: {
             const Qt::WindowStates states = frame_->windowState();
             State().ChildWindowState = states & Qt::WindowMinimized ? 1 : states & Qt::WindowMaximized ? 2 : 0;
+            // A sub-window learns of its activation through its state, not a WindowActivate event.
+            if (states & Qt::WindowActive)
+                CheckPageItem(pageId_);
             break;
         }
         case QEvent::WindowActivate:

@@ -1,0 +1,147 @@
+#include "form_embed_message.h"
+
+#include "help_topic.h"
+#include "key_filter.h"
+#include "memory_map.h"
+#include "radio_functions.h"
+#include "window_menu.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+namespace {
+
+// Lets into a line only characters that fit one byte of the message (codes
+// 20..126); anything else, typed, pasted or from an input method, is refused.
+class MessageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        for (QChar c : input)
+            if (!IsMessageCode(c.unicode()))
+                return Invalid;
+        return input.size() <= MemoryMap::MessageLineLength ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+FormEmbedMessage::FormEmbedMessage(QWidget* parent)
+    : PageWindow(MessagePageId, &SharedState::MessagePageOpen, parent)
+{
+    auto* lines = new QVBoxLayout;
+    for (int i = 0; i < MemoryMap::MessageLineCount; ++i) {
+        auto* edit = new QLineEdit(this);
+        TextEmbedMessage[i] = edit;
+        edit->setMaxLength(MemoryMap::MessageLineLength);
+        edit->setValidator(new MessageValidator(edit));
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        QFont fixed = edit->font();
+        fixed.setFamily(QStringLiteral("Monospace"));
+        fixed.setStyleHint(QFont::TypeWriter);
+        edit->setFont(fixed);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(34, QLatin1Char('W'))));
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this] { Edited = true; });
+        connect(edit, &QLineEdit::returnPressed, this, [this, i] { TextEmbedMessage_KeyPress(i, KeyEnter); });
+        lines->addWidget(edit);
+    }
+
+    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
+    connect(CommandClose, &QPushButton::clicked, this, &FormEmbedMessage::CommandClose_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormEmbedMessage::CommandHelp_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandClose);
+    buttons->addWidget(CommandHelp);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(lines);
+    page->addStretch();
+    page->addLayout(buttons);
+
+    setWindowTitle(Lang("Embedded Message", "嵌入信息"));
+    resize(sizeHint().width(), 150);
+
+    EnterPressed = false;
+    AnalyseEmbeddedInformation();
+    registerPage();
+}
+
+void FormEmbedMessage::AnalyseEmbeddedInformation()
+{
+    const std::array<QString, 2> text = DecodeEmbeddedMessage(State().Image);
+    for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
+        TextEmbedMessage[i]->setText(text[i]);
+    Edited = false;
+}
+
+void FormEmbedMessage::FreshEmbeddedInformation()
+{
+    if (!Edited)
+        return;
+    if (EncodeEmbeddedMessage(State().Image, TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text()))
+        Edited = false;
+}
+
+void FormEmbedMessage::TextEmbedMessage_LostFocus(int index)
+{
+    FreshEmbeddedInformation();
+    if (!EnterPressed)
+        return;
+    if (index == 0) {
+        TextEmbedMessage[1]->setFocus(Qt::TabFocusReason);
+        TextEmbedMessage[1]->selectAll();
+    } else {
+        CommandClose->setFocus(Qt::TabFocusReason);
+    }
+    EnterPressed = false;
+}
+
+void FormEmbedMessage::TextEmbedMessage_KeyPress(int index, int keyAscii)
+{
+    if (keyAscii != KeyEnter || index < 0 || index >= MemoryMap::MessageLineCount)
+        return;
+    EnterPressed = true;
+    TextEmbedMessage_LostFocus(index);
+}
+
+bool FormEmbedMessage::event(QEvent* event)
+{
+    // A line still being typed when the page closes is kept.
+    if (event->type() == QEvent::Close)
+        FreshEmbeddedInformation();
+    return PageWindow::event(event);
+}
+
+bool FormEmbedMessage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
+            if (watched == TextEmbedMessage[i])
+                TextEmbedMessage_LostFocus(i);
+    }
+    return PageWindow::eventFilter(watched, event);
+}
+
+void FormEmbedMessage::CommandClose_Click()
+{
+    FreshEmbeddedInformation();
+    closePage();
+}
+
+void FormEmbedMessage::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("embmsg.htm"));
+}
+
+} // namespace t40

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "page_window.h"
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace t40 {
+
+// The embedded message: two lines of up to 32 single-byte characters at
+// 0x300..0x33F. Those bytes are also the first tune-data group, so the page
+// writes them only after the user has changed a line; viewing it never
+// touches them.
+class FormEmbedMessage : public PageWindow {
+    Q_OBJECT
+public:
+    explicit FormEmbedMessage(QWidget* parent = nullptr);
+
+    void AnalyseEmbeddedInformation();
+    // Stores both lines when one of them has been edited since the decode.
+    void FreshEmbeddedInformation();
+    void RefreshAfterRead() override { AnalyseEmbeddedInformation(); }
+    void FreshData() override { FreshEmbeddedInformation(); }
+
+    std::array<QLineEdit*, 2> TextEmbedMessage {};
+    QPushButton* CommandClose;
+    QPushButton* CommandHelp;
+
+public slots:
+    void TextEmbedMessage_LostFocus(int index);
+    void TextEmbedMessage_KeyPress(int index, int keyAscii);
+    void CommandClose_Click();
+    void CommandHelp_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool EnterPressed = false;
+    bool Edited = false;
+};
+
+} // namespace t40

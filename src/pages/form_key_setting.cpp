@@ -1,0 +1,82 @@
+#include "form_key_setting.h"
+
+#include "help_topic.h"
+#include "radio_functions.h"
+#include "window_menu.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormKeySetting::FormKeySetting(QWidget* parent)
+    : PageWindow(KeyPageId, &SharedState::KeyPageOpen, parent)
+{
+    static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
+    auto* keys = new QGridLayout;
+    for (int i = 0; i < KeyCount; ++i) {
+        LabelKeySet[i] = new QLabel(QString::fromLatin1(keyNames[i]), this);
+        ComboKeySet[i] = new QComboBox(this);
+        LabelKeySet[i]->setObjectName(QStringLiteral("LabelKeySet%1").arg(i));
+        ComboKeySet[i]->setObjectName(QStringLiteral("ComboKeySet%1").arg(i));
+        ComboKeySet[i]->setMinimumWidth(140);
+        ComboKeySet[i]->addItems({ Lang("None", "无"), Lang("Scan", "扫描"), Lang("Monitor", "监听"),
+            Lang("Alarm", "报警"), QStringLiteral("1750"), Lang("Power", "功率") });
+        keys->addWidget(LabelKeySet[i], i, 0);
+        keys->addWidget(ComboKeySet[i], i, 1);
+        connect(ComboKeySet[i], &QComboBox::activated, this, [this, i] { ComboKeySet_Click(i); });
+    }
+    keys->setColumnStretch(2, 1);
+
+    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
+    connect(CommandClose, &QPushButton::clicked, this, &FormKeySetting::CommandClose_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormKeySetting::CommandHelp_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandClose);
+    buttons->addWidget(CommandHelp);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(keys);
+    page->addStretch();
+    page->addLayout(buttons);
+
+    setWindowTitle(Lang("Key Setting", "键设定"));
+    setMinimumSize(300, 220);
+    resize(320, 230);
+
+    AnalyseKeySetting();
+    registerPage();
+}
+
+void FormKeySetting::AnalyseKeySetting()
+{
+    Decoding = true;
+    for (int i = 0; i < KeyCount; ++i)
+        ComboKeySet[i]->setCurrentIndex(KeyPositionOfCode(KeyCode(State().Image, i)));
+    Decoding = false;
+}
+
+void FormKeySetting::ComboKeySet_Click(int index)
+{
+    if (Decoding || index < 0 || index >= KeyCount || ComboKeySet[index]->currentIndex() < 0)
+        return;
+    SetKeyCode(State().Image, index, KeyCodeOfPosition(ComboKeySet[index]->currentIndex()));
+}
+
+void FormKeySetting::CommandClose_Click()
+{
+    closePage();
+}
+
+void FormKeySetting::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("keyassign.htm"));
+}
+
+} // namespace t40

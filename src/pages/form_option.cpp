@@ -1,0 +1,312 @@
+#include "form_option.h"
+
+#include "help_topic.h"
+#include "memory_map.h"
+#include "radio_functions.h"
+#include "window_menu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+using namespace MemoryMap;
+
+FormOption::FormOption(QWidget* parent)
+    : PageWindow(OptionPageId, &SharedState::OptionPageOpen, parent)
+{
+    buildControls();
+    fillListsAndCaptions();
+    AnalyseOption();
+    registerPage();
+}
+
+void FormOption::buildControls()
+{
+    auto combo = [this] {
+        auto* c = new QComboBox(this);
+        c->setMinimumWidth(120);
+        return c;
+    };
+    ComboTOT = combo();
+    ComboTOTWarning = combo();
+    ComboSQ = combo();
+    ComboVoice = combo();
+    ComboVoxLevel = combo();
+    ComboCall = combo();
+    ComboMicReduction = combo();
+    ComboVoxDelay = combo();
+    LabelTOT = new QLabel(this);
+    LabelTOTWarning = new QLabel(this);
+    LabelSQ = new QLabel(this);
+    LabelVoice = new QLabel(this);
+    LabelVoxLevel = new QLabel(this);
+    LabelCall = new QLabel(this);
+    LabelMicReduction = new QLabel(this);
+    LabelVoxDelay = new QLabel(this);
+    FrameVox = new QGroupBox(this);
+    CheckVox = new QCheckBox(this);
+    CheckSave = new QCheckBox(this);
+    CheckRoger = new QCheckBox(this);
+    CheckVoxCancel = new QCheckBox(this);
+    CheckVoxTone = new QCheckBox(this);
+    CheckTail = new QCheckBox(this);
+    CheckAlertLock = new QCheckBox(this);
+    CheckResetAllow = new QCheckBox(this);
+    CheckExtension = new QCheckBox(this);
+    CheckScramble = new QCheckBox(this);
+    CommandClose = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
+
+    // Controls carry their names, as the program's texts refer to them.
+    ComboTOT->setObjectName(QStringLiteral("ComboTOT"));
+    ComboTOTWarning->setObjectName(QStringLiteral("ComboTOTWarning"));
+    ComboSQ->setObjectName(QStringLiteral("ComboSQ"));
+    ComboVoice->setObjectName(QStringLiteral("ComboVoice"));
+    ComboVoxLevel->setObjectName(QStringLiteral("ComboVoxLevel"));
+    ComboCall->setObjectName(QStringLiteral("ComboCall"));
+    ComboMicReduction->setObjectName(QStringLiteral("ComboMicReduction"));
+    ComboVoxDelay->setObjectName(QStringLiteral("ComboVoxDelay"));
+    LabelTOT->setObjectName(QStringLiteral("LabelTOT"));
+    LabelTOTWarning->setObjectName(QStringLiteral("LabelTOTWarning"));
+    LabelSQ->setObjectName(QStringLiteral("LabelSQ"));
+    LabelVoice->setObjectName(QStringLiteral("LabelVoice"));
+    LabelVoxLevel->setObjectName(QStringLiteral("LabelVoxLevel"));
+    LabelCall->setObjectName(QStringLiteral("LabelCall"));
+    LabelMicReduction->setObjectName(QStringLiteral("LabelMicReduction"));
+    LabelVoxDelay->setObjectName(QStringLiteral("LabelVoxDelay"));
+    FrameVox->setObjectName(QStringLiteral("FrameVox"));
+    CheckVox->setObjectName(QStringLiteral("CheckVox"));
+    CheckSave->setObjectName(QStringLiteral("CheckSave"));
+    CheckRoger->setObjectName(QStringLiteral("CheckRoger"));
+    CheckVoxCancel->setObjectName(QStringLiteral("CheckVoxCancel"));
+    CheckVoxTone->setObjectName(QStringLiteral("CheckVoxTone"));
+    CheckTail->setObjectName(QStringLiteral("CheckTail"));
+    CheckAlertLock->setObjectName(QStringLiteral("CheckAlertLock"));
+    CheckResetAllow->setObjectName(QStringLiteral("CheckResetAllow"));
+    CheckExtension->setObjectName(QStringLiteral("CheckExtension"));
+    CheckScramble->setObjectName(QStringLiteral("CheckScramble"));
+    CommandClose->setObjectName(QStringLiteral("CommandClose"));
+    CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
+
+    auto* settings = new QGridLayout;
+    settings->addWidget(LabelTOT, 0, 0);
+    settings->addWidget(ComboTOT, 0, 1);
+    settings->addWidget(LabelTOTWarning, 1, 0);
+    settings->addWidget(ComboTOTWarning, 1, 1);
+    settings->addWidget(LabelSQ, 2, 0);
+    settings->addWidget(ComboSQ, 2, 1);
+    settings->addWidget(LabelVoice, 3, 0);
+    settings->addWidget(ComboVoice, 3, 1);
+    settings->setColumnStretch(2, 1);
+
+    auto* vox = new QGridLayout(FrameVox);
+    vox->addWidget(CheckVox, 0, 0, 1, 2);
+    vox->addWidget(LabelVoxLevel, 1, 0);
+    vox->addWidget(ComboVoxLevel, 1, 1);
+    vox->setColumnStretch(2, 1);
+
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(CheckSave);
+    checks->addSpacing(24);
+    checks->addWidget(CheckRoger);
+    checks->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandClose);
+    buttons->addWidget(CommandHelp);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(settings);
+    page->addWidget(FrameVox);
+    page->addLayout(checks);
+    page->addStretch();
+    page->addLayout(buttons);
+
+    // The features this model lacks stay out of the layout and hidden.
+    for (QWidget* hidden : std::initializer_list<QWidget*> { ComboCall, ComboMicReduction, ComboVoxDelay, LabelCall,
+             LabelMicReduction, LabelVoxDelay, CheckVoxCancel, CheckVoxTone, CheckTail, CheckAlertLock,
+             CheckResetAllow, CheckExtension, CheckScramble })
+        hidden->hide();
+
+    // activated and clicked come from the user only; Decoding guards the rest.
+    connect(ComboTOT, &QComboBox::activated, this, &FormOption::ComboTOT_Click);
+    connect(ComboTOTWarning, &QComboBox::activated, this, &FormOption::ComboTOTWarning_Click);
+    connect(ComboSQ, &QComboBox::activated, this, &FormOption::ComboSQ_Click);
+    connect(ComboVoice, &QComboBox::activated, this, &FormOption::ComboVoice_Click);
+    connect(ComboVoxLevel, &QComboBox::activated, this, &FormOption::ComboVoxLevel_Click);
+    connect(ComboCall, &QComboBox::activated, this, &FormOption::ComboCall_Click);
+    connect(ComboMicReduction, &QComboBox::activated, this, &FormOption::ComboMicReduction_Click);
+    connect(ComboVoxDelay, &QComboBox::activated, this, &FormOption::ComboVoxDelay_Click);
+    connect(CheckVox, &QCheckBox::clicked, this, &FormOption::CheckVox_Click);
+    connect(CheckSave, &QCheckBox::clicked, this, &FormOption::CheckSave_Click);
+    connect(CheckRoger, &QCheckBox::clicked, this, &FormOption::CheckRoger_Click);
+    connect(CheckVoxCancel, &QCheckBox::clicked, this, &FormOption::CheckVoxCancel_Click);
+    connect(CheckVoxTone, &QCheckBox::clicked, this, &FormOption::CheckVoxTone_Click);
+    connect(CheckTail, &QCheckBox::clicked, this, &FormOption::CheckTail_Click);
+    connect(CheckAlertLock, &QCheckBox::clicked, this, &FormOption::CheckAlertLock_Click);
+    connect(CheckResetAllow, &QCheckBox::clicked, this, &FormOption::CheckResetAllow_Click);
+    connect(CheckExtension, &QCheckBox::clicked, this, &FormOption::CheckExtension_Click);
+    connect(CheckScramble, &QCheckBox::clicked, this, &FormOption::CheckScramble_Click);
+    connect(CommandClose, &QPushButton::clicked, this, &FormOption::CommandClose_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormOption::CommandHelp_Click);
+
+    setMinimumSize(380, 300);
+    resize(420, 320);
+}
+
+void FormOption::fillListsAndCaptions()
+{
+    for (QComboBox* list : { ComboTOT, ComboTOTWarning, ComboSQ, ComboVoice, ComboVoxLevel, ComboCall,
+             ComboMicReduction, ComboVoxDelay })
+        list->clear();
+
+    for (int i = 0; i <= 9; ++i)
+        ComboSQ->addItem(QString::number(i));
+    const QString& separator = State().DecimalSeparator;
+    for (int k = 0; k <= 27; ++k)
+        ComboVoxDelay->addItem(QString::number((k + 3) / 10) + separator + QString::number((k + 3) % 10));
+
+    setWindowTitle(Lang("Function Setup", "功能设定"));
+    LabelTOT->setText(Lang("Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"));
+    LabelTOTWarning->setText(Lang("TOT Warning Time[s]", "超时定时器预警[秒]"));
+    LabelSQ->setText(Lang("Squelch Level", "静噪等级"));
+    LabelVoice->setText(Lang("Voice Prompt", "提示音"));
+    FrameVox->setTitle(Lang("VOX Setting", "声控设置"));
+    CheckVox->setText(Lang("VOX Function", "声控功能"));
+    LabelVoxLevel->setText(Lang("VOX Level", "声控等级"));
+    CheckSave->setText(Lang("Battery Save", "省电"));
+    CheckRoger->setText(Lang("Roger", "发射结束提示音"));
+    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    LabelCall->setText(Lang("Call Response", "呼叫响应"));
+    LabelMicReduction->setText(Lang("Mic Noise Reduction", "麦克风降噪"));
+    LabelVoxDelay->setText(Lang("VOX Delay Time[s]", "声控延时"));
+    CheckVoxCancel->setText(Lang("Cancel Operation", "声控可取消"));
+    CheckVoxTone->setText(Lang("VOX Proceed Tone", "声控可进行音调"));
+    CheckAlertLock->setText(Lang("Alert Locked", "报警锁定"));
+    CheckExtension->setText(Lang("Frequency Band Extension", "频段扩展"));
+    CheckResetAllow->setText(Lang("Reset Allowed", "复位允许"));
+    CheckTail->setText(Lang("Eliminate Squelch Tail When No CTCSS/DCS Signaling", "无信令消除尾音"));
+    CheckScramble->setText(Lang("Scramble Enable", "扰频激活"));
+
+    for (int k = 1; k <= 40; ++k)
+        ComboTOT->addItem(QString::number(15 * k));
+    ComboTOTWarning->addItem(Lang("Off", "关"));
+    for (int i = 1; i <= 10; ++i)
+        ComboTOTWarning->addItem(QString::number(i));
+    ComboVoice->addItems({ Lang("Off", "关"), Lang("Chinese", "中文"), Lang("English", "英文") });
+    ComboVoxLevel->addItem(Lang("Off", "关"));
+    for (int i = 1; i <= 9; ++i)
+        ComboVoxLevel->addItem(QString::number(i));
+    ComboCall->addItems({ Lang("Off", "关"), Lang("Vibration", "振动"), Lang("Chord1", "和弦1"), Lang("Chord2", "和弦2"),
+        Lang("Vibration+Chord1", "振动+和弦1"), Lang("Vibration+Chord2", "振动+和弦2") });
+    ComboMicReduction->addItems(
+        { Lang("Through", "直通"), Lang("Low Noise Reduction", "降噪低"), Lang("High Noise Reduction", "降噪高") });
+}
+
+void FormOption::AnalyseOption()
+{
+    Decoding = true;
+    const OptionSettings s = DecodeOptions(State().Image);
+    ComboTOT->setCurrentIndex(s.totIndex);
+    ComboTOTWarning->setCurrentIndex(s.totWarningIndex);
+    ComboSQ->setCurrentIndex(s.squelchIndex);
+    ComboVoice->setCurrentIndex(s.voiceIndex);
+    CheckVox->setChecked(s.vox);
+    enableVoxControls(s.vox);
+    ComboVoxLevel->setCurrentIndex(s.voxLevelIndex);
+    CheckSave->setChecked(s.batterySave);
+    CheckRoger->setChecked(s.roger);
+    CheckScramble->setChecked(s.scramble);
+    Decoding = false;
+}
+
+void FormOption::enableVoxControls(bool on)
+{
+    ComboVoxLevel->setEnabled(on);
+    LabelVoxLevel->setEnabled(on);
+    ComboVoxDelay->setEnabled(on);
+    CheckVoxCancel->setEnabled(on);
+    CheckVoxTone->setEnabled(on);
+}
+
+void FormOption::storeIndex(int offset, const QComboBox* list)
+{
+    if (Decoding || list->currentIndex() < 0)
+        return;
+    State().Image.setByte(offset, static_cast<std::uint8_t>(list->currentIndex()));
+}
+
+void FormOption::storeCheck(int offset, const QCheckBox* check)
+{
+    if (Decoding)
+        return;
+    State().Image.setByte(offset, check->isChecked() ? 1 : 0);
+}
+
+void FormOption::ComboTOT_Click()
+{
+    if (Decoding || ComboTOT->currentIndex() < 0)
+        return;
+    State().Image.setByte(TimeOutTimer, static_cast<std::uint8_t>(ComboTOT->currentIndex() + 1));
+}
+
+void FormOption::ComboTOTWarning_Click() { storeIndex(TotPreAlert, ComboTOTWarning); }
+void FormOption::ComboSQ_Click() { storeIndex(SquelchLevel, ComboSQ); }
+void FormOption::ComboVoice_Click() { storeIndex(VoicePrompt, ComboVoice); }
+void FormOption::ComboVoxLevel_Click() { storeIndex(VoxLevel, ComboVoxLevel); }
+void FormOption::ComboCall_Click() { storeIndex(CallResponse, ComboCall); }
+void FormOption::ComboMicReduction_Click() { storeIndex(MicNoiseReduction, ComboMicReduction); }
+void FormOption::ComboVoxDelay_Click() { storeIndex(VoxDelay, ComboVoxDelay); }
+
+void FormOption::CheckVox_Click()
+{
+    if (Decoding)
+        return;
+    storeCheck(VoxSwitch, CheckVox);
+    enableVoxControls(CheckVox->isChecked());
+}
+
+void FormOption::CheckSave_Click() { storeCheck(BatterySave, CheckSave); }
+void FormOption::CheckRoger_Click() { storeCheck(RogerTone, CheckRoger); }
+void FormOption::CheckVoxCancel_Click() { storeCheck(VoxCancel, CheckVoxCancel); }
+void FormOption::CheckVoxTone_Click() { storeCheck(VoxProceedTone, CheckVoxTone); }
+void FormOption::CheckTail_Click() { storeCheck(SquelchTail, CheckTail); }
+void FormOption::CheckResetAllow_Click() { storeCheck(ResetAllowed, CheckResetAllow); }
+void FormOption::CheckScramble_Click() { storeCheck(BandExtension, CheckScramble); }
+
+void FormOption::CheckAlertLock_Click()
+{
+    if (Decoding)
+        return;
+    State().Image.setByte(AlertLock, CheckAlertLock->isChecked() ? 0 : 1);
+}
+
+void FormOption::CheckExtension_Click()
+{
+    if (Decoding)
+        return;
+    storeCheck(BandExtension, CheckExtension);
+    if (State().BandLowMHz == 400)
+        State().EffectiveHighMHz = CheckExtension->isChecked() ? 520 : 480;
+}
+
+void FormOption::CommandClose_Click()
+{
+    closePage();
+}
+
+void FormOption::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("optfeatures.htm"));
+}
+
+} // namespace t40

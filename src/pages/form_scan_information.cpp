@@ -1,0 +1,238 @@
+#include "form_scan_information.h"
+
+#include "channel_codec.h"
+#include "help_topic.h"
+#include "memory_map.h"
+#include "radio_functions.h"
+#include "window_menu.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+using namespace MemoryMap;
+
+namespace {
+enum PriorityType { PriorityNone = 0, PriorityFixed = 1, PrioritySelected = 2 };
+}
+
+FormScanInformation::FormScanInformation(QWidget* parent)
+    : PageWindow(ScanPageId, &SharedState::ScanPageOpen, parent)
+{
+    auto combo = [this] {
+        auto* c = new QComboBox(this);
+        c->setMinimumWidth(110);
+        return c;
+    };
+    LabelPriority = new QLabel(this);
+    ComboPriority = combo();
+    LabelRevertChannel = new QLabel(this);
+    ComboRevertChannel = combo();
+    ComboRevertChannel->setMinimumWidth(150);
+    auto* settings = new QGridLayout;
+    settings->addWidget(LabelPriority, 0, 0);
+    settings->addWidget(ComboPriority, 0, 1);
+    for (int i = 0; i < 2; ++i) {
+        LabelScanBackTime[i] = new QLabel(this);
+        ComboScanBackTime[i] = combo();
+        settings->addWidget(LabelScanBackTime[i], 1 + i, 0);
+        settings->addWidget(ComboScanBackTime[i], 1 + i, 1);
+        connect(ComboScanBackTime[i], &QComboBox::activated, this, [this, i] { ComboScanBackTime_Click(i); });
+    }
+    settings->addWidget(LabelRevertChannel, 3, 0);
+    settings->addWidget(ComboRevertChannel, 3, 1);
+    for (int i = 0; i < 2; ++i) {
+        LabelRevertScanDelay[i] = new QLabel(this);
+        ComboScanDelay[i] = combo();
+        settings->addWidget(LabelRevertScanDelay[i], 4 + i, 0);
+        settings->addWidget(ComboScanDelay[i], 4 + i, 1);
+        connect(ComboScanDelay[i], &QComboBox::activated, this, [this, i] { ComboScanDelay_Click(i); });
+    }
+    settings->setRowStretch(6, 1);
+
+    auto* channels = new QGridLayout;
+    for (int k = 0; k < PriorityChannelCount; ++k) {
+        LabelPriorityChannel[k] = new QLabel(this);
+        ComboPriorityChannel[k] = new QComboBox(this);
+        ComboPriorityChannel[k]->setMinimumWidth(70);
+        channels->addWidget(LabelPriorityChannel[k], k, 0);
+        channels->addWidget(ComboPriorityChannel[k], k, 1);
+        connect(ComboPriorityChannel[k], &QComboBox::activated, this, [this, k] { ComboPriorityChannel_Click(k); });
+    }
+
+    connect(ComboPriority, &QComboBox::activated, this, &FormScanInformation::ComboPriority_Click);
+    connect(ComboRevertChannel, &QComboBox::activated, this, &FormScanInformation::ComboRevertChannel_Click);
+
+    CommandClose = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
+    connect(CommandClose, &QPushButton::clicked, this, &FormScanInformation::CommandClose_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormScanInformation::CommandHelp_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandClose);
+    buttons->addWidget(CommandHelp);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(settings);
+    columns->addSpacing(24);
+    columns->addLayout(channels);
+    columns->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addStretch();
+    page->addLayout(buttons);
+
+    setMinimumSize(560, 330);
+    resize(600, 340);
+
+    LanguageChange();
+    AnalyseScanInformation();
+    registerPage();
+}
+
+void FormScanInformation::LanguageChange()
+{
+    const QString& separator = State().DecimalSeparator;
+    for (QComboBox* list : { ComboScanBackTime[0], ComboScanBackTime[1], ComboScanDelay[0], ComboScanDelay[1] }) {
+        list->clear();
+        for (int i = 0; i < ScanTimeCount; ++i)
+            list->addItem(QString::number((i + 2) / 2) + separator + (i % 2 ? QStringLiteral("5") : QStringLiteral("0")));
+    }
+
+    setWindowTitle(Lang("Scan Information", "扫描信息"));
+    LabelPriority->setText(Lang("Priority", "优先"));
+    LabelScanBackTime[0]->setText(Lang("Look Back Time A[s]", "回扫时间A[秒]"));
+    LabelScanBackTime[1]->setText(Lang("Look Back Time B[s]", "回扫时间B[秒]"));
+    LabelRevertScanDelay[0]->setText(Lang("Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"));
+    LabelRevertScanDelay[1]->setText(Lang("TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"));
+    LabelRevertChannel->setText(Lang("Revert Channel", "返回信道"));
+    for (int k = 0; k < PriorityChannelCount; ++k)
+        LabelPriorityChannel[k]->setText(Lang("Priority Channel ", "优先信道") + QString::number(k + 1));
+    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+
+    ComboPriority->clear();
+    ComboPriority->addItems({ Lang("None", "无"), Lang("Fixd", "固定"), Lang("Selected", "选定") });
+    ComboRevertChannel->clear();
+    ComboRevertChannel->addItems({ Lang("Selected", "选定"), Lang("Selected+Talk Back", "选定+当前通话"),
+        Lang("Priority", "优先"), Lang("Priority+Talk Back", "优先+当前通话") });
+}
+
+void FormScanInformation::AnalyseScanInformation()
+{
+    Decoding = true;
+    const RadioImage& image = State().Image;
+
+    const int stored = image.byte(PriorityScanType);
+    const int type = stored == PriorityFixed || stored == PrioritySelected ? stored : PriorityNone;
+    ComboPriority->setCurrentIndex(type);
+    applyPriorityType(type);
+
+    for (int i = 0; i < 2; ++i) {
+        ComboScanBackTime[i]->setCurrentIndex(qMax(0, ScanTimeIndex(image.byte(LookBackTimeA + i))));
+        ComboScanDelay[i]->setCurrentIndex(qMax(0, ScanTimeIndex(image.byte(DropoutDelay + i))));
+    }
+
+    ComboRevertChannel->setCurrentIndex(RevertChannelIndex(image.byte(RevertChannel), ComboRevertChannel->count()));
+
+    for (int k = 0; k < PriorityChannelCount; ++k)
+        showPriorityChannel(k);
+    Decoding = false;
+}
+
+void FormScanInformation::showPriorityChannel(int k)
+{
+    QComboBox* list = ComboPriorityChannel[k];
+    list->clear();
+    for (int c = 1; c <= ChannelCount; ++c)
+        if (ReceivePresent(State().Image, c, State().DecimalSeparator))
+            list->addItem(QString::number(c), c);
+    const int offset = PriorityChannels + k;
+    const int match = list->findData(int(State().Image.byte(offset)));
+    if (match >= 0) {
+        list->setCurrentIndex(match);
+    } else if (IsVoxShared(k)) {
+        list->setCurrentIndex(-1); // shows nothing rather than a number the radio does not hold
+    } else if (list->count() > 0) {
+        list->setCurrentIndex(0);
+        State().Image.setByte(offset, static_cast<std::uint8_t>(list->itemData(0).toInt()));
+    }
+}
+
+void FormScanInformation::applyPriorityType(int type)
+{
+    ComboScanBackTime[0]->setEnabled(type != PriorityNone);
+    ComboScanBackTime[1]->setEnabled(type != PriorityNone);
+    for (int k = 0; k < PriorityChannelCount; ++k) {
+        const bool on = type == PriorityFixed && !IsVoxShared(k);
+        ComboPriorityChannel[k]->setEnabled(on);
+        LabelPriorityChannel[k]->setEnabled(on);
+    }
+    if (type == PriorityNone) {
+        if (ComboRevertChannel->count() == 4) {
+            ComboRevertChannel->removeItem(3);
+            ComboRevertChannel->removeItem(2);
+        }
+    } else if (ComboRevertChannel->count() == 2) {
+        ComboRevertChannel->addItems({ Lang("Priority", "优先"), Lang("Priority+Talk Back", "优先+当前通话") });
+    }
+}
+
+void FormScanInformation::ComboPriority_Click()
+{
+    const int type = ComboPriority->currentIndex();
+    if (Decoding || type < 0)
+        return;
+    State().Image.setByte(PriorityScanType, static_cast<std::uint8_t>(type));
+    applyPriorityType(type);
+}
+
+void FormScanInformation::ComboScanBackTime_Click(int index)
+{
+    if (Decoding || index < 0 || index > 1 || ComboScanBackTime[index]->currentIndex() < 0)
+        return;
+    State().Image.setByte(LookBackTimeA + index, ScanTimeByte(ComboScanBackTime[index]->currentIndex()));
+}
+
+void FormScanInformation::ComboScanDelay_Click(int index)
+{
+    if (Decoding || index < 0 || index > 1 || ComboScanDelay[index]->currentIndex() < 0)
+        return;
+    State().Image.setByte(DropoutDelay + index, ScanTimeByte(ComboScanDelay[index]->currentIndex()));
+}
+
+void FormScanInformation::ComboRevertChannel_Click()
+{
+    if (Decoding || ComboRevertChannel->currentIndex() < 0)
+        return;
+    State().Image.setByte(RevertChannel, static_cast<std::uint8_t>(ComboRevertChannel->currentIndex()));
+}
+
+void FormScanInformation::ComboPriorityChannel_Click(int index)
+{
+    if (Decoding || index < 0 || index >= PriorityChannelCount || IsVoxShared(index))
+        return;
+    QComboBox* list = ComboPriorityChannel[index];
+    if (list->currentIndex() < 0)
+        return;
+    // The channel number shown, which is what the decode matches.
+    State().Image.setByte(PriorityChannels + index, static_cast<std::uint8_t>(list->currentData().toInt()));
+}
+
+void FormScanInformation::CommandClose_Click()
+{
+    closePage();
+}
+
+void FormScanInformation::CommandHelp_Click()
+{
+    ShowHelpTopic(QStringLiteral("Scan/Scan.htm"));
+}
+
+} // namespace t40

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "page_window.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace t40 {
+
+// The scan page: priority-scan type, priority channels, revert channel,
+// look-back, dropout-delay and transmit-dwell times. The decode only reads
+// the image. Priority channels 2 and 3 share their bytes with the VOX switch
+// and level of the optional features, so this page shows them disabled and
+// never writes them.
+class FormScanInformation : public PageWindow {
+    Q_OBJECT
+public:
+    explicit FormScanInformation(QWidget* parent = nullptr);
+
+    void LanguageChange();
+    void AnalyseScanInformation();
+    void RefreshAfterRead() override { AnalyseScanInformation(); }
+
+    // Priority channels whose bytes belong to the VOX settings.
+    static bool IsVoxShared(int index) { return index == 1 || index == 2; }
+
+    QLabel* LabelPriority;
+    QComboBox* ComboPriority;
+    std::array<QLabel*, 2> LabelScanBackTime {};
+    std::array<QComboBox*, 2> ComboScanBackTime {};
+    std::array<QLabel*, 2> LabelRevertScanDelay {};
+    std::array<QComboBox*, 2> ComboScanDelay {};
+    QLabel* LabelRevertChannel;
+    QComboBox* ComboRevertChannel;
+    std::array<QLabel*, 8> LabelPriorityChannel {};
+    std::array<QComboBox*, 8> ComboPriorityChannel {};
+    QPushButton* CommandClose;
+    QPushButton* CommandHelp;
+
+public slots:
+    void ComboPriority_Click();
+    void ComboScanBackTime_Click(int index);
+    void ComboScanDelay_Click(int index);
+    void ComboRevertChannel_Click();
+    void ComboPriorityChannel_Click(int index);
+    void CommandClose_Click();
+    void CommandHelp_Click();
+
+private:
+    void applyPriorityType(int type);
+    void showPriorityChannel(int index);
+
+    bool Decoding = false;
+};
+
+} // namespace t40

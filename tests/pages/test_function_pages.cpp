@@ -1,0 +1,121 @@
+#include "data_file.h"
+#include "form_embed_message.h"
+#include "form_key_setting.h"
+#include "form_option.h"
+#include "form_scan_information.h"
+#include "memory_map.h"
+#include "page_factories.h"
+#include "page_test_helpers.h"
+#include "radio_functions.h"
+#include "shared_state.h"
+#include "test_support.h"
+#include "window_menu.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+
+#include <memory>
+
+using namespace t40;
+using namespace t40::test;
+
+// The four radio-function pages as the main window hosts them.
+class TestFunctionPages : public QObject {
+    Q_OBJECT
+private slots:
+    void factoryImageDecodesWithoutRepair_data()
+    {
+        QTest::addColumn<int>("pageId");
+        QTest::newRow("optional features") << int(OptionPageId);
+        QTest::newRow("keys") << int(KeyPageId);
+        QTest::newRow("scan") << int(ScanPageId);
+        QTest::newRow("embedded message") << int(MessagePageId);
+    }
+    void factoryImageDecodesWithoutRepair()
+    {
+        QFETCH(int, pageId);
+        TestEnvironment env;
+        const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat");
+        QCOMPARE(LoadTemplate(path, State().Image), TemplateStatus::Ok);
+        const RadioImage factory = State().Image;
+        std::unique_ptr<PageWindow> page(CreatePage(pageId));
+        QVERIFY(page);
+        QCOMPARE(ChangedBytes(factory, State().Image), QList<int>());
+        page->RefreshAfterRead();
+        QCOMPARE(ChangedBytes(factory, State().Image), QList<int>());
+    }
+
+    void factoryImageShowsItsDefaults()
+    {
+        TestEnvironment env;
+        State().IsEnglish = true;
+        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), State().Image),
+            TemplateStatus::Ok);
+        FormOption option;
+        QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
+        QCOMPARE(option.ComboSQ->currentText(), QStringLiteral("3"));
+        QVERIFY(!option.CheckVox->isChecked());
+        QVERIFY(option.CheckSave->isChecked());
+        FormKeySetting keys;
+        QCOMPARE(keys.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
+        FormScanInformation scan;
+        for (int offset : { MemoryMap::LookBackTimeA, MemoryMap::LookBackTimeB, MemoryMap::DropoutDelay, MemoryMap::TransmitDwell })
+            QVERIFY(ScanTimeIndex(State().Image.byte(offset)) >= 0);
+        FormEmbedMessage message;
+        QVERIFY(message.TextEmbedMessage[0]->text().isEmpty());
+    }
+
+    void windowMenuAndChildWindowState()
+    {
+        TestEnvironment env;
+        State().IsEnglish = true;
+        QMenu windowMenu;
+        State().WindowMenuHandle = &windowMenu;
+        QMdiArea area;
+        area.resize(900, 700);
+        area.show();
+        area.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+
+        QList<QMdiSubWindow*> subs;
+        for (int id : { OptionPageId, KeyPageId, ScanPageId, MessagePageId }) {
+            PageWindow* page = CreatePage(id);
+            QVERIFY(page);
+            page->setAttribute(Qt::WA_DeleteOnClose);
+            QMdiSubWindow* sub = area.addSubWindow(page);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+            sub->show();
+            subs.append(sub);
+        }
+        QVERIFY(State().OptionPageOpen && State().KeyPageOpen && State().ScanPageOpen && State().MessagePageOpen);
+        QStringList captions;
+        for (QAction* action : windowMenu.actions())
+            captions.append(action->text());
+        QCOMPARE(captions, (QStringList { "Function Setup", "Key Setting", "Scan Information", "Embedded Message" }));
+
+        // Activating a page moves the Window-menu check to it.
+        area.setActiveSubWindow(subs[1]);
+        QTRY_VERIFY(windowMenu.actions()[1]->isChecked());
+        QVERIFY(!windowMenu.actions()[0]->isChecked());
+
+        subs[2]->showMaximized();
+        QCOMPARE(State().ChildWindowState, 2);
+        subs[2]->showNormal();
+        QCOMPARE(State().ChildWindowState, 0);
+
+        // Closing the frame closes the page with its entry and flag.
+        subs[3]->close();
+        QTRY_VERIFY(!State().MessagePageOpen);
+        QCOMPARE(windowMenu.actions().size(), 3);
+        subs[0]->close();
+        QTRY_VERIFY(!State().OptionPageOpen);
+        QCOMPARE(windowMenu.actions().size(), 2);
+    }
+};
+
+QTEST_MAIN(TestFunctionPages)
+#include "test_function_pages.moc"
