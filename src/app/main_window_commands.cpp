@@ -91,8 +91,9 @@ void MDIFormMain::CloseAllPages()
 
 void MDIFormMain::flushChannelEdit()
 {
-    if (PageWindow* grid = page(ChannelPageId))
-        grid->FreshData();
+    // Text still in an editor (the grid's cell, a message line) goes into the image first.
+    for (PageWindow* p : openPages())
+        p->FreshData();
 }
 
 void MDIFormMain::afterRadioRead()
