@@ -7,7 +7,7 @@
 #include "window_menu.h"
 
 #include <QEvent>
-#include <QFormLayout>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +48,8 @@ FormEmbedMessage::FormEmbedMessage(QWidget* parent)
         fixed.setFamily(QStringLiteral("Monospace"));
         fixed.setStyleHint(QFont::TypeWriter);
         edit->setFont(fixed);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(34, QLatin1Char('W'))));
+        // Room for a whole line of 32 characters.
+        edit->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(34, QLatin1Char('W'))) + 12);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this] { Edited = true; });
         connect(edit, &QLineEdit::returnPressed, this, [this, i] { TextEmbedMessage_KeyPress(i, KeyEnter); });
@@ -70,7 +71,7 @@ FormEmbedMessage::FormEmbedMessage(QWidget* parent)
     page->addLayout(buttons);
 
     setWindowTitle(Lang("Embedded Message", "嵌入信息"));
-    resize(sizeHint().width(), 150);
+    resize(sizeHint());
 
     EnterPressed = false;
     AnalyseEmbeddedInformation();

@@ -47,8 +47,7 @@ FormKeySetting::FormKeySetting(QWidget* parent)
     page->addLayout(buttons);
 
     setWindowTitle(Lang("Key Setting", "键设定"));
-    setMinimumSize(300, 220);
-    resize(320, 230);
+    resize(sizeHint().expandedTo(QSize(300, 0)));
 
     AnalyseKeySetting();
     registerPage();

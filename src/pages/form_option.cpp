@@ -158,8 +158,7 @@ void FormOption::buildControls()
     connect(CommandClose, &QPushButton::clicked, this, &FormOption::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormOption::CommandHelp_Click);
 
-    setMinimumSize(380, 300);
-    resize(420, 320);
+    resize(sizeHint().expandedTo(QSize(400, 0)));
 }
 
 void FormOption::fillListsAndCaptions()

@@ -88,8 +88,7 @@ FormScanInformation::FormScanInformation(QWidget* parent)
     page->addStretch();
     page->addLayout(buttons);
 
-    setMinimumSize(560, 330);
-    resize(600, 340);
+    resize(sizeHint().expandedTo(QSize(560, 0)));
 
     LanguageChange();
     AnalyseScanInformation();
