@@ -1,6 +1,8 @@
 #include "command_hooks.h"
 
+#include "form_batch_channel_edit.h"
 #include "form_password.h"
+#include "form_print.h"
 #include "form_process.h"
 
 namespace t40 {
@@ -20,7 +22,17 @@ void ShowPasswordDialog(QWidget* parent)
 void RunDealerInformation(QWidget*) { }
 void RunStunKill(QWidget*) { }
 void RunSpecialOption(QWidget*) { }
-void ShowBatchChannelEdit(QWidget*) { }
-void ShowPrintDialog(QWidget*) { }
+
+void ShowBatchChannelEdit(QWidget* parent)
+{
+    FormBatchChannelEdit dialog(parent);
+    dialog.exec();
+}
+
+void ShowPrintDialog(QWidget* parent)
+{
+    FormPrint dialog(parent);
+    dialog.exec();
+}
 
 } // namespace t40

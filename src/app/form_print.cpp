@@ -1,0 +1,79 @@
+#include "form_print.h"
+
+#include "form_printer_setting.h"
+#include "help_topic.h"
+#include "shared_state.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormPrint::FormPrint(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QString::fromUtf8("打印列表")); // the same in both languages
+
+    auto* sections = new QGroupBox(this);
+    CheckOption = new QCheckBox(Lang("Optional Features", "可选功能"), sections);
+    CheckKeySetting = new QCheckBox(Lang("Key Assignment", "键设定"), sections);
+    CheckEmbedMessage = new QCheckBox(Lang("Embedded Message", "嵌入信息"), sections);
+    CheckChannelInfo = new QCheckBox(Lang("Channel Information", "信道信息"), sections);
+    auto* boxes = new QVBoxLayout(sections);
+    for (QCheckBox* box : { CheckOption, CheckKeySetting, CheckEmbedMessage, CheckChannelInfo })
+        boxes->addWidget(box);
+
+    CommandPrinterSetting = new QPushButton(Lang("P&rint Setup", "打印设置(&R)"), this);
+    CommandClearAll = new QPushButton(Lang("C&lear All", "全部清除(&L)"), this);
+    CommandSelectAll = new QPushButton(Lang("Select &All", "全部选定(&A)"), this);
+    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
+    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
+
+    auto* side = new QVBoxLayout;
+    for (QPushButton* button : { CommandPrinterSetting, CommandSelectAll, CommandClearAll })
+        side->addWidget(button);
+    side->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : { CommandOK, CommandCancel, CommandHelp })
+        buttons->addWidget(button);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(sections, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addLayout(buttons, 1, 0, 1, 2);
+
+    connect(CommandPrinterSetting, &QPushButton::clicked, this, [this] { CommandPrinterSetting_Click(); });
+    connect(CommandClearAll, &QPushButton::clicked, this, [this] { CommandClearAll_Click(); });
+    connect(CommandSelectAll, &QPushButton::clicked, this, [this] { CommandSelectAll_Click(); });
+    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
+    connect(CommandHelp, &QPushButton::clicked, this, [this] { CommandHelp_Click(); });
+
+    // Ticking boxes by hand leaves OK as it is: only the two buttons set it.
+    CommandOK->setEnabled(false);
+}
+
+void FormPrint::setAllSections(bool ticked)
+{
+    for (QCheckBox* box : { CheckOption, CheckKeySetting, CheckEmbedMessage, CheckChannelInfo })
+        box->setChecked(ticked);
+    CommandOK->setEnabled(ticked);
+}
+
+void FormPrint::CommandPrinterSetting_Click()
+{
+    FormPrinterSetting dialog(this);
+    dialog.exec();
+}
+
+void FormPrint::CommandClearAll_Click() { setAllSections(false); }
+void FormPrint::CommandSelectAll_Click() { setAllSections(true); }
+void FormPrint::CommandOK_Click() { }
+void FormPrint::CommandCancel_Click() { reject(); }
+void FormPrint::CommandHelp_Click() { ShowHelpTopic(QStringLiteral("Print.htm")); }
+
+} // namespace t40

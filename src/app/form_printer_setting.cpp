@@ -1,0 +1,98 @@
+#include "form_printer_setting.h"
+
+#include "printer_list.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+namespace {
+QString Text(const char* text) { return QString::fromUtf8(text); }
+}
+
+// Its texts are Chinese whatever the interface language.
+FormPrinterSetting::FormPrinterSetting(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(Text("打印设置"));
+
+    FramePrinter = new QGroupBox(Text("打印机"), this);
+    LabelPrinter = new QLabel(Text("名称(&N)"), FramePrinter);
+    ComboPrinter = new QComboBox(FramePrinter);
+    ComboPrinter->setMinimumWidth(300);
+    LabelPrinter->setBuddy(ComboPrinter);
+    CommandPrinter = new QPushButton(Text("属性"), FramePrinter);
+    LabelPrinterStatus = new QLabel(Text("状态"), FramePrinter);
+    LabelPrinterType = new QLabel(Text("类型"), FramePrinter);
+    LabelPrinterAddr = new QLabel(Text("位置"), FramePrinter);
+    LabelPrinterOther = new QLabel(Text("备注"), FramePrinter);
+    auto* printer = new QGridLayout(FramePrinter);
+    printer->addWidget(LabelPrinter, 0, 0);
+    printer->addWidget(ComboPrinter, 0, 1);
+    printer->addWidget(CommandPrinter, 0, 2);
+    printer->addWidget(LabelPrinterStatus, 1, 0, 1, 3);
+    printer->addWidget(LabelPrinterType, 2, 0, 1, 3);
+    printer->addWidget(LabelPrinterAddr, 3, 0, 1, 3);
+    printer->addWidget(LabelPrinterOther, 4, 0, 1, 3);
+    printer->setColumnStretch(1, 1);
+
+    FramePaper = new QGroupBox(Text("纸张"), this);
+    LabelSize = new QLabel(Text("大小(&Z):"), FramePaper);
+    ComboSize = new QComboBox(FramePaper);
+    LabelSize->setBuddy(ComboSize);
+    LabelSource = new QLabel(Text("来源(&S)"), FramePaper);
+    ComboSource = new QComboBox(FramePaper);
+    LabelSource->setBuddy(ComboSource);
+    auto* paper = new QGridLayout(FramePaper);
+    paper->addWidget(LabelSize, 0, 0);
+    paper->addWidget(ComboSize, 0, 1);
+    paper->addWidget(LabelSource, 1, 0);
+    paper->addWidget(ComboSource, 1, 1);
+    paper->setColumnStretch(1, 1);
+
+    FrameOrientation = new QGroupBox(Text("方向"), this);
+    OptionHorizontal = new QRadioButton(Text("横向(&O)"), FrameOrientation);
+    OptionVertical = new QRadioButton(Text("纵向(&A)"), FrameOrientation);
+    OptionVertical->setChecked(true);
+    auto* orientation = new QVBoxLayout(FrameOrientation);
+    orientation->addWidget(OptionVertical);
+    orientation->addWidget(OptionHorizontal);
+
+    CommandOK = new QPushButton(Text("确定(&O)"), this);
+    CommandCancel = new QPushButton(Text("取消(&C)"), this);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(FramePaper, 1);
+    lower->addWidget(FrameOrientation);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FramePrinter);
+    layout->addLayout(lower);
+    layout->addLayout(buttons);
+
+    // Nothing here is applied to any output, so both buttons only close.
+    connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    Form_Load();
+}
+
+void FormPrinterSetting::Form_Load()
+{
+    const PrinterList printers = InstalledPrinters();
+    ComboPrinter->clear();
+    ComboPrinter->addItems(PrinterEntries(printers));
+    ComboPrinter->setCurrentIndex(DefaultPrinterEntry(printers));
+}
+
+} // namespace t40

@@ -1,0 +1,529 @@
+#include "form_batch_channel_edit.h"
+
+#include "decimal_text.h"
+#include "frequency_entry.h"
+#include "key_filter.h"
+#include "list_fillers.h"
+#include "shared_state.h"
+#include "signalling_codes.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+namespace {
+constexpr int HighestChannel = BatchChannelCount; // 128
+constexpr int HighestReceiveStepKHz = 10000;
+constexpr int HighestTransmitStepKHz = 1000;
+
+QRadioButton* Radio(const QString& text, QWidget* parent) { return new QRadioButton(text, parent); }
+
+QLineEdit* NumberBox(QWidget* parent, int mode, int width)
+{
+    auto* box = new QLineEdit(parent);
+    box->setFixedWidth(width);
+    InstallKeyFilter(box, mode);
+    return box;
+}
+
+// Radio buttons that exclude each other, apart from the other pairs in the
+// same frame.
+void Exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons)
+{
+    auto* group = new QButtonGroup(owner);
+    for (QRadioButton* button : buttons)
+        group->addButton(button);
+}
+
+int NumberIn(const QLineEdit* box)
+{
+    return box->text().toInt();
+}
+} // namespace
+
+FormBatchChannelEdit::FormBatchChannelEdit(QWidget* parent)
+    : QDialog(parent)
+    , Random(ClockSeededRandom())
+{
+    setWindowTitle(Lang("Batch ChannelEdit", "信道批量编辑"));
+
+    buildRange();
+    buildSelectionPanel();
+    buildValuesPanel();
+
+    panels_ = new QStackedWidget(this);
+    panels_->addWidget(FrameEdit);
+    panels_->addWidget(FrameEditSetting);
+
+    CommandEdit = new QPushButton(this);
+    CommandApply = new QPushButton(Lang("&Apply", "应用(&A)"), this);
+    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    // Enter belongs to the text boxes (it commits them), never to a button.
+    for (QPushButton* button : { CommandEdit, CommandApply, CommandClose, CommandSelectAll, CommandSelectNone })
+        button->setAutoDefault(false);
+
+    auto* range = new QGridLayout;
+    range->addWidget(LabelArea, 0, 0);
+    range->addWidget(OptionArea[0], 0, 1, 1, 4);
+    range->addWidget(OptionArea[1], 1, 1);
+    range->addWidget(TextStartChannel, 1, 2);
+    range->addWidget(LabelToChannel, 1, 3);
+    range->addWidget(TextEndChannel, 1, 4);
+    range->addWidget(CheckOption, 2, 1, 1, 5);
+    range->setColumnStretch(5, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(LabelNote);
+    buttons->addStretch();
+    buttons->addWidget(CommandEdit);
+    buttons->addWidget(CommandApply);
+    buttons->addWidget(CommandClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(range);
+    layout->addWidget(panels_, 1);
+    layout->addLayout(buttons);
+
+    connect(CommandEdit, &QPushButton::clicked, this, [this] { CommandEdit_Click(); });
+    connect(CommandApply, &QPushButton::clicked, this, [this] { CommandApply_Click(); });
+    connect(CommandClose, &QPushButton::clicked, this, [this] { CommandClose_Click(); });
+
+    // Start values.
+    OptionArea[0]->setChecked(true);
+    OptionArea_Click(0);
+    TextRxStartFreq->setText(LimitText(State().BandLowMHz, State().DecimalSeparator));
+    TextTxStartFreq->setText(LimitText(State().BandLowMHz, State().DecimalSeparator));
+    for (QComboBox* list : { ComboDecodeStart, ComboEncodeStart, ComboTxPower, ComboSpace, ComboBusyLock })
+        list->setCurrentIndex(0);
+    valuesShown_ = false;
+    CommandEdit_Click(); // opens on the values panel
+    showValueControls();
+}
+
+void FormBatchChannelEdit::buildRange()
+{
+    LabelArea = new QLabel(Lang("Area:", "范围:"), this);
+    OptionArea[0] = Radio(Lang("All Channel", "所有信道"), this);
+    // The caption has a gap for each channel box: the box goes into it.
+    const QString fromTo = Lang("From Channel             To Channel", "从信道                   到信道");
+    const qsizetype gap = fromTo.indexOf(QStringLiteral("  "));
+    OptionArea[1] = Radio(fromTo.left(gap), this);
+    LabelToChannel = new QLabel(fromTo.mid(gap).trimmed(), this);
+    TextStartChannel = NumberBox(this, ThreeDigitKeys, 44);
+    TextEndChannel = NumberBox(this, ThreeDigitKeys, 44);
+    TextStartChannel->setText(QStringLiteral("1"));
+    TextEndChannel->setText(QString::number(HighestChannel));
+    CheckOption = new QCheckBox(Lang("Clear the data of other channel", "清空选定范围外的信道"), this);
+    LabelNote = new QLabel(Lang("Channel=(GroupID-1)*16+ChannelID", "信道=(组ID-1)*16+信道ID"), this);
+
+    auto* group = new QButtonGroup(this);
+    group->addButton(OptionArea[0], 0);
+    group->addButton(OptionArea[1], 1);
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { OptionArea_Click(id); });
+    connect(TextStartChannel, &QLineEdit::editingFinished, this, [this] { TextStartChannel_LostFocus(); });
+    connect(TextEndChannel, &QLineEdit::editingFinished, this, [this] { TextEndChannel_LostFocus(); });
+}
+
+void FormBatchChannelEdit::buildSelectionPanel()
+{
+    FrameEditSetting = new QGroupBox(this);
+    CheckSetRxFreq = new QCheckBox(Lang("RX Frequency", "接收频率"), FrameEditSetting);
+    CheckSetTxFreq = new QCheckBox(Lang("TX Frequency", "发射频率"), FrameEditSetting);
+    CheckSetDecode = new QCheckBox(Lang("CTCSS/DCS Decode", "CTCSS/DCS解码"), FrameEditSetting);
+    CheckSetEncode = new QCheckBox(Lang("CTCSS/DCS Encode", "CTCSS/DCS编码"), FrameEditSetting);
+    CheckSetTxPower = new QCheckBox(Lang("TX Power", "发射功率"), FrameEditSetting);
+    CheckSetSpace = new QCheckBox(Lang("Channel Spacing", "宽窄带"), FrameEditSetting);
+    CheckSetBusyLock = new QCheckBox(Lang("Busy Channel Lock-out", "信道繁忙锁定"), FrameEditSetting);
+    CheckSetScanAdd = new QCheckBox(Lang("Scan Add", "扫描添加"), FrameEditSetting);
+    CheckSetReverse = new QCheckBox(Lang("Reverse", "倒频"), FrameEditSetting);
+    CheckSetTalkAround = new QCheckBox(Lang("Talk Around", "脱网"), FrameEditSetting);
+    CommandSelectAll = new QPushButton(Lang("Select Al&l", "全选(&L)"), FrameEditSetting);
+    CommandSelectNone = new QPushButton(Lang("Select &None", "全不选(&N)"), FrameEditSetting);
+
+    auto* grid = new QGridLayout(FrameEditSetting);
+    const auto boxes = selectionBoxes();
+    for (int i = 0; i < int(boxes.size()); ++i) {
+        grid->addWidget(boxes[i], i % 5, i / 5);
+        connect(boxes[i], &QCheckBox::toggled, this, [this] { showValueControls(); });
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(CommandSelectAll);
+    buttons->addWidget(CommandSelectNone);
+    buttons->addStretch();
+    grid->addLayout(buttons, 5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
+
+    connect(CommandSelectAll, &QPushButton::clicked, this, [this] { CommandSelectAll_Click(); });
+    connect(CommandSelectNone, &QPushButton::clicked, this, [this] { CommandSelectNone_Click(); });
+}
+
+void FormBatchChannelEdit::buildValuesPanel()
+{
+    FrameEdit = new QGroupBox(this);
+    const QString asc = Lang("ASC", "递增");
+    const QString desc = Lang("DESC", "递减");
+
+    FrameRxFreq = new QGroupBox(Lang("RX Frequency", "接收频率"), FrameEdit);
+    LabelRxStartFreq = new QLabel(Lang("Incept Frequency(MHz)", "起始频率(MHz)"), FrameRxFreq);
+    TextRxStartFreq = NumberBox(FrameRxFreq, FrequencyKeys, 90);
+    LabelRxStep = new QLabel(Lang("RX Step(KHz)", "接收步进(KHz)"), FrameRxFreq);
+    TextRxStep = NumberBox(FrameRxFreq, FrequencyKeys, 90);
+    TextRxStep->setText(QStringLiteral("0"));
+    OptionRxStepUp = Radio(asc, FrameRxFreq);
+    OptionRxStepDown = Radio(desc, FrameRxFreq);
+    OptionRxStepUp->setChecked(true);
+    auto* rx = new QGridLayout(FrameRxFreq);
+    rx->addWidget(LabelRxStartFreq, 0, 0);
+    rx->addWidget(TextRxStartFreq, 0, 1);
+    rx->addWidget(LabelRxStep, 1, 0);
+    rx->addWidget(TextRxStep, 1, 1);
+    rx->addWidget(OptionRxStepUp, 1, 2);
+    rx->addWidget(OptionRxStepDown, 1, 3);
+    rx->setColumnStretch(4, 1);
+
+    FrameTxFreq = new QGroupBox(Lang("TX Frequency", "发射频率"), FrameEdit);
+    OptionTxDefault = Radio(Lang("Default", "默认"), FrameTxFreq);
+    OptionTxOffset = Radio(Lang("Offset(MHz)", "偏移频率(MHz)"), FrameTxFreq);
+    TextTxOffset = NumberBox(FrameTxFreq, FrequencyKeys, 90);
+    TextTxOffset->setText(QStringLiteral("0") + State().DecimalSeparator + QStringLiteral("00000"));
+    OptionPlus = Radio(Lang("Plus", "频偏加"), FrameTxFreq);
+    OptionMinus = Radio(Lang("Minus", "频偏减"), FrameTxFreq);
+    OptionTxStartFreq = Radio(Lang("Incept(MHz)", "起始频率(MHz)"), FrameTxFreq);
+    TextTxStartFreq = NumberBox(FrameTxFreq, FrequencyKeys, 90);
+    LabelTxStep = new QLabel(Lang("TX Step(KHz)", "发射步进(KHz)"), FrameTxFreq);
+    TextTxStep = NumberBox(FrameTxFreq, FrequencyKeys, 90);
+    TextTxStep->setText(QStringLiteral("0"));
+    OptionTxStepUp = Radio(asc, FrameTxFreq);
+    OptionTxStepDown = Radio(desc, FrameTxFreq);
+    Exclusive(this, { OptionTxDefault, OptionTxOffset, OptionTxStartFreq });
+    Exclusive(this, { OptionPlus, OptionMinus });
+    Exclusive(this, { OptionTxStepUp, OptionTxStepDown });
+    OptionTxDefault->setChecked(true);
+    OptionPlus->setChecked(true);
+    OptionTxStepUp->setChecked(true);
+    auto* tx = new QGridLayout(FrameTxFreq);
+    tx->addWidget(OptionTxDefault, 0, 0);
+    tx->addWidget(OptionTxOffset, 1, 0);
+    tx->addWidget(TextTxOffset, 1, 1);
+    tx->addWidget(OptionPlus, 1, 2);
+    tx->addWidget(OptionMinus, 1, 3);
+    tx->addWidget(OptionTxStartFreq, 2, 0);
+    tx->addWidget(TextTxStartFreq, 2, 1);
+    tx->addWidget(LabelTxStep, 3, 0);
+    tx->addWidget(TextTxStep, 3, 1);
+    tx->addWidget(OptionTxStepUp, 3, 2);
+    tx->addWidget(OptionTxStepDown, 3, 3);
+    tx->setColumnStretch(4, 1);
+    for (QRadioButton* option : { OptionTxDefault, OptionTxOffset, OptionTxStartFreq })
+        connect(option, &QRadioButton::toggled, this, [this] { OptionTx_Click(); });
+
+    const QString none = Lang("None", "无");
+    const QStringList codes = SignallingCodeListTexts(State().DecimalSeparator, none);
+    auto codeFrame = [&](const QString& title, QLabel*& startLabel, QComboBox*& start, QLabel*& stepLabel,
+                         QLineEdit*& step, QRadioButton*& up, QRadioButton*& down, QCheckBox*& random) {
+        auto* frame = new QGroupBox(title, FrameEdit);
+        startLabel = new QLabel(Lang("Incept", "起始信令"), frame);
+        start = new QComboBox(frame);
+        start->addItems(codes);
+        start->setMaxVisibleItems(16);
+        stepLabel = new QLabel(Lang("Interval", "间隔"), frame);
+        step = NumberBox(frame, TwoDigitKeys, 44);
+        step->setText(QStringLiteral("0"));
+        up = Radio(asc, frame);
+        down = Radio(desc, frame);
+        up->setChecked(true);
+        random = new QCheckBox(Lang("Random", "随机"), frame);
+        auto* grid = new QGridLayout(frame);
+        grid->addWidget(startLabel, 0, 0);
+        grid->addWidget(start, 0, 1, 1, 3);
+        grid->addWidget(stepLabel, 1, 0);
+        grid->addWidget(step, 1, 1);
+        grid->addWidget(up, 1, 2);
+        grid->addWidget(down, 1, 3);
+        grid->addWidget(random, 2, 0);
+        grid->setColumnStretch(4, 1);
+        return frame;
+    };
+    FrameDecode = codeFrame(Lang("CTCSS/DCS Decode", "CTCSS/DCS解码"), LabelDecodeStart, ComboDecodeStart,
+                            LabelDecodeStep, TextDecodeStep, OptionDecodeStepUp, OptionDecodeStepDown,
+                            CheckDecodeRandom);
+    FrameEncode = codeFrame(Lang("CTCSS/DCS Encode", "CTCSS/DCS编码"), LabelEncodeStart, ComboEncodeStart,
+                            LabelEncodeStep, TextEncodeStep, OptionEncodeStepUp, OptionEncodeStepDown,
+                            CheckEncodeRandom);
+    CheckEncodeDefault = new QCheckBox(Lang("Default", "默认"), FrameEncode);
+    static_cast<QGridLayout*>(FrameEncode->layout())->addWidget(CheckEncodeDefault, 2, 1, 1, 3);
+    connect(CheckDecodeRandom, &QCheckBox::toggled, this, [this] { CheckDecodeRandom_Click(); });
+    connect(CheckEncodeRandom, &QCheckBox::toggled, this, [this] { CheckEncodeDefault_Click(); });
+    connect(CheckEncodeDefault, &QCheckBox::toggled, this, [this] { CheckEncodeDefault_Click(); });
+
+    LabelTxPower = new QLabel(Lang("TX Power", "发射功率"), FrameEdit);
+    ComboTxPower = new QComboBox(FrameEdit);
+    FillPowerList(ComboTxPower);
+    LabelSpace = new QLabel(Lang("Channel Spacing", "宽窄带"), FrameEdit);
+    ComboSpace = new QComboBox(FrameEdit);
+    FillSpacingList(ComboSpace);
+    LabelBusyLock = new QLabel(Lang("Busy Channel Lock-out", "信道繁忙锁定"), FrameEdit);
+    ComboBusyLock = new QComboBox(FrameEdit);
+    FillBusyLockList(ComboBusyLock);
+    CheckScanAdd = new QCheckBox(Lang("Scan Add", "扫描添加"), FrameEdit);
+    CheckReverse = new QCheckBox(Lang("Reverse", "倒频"), FrameEdit);
+    CheckTalkAround = new QCheckBox(Lang("Talk Around", "脱网"), FrameEdit);
+
+    auto* flags = new QGridLayout;
+    flags->addWidget(LabelTxPower, 0, 0);
+    flags->addWidget(ComboTxPower, 0, 1);
+    flags->addWidget(LabelSpace, 1, 0);
+    flags->addWidget(ComboSpace, 1, 1);
+    flags->addWidget(LabelBusyLock, 2, 0);
+    flags->addWidget(ComboBusyLock, 2, 1);
+    flags->addWidget(CheckScanAdd, 0, 3);
+    flags->addWidget(CheckReverse, 1, 3);
+    flags->addWidget(CheckTalkAround, 2, 3);
+    flags->setColumnMinimumWidth(2, 24);
+    flags->setColumnStretch(4, 1);
+
+    auto* grid = new QGridLayout(FrameEdit);
+    grid->addWidget(FrameRxFreq, 0, 0);
+    grid->addWidget(FrameDecode, 0, 1);
+    grid->addWidget(FrameTxFreq, 1, 0);
+    grid->addWidget(FrameEncode, 1, 1);
+    grid->addLayout(flags, 2, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+
+    const std::pair<QLineEdit*, void (FormBatchChannelEdit::*)()> leaving[] = {
+        { TextRxStartFreq, &FormBatchChannelEdit::TextRxStartFreq_LostFocus },
+        { TextTxStartFreq, &FormBatchChannelEdit::TextTxStartFreq_LostFocus },
+        { TextRxStep, &FormBatchChannelEdit::TextRxStep_LostFocus },
+        { TextTxStep, &FormBatchChannelEdit::TextTxStep_LostFocus },
+        { TextTxOffset, &FormBatchChannelEdit::TextTxOffset_LostFocus },
+        { TextDecodeStep, &FormBatchChannelEdit::TextDecodeStep_LostFocus },
+        { TextEncodeStep, &FormBatchChannelEdit::TextEncodeStep_LostFocus },
+    };
+    for (const auto& [box, handler] : leaving)
+        connect(box, &QLineEdit::editingFinished, this, handler);
+
+    OptionTx_Click();
+    CheckDecodeRandom_Click();
+    CheckEncodeDefault_Click();
+}
+
+std::array<QCheckBox*, 10> FormBatchChannelEdit::selectionBoxes() const
+{
+    return { CheckSetRxFreq, CheckSetTxFreq, CheckSetDecode, CheckSetEncode, CheckSetTxPower,
+             CheckSetSpace, CheckSetBusyLock, CheckSetScanAdd, CheckSetReverse, CheckSetTalkAround };
+}
+
+void FormBatchChannelEdit::showValueControls()
+{
+    FrameRxFreq->setVisible(CheckSetRxFreq->isChecked());
+    FrameTxFreq->setVisible(CheckSetTxFreq->isChecked());
+    FrameDecode->setVisible(CheckSetDecode->isChecked());
+    FrameEncode->setVisible(CheckSetEncode->isChecked());
+    LabelTxPower->setVisible(CheckSetTxPower->isChecked());
+    ComboTxPower->setVisible(CheckSetTxPower->isChecked());
+    LabelSpace->setVisible(CheckSetSpace->isChecked());
+    ComboSpace->setVisible(CheckSetSpace->isChecked());
+    LabelBusyLock->setVisible(CheckSetBusyLock->isChecked());
+    ComboBusyLock->setVisible(CheckSetBusyLock->isChecked());
+    CheckScanAdd->setVisible(CheckSetScanAdd->isChecked());
+    CheckReverse->setVisible(CheckSetReverse->isChecked());
+    CheckTalkAround->setVisible(CheckSetTalkAround->isChecked());
+}
+
+void FormBatchChannelEdit::OptionArea_Click(int index)
+{
+    const bool fromTo = index == 1;
+    CheckOption->setEnabled(fromTo);
+    TextStartChannel->setEnabled(fromTo);
+    TextEndChannel->setEnabled(fromTo);
+    if (fromTo) {
+        setRangeFromBoxes();
+    } else {
+        rangeStart_ = 0;
+        rangeEnd_ = BatchChannelCount - 1;
+    }
+}
+
+void FormBatchChannelEdit::setRangeFromBoxes()
+{
+    rangeStart_ = NumberIn(TextStartChannel) - 1;
+    rangeEnd_ = NumberIn(TextEndChannel) - 1;
+}
+
+// Channel 0 does not exist: it is read as channel 1, so that a range typed
+// as 0 can never leave every channel outside the range.
+void FormBatchChannelEdit::TextStartChannel_LostFocus()
+{
+    const QString text = TextStartChannel->text();
+    if (text.isEmpty() || NumberIn(TextStartChannel) < 1) {
+        TextStartChannel->setText(QStringLiteral("1"));
+    } else if (NumberIn(TextStartChannel) > HighestChannel) {
+        TextStartChannel->setText(QString::number(HighestChannel));
+        TextEndChannel->setText(QString::number(HighestChannel));
+    }
+    if (NumberIn(TextEndChannel) < NumberIn(TextStartChannel))
+        TextEndChannel->setText(TextStartChannel->text());
+    setRangeFromBoxes();
+}
+
+void FormBatchChannelEdit::TextEndChannel_LostFocus()
+{
+    const QString text = TextEndChannel->text();
+    if (text.isEmpty() || NumberIn(TextEndChannel) > HighestChannel)
+        TextEndChannel->setText(QString::number(HighestChannel));
+    else if (NumberIn(TextEndChannel) < 1)
+        TextEndChannel->setText(QStringLiteral("1"));
+    if (NumberIn(TextEndChannel) < NumberIn(TextStartChannel))
+        TextStartChannel->setText(TextEndChannel->text());
+    setRangeFromBoxes();
+}
+
+void FormBatchChannelEdit::repairStartFrequency(QLineEdit* box, int highMHz)
+{
+    const QString& sep = State().DecimalSeparator;
+    const FrequencyCheck check = CheckFrequencyText(box->text(), sep, State().BandLowMHz, highMHz);
+    const QString text = check.empty ? LimitText(State().BandLowMHz, sep) : check.text;
+    box->setText(CompleteFrequencyText(text, sep));
+}
+
+void FormBatchChannelEdit::repairStep(QLineEdit* box, int highest)
+{
+    if (box->text().isEmpty())
+        box->setText(QStringLiteral("0"));
+    else if (highest > 0 && ReadLeadingNumber(box->text(), State().DecimalSeparator).value.compare(highest) > 0)
+        box->setText(QString::number(highest));
+}
+
+void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, State().BandHighMHz); }
+void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, State().EffectiveHighMHz); }
+void FormBatchChannelEdit::TextRxStep_LostFocus() { repairStep(TextRxStep, HighestReceiveStepKHz); }
+void FormBatchChannelEdit::TextTxStep_LostFocus() { repairStep(TextTxStep, HighestTransmitStepKHz); }
+void FormBatchChannelEdit::TextTxOffset_LostFocus() { repairStep(TextTxOffset, 0); }
+void FormBatchChannelEdit::TextDecodeStep_LostFocus() { repairStep(TextDecodeStep, 0); }
+void FormBatchChannelEdit::TextEncodeStep_LostFocus() { repairStep(TextEncodeStep, 0); }
+
+void FormBatchChannelEdit::OptionTx_Click()
+{
+    const bool offset = OptionTxOffset->isChecked();
+    const bool incept = OptionTxStartFreq->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*> { TextTxOffset, OptionPlus, OptionMinus })
+        w->setEnabled(offset);
+    for (QWidget* w : std::initializer_list<QWidget*> { TextTxStartFreq, LabelTxStep, TextTxStep, OptionTxStepUp,
+                                                        OptionTxStepDown })
+        w->setEnabled(incept);
+}
+
+void FormBatchChannelEdit::CheckDecodeRandom_Click()
+{
+    const bool stepping = !CheckDecodeRandom->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*> { ComboDecodeStart, TextDecodeStep, OptionDecodeStepUp,
+                                                        OptionDecodeStepDown })
+        w->setEnabled(stepping);
+}
+
+void FormBatchChannelEdit::CheckEncodeDefault_Click()
+{
+    const bool own = !CheckEncodeDefault->isChecked();
+    CheckEncodeRandom->setEnabled(own);
+    const bool stepping = own && !CheckEncodeRandom->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*> { ComboEncodeStart, TextEncodeStep, OptionEncodeStepUp,
+                                                        OptionEncodeStepDown })
+        w->setEnabled(stepping);
+}
+
+void FormBatchChannelEdit::CommandSelectAll_Click()
+{
+    for (QCheckBox* box : selectionBoxes())
+        box->setChecked(true);
+}
+
+void FormBatchChannelEdit::CommandSelectNone_Click()
+{
+    for (QCheckBox* box : selectionBoxes())
+        box->setChecked(false);
+}
+
+void FormBatchChannelEdit::CommandEdit_Click()
+{
+    valuesShown_ = !valuesShown_;
+    panels_->setCurrentWidget(valuesShown_ ? FrameEdit : FrameEditSetting);
+    CommandEdit->setText(valuesShown_ ? Lang("Edit &Setting", "编辑设定(&S)") : Lang("&Edit", "编辑(&E)"));
+    HelpContextID = valuesShown_ ? ValuesHelpContext : SelectionHelpContext;
+}
+
+BatchFill FormBatchChannelEdit::fillFromControls() const
+{
+    BatchFill fill;
+    fill.setReceive = CheckSetRxFreq->isChecked();
+    fill.setTransmit = CheckSetTxFreq->isChecked();
+    fill.setDecode = CheckSetDecode->isChecked();
+    fill.setEncode = CheckSetEncode->isChecked();
+    fill.setPower = CheckSetTxPower->isChecked();
+    fill.setSpacing = CheckSetSpace->isChecked();
+    fill.setBusyLock = CheckSetBusyLock->isChecked();
+    fill.setScanAdd = CheckSetScanAdd->isChecked();
+
+    fill.receiveStart = TextRxStartFreq->text();
+    fill.receiveStepKHz = TextRxStep->text();
+    fill.receiveDown = OptionRxStepDown->isChecked();
+
+    fill.transmit = OptionTxOffset->isChecked()      ? BatchTransmit::Offset
+        : OptionTxStartFreq->isChecked()             ? BatchTransmit::Incept
+                                                     : BatchTransmit::Default;
+    fill.transmitOffset = TextTxOffset->text();
+    fill.offsetMinus = OptionMinus->isChecked();
+    fill.transmitStart = TextTxStartFreq->text();
+    fill.transmitStepKHz = TextTxStep->text();
+    fill.transmitDown = OptionTxStepDown->isChecked();
+
+    fill.decodeRandom = CheckDecodeRandom->isChecked();
+    fill.decodeStart = ComboDecodeStart->currentIndex();
+    fill.decodeStep = NumberIn(TextDecodeStep);
+    fill.decodeDown = OptionDecodeStepDown->isChecked();
+
+    fill.encodeDefault = CheckEncodeDefault->isChecked();
+    fill.encodeRandom = CheckEncodeRandom->isChecked();
+    fill.encodeStart = ComboEncodeStart->currentIndex();
+    fill.encodeStep = NumberIn(TextEncodeStep);
+    fill.encodeDown = OptionEncodeStepDown->isChecked();
+
+    fill.power = ComboTxPower->currentIndex();
+    fill.spacing = ComboSpace->currentIndex();
+    fill.busyLock = ComboBusyLock->currentIndex();
+    fill.scanAdd = CheckScanAdd->isChecked();
+    return fill;
+}
+
+void FormBatchChannelEdit::CommandApply_Click()
+{
+    // A box still being typed into (Apply reached by its access key) is
+    // committed first, so that Apply uses what the boxes show.
+    if (auto* box = qobject_cast<QLineEdit*>(focusWidget()))
+        emit box->editingFinished();
+
+    BatchRange range;
+    range.first = rangeStart_;
+    range.last = rangeEnd_;
+    range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
+    const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
+    ApplyBatchFill(State().Image, range, fillFromControls(), State().DecimalSeparator, band, Random);
+    State().GridRefreshPending = true;
+}
+
+void FormBatchChannelEdit::CommandClose_Click()
+{
+    close();
+}
+
+} // namespace t40
