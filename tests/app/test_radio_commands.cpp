@@ -1,0 +1,104 @@
+#include "form_process.h"
+#include "mdi_form_main.h"
+#include "pty_radio_server.h"
+#include "shared_state.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+using namespace t40;
+using namespace t40::test;
+
+namespace {
+// Drives the modal session window the main window opens: presses its button,
+// and closes it once the completion report is shown (or the run gave up).
+class SessionDriver {
+public:
+    SessionDriver()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(10);
+    }
+    bool sawWindow = false;
+
+private:
+    void poll()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* form = qobject_cast<FormProcess*>(w);
+            if (!form || !form->isVisible())
+                continue;
+            QPushButton* button = form->CommandRead->isVisible() ? form->CommandRead : form->CommandWrite;
+            if (!pressed_) {
+                pressed_ = sawWindow = true;
+                button->click();
+            } else if (button->isEnabled()) {
+                form->CommandCancel->click();
+                pressed_ = false;
+            }
+        }
+    }
+    QTimer timer_;
+    bool pressed_ = false;
+};
+} // namespace
+
+class TestRadioCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void readThenWriteFromTheMainWindow()
+    {
+        TestEnvironment env;
+        State().IsEnglish = true;
+        VirtualRadio radio;
+        // A VHF radio with one channel.
+        const std::uint8_t model[8] = { 0x50, 0x32, 0x32, 0x30, 0x37, 0x01, 0xF8, 0xFF };
+        for (int i = 0; i < 8; ++i)
+            radio.memory().setByte(440 + i, model[i]);
+        const std::uint8_t channel[8] = { 0x00, 0x50, 0x62, 0x14, 0x00, 0x50, 0x62, 0x14 };
+        for (int i = 0; i < 8; ++i)
+            radio.memory().setByte(16 + i, channel[i]);
+        radio.setBandFlag(1);
+        PtyRadioServer server(radio);
+        QString reason;
+        QVERIFY2(server.open(&reason), qPrintable(reason));
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM4"), server.devicePath());
+        server.startThread();
+
+        MDIFormMain main;
+        main.MDIForm_Load();
+        main.show();
+        State().ComPortNumber = 4;
+        State().IsEnglish = true;
+        QCOMPARE(State().BandName, QStringLiteral("UHF"));
+        {
+            SessionDriver driver;
+            main.MenuRead_Click();
+            QVERIFY(driver.sawWindow);
+        }
+        QVERIFY(State().SessionSucceeded);
+        QVERIFY(!State().SessionWindowOpen);
+        QCOMPARE(State().BandName, QStringLiteral("VHF")); // the model block was decoded again
+        QCOMPARE(State().BandLowMHz, 136);
+        QCOMPARE(State().Image.byte(19), std::uint8_t(0x14));
+
+        State().Image.setByte(16, 0x25);
+        {
+            SessionDriver driver;
+            main.MenuWrite_Click();
+            QVERIFY(driver.sawWindow);
+        }
+        server.stop();
+        QVERIFY(State().SessionSucceeded);
+        QCOMPARE(radio.memory().byte(16), std::uint8_t(0x25));
+        QVERIFY(env.prompts().messages.empty());
+    }
+};
+
+QTEST_MAIN(TestRadioCommands)
+#include "test_radio_commands.moc"
