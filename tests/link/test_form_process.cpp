@@ -189,6 +189,79 @@ private slots:
         QVERIFY(State().Image == before);
     }
 
+    void everyRadioFaultEndsInItsPrompt_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("isRead");
+        QTest::addColumn<QString>("message");
+        const QString check = QStringLiteral("Check connection!Retry or cancel?");
+        QTest::newRow("wrong acknowledgement") << "ack" << false << check;
+        QTest::newRow("reply for an address outside the memory") << "address" << true << check;
+        QTest::newRow("short reply") << "short" << true << check;
+        QTest::newRow("identity of another band") << "band" << false << "Frequency band is different,Overwrite?";
+        QTest::newRow("no answer at all (eleven handshakes)") << "silent" << true << check;
+    }
+    void everyRadioFaultEndsInItsPrompt()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, isRead);
+        QFETCH(QString, message);
+        TestEnvironment env;
+        State().IsEnglish = true;
+        PtyRadio pty;
+        RadioFaults& faults = pty.radio.faults();
+        if (fault == QLatin1String("ack"))
+            faults.wrongAckAtFrame = 10;
+        if (fault == QLatin1String("address")) {
+            faults.otherAddressAtRead = 4;
+            faults.otherAddress = 0x0FD0;
+        }
+        if (fault == QLatin1String("short"))
+            faults.shortReplyAtRead = 2;
+        if (fault == QLatin1String("silent"))
+            faults.silent = true;
+        pty.radio.setBandFlag(fault == QLatin1String("band") ? 1 : State().Image.byte(445));
+        env.prompts().answers = { BoxAnswer::Cancel };
+        QVERIFY(pty.start());
+        const RadioImage before = State().Image;
+        State().SessionIsRead = isRead;
+        FormProcess form;
+        form.show();
+        isRead ? form.CommandRead_Click() : form.CommandWrite_Click();
+        QPushButton* button = isRead ? form.CommandRead : form.CommandWrite;
+        QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 20000);
+        pty.server.stop();
+
+        QCOMPARE(int(env.prompts().messages.size()), 1);
+        QCOMPARE(env.prompts().messages.front().text, message);
+        QVERIFY(!State().SessionSucceeded);
+        QVERIFY(State().Image == before);
+        if (fault == QLatin1String("silent"))
+            QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), 11);
+        if (fault == QLatin1String("band"))
+            QVERIFY(pty.radio.writeAddresses().empty());
+    }
+
+    void partialReadThroughTheWindow()
+    {
+        TestEnvironment env;
+        PtyRadio pty;
+        FillPattern(pty.radio.memory(), 4);
+        QVERIFY(pty.start());
+        State().SessionIsRead = true;
+        State().SessionDealerInfo = true;
+        FormProcess form;
+        form.show();
+        form.CommandRead_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(form.TextShow->isVisible(), RunTimeoutMs);
+        pty.server.stop();
+        form.CommandCancel_Click();
+        QVERIFY(State().SessionSucceeded);
+        QVERIFY(!State().SessionDealerInfo);
+        for (int a = 0; a < RadioImage::MemorySize; ++a)
+            QCOMPARE(State().Image.memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? pty.radio.memory().memoryByte(a) : RadioImage::Erased);
+    }
+
     void closingMidRunAbandonsIt()
     {
         TestEnvironment env;
