@@ -62,6 +62,8 @@ void MDIFormMain::OpenPage(int pageId)
     PageWindow* created = CreatePage(pageId);
     if (!created)
         return;
+    // The size the page gave itself on load; the sub-window is fitted around it.
+    const QSize pageSize = created->testAttribute(Qt::WA_Resized) ? created->size() : QSize();
     QMdiSubWindow* sub = MdiArea->addSubWindow(created);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(created->windowIcon().isNull() ? windowIcon() : created->windowIcon());
@@ -74,8 +76,16 @@ void MDIFormMain::OpenPage(int pageId)
             sub->showNormal();
     } else {
         sub->show();
-        MdiArea->cascadeSubWindows();
     }
+    if (pageSize.isValid() && !sub->isMaximized()) {
+        const QSize frame = sub->size() - created->size();
+        QSize wanted = pageSize + frame;
+        if (MdiArea->isVisible())
+            wanted = wanted.boundedTo(MdiArea->viewport()->size());
+        sub->resize(wanted);
+    }
+    if (!mainPage)
+        MdiArea->cascadeSubWindows();
     MdiArea->setActiveSubWindow(sub);
     CheckPageItem(pageId);
 }

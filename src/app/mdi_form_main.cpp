@@ -501,6 +501,27 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MDIFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    layoutClient();
+    fitPagesToArea();
+}
+
+void MDIFormMain::fitPagesToArea()
+{
+    const QSize area = MdiArea->viewport()->size();
+    if (area.isEmpty())
+        return;
+    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        if (sub->isMaximized() || sub->isMinimized())
+            continue;
+        sub->resize(sub->size().boundedTo(area));
+        if (!QRect(QPoint(0, 0), area).contains(sub->geometry()))
+            sub->move(0, 0);
+    }
+}
+
 void MDIFormMain::closeEvent(QCloseEvent* event)
 {
     CloseAllPages();

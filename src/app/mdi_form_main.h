@@ -138,6 +138,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -145,6 +146,8 @@ private:
     void buildClientArea();
     void buildStatusBar();
     void layoutClient();
+    // Keeps page windows opened before the main window was shown inside the page area.
+    void fitPagesToArea();
     void onClientResize();
     void loadTemplate();
     void save(const QString& dialogTitle);
