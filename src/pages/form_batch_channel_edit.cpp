@@ -99,6 +99,8 @@ FormBatchChannelEdit::FormBatchChannelEdit(QWidget* parent)
     connect(CommandApply, &QPushButton::clicked, this, [this] { CommandApply_Click(); });
     connect(CommandClose, &QPushButton::clicked, this, [this] { CommandClose_Click(); });
 
+    nameControls();
+
     // Start values.
     OptionArea[0]->setChecked(true);
     OptionArea_Click(0);
@@ -108,7 +110,95 @@ FormBatchChannelEdit::FormBatchChannelEdit(QWidget* parent)
         list->setCurrentIndex(0);
     valuesShown_ = false;
     CommandEdit_Click(); // opens on the values panel
-    showValueControls();
+    // The panel keeps the size it needs with every attribute shown, so that
+    // the dialog does not jump as boxes are ticked.
+    CommandSelectAll_Click();
+    panels_->setMinimumSize(panels_->sizeHint());
+    CommandSelectNone_Click();
+}
+
+// Hiding the dialog as it is destroyed takes the focus from its boxes; their
+// leave handlers must not run on what is left of it.
+FormBatchChannelEdit::~FormBatchChannelEdit()
+{
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->disconnect(this);
+}
+
+void FormBatchChannelEdit::nameControls()
+{
+#define T40_NAME(control) control->setObjectName(QStringLiteral(#control))
+    T40_NAME(LabelArea);
+    T40_NAME(TextStartChannel);
+    T40_NAME(LabelToChannel);
+    T40_NAME(TextEndChannel);
+    T40_NAME(CheckOption);
+    T40_NAME(LabelNote);
+    T40_NAME(FrameEditSetting);
+    T40_NAME(CheckSetRxFreq);
+    T40_NAME(CheckSetTxFreq);
+    T40_NAME(CheckSetDecode);
+    T40_NAME(CheckSetEncode);
+    T40_NAME(CheckSetTxPower);
+    T40_NAME(CheckSetSpace);
+    T40_NAME(CheckSetBusyLock);
+    T40_NAME(CheckSetScanAdd);
+    T40_NAME(CheckSetReverse);
+    T40_NAME(CheckSetTalkAround);
+    T40_NAME(CommandSelectAll);
+    T40_NAME(CommandSelectNone);
+    T40_NAME(FrameEdit);
+    T40_NAME(FrameRxFreq);
+    T40_NAME(LabelRxStartFreq);
+    T40_NAME(TextRxStartFreq);
+    T40_NAME(LabelRxStep);
+    T40_NAME(TextRxStep);
+    T40_NAME(OptionRxStepUp);
+    T40_NAME(OptionRxStepDown);
+    T40_NAME(FrameTxFreq);
+    T40_NAME(OptionTxDefault);
+    T40_NAME(OptionTxOffset);
+    T40_NAME(TextTxOffset);
+    T40_NAME(OptionPlus);
+    T40_NAME(OptionMinus);
+    T40_NAME(OptionTxStartFreq);
+    T40_NAME(TextTxStartFreq);
+    T40_NAME(LabelTxStep);
+    T40_NAME(TextTxStep);
+    T40_NAME(OptionTxStepUp);
+    T40_NAME(OptionTxStepDown);
+    T40_NAME(FrameDecode);
+    T40_NAME(LabelDecodeStart);
+    T40_NAME(ComboDecodeStart);
+    T40_NAME(LabelDecodeStep);
+    T40_NAME(TextDecodeStep);
+    T40_NAME(OptionDecodeStepUp);
+    T40_NAME(OptionDecodeStepDown);
+    T40_NAME(CheckDecodeRandom);
+    T40_NAME(FrameEncode);
+    T40_NAME(LabelEncodeStart);
+    T40_NAME(ComboEncodeStart);
+    T40_NAME(LabelEncodeStep);
+    T40_NAME(TextEncodeStep);
+    T40_NAME(OptionEncodeStepUp);
+    T40_NAME(OptionEncodeStepDown);
+    T40_NAME(CheckEncodeRandom);
+    T40_NAME(CheckEncodeDefault);
+    T40_NAME(LabelTxPower);
+    T40_NAME(ComboTxPower);
+    T40_NAME(LabelSpace);
+    T40_NAME(ComboSpace);
+    T40_NAME(LabelBusyLock);
+    T40_NAME(ComboBusyLock);
+    T40_NAME(CheckScanAdd);
+    T40_NAME(CheckReverse);
+    T40_NAME(CheckTalkAround);
+    T40_NAME(CommandEdit);
+    T40_NAME(CommandApply);
+    T40_NAME(CommandClose);
+#undef T40_NAME
+    OptionArea[0]->setObjectName(QStringLiteral("OptionArea0"));
+    OptionArea[1]->setObjectName(QStringLiteral("OptionArea1"));
 }
 
 void FormBatchChannelEdit::buildRange()

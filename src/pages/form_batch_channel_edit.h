@@ -24,6 +24,7 @@ class FormBatchChannelEdit : public QDialog {
     Q_OBJECT
 public:
     explicit FormBatchChannelEdit(QWidget* parent = nullptr);
+    ~FormBatchChannelEdit() override;
 
     // Help context of the panel on show.
     static constexpr int ValuesHelpContext = 74;
@@ -137,6 +138,7 @@ public:
     QPushButton* CommandClose = nullptr;
 
 private:
+    void nameControls();
     void buildRange();
     void buildSelectionPanel();
     void buildValuesPanel();
