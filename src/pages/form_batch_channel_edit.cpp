@@ -1,11 +1,11 @@
 #include "form_batch_channel_edit.h"
 
+#include "code_entry.h"
 #include "decimal_text.h"
 #include "frequency_entry.h"
 #include "key_filter.h"
 #include "list_fillers.h"
 #include "shared_state.h"
-#include "signalling_codes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -318,14 +318,12 @@ void FormBatchChannelEdit::buildValuesPanel()
     for (QRadioButton* option : { OptionTxDefault, OptionTxOffset, OptionTxStartFreq })
         connect(option, &QRadioButton::toggled, this, [this] { OptionTx_Click(); });
 
-    const QString none = Lang("None", "无");
-    const QStringList codes = SignallingCodeListTexts(State().DecimalSeparator, none);
     auto codeFrame = [&](const QString& title, QLabel*& startLabel, QComboBox*& start, QLabel*& stepLabel,
                          QLineEdit*& step, QRadioButton*& up, QRadioButton*& down, QCheckBox*& random) {
         auto* frame = new QGroupBox(title, FrameEdit);
         startLabel = new QLabel(Lang("Incept", "起始信令"), frame);
         start = new QComboBox(frame);
-        start->addItems(codes);
+        FillSignallingCodeList(start);
         start->setMaxVisibleItems(16);
         stepLabel = new QLabel(Lang("Interval", "间隔"), frame);
         step = NumberBox(frame, TwoDigitKeys, 44);

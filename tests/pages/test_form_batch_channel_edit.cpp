@@ -1,5 +1,6 @@
 #include "channel_codec.h"
 #include "form_batch_channel_edit.h"
+#include "form_channel_information.h"
 #include "mdi_form_main.h"
 #include "shared_state.h"
 #include "test_support.h"
@@ -315,28 +316,38 @@ private slots:
         QVERIFY(State().GridRefreshPending);
     }
 
-    // The hidden Edit menu item opens the dialog modally.
+    // The hidden Edit menu item opens the dialog modally; what it applies
+    // reaches the channel grid.
     void openedFromTheMainWindow()
     {
         test::TestEnvironment env;
-        State().IsEnglish = true;
         MDIFormMain main;
         main.MDIForm_Load();
         State().IsEnglish = true;
         main.LanguageRefresh();
-        QPointer<FormBatchChannelEdit> seen;
+        FormChannelInformation* grid = nullptr;
+        for (PageWindow* page : main.openPages())
+            if (auto* channels = qobject_cast<FormChannelInformation*>(page))
+                grid = channels;
+        QVERIFY(grid);
+        QCOMPARE(grid->cellText(3, 1), QString());
         bool modal = false;
         QTimer::singleShot(0, [&] {
-            seen = qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget());
-            if (seen) {
-                modal = seen->isModal();
-                seen->CommandClose->click();
-            }
+            auto* form = qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget());
+            if (!form)
+                return;
+            modal = form->isModal();
+            form->CheckSetRxFreq->setChecked(true);
+            form->TextRxStep->setText(QStringLiteral("25"));
+            form->CommandApply->click();
+            form->CommandClose->click();
         });
         main.MenuBank_Click();
         QVERIFY(modal);
         QVERIFY(!main.MenuBank->isVisible());
         QCOMPARE(main.MenuBank->text(), QStringLiteral("&Batch ChannelEdit"));
+        QTRY_COMPARE(grid->cellText(3, 1), QStringLiteral("400.05000"));
+        QCOMPARE(grid->cellText(16, 1), QStringLiteral("400.37500"));
     }
 };
 
