@@ -1,0 +1,196 @@
+#include "data_file.h"
+#include "form_channel_information.h"
+#include "mdi_form_main.h"
+#include "memory_map.h"
+#include "page_window.h"
+#include "shared_state.h"
+#include "test_support.h"
+#include "window_menu.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+
+using namespace t40;
+
+namespace {
+QList<QAction*> PageItems(const MDIFormMain& main)
+{
+    QList<QAction*> items;
+    for (QAction* a : main.MenuWindow->actions())
+        if (a->property("t40PageId").isValid())
+            items << a;
+    return items;
+}
+
+QStringList CheckedItems(const MDIFormMain& main)
+{
+    QStringList checked;
+    for (QAction* a : PageItems(main))
+        if (a->isChecked())
+            checked << a->text();
+    return checked;
+}
+
+QMdiSubWindow* Frame(PageWindow* page)
+{
+    return page ? qobject_cast<QMdiSubWindow*>(page->parentWidget()) : nullptr;
+}
+
+struct Fixture {
+    test::TestEnvironment env;
+    MDIFormMain main;
+    explicit Fixture(bool english = true)
+    {
+        main.MDIForm_Load();
+        if (english) {
+            State().IsEnglish = true;
+            State().LanguageChanged = true;
+            main.ApplyLanguageChange();
+        }
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+    }
+};
+} // namespace
+
+class TestPageNavigation : public QObject {
+    Q_OBJECT
+private slots:
+    void gridIsShownAtStart()
+    {
+        Fixture f(false);
+        QVERIFY(State().ChannelPageOpen);
+        QVERIFY(f.main.page(ChannelPageId));
+        QCOMPARE(PageItems(f.main).size(), 1);
+        QCOMPARE(PageItems(f.main).at(0)->text(), QStringLiteral("信道信息"));
+    }
+
+    void windowMenuFollowsTheActivePage()
+    {
+        Fixture f;
+        f.main.MenuOption_Click();
+        f.main.MenuKey_Click();
+        QCOMPARE(PageItems(f.main).size(), 3);
+        QVERIFY(State().OptionPageOpen && State().KeyPageOpen);
+        QCOMPARE(CheckedItems(f.main), QStringList { "Key Setting" });
+        PageItems(f.main).at(0)->trigger(); // the grid's entry
+        QCOMPARE(f.main.MdiArea->activeSubWindow(), Frame(f.main.page(ChannelPageId)));
+        QCOMPARE(CheckedItems(f.main), QStringList { "Channel Information" });
+        // Opening an open page brings it to the front instead of a second copy.
+        f.main.TreeView1_NodeClick(QStringLiteral("TreeOption"));
+        QCOMPARE(PageItems(f.main).size(), 3);
+        QCOMPARE(f.main.MdiArea->activeSubWindow(), Frame(f.main.page(OptionPageId)));
+        QCOMPARE(CheckedItems(f.main), QStringList { "Function Setup" });
+    }
+
+    void treeKeys_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("page");
+        QTest::newRow("channel") << "TreeChannelInforamtion" << int(ChannelPageId);
+        QTest::newRow("option") << "TreeOption" << int(OptionPageId);
+        QTest::newRow("key") << "TreeKey" << int(KeyPageId);
+        QTest::newRow("scan, not shown in the tree") << "TreeScan" << int(ScanPageId);
+        QTest::newRow("message, not shown in the tree") << "TreeMessage" << int(MessagePageId);
+        QTest::newRow("root") << "T40" << 0;
+    }
+    void treeKeys()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, page);
+        Fixture f;
+        f.main.CloseAllPages();
+        QVERIFY(f.main.openPages().isEmpty());
+        f.main.TreeView1_NodeClick(key);
+        if (page == 0) {
+            QVERIFY(f.main.openPages().isEmpty());
+            return;
+        }
+        QVERIFY(f.main.page(page));
+        QCOMPARE(f.main.openPages().size(), 1);
+    }
+
+    void hiddenMenuItemsOpenTheirPages()
+    {
+        Fixture f;
+        f.main.MenuScan_Click();
+        f.main.MenuMessage_Click();
+        QVERIFY(State().ScanPageOpen);
+        QVERIFY(State().MessagePageOpen);
+        QCOMPARE(PageItems(f.main).size(), 3);
+    }
+
+    // A page minimised last does not make the next page open minimised.
+    void minimisedStateIsNotInherited()
+    {
+        Fixture f;
+        f.main.MenuOption_Click();
+        Frame(f.main.page(OptionPageId))->showMinimized();
+        QCOMPARE(State().ChildWindowState, 1);
+        f.main.MenuKey_Click();
+        QVERIFY(!Frame(f.main.page(KeyPageId))->isMinimized());
+        QVERIFY(!Frame(f.main.page(KeyPageId))->isMaximized());
+        Frame(f.main.page(KeyPageId))->showMaximized();
+        QCOMPARE(State().ChildWindowState, 2);
+        f.main.CloseAllPages();
+        f.main.MenuOption_Click();
+        QVERIFY(Frame(f.main.page(OptionPageId))->isMaximized());
+    }
+
+    void closeAllWindows()
+    {
+        Fixture f;
+        f.main.MenuOption_Click();
+        f.main.MenuKey_Click();
+        f.main.MenuCloseAll->trigger();
+        QVERIFY(f.main.openPages().isEmpty());
+        QVERIFY(PageItems(f.main).isEmpty());
+        QVERIFY(!State().ChannelPageOpen && !State().OptionPageOpen && !State().KeyPageOpen);
+        QCOMPARE(f.main.MenuWindow->actions().size(), 4); // Cascade, separator, Close All, separator
+    }
+
+    void languageSwitchReopensTheGrid()
+    {
+        Fixture f;
+        f.main.MenuOption_Click();
+        State().IsEnglish = false;
+        State().LanguageChanged = true;
+        f.main.ApplyLanguageChange();
+        QVERIFY(!State().OptionPageOpen);
+        QCOMPARE(f.main.openPages().size(), 1);
+        QCOMPARE(PageItems(f.main).at(0)->text(), QStringLiteral("信道信息"));
+    }
+
+    // An edit still open in the grid goes into the data it was typed for,
+    // never into the data that New puts in its place.
+    void openEditBeforeNewAndSave()
+    {
+        Fixture f;
+        auto* grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
+        QVERIFY(grid);
+        grid->MSHFlexGridChannel_Click(1, 1);
+        QVERIFY(grid->Text1->isVisible());
+        grid->Text1->setText(QStringLiteral("446.00625"));
+        const QString path = f.env.tempPath("edit.rdat");
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuSave_Click();
+        RadioImage saved;
+        QCOMPARE(LoadDataFile(path, saved), DataFileStatus::Ok);
+        QCOMPARE(saved.byte(16), std::uint8_t(0x25)); // 446.00625 stored in the file
+        grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
+        grid->MSHFlexGridChannel_Click(2, 1);
+        grid->Text1->setText(QStringLiteral("440"));
+        f.main.MenuNew_Click();
+        QCOMPARE(State().Image.byte(32), std::uint8_t(0xFF)); // the template's channel 2 stays empty
+        grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
+        QVERIFY(grid);
+        QVERIFY(grid->cellText(2, 1).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPageNavigation)
+#include "test_page_navigation.moc"
