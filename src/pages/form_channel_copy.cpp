@@ -61,6 +61,7 @@ void FormChannelCopy::Form_Load()
     CommandHelp->setText(Lang("&Help", "帮助(&H)"));
     TextChannelFrom->setText(QString::number(source_));
     ComboChannelTo->setCurrentIndex(destination_ - 1);
+    ComboChannelTo->setFocus();
 }
 
 void FormChannelCopy::placeBoxesInCaption()

@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -165,6 +166,7 @@ void FormChannelInformation::Form_Load()
     State().CurrentGroup = 0;
     setColumnWidths();
     AnalyseChannelInformation();
+    MSHFlexGridChannel->setCurrentCell(0, ReceiveColumn);
     Timer1->start();
     registerPage();
 }
@@ -203,16 +205,50 @@ void FormChannelInformation::fillCaptions()
 void FormChannelInformation::setColumnWidths()
 {
     static constexpr std::array<int, ColumnCount> widths { 500, 1000, 1000, 1000, 1000, 1200, 1000, 1200, 1200, 1000 };
+    // The widths are kept as the page defines them unless the font needs
+    // more room for a column's longest text or caption word.
+    const QFontMetrics cells(MSHFlexGridChannel->font());
+    const QFontMetrics captions(MSHFlexGridChannel->horizontalHeader()->font());
+    const QString frequency = QStringLiteral("000") + State().DecimalSeparator + QStringLiteral("00000");
+    auto widest = [&](const QStringList& texts) {
+        int w = 0;
+        for (const QString& t : texts)
+            w = qMax(w, cells.horizontalAdvance(t));
+        return w;
+    };
+    auto items = [](const QComboBox* combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts.append(combo->itemText(i));
+        return texts;
+    };
+    const std::array<QStringList, ColumnCount> contents { QStringList { QStringLiteral("16") }, { frequency }, { frequency },
+        { QStringLiteral("D000N"), NoneText() }, { QStringLiteral("D000N"), NoneText() }, items(Combo1[2]),
+        items(Combo1[3]), items(Combo1[4]), items(Combo1[5]), {} };
     int total = 0;
+    int captionLines = 1;
     for (int c = 0; c < ColumnCount; ++c) {
-        MSHFlexGridChannel->setColumnWidth(c, Twips(this, widths[c]));
-        total += Twips(this, widths[c]);
+        int width = qMax(Twips(this, widths[c]), widest(contents[c]) + 14);
+        const QString caption = MSHFlexGridChannel->horizontalHeaderItem(c)->text();
+        for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            width = qMax(width, captions.horizontalAdvance(word) + 12);
+        if (captions.horizontalAdvance(caption) + 12 > width)
+            captionLines = 2;
+        MSHFlexGridChannel->setColumnWidth(c, width);
+        total += width;
     }
-    MSHFlexGridChannel->horizontalHeader()->setFixedHeight(Twips(this, 500));
+    MSHFlexGridChannel->horizontalHeader()->setFixedHeight(qMax(Twips(this, 500), captionLines * captions.lineSpacing() + 10));
     const int height = MSHFlexGridChannel->horizontalHeader()->height()
         + (RowCount - 1) * MSHFlexGridChannel->verticalHeader()->defaultSectionSize();
     MSHFlexGridChannel->setMinimumSize(qMin(total, 400), 200);
-    resize(total + 2 * MSHFlexGridChannel->frameWidth() + 24, height + 2 * MSHFlexGridChannel->frameWidth() + 64);
+    preferredSize_ = QSize(total + 2 * MSHFlexGridChannel->frameWidth() + 24,
+                           height + 2 * MSHFlexGridChannel->frameWidth() + CommandClose->sizeHint().height() + 40);
+    resize(preferredSize_);
+}
+
+QSize FormChannelInformation::sizeHint() const
+{
+    return preferredSize_;
 }
 
 QString FormChannelInformation::cellText(int row, int column) const

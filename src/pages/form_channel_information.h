@@ -26,6 +26,8 @@ public:
     // Commits whichever in-place editor is open.
     void FreshData() override;
     void RefreshAfterRead() override;
+    // Room for all 16 channels and every column.
+    QSize sizeHint() const override;
 
     static constexpr int ColumnCount = 10;
     static constexpr int RowCount = 17; // caption row and 16 channels
@@ -87,6 +89,7 @@ private:
     int editRow_ = 0;       // the cell the open editor belongs to
     int editColumn_ = 0;
     QString editOriginal_;  // its text when it opened
+    QSize preferredSize_;
 };
 
 } // namespace t40
