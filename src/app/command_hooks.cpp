@@ -4,6 +4,7 @@
 #include "form_password.h"
 #include "form_print.h"
 #include "form_process.h"
+#include "partial_pages.h"
 
 namespace t40 {
 
@@ -19,9 +20,9 @@ void ShowPasswordDialog(QWidget* parent)
     dialog.exec();
 }
 
-void RunDealerInformation(QWidget*) { }
-void RunStunKill(QWidget*) { }
-void RunSpecialOption(QWidget*) { }
+void RunDealerInformation(QWidget* parent) { OpenDealerInformation(parent); }
+void RunStunKill(QWidget* parent) { OpenStunKill(parent); }
+void RunSpecialOption(QWidget* parent) { OpenSpecialOption(parent); }
 
 void ShowBatchChannelEdit(QWidget* parent)
 {

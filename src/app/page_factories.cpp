@@ -5,6 +5,7 @@
 #include "form_key_setting.h"
 #include "form_option.h"
 #include "form_scan_information.h"
+#include "form_tune.h"
 #include "window_menu.h"
 
 namespace t40 {
@@ -17,7 +18,7 @@ PageWindow* CreatePage(int pageId)
     case KeyPageId: return new FormKeySetting;
     case ScanPageId: return new FormScanInformation;
     case MessagePageId: return new FormEmbedMessage;
-    case TunePageId: return nullptr;
+    case TunePageId: return new FormTune;
     default: return nullptr;
     }
 }

@@ -1,0 +1,237 @@
+#include "form_dtmf.h"
+
+#include "partial_session.h"
+#include "prompts.h"
+#include "shared_state.h"
+#include "stun_kill_codec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+using StunKill::Code;
+
+FormDtmf::FormDtmf(QWidget* parent)
+    : QDialog(parent)
+{
+    Form_Load();
+}
+
+void FormDtmf::buildControls()
+{
+    LabelStatus = new QLabel(this);
+    ComboStatus = new QComboBox(this);
+    LabelAckType = new QLabel(this);
+    ComboAckType = new QComboBox(this);
+    CheckStunEnable = new QCheckBox(this);
+
+    FrameDtmf = new QGroupBox(this);
+    LabelStun = new QLabel(FrameDtmf);
+    TextStun = new QLineEdit(FrameDtmf);
+    LabelKill = new QLabel(FrameDtmf);
+    TextKill = new QLineEdit(FrameDtmf);
+    for (QLineEdit* box : { TextStun, TextKill }) {
+        box->setMaxLength(StunKill::MaxDigits);
+        box->installEventFilter(this);
+    }
+    auto* codes = new QGridLayout(FrameDtmf);
+    codes->addWidget(LabelStun, 0, 0);
+    codes->addWidget(TextStun, 0, 1);
+    codes->addWidget(LabelKill, 1, 0);
+    codes->addWidget(TextKill, 1, 1);
+
+    CommandWrite = new QPushButton(this);
+    CommandClose = new QPushButton(this);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(LabelStatus, 0, 0);
+    fields->addWidget(ComboStatus, 0, 1);
+    fields->addWidget(LabelAckType, 1, 0);
+    fields->addWidget(ComboAckType, 1, 1);
+    fields->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CommandWrite);
+    buttons->addWidget(CommandClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(CheckStunEnable);
+    layout->addWidget(FrameDtmf);
+    layout->addLayout(buttons);
+
+    connect(ComboStatus, &QComboBox::activated, this, &FormDtmf::ComboStatus_Click);
+    connect(ComboAckType, &QComboBox::activated, this, &FormDtmf::ComboAckType_Click);
+    connect(CheckStunEnable, &QCheckBox::clicked, this, &FormDtmf::CheckStunEnable_Click);
+    connect(CommandWrite, &QPushButton::clicked, this, &FormDtmf::CommandWrite_Click);
+    connect(CommandClose, &QPushButton::clicked, this, &FormDtmf::CommandClose_Click);
+}
+
+void FormDtmf::setCaptions()
+{
+    setWindowTitle(Lang("Stun Option", "遥晕遥毙选项"));
+    LabelStatus->setText(Lang("Status", "遥毙状态"));
+    ComboStatus->addItems({ Lang("Normal", "正常"), Lang("Stun", "遥晕"), Lang("Die", "遥毙") });
+    FrameDtmf->setTitle(Lang("DTMF Code", "遥晕码/遥毙码"));
+    LabelStun->setText(Lang("Stun Code", "遥晕码"));
+    LabelKill->setText(Lang("Die Code", "遥毙码"));
+    LabelAckType->setText(Lang("Call Response Type", "呼叫响应方式"));
+    ComboAckType->addItems({ Lang("Chord", "和弦"), Lang("Ring", "振铃") });
+    CheckStunEnable->setText(Lang("Stun/Die Enable", "遥晕遥毙使能"));
+    CommandWrite->setText(Lang("&Write", "写入(&W)"));
+    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+}
+
+void FormDtmf::decode()
+{
+    const RadioImage& memory = State().Image;
+    Decoding = true;
+    ComboStatus->setCurrentIndex(StunKill::StatusPosition(memory));
+    ComboAckType->setCurrentIndex(StunKill::AckTypePosition(memory));
+    CheckStunEnable->setChecked(StunKill::IsEnabled(memory));
+    TextStun->setText(StunKill::DecodeCode(memory, Code::Stun));
+    TextKill->setText(StunKill::DecodeCode(memory, Code::Kill));
+    followEnable();
+    Decoding = false;
+}
+
+void FormDtmf::Form_Load()
+{
+    buildControls();
+    setCaptions();
+    decode();
+    CheckStunEnable->setVisible(State().ServiceMode);
+}
+
+void FormDtmf::followEnable()
+{
+    const bool enabled = CheckStunEnable->isChecked();
+    FrameDtmf->setEnabled(enabled);
+    TextStun->setEnabled(enabled);
+    TextKill->setEnabled(enabled);
+}
+
+void FormDtmf::ComboStatus_Click()
+{
+    if (Decoding)
+        return;
+    StunKill::SetStatusPosition(State().Image, ComboStatus->currentIndex());
+}
+
+void FormDtmf::ComboAckType_Click()
+{
+    if (Decoding)
+        return;
+    StunKill::SetAckTypePosition(State().Image, ComboAckType->currentIndex());
+}
+
+void FormDtmf::CheckStunEnable_Click()
+{
+    if (Decoding)
+        return;
+    StunKill::SetEnabled(State().Image, CheckStunEnable->isChecked());
+    followEnable();
+}
+
+void FormDtmf::TextStun_LostFocus()
+{
+    if (Decoding)
+        return;
+    const QString clean = StunKill::CleanCode(TextStun->text());
+    if (clean != TextStun->text())
+        TextStun->setText(clean);
+    StunKill::EncodeCode(State().Image, Code::Stun, clean);
+}
+
+void FormDtmf::TextKill_LostFocus()
+{
+    if (Decoding)
+        return;
+    const QString clean = StunKill::CleanCode(TextKill->text());
+    if (clean != TextKill->text())
+        TextKill->setText(clean);
+    StunKill::EncodeCode(State().Image, Code::Kill, clean);
+}
+
+void FormDtmf::commitCode(QLineEdit* box)
+{
+    const Code code = box == TextStun ? Code::Stun : Code::Kill;
+    if (box->text() == StunKill::DecodeCode(State().Image, code))
+        return;
+    if (box == TextStun)
+        TextStun_LostFocus();
+    else
+        TextKill_LostFocus();
+}
+
+bool FormDtmf::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && (box == TextStun || box == TextKill)) {
+        if (event->type() == QEvent::FocusOut) {
+            box == TextStun ? TextStun_LostFocus() : TextKill_LostFocus();
+        } else if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+                return false;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                box == TextStun ? TextStun_LostFocus() : TextKill_LostFocus();
+                return true; // Enter stores the code; it does not press the default button
+            }
+            const QString typed = key->text();
+            if (key->key() == Qt::Key_Backspace || typed.size() != 1 || !typed.at(0).isPrint())
+                return false;
+            const int accepted = StunKill::FilterCodeKey(typed.at(0).unicode());
+            if (accepted == 0)
+                return true;
+            if (accepted != typed.at(0).unicode()) {
+                box->insert(QString(QChar(accepted)));
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool FormDtmf::codeTooShort(QLineEdit* box)
+{
+    const int length = int(box->text().size());
+    if (length == 0 || length >= StunKill::MinWrittenDigits)
+        return false;
+    ShowMessageBox(Lang("Code must longer than 5", "至少要6个码"), BoxIcon::Warning);
+    box->setFocus();
+    box->selectAll();
+    return true;
+}
+
+void FormDtmf::CommandWrite_Click()
+{
+    // A code typed and then written with the access key has not lost the focus yet.
+    commitCode(TextStun);
+    commitCode(TextKill);
+    if (CheckStunEnable->isChecked() && (codeTooShort(TextStun) || codeTooShort(TextKill)))
+        return;
+    if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
+                       BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
+        return;
+    if (RunPartialSession(this, false, &SharedState::SessionDtmf))
+        ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
+}
+
+void FormDtmf::CommandClose_Click()
+{
+    accept();
+}
+
+} // namespace t40

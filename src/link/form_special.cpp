@@ -1,0 +1,68 @@
+#include "form_special.h"
+
+#include "partial_session.h"
+#include "prompts.h"
+#include "shared_state.h"
+#include "stun_kill_codec.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormSpecial::FormSpecial(QWidget* parent)
+    : QDialog(parent)
+{
+    Form_Load();
+}
+
+void FormSpecial::Form_Load()
+{
+    LabelRxVoice = new QLabel(this);
+    ComboRxVoice = new QComboBox(this);
+    CommandWrite = new QPushButton(this);
+    CommandClose = new QPushButton(this);
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(LabelRxVoice);
+    field->addWidget(ComboRxVoice, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CommandWrite);
+    buttons->addWidget(CommandClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(field);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    setWindowTitle(Lang("Special Option", "特殊选项"));
+    LabelRxVoice->setText(Lang("RX Voice Level:", "接收声音等级:"));
+    for (int level = 1; level <= Special::LevelCount; ++level)
+        ComboRxVoice->addItem(QString::number(level));
+    CommandWrite->setText(Lang("&Write", "写入(&W)"));
+    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+    ComboRxVoice->setCurrentIndex(Special::RxVoicePosition(State().Image));
+
+    connect(CommandWrite, &QPushButton::clicked, this, &FormSpecial::CommandWrite_Click);
+    connect(CommandClose, &QPushButton::clicked, this, &FormSpecial::CommandClose_Click);
+}
+
+void FormSpecial::CommandWrite_Click()
+{
+    Special::SetRxVoicePosition(State().Image, ComboRxVoice->currentIndex());
+    if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
+                       BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
+        return;
+    if (RunPartialSession(this, false, &SharedState::SessionSpecial))
+        ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
+}
+
+void FormSpecial::CommandClose_Click()
+{
+    accept();
+}
+
+} // namespace t40

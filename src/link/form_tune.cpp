@@ -1,0 +1,390 @@
+#include "form_tune.h"
+
+#include "key_filter.h"
+#include "partial_session.h"
+#include "prompts.h"
+#include "tune_codec.h"
+#include "window_menu.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+namespace {
+constexpr int DataColumns = Tune::PointCount + 1;
+constexpr int DataGridRows = Tune::DataRows + 1;
+constexpr int SqlColumns = Tune::DetectionCount + 1;
+constexpr int SqlRows = 3;
+
+QTableWidget* MakeGrid(int rows, int columns, QWidget* parent)
+{
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->setDefaultSectionSize(24);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            if (r == 0 || c == 0)
+                item->setBackground(grid->palette().button());
+            grid->setItem(r, c, item);
+        }
+    return grid;
+}
+
+void FitGrid(QTableWidget* grid)
+{
+    int width = 2 * grid->frameWidth();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        width += grid->columnWidth(c);
+    int height = 2 * grid->frameWidth();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        height += grid->rowHeight(r);
+    grid->setFixedSize(width, height);
+}
+
+QLineEdit* MakeCellEditor(QTableWidget* grid)
+{
+    auto* editor = new QLineEdit(grid->viewport());
+    editor->setAlignment(Qt::AlignCenter);
+    editor->setFrame(false);
+    editor->hide();
+    InstallKeyFilter(editor, ThreeDigitKeys);
+    return editor;
+}
+} // namespace
+
+FormTune::FormTune(QWidget* parent)
+    : PageWindow(TunePageId, &SharedState::TunePageOpen, parent)
+{
+    Form_Load();
+}
+
+void FormTune::buildControls()
+{
+    MSHFlexGridTuneData = MakeGrid(DataGridRows, DataColumns, this);
+    MSHFlexGridTuneData->setObjectName(QStringLiteral("MSHFlexGridTuneData"));
+    MSHFlexGridTuneData->setColumnWidth(0, 80);
+    for (int c = 1; c < DataColumns; ++c)
+        MSHFlexGridTuneData->setColumnWidth(c, 42);
+    FitGrid(MSHFlexGridTuneData);
+
+    MSHFlexGridSqlTune = MakeGrid(SqlRows, SqlColumns, this);
+    MSHFlexGridSqlTune->setObjectName(QStringLiteral("MSHFlexGridSqlTune"));
+    MSHFlexGridSqlTune->setColumnWidth(0, 110);
+    for (int c = 1; c < SqlColumns; ++c)
+        MSHFlexGridSqlTune->setColumnWidth(c, 92);
+    FitGrid(MSHFlexGridSqlTune);
+
+    Text1 = MakeCellEditor(MSHFlexGridTuneData);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text2 = MakeCellEditor(MSHFlexGridSqlTune);
+    Text2->setObjectName(QStringLiteral("Text2"));
+
+    LabelPkValue = new QLabel(this);
+    TextPkValue = new QLineEdit(this);
+    TextPkValue->setObjectName(QStringLiteral("TextPkValue"));
+    TextPkValue->setFixedWidth(60);
+    InstallKeyFilter(TextPkValue, ThreeDigitKeys);
+
+    CommandRead = new QPushButton(this);
+    CommandRead->setObjectName(QStringLiteral("CommandRead"));
+    CommandWrite = new QPushButton(this);
+    CommandWrite->setObjectName(QStringLiteral("CommandWrite"));
+
+    for (QLineEdit* edit : { Text1, Text2, TextPkValue })
+        edit->installEventFilter(this);
+
+    connect(MSHFlexGridTuneData, &QTableWidget::cellClicked, this, &FormTune::MSHFlexGridTuneData_Click);
+    connect(MSHFlexGridSqlTune, &QTableWidget::cellClicked, this, &FormTune::MSHFlexGridSqlTune_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &FormTune::Text1_Enter);
+    connect(Text2, &QLineEdit::returnPressed, this, &FormTune::Text2_Enter);
+    connect(TextPkValue, &QLineEdit::returnPressed, this, &FormTune::TextPkValue_Enter);
+    connect(CommandRead, &QPushButton::clicked, this, &FormTune::CommandRead_Click);
+    connect(CommandWrite, &QPushButton::clicked, this, &FormTune::CommandWrite_Click);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(LabelPkValue);
+    bottom->addWidget(TextPkValue);
+    bottom->addStretch(1);
+    bottom->addWidget(CommandRead);
+    bottom->addWidget(CommandWrite);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MSHFlexGridTuneData);
+    layout->addSpacing(8);
+    layout->addWidget(MSHFlexGridSqlTune);
+    layout->addSpacing(8);
+    layout->addLayout(bottom);
+    layout->addStretch(1);
+}
+
+void FormTune::setCaptions()
+{
+    setWindowTitle(Lang("Tune Data", "调谐数据"));
+    MSHFlexGridTuneData->item(0, 0)->setText(Lang("Freq", "频率"));
+    MSHFlexGridTuneData->item(1, 0)->setText(Lang("SQ", "灵敏度"));
+    MSHFlexGridTuneData->item(2, 0)->setText(Lang("TX High", "低功率"));
+    MSHFlexGridTuneData->item(3, 0)->setText(Lang("TX Low", "高功率"));
+
+    MSHFlexGridSqlTune->item(0, 0)->setText(Lang("Sq Detect", "静噪检测"));
+    static const char* const english[] = { "Detection1(W)", "Detection2(W)", "Detection3(W)", "Detection4(W)",
+                                           "Detection1(N)", "Detection2(N)", "Detection3(N)", "Detection4(N)" };
+    static const char* const chinese[] = { "检测1(宽) ", "检测2(宽)", "检测3(宽)", "检测4(宽)",
+                                           "检测1(窄) ", "检测2(窄)", "检测3(窄)", "检测4(窄)" };
+    for (int c = 1; c < SqlColumns; ++c)
+        MSHFlexGridSqlTune->item(0, c)->setText(Lang(english[c - 1], chinese[c - 1]));
+    MSHFlexGridSqlTune->item(1, 0)->setText(Lang("High Threshlod", "高阀值"));
+    MSHFlexGridSqlTune->item(2, 0)->setText(Lang("Low Threshlod", "低阀值"));
+
+    LabelPkValue->setText(Lang("BandWide(0.1KHz):", "最大频率偏移(0.1KHz):"));
+    CommandRead->setText(Lang("Read TuneData", "读调谐数据"));
+    CommandWrite->setText(Lang("Write TuneData", "写调谐数据"));
+}
+
+void FormTune::Form_Load()
+{
+    buildControls();
+    setCaptions();
+    AnalyseTuneData();
+    registerPage();
+}
+
+int FormTune::sectionBase() const
+{
+    return Tune::SectionBase(State().BandLowMHz);
+}
+
+void FormTune::paintBands()
+{
+    const int low = State().BandLowMHz;
+    const int squelchEnd = Tune::FirstColumnAbove(low, State().BandHighMHz);
+    const int powerEnd = Tune::FirstColumnAbove(low, State().EffectiveHighMHz);
+    const QBrush inBand = palette().base();
+    const QBrush outOfBand = palette().dark();
+    for (int row = 1; row <= Tune::DataRows; ++row) {
+        const int end = row == 1 ? squelchEnd : powerEnd;
+        for (int c = 1; c < DataColumns; ++c)
+            MSHFlexGridTuneData->item(row, c)->setBackground(c < end ? inBand : outOfBand);
+    }
+}
+
+void FormTune::AnalyseTuneData()
+{
+    const RadioImage& image = State().Image;
+    const int low = State().BandLowMHz;
+    const int base = sectionBase();
+    for (int c = 1; c < DataColumns; ++c) {
+        MSHFlexGridTuneData->item(0, c)->setText(Tune::PointHeading(low, c));
+        for (int row = 1; row <= Tune::DataRows; ++row)
+            MSHFlexGridTuneData->item(row, c)->setText(QString::number(Tune::CellValue(image, base, row, c)));
+    }
+    paintBands();
+    for (int c = 1; c < SqlColumns; ++c) {
+        MSHFlexGridSqlTune->item(1, c)->setText(QString::number(Tune::HighThreshold(image, base, c)));
+        MSHFlexGridSqlTune->item(2, c)->setText(QString::number(Tune::LowThreshold(image, base, c)));
+    }
+    TextPkValue->setText(QString::number(Tune::Deviation(image)));
+}
+
+void FormTune::RefreshAfterRead()
+{
+    closeText1();
+    closeText2();
+    AnalyseTuneData();
+}
+
+void FormTune::FreshData()
+{
+    if (editRow1_)
+        applyText1(false);
+    if (editRow2_)
+        applyText2(false);
+    applyPkValue();
+}
+
+// ---- cell editors ----
+
+void FormTune::openEditor(QTableWidget* grid, QLineEdit* editor, int row, int column)
+{
+    editor->setGeometry(grid->visualItemRect(grid->item(row, column)));
+    editor->setText(grid->item(row, column)->text());
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+    editor->selectAll();
+}
+
+void FormTune::MSHFlexGridTuneData_Click(int row, int column)
+{
+    if (editRow1_)
+        applyText1(false);
+    editRow1_ = qBound(1, row, Tune::DataRows);
+    editColumn1_ = qBound(1, column, Tune::PointCount);
+    openEditor(MSHFlexGridTuneData, Text1, editRow1_, editColumn1_);
+}
+
+void FormTune::MSHFlexGridSqlTune_Click(int row, int column)
+{
+    if (editRow2_)
+        applyText2(false);
+    editRow2_ = qBound(1, row, SqlRows - 1);
+    editColumn2_ = qBound(1, column, Tune::DetectionCount);
+    openEditor(MSHFlexGridSqlTune, Text2, editRow2_, editColumn2_);
+}
+
+void FormTune::closeText1()
+{
+    editRow1_ = editColumn1_ = 0;
+    Text1->hide();
+}
+
+void FormTune::closeText2()
+{
+    editRow2_ = editColumn2_ = 0;
+    Text2->hide();
+}
+
+void FormTune::applyText1(bool moveOn)
+{
+    if (!editRow1_ || applying_)
+        return;
+    const int row = editRow1_;
+    const int column = editColumn1_;
+    int value = 0;
+    if (Tune::ParseEntry(Text1->text(), value)) {
+        const int stored = Tune::SetCellValue(State().Image, sectionBase(), row, column, value);
+        MSHFlexGridTuneData->item(row, column)->setText(QString::number(stored));
+        Text1->setText(QString::number(stored));
+    }
+    if (!moveOn)
+        return;
+    const int low = State().BandLowMHz;
+    const int end = Tune::FirstColumnAbove(low, row == 1 ? State().BandHighMHz : State().EffectiveHighMHz);
+    applying_ = true;
+    if (column + 1 <= Tune::PointCount && column + 1 < end) {
+        editColumn1_ = column + 1;
+        openEditor(MSHFlexGridTuneData, Text1, row, editColumn1_);
+    } else if (row < Tune::DataRows) {
+        editRow1_ = row + 1;
+        editColumn1_ = 1;
+        openEditor(MSHFlexGridTuneData, Text1, editRow1_, editColumn1_);
+    } else {
+        closeText1();
+        MSHFlexGridSqlTune_Click(1, 1);
+    }
+    applying_ = false;
+}
+
+void FormTune::applyText2(bool moveOn)
+{
+    if (!editRow2_ || applying_)
+        return;
+    const int row = editRow2_;
+    const int column = editColumn2_;
+    int value = 0;
+    if (Tune::ParseEntry(Text2->text(), value)) {
+        RadioImage& image = State().Image;
+        const int stored = row == 1 ? Tune::SetHighThreshold(image, sectionBase(), column, value)
+                                    : Tune::SetLowThreshold(image, sectionBase(), column, value);
+        MSHFlexGridSqlTune->item(row, column)->setText(QString::number(stored));
+        Text2->setText(QString::number(stored));
+    }
+    if (!moveOn)
+        return;
+    applying_ = true;
+    if (column < Tune::DetectionCount) {
+        editColumn2_ = column + 1;
+        openEditor(MSHFlexGridSqlTune, Text2, row, editColumn2_);
+    } else if (row < SqlRows - 1) {
+        editRow2_ = row + 1;
+        editColumn2_ = 1;
+        openEditor(MSHFlexGridSqlTune, Text2, editRow2_, editColumn2_);
+    } else {
+        closeText2();
+    }
+    applying_ = false;
+}
+
+void FormTune::applyPkValue()
+{
+    int value = 0;
+    if (!Tune::ParseEntry(TextPkValue->text(), value)) {
+        TextPkValue->setText(QString::number(Tune::Deviation(State().Image)));
+        return;
+    }
+    TextPkValue->setText(QString::number(Tune::SetDeviation(State().Image, value)));
+}
+
+void FormTune::Text1_Enter() { applyText1(true); }
+void FormTune::Text2_Enter() { applyText2(true); }
+void FormTune::TextPkValue_Enter() { applyPkValue(); }
+
+void FormTune::Text1_LostFocus()
+{
+    applyText1(false);
+    if (!applying_)
+        closeText1();
+}
+
+void FormTune::Text2_LostFocus()
+{
+    applyText2(false);
+    if (!applying_)
+        closeText2();
+}
+
+void FormTune::TextPkValue_LostFocus() { applyPkValue(); }
+
+bool FormTune::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == Text1 && Text1->isVisible())
+            Text1_LostFocus();
+        else if (watched == Text2 && Text2->isVisible())
+            Text2_LostFocus();
+        else if (watched == TextPkValue)
+            TextPkValue_LostFocus();
+    }
+    return PageWindow::eventFilter(watched, event);
+}
+
+// ---- tune sessions ----
+
+void FormTune::CommandRead_Click()
+{
+    FreshData();
+    if (ShowMessageBox(Lang("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"),
+                       BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
+        return;
+    if (!RunPartialSession(this, true, &SharedState::SessionTune))
+        return;
+    RefreshAfterRead();
+    ShowMessageBox(Lang("Read data successful", "读取数据成功"), BoxIcon::Information);
+}
+
+void FormTune::CommandWrite_Click()
+{
+    FreshData();
+    if (ShowMessageBox(Lang("Write tune data into radio.Do you wish continue?", "向对讲机写入调谐数据？"),
+                       BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
+        return;
+    if (!RunPartialSession(this, false, &SharedState::SessionTune))
+        return;
+    ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
+}
+
+} // namespace t40
