@@ -117,6 +117,10 @@ void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill&
             // A channel that was empty is created with the channel pages' defaults.
             EnterReceiveFrequency(image, channel, StoredText(receive.value, sep), sep, band);
         }
+        // The other attributes go only into channels that exist, as on the
+        // channel pages: an empty channel stays all 0xFF. Their values still
+        // step past it.
+        const bool present = ReceivePresent(image, channel, sep);
         if (fill.setTransmit) {
             switch (fill.transmit) {
             case BatchTransmit::Default:
@@ -130,8 +134,9 @@ void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill&
                 break;
             }
             transmit.value = std::clamp(transmit.value, low, transmitHigh);
-            WriteFrequency(image, channel, ChannelField::Transmit,
-                           EncodeFrequency(StoredText(transmit.value, sep), sep));
+            if (present)
+                WriteFrequency(image, channel, ChannelField::Transmit,
+                               EncodeFrequency(StoredText(transmit.value, sep), sep));
         }
         if (fill.setDecode) {
             if (fill.decodeRandom)
@@ -139,7 +144,8 @@ void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill&
             else
                 decode = WrapCode(k == 0 ? fill.decodeStart : fill.decodeDown ? decode - fill.decodeStep
                                                                               : decode + fill.decodeStep);
-            storeCode(channel, ChannelField::Decode, decode);
+            if (present)
+                storeCode(channel, ChannelField::Decode, decode);
         }
         if (fill.setEncode) {
             if (fill.encodeDefault)
@@ -149,18 +155,19 @@ void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill&
             else
                 encode = WrapCode(k == 0 ? fill.encodeStart : fill.encodeDown ? encode - fill.encodeStep
                                                                               : encode + fill.encodeStep);
-            storeCode(channel, ChannelField::Encode, encode);
+            if (present)
+                storeCode(channel, ChannelField::Encode, encode);
         }
-        if (fill.setPower)
+        if (present && fill.setPower)
             WriteFlagBits(image, channel, ChannelFlags::PowerMask,
                           static_cast<std::uint8_t>(std::clamp(fill.power, 0, 2) << ChannelFlags::PowerShift));
-        if (fill.setSpacing)
+        if (present && fill.setSpacing)
             WriteFlagBits(image, channel, ChannelFlags::SpacingMask,
                           static_cast<std::uint8_t>(std::clamp(fill.spacing, 0, 1) << ChannelFlags::SpacingShift));
-        if (fill.setBusyLock)
+        if (present && fill.setBusyLock)
             WriteFlagBits(image, channel, ChannelFlags::BusyLockMask,
                           static_cast<std::uint8_t>(std::clamp(fill.busyLock, 0, 2) << ChannelFlags::BusyLockShift));
-        if (fill.setScanAdd)
+        if (present && fill.setScanAdd)
             WriteScanBit(image, channel, fill.scanAdd);
         ++k;
     }

@@ -70,7 +70,9 @@ RandomSource ClockSeededRandom();
 // Writes the fill into every channel of the range, in ascending order, and
 // erases the channels outside it when asked. Frequencies step from their
 // start values and stay within the band; code positions step through the
-// list and wrap around at its ends. Only channels 1..16 of the image change.
+// list and wrap around at its ends. A receive frequency creates a channel
+// that was empty; the other attributes leave empty channels as they are.
+// Only channels 1..16 of the image change.
 void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill& fill,
                     const QString& decimalSeparator, const BandLimits& band, const RandomSource& random);
 

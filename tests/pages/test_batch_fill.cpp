@@ -290,6 +290,38 @@ private slots:
         QCOMPARE(ReadScanBit(image, 7), false);
     }
 
+    // Without a receive frequency an empty channel gets nothing, but the
+    // stepping goes on past it.
+    void emptyChannelsStayEmpty()
+    {
+        RadioImage image = Filled(4);
+        EraseChannel(image, 2);
+        const RadioImage before = image;
+        BatchFill fill;
+        fill.setTransmit = fill.setDecode = fill.setEncode = true;
+        fill.setPower = fill.setSpacing = fill.setBusyLock = fill.setScanAdd = true;
+        fill.transmit = BatchTransmit::Incept;
+        fill.transmitStart = QStringLiteral("450");
+        fill.transmitStepKHz = QStringLiteral("100");
+        fill.decodeStart = 1;
+        fill.decodeStep = 1;
+        fill.encodeRandom = true;
+        fill.power = 2;
+        fill.scanAdd = true;
+        ApplyBatchFill(image, Range(0, 127), fill, Dot, Band, Fixed({ 0.0, 0.5, 0.9999, 0.1 }));
+        for (int c : { 2, 5, 6, 16 }) {
+            const int at = *ChannelRecordOffset(0, c);
+            for (int i = 0; i < 16; ++i)
+                QCOMPARE(image.byte(at + i), before.byte(at + i));
+            QCOMPARE(ReadScanBit(image, c), ReadScanBit(before, c));
+        }
+        QCOMPARE(Tx(image, 1), QStringLiteral("450.00000"));
+        QCOMPARE(Tx(image, 3), QStringLiteral("450.20000"));
+        QCOMPARE(Code(image, 3, ChannelField::Decode), QStringLiteral("71.9"));
+        QCOMPARE(Code(image, 3, ChannelField::Encode), QStringLiteral("D765I"));
+        QVERIFY(ReadScanBit(image, 3));
+    }
+
     void onlyTickedAttributesChange()
     {
         RadioImage image = Filled();
