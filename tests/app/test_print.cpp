@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -167,6 +168,27 @@ private slots:
             QCOMPARE(form.OptionVertical->text(), QStringLiteral("纵向(&A)"));
             QCOMPARE(form.CommandCancel->text(), QStringLiteral("取消(&C)"));
         }
+    }
+
+    // Without a test list the dialog shows what the print system reports,
+    // the default selected; on a machine without printers the list is empty.
+    void systemPrinters()
+    {
+        test::TestEnvironment env;
+        FormPrinterSetting form;
+        const QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
+        QCOMPARE(form.ComboPrinter->count(), installed.size());
+        if (installed.isEmpty()) {
+            QCOMPARE(form.ComboPrinter->currentIndex(), -1);
+            return;
+        }
+        const QString defaultName = QPrinterInfo::defaultPrinterName();
+        int expected = 0;
+        for (int i = 0; i < installed.size(); ++i)
+            if (installed.at(i).printerName() == defaultName)
+                expected = i;
+        QCOMPARE(form.ComboPrinter->currentIndex(), expected);
+        QVERIFY(form.ComboPrinter->currentText().startsWith(installed.at(expected).printerName() + u','));
     }
 
     // Print Setup opens the printer list over the print dialog, both modal.
