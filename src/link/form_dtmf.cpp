@@ -81,6 +81,7 @@ void FormDtmf::buildControls()
 void FormDtmf::setCaptions()
 {
     setWindowTitle(Lang("Stun Option", "遥晕遥毙选项"));
+    setMinimumWidth(280); // room for the caption
     LabelStatus->setText(Lang("Status", "遥毙状态"));
     ComboStatus->addItems({ Lang("Normal", "正常"), Lang("Stun", "遥晕"), Lang("Die", "遥毙") });
     FrameDtmf->setTitle(Lang("DTMF Code", "遥晕码/遥毙码"));
@@ -180,13 +181,13 @@ bool FormDtmf::eventFilter(QObject* watched, QEvent* event)
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box && (box == TextStun || box == TextKill)) {
         if (event->type() == QEvent::FocusOut) {
-            box == TextStun ? TextStun_LostFocus() : TextKill_LostFocus();
+            commitCode(box);
         } else if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
                 return false;
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                box == TextStun ? TextStun_LostFocus() : TextKill_LostFocus();
+                commitCode(box);
                 return true; // Enter stores the code; it does not press the default button
             }
             const QString typed = key->text();

@@ -98,6 +98,7 @@ void FormLocalMessage::buildControls()
 void FormLocalMessage::setCaptions()
 {
     setWindowTitle(Lang("Local Message", "本机信息"));
+    setMinimumWidth(520); // room for the caption
     LabelAreaCode->setText(Lang("Area Code", "销售区号"));
     LabelManufactureCode->setText(Lang("Manufacture Code", "生产批号"));
     LabelUserCode->setText(Lang("User Code", "客户代码"));

@@ -39,6 +39,7 @@ void FormSpecial::Form_Load()
     layout->addLayout(buttons);
 
     setWindowTitle(Lang("Special Option", "特殊选项"));
+    setMinimumWidth(260); // room for the caption
     LabelRxVoice->setText(Lang("RX Voice Level:", "接收声音等级:"));
     for (int level = 1; level <= Special::LevelCount; ++level)
         ComboRxVoice->addItem(QString::number(level));

@@ -265,7 +265,10 @@ void FormTune::applyText1(bool moveOn)
     const int row = editRow1_;
     const int column = editColumn1_;
     int value = 0;
-    if (Tune::ParseEntry(Text1->text(), value)) {
+    // An editor left as it was opened stores nothing: the cell may show a
+    // value that its byte holds in another form (bit 7 of a squelch byte).
+    const bool changed = Text1->text() != MSHFlexGridTuneData->item(row, column)->text();
+    if (changed && Tune::ParseEntry(Text1->text(), value)) {
         const int stored = Tune::SetCellValue(State().Image, sectionBase(), row, column, value);
         MSHFlexGridTuneData->item(row, column)->setText(QString::number(stored));
         Text1->setText(QString::number(stored));
@@ -296,7 +299,9 @@ void FormTune::applyText2(bool moveOn)
     const int row = editRow2_;
     const int column = editColumn2_;
     int value = 0;
-    if (Tune::ParseEntry(Text2->text(), value)) {
+    // Unchanged, a threshold above 127 (stored by the factory) is kept as it is.
+    const bool changed = Text2->text() != MSHFlexGridSqlTune->item(row, column)->text();
+    if (changed && Tune::ParseEntry(Text2->text(), value)) {
         RadioImage& image = State().Image;
         const int stored = row == 1 ? Tune::SetHighThreshold(image, sectionBase(), column, value)
                                     : Tune::SetLowThreshold(image, sectionBase(), column, value);
@@ -321,9 +326,12 @@ void FormTune::applyText2(bool moveOn)
 
 void FormTune::applyPkValue()
 {
+    const QString shown = QString::number(Tune::Deviation(State().Image));
     int value = 0;
+    if (TextPkValue->text() == shown)
+        return; // a deviation above 127 is only changed by an entry
     if (!Tune::ParseEntry(TextPkValue->text(), value)) {
-        TextPkValue->setText(QString::number(Tune::Deviation(State().Image)));
+        TextPkValue->setText(shown);
         return;
     }
     TextPkValue->setText(QString::number(Tune::SetDeviation(State().Image, value)));

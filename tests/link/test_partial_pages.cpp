@@ -250,6 +250,33 @@ private slots:
         QCOMPARE(page.Text2Column(), 3); // Enter moved on
     }
 
+    // Opening an editor and leaving it untouched stores nothing, so that bits
+    // the page does not show and factory values above the entry limits survive.
+    void tuneUntouchedEditorsKeepTheBytes()
+    {
+        TestEnvironment env;
+        SetBand(400, 520, 520);
+        RadioImage& image = State().Image;
+        image.setByte(0x310, 0xC5);       // squelch with bit 7 set, shown as 69
+        image.setByte(0x310 + 144, 0xFF); // detection 1: 511 and 127
+        image.setByte(0x310 + 145, 0xFF);
+        image.setByte(0x3C0, 0xFF);       // deviation 255
+        FormTune page;
+        page.show();
+        const RadioImage before = image;
+        page.MSHFlexGridTuneData_Click(1, 1);
+        page.Text1_Enter();
+        QCOMPARE(page.Text1Column(), 2); // moved on all the same
+        page.Text1_LostFocus();
+        page.MSHFlexGridSqlTune_Click(1, 1);
+        page.Text2_LostFocus();
+        page.TextPkValue_LostFocus();
+        page.FreshData();
+        QVERIFY(image == before);
+        QCOMPARE(page.MSHFlexGridSqlTune->item(1, 1)->text(), QStringLiteral("511"));
+        QCOMPARE(page.TextPkValue->text(), QStringLiteral("255"));
+    }
+
     void tuneDeviation()
     {
         TestEnvironment env;
@@ -500,6 +527,27 @@ private slots:
         QCOMPARE(int(m.memoryByte(0x0B93)), 0xFF);
         QVERIFY(!page.TextStun->isEnabled());
         QVERIFY(!page.FrameDtmf->isEnabled());
+    }
+
+    // Passing through a code box does not rewrite a record it shows as empty.
+    void dtmfFocusPassingThroughKeepsTheRecord()
+    {
+        TestEnvironment env;
+        State().ServiceMode = true;
+        RadioImage& m = State().Image;
+        for (int i = 0; i < 16; ++i)
+            m.setMemoryByte(0x0B80 + i, std::uint8_t(i));
+        m.setMemoryByte(0x0B90, 0x9F);
+        m.setMemoryByte(0x0B93, 0x55);
+        const RadioImage before = m;
+        FormDtmf page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        page.TextStun->setFocus();
+        QTest::keyClick(page.TextStun, Qt::Key_Return);
+        page.TextKill->setFocus();
+        page.CommandClose->setFocus();
+        QVERIFY(m == before);
     }
 
     // A code of one to five characters stops the write while the box is checked.
