@@ -3,6 +3,8 @@
 #include "form_batch_channel_edit.h"
 #include "form_password.h"
 #include "form_print.h"
+#include "mdi_form_main.h"
+#include "page_window.h"
 #include "form_process.h"
 #include "partial_pages.h"
 
@@ -26,6 +28,11 @@ void RunSpecialOption(QWidget* parent) { OpenSpecialOption(parent); }
 
 void ShowBatchChannelEdit(QWidget* parent)
 {
+    // An edit still open on a page goes into the image now: committed after
+    // the batch it would overwrite what the batch wrote.
+    if (auto* main = qobject_cast<MDIFormMain*>(parent))
+        for (PageWindow* page : main->openPages())
+            page->FreshData();
     FormBatchChannelEdit dialog(parent);
     dialog.exec();
 }

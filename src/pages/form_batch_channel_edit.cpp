@@ -607,6 +607,7 @@ void FormBatchChannelEdit::CommandApply_Click()
     const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
     ApplyBatchFill(State().Image, range, fillFromControls(), State().DecimalSeparator, band, Random);
     State().GridRefreshPending = true;
+    State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }
 
 void FormBatchChannelEdit::CommandClose_Click()

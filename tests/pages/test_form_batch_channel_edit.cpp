@@ -274,6 +274,7 @@ private slots:
         QVERIFY(!State().GridRefreshPending);
         form.CommandApply_Click();
         QVERIFY(State().GridRefreshPending);
+        QVERIFY(State().EditorRefreshPending);
         QVERIFY(form.isVisible()); // the dialog stays open
         QCOMPARE(Rx(1), QString());
         QCOMPARE(Rx(2), QStringLiteral("400.00000"));
@@ -348,6 +349,39 @@ private slots:
         QCOMPARE(main.MenuBank->text(), QStringLiteral("&Batch ChannelEdit"));
         QTRY_COMPARE(grid->cellText(3, 1), QStringLiteral("400.05000"));
         QCOMPARE(grid->cellText(16, 1), QStringLiteral("400.37500"));
+    }
+
+    // Text still open in the grid's cell editor belongs to the data before
+    // the batch edit: it must not land on top of what the batch wrote.
+    void gridEditBeforeBatch()
+    {
+        test::TestEnvironment env;
+        MDIFormMain main;
+        main.MDIForm_Load();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        FormChannelInformation* grid = nullptr;
+        for (PageWindow* page : main.openPages())
+            if (auto* channels = qobject_cast<FormChannelInformation*>(page))
+                grid = channels;
+        QVERIFY(grid);
+        grid->MSHFlexGridChannel_Click(3, 1);
+        QVERIFY(grid->Text1->isVisible());
+        grid->Text1->setText(QStringLiteral("450"));
+        grid->Text1->setModified(true);
+        QTimer::singleShot(0, [&] {
+            auto* form = qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget());
+            if (!form)
+                return;
+            form->CheckSetRxFreq->setChecked(true);
+            form->CommandApply->click();
+            form->CommandClose->click();
+        });
+        main.MenuBank_Click();
+        QTRY_COMPARE(grid->cellText(3, 1), QStringLiteral("400.00000"));
+        grid->FreshData(); // as Save does
+        QCOMPARE(Rx(3), QStringLiteral("400.00000"));
+        QCOMPARE(grid->cellText(3, 1), QStringLiteral("400.00000"));
     }
 };
 
