@@ -6,7 +6,7 @@
 #include "tune_codec.h"
 #include "window_menu.h"
 
-#include <QEvent>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -368,6 +368,13 @@ bool FormTune::eventFilter(QObject* watched, QEvent* event)
             TextPkValue_LostFocus();
     }
     return PageWindow::eventFilter(watched, event);
+}
+
+void FormTune::closeEvent(QCloseEvent* event)
+{
+    // A value typed into an open editor is kept when the page closes.
+    FreshData();
+    PageWindow::closeEvent(event);
 }
 
 // ---- tune sessions ----

@@ -277,6 +277,20 @@ private slots:
         QCOMPARE(page.TextPkValue->text(), QStringLiteral("255"));
     }
 
+    void tuneClosingKeepsAnOpenEdit()
+    {
+        TestEnvironment env;
+        SetBand(400, 520, 520);
+        auto* page = new FormTune;
+        page->setAttribute(Qt::WA_DeleteOnClose);
+        page->show();
+        page->MSHFlexGridTuneData_Click(3, 2);
+        page->Text1->setText(QStringLiteral("66"));
+        page->closePage();
+        QCOMPARE(int(State().Image.byte(0x310 + 96 + 1)), 66);
+        QVERIFY(!State().TunePageOpen);
+    }
+
     void tuneDeviation()
     {
         TestEnvironment env;
