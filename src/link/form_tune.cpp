@@ -45,8 +45,13 @@ QTableWidget* MakeGrid(int rows, int columns, QWidget* parent)
     return grid;
 }
 
-void FitGrid(QTableWidget* grid)
+// Columns as wide as their texts need, at least the given widths; the grid
+// shows every cell without scrolling.
+void FitGrid(QTableWidget* grid, int labelWidth, int cellWidth)
 {
+    grid->resizeColumnsToContents();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        grid->setColumnWidth(c, qMax(grid->columnWidth(c), c == 0 ? labelWidth : cellWidth));
     int width = 2 * grid->frameWidth();
     for (int c = 0; c < grid->columnCount(); ++c)
         width += grid->columnWidth(c);
@@ -77,17 +82,9 @@ void FormTune::buildControls()
 {
     MSHFlexGridTuneData = MakeGrid(DataGridRows, DataColumns, this);
     MSHFlexGridTuneData->setObjectName(QStringLiteral("MSHFlexGridTuneData"));
-    MSHFlexGridTuneData->setColumnWidth(0, 80);
-    for (int c = 1; c < DataColumns; ++c)
-        MSHFlexGridTuneData->setColumnWidth(c, 42);
-    FitGrid(MSHFlexGridTuneData);
 
     MSHFlexGridSqlTune = MakeGrid(SqlRows, SqlColumns, this);
     MSHFlexGridSqlTune->setObjectName(QStringLiteral("MSHFlexGridSqlTune"));
-    MSHFlexGridSqlTune->setColumnWidth(0, 110);
-    for (int c = 1; c < SqlColumns; ++c)
-        MSHFlexGridSqlTune->setColumnWidth(c, 92);
-    FitGrid(MSHFlexGridSqlTune);
 
     Text1 = MakeCellEditor(MSHFlexGridTuneData);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -160,6 +157,8 @@ void FormTune::Form_Load()
     buildControls();
     setCaptions();
     AnalyseTuneData();
+    FitGrid(MSHFlexGridTuneData, 80, 42);
+    FitGrid(MSHFlexGridSqlTune, 110, 92);
     registerPage();
 }
 
