@@ -144,7 +144,7 @@ FormChannelEdit::FormChannelEdit(QWidget* parent)
     connect(CommandClose, &QPushButton::clicked, this, &FormChannelEdit::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormChannelEdit::CommandHelp_Click);
     connect(Timer1, &QTimer::timeout, this, &FormChannelEdit::Timer1_Timer);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (Within(TextRxFreq, old) && !Within(TextRxFreq, now))
             TextRxFreq_LostFocus();
         if (Within(TextTxFreq, old) && !Within(TextTxFreq, now))
@@ -160,6 +160,7 @@ FormChannelEdit::FormChannelEdit(QWidget* parent)
 
 FormChannelEdit::~FormChannelEdit()
 {
+    disconnect(focusWatch_);
     State().ChannelEditorOpen = false;
 }
 

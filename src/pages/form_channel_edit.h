@@ -87,6 +87,8 @@ private:
     bool committing_ = false;
     int shown_ = 1;
     QString shownRx_, shownTx_, shownDecode_, shownEncode_;
+    // Leaving a box commits it; the watch ends before the controls go.
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace t40

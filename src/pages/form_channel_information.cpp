@@ -14,6 +14,7 @@
 #include "window_menu.h"
 
 #include <QAbstractItemView>
+#include <algorithm>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -147,7 +148,7 @@ FormChannelInformation::FormChannelInformation(QWidget* parent)
     connect(CommandClose, &QPushButton::clicked, this, &FormChannelInformation::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormChannelInformation::CommandHelp_Click);
     connect(Timer1, &QTimer::timeout, this, &FormChannelInformation::Timer1_Timer);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         // Leaving an in-place editor commits it.
         if (Text1->isVisible() && Within(Text1, old) && !Within(Text1, now))
             Text1_Commit();
@@ -157,6 +158,11 @@ FormChannelInformation::FormChannelInformation(QWidget* parent)
     });
 
     Form_Load();
+}
+
+FormChannelInformation::~FormChannelInformation()
+{
+    disconnect(focusWatch_);
 }
 
 void FormChannelInformation::Form_Load()
@@ -455,10 +461,18 @@ void FormChannelInformation::RefreshAfterRead()
 
 void FormChannelInformation::Timer1_Timer()
 {
-    if (State().GridRefreshPending) {
-        State().GridRefreshPending = false;
+    SharedState& s = State();
+    if (s.GridRefreshPending) {
+        s.GridRefreshPending = false;
         AnalyseChannelInformation();
     }
+    // The channel editor's selector moved to another channel: so does the
+    // selection, on which the keyboard commands act.
+    const bool editing = Text1->isVisible()
+        || std::any_of(Combo1.begin(), Combo1.end(), [](const QComboBox* c) { return c->isVisible(); });
+    if (!editing && s.CurrentChannel >= 1 && s.CurrentChannel <= LastChannel
+        && MSHFlexGridChannel->currentRow() + 1 != s.CurrentChannel)
+        MSHFlexGridChannel->setCurrentCell(s.CurrentChannel - 1, qMax(1, MSHFlexGridChannel->currentColumn()));
 }
 
 bool FormChannelInformation::isCommandKey(int key, Qt::KeyboardModifiers modifiers)

@@ -20,6 +20,7 @@ class FormChannelInformation : public PageWindow {
     Q_OBJECT
 public:
     explicit FormChannelInformation(QWidget* parent = nullptr);
+    ~FormChannelInformation() override;
 
     // Decodes the whole grid from the image.
     void AnalyseChannelInformation();
@@ -90,6 +91,8 @@ private:
     int editColumn_ = 0;
     QString editOriginal_;  // its text when it opened
     QSize preferredSize_;
+    // Leaving a box commits it; the watch ends before the controls go.
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace t40

@@ -54,7 +54,7 @@ FormQtDqtCopy::FormQtDqtCopy(int channel, const QString& decodeText, QWidget* pa
     connect(CommandOK, &QPushButton::clicked, this, &FormQtDqtCopy::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(CommandHelp, &QPushButton::clicked, this, &FormQtDqtCopy::CommandHelp_Click);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         auto within = [this](QWidget* w) {
             return w && (w == ComboEncode || ComboEncode->isAncestorOf(w) || w->window() == ComboEncode->view()->window());
         };
@@ -62,6 +62,11 @@ FormQtDqtCopy::FormQtDqtCopy(int channel, const QString& decodeText, QWidget* pa
             ComboEncode_LostFocus();
     });
     Form_Load();
+}
+
+FormQtDqtCopy::~FormQtDqtCopy()
+{
+    disconnect(focusWatch_);
 }
 
 void FormQtDqtCopy::Form_Load()

@@ -14,6 +14,7 @@ class FormQtDqtCopy : public QDialog {
     Q_OBJECT
 public:
     FormQtDqtCopy(int channel, const QString& decodeText, QWidget* parent = nullptr);
+    ~FormQtDqtCopy() override;
 
     QLabel* LabelDecode;
     QLineEdit* TextDecode;
@@ -38,6 +39,8 @@ private:
     int channel_;
     bool okPending_ = false;
     bool done_ = false;
+    // Leaving a box commits it; the watch ends before the controls go.
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace t40

@@ -268,6 +268,11 @@ private slots:
         table->setCurrentCell(4, 3);
         QTRY_COMPARE_WITH_TIMEOUT(editor->shownChannel(), 5, 700);
         QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("430.00000"));
+        // The editor's selector moves the grid's selection, where the grid's
+        // keyboard commands act.
+        emit editor->ComboChannel->activated(8);
+        QCOMPARE(State().CurrentChannel, 9);
+        QTRY_COMPARE_WITH_TIMEOUT(table->currentRow(), 8, 700);
         // A second Channel Edit brings the same editor back.
         grid.CommandChannelEdit->click();
         QCOMPARE(FormChannelEdit::Instance(), editor.data());
