@@ -484,6 +484,22 @@ private slots:
         QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("446.00000"));
     }
 
+    void closingCommitsOpenEdit()
+    {
+        openGrid();
+        clickCell(5, 1);
+        TypeIntoFocus(QStringLiteral("441.5"));
+        grid->close();
+        QCOMPARE(StoredRx(5), QStringLiteral("441.50000"));
+        QVERIFY(!State().ChannelPageOpen);
+        // Going away with an editor open and focused is safe too.
+        openGrid();
+        clickCell(6, 1);
+        TypeIntoFocus(QStringLiteral("442"));
+        grid.reset();
+        QVERIFY(!State().ChannelPageOpen);
+    }
+
     void closeButtonClosesPage()
     {
         openGrid();
