@@ -572,12 +572,14 @@ private slots:
         QTest::addColumn<int>("lengths");
         QTest::addColumn<bool>("stopped");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("stun 5, enabled") << true << 0x55 << 0x65 << true << "stun";
-        QTest::newRow("kill 3, enabled") << true << 0x55 << 0x36 << true << "kill";
-        QTest::newRow("stun 5, box cleared") << true << 0xFF << 0x65 << false << "";
-        QTest::newRow("stun 5, box hidden and cleared") << false << 0xFF << 0x65 << false << "";
-        QTest::newRow("both empty, enabled") << true << 0x55 << 0x00 << false << "";
-        QTest::newRow("six and eight, enabled") << true << 0x55 << 0x86 << false << "";
+        QTest::addColumn<bool>("english");
+        QTest::newRow("stun 5, enabled") << true << 0x55 << 0x65 << true << "stun" << true;
+        QTest::newRow("stun 5, enabled, Chinese") << true << 0x55 << 0x65 << true << "stun" << false;
+        QTest::newRow("kill 3, enabled") << true << 0x55 << 0x36 << true << "kill" << true;
+        QTest::newRow("stun 5, box cleared") << true << 0xFF << 0x65 << false << "" << true;
+        QTest::newRow("stun 5, box hidden and cleared") << false << 0xFF << 0x65 << false << "" << true;
+        QTest::newRow("both empty, enabled") << true << 0x55 << 0x00 << false << "" << true;
+        QTest::newRow("six and eight, enabled") << true << 0x55 << 0x86 << false << "" << true;
     }
     void dtmfShortCode()
     {
@@ -586,8 +588,9 @@ private slots:
         QFETCH(int, lengths);
         QFETCH(bool, stopped);
         QFETCH(QString, focused);
+        QFETCH(bool, english);
         TestEnvironment env;
-        State().IsEnglish = true;
+        State().IsEnglish = english;
         State().ServiceMode = service;
         RadioImage& m = State().Image;
         for (int i = 0; i < 16; ++i)
@@ -603,7 +606,7 @@ private slots:
         QVERIFY(!env.prompts().messages.empty());
         const QString first = env.prompts().messages.front().text;
         if (stopped) {
-            QCOMPARE(first, QStringLiteral("Code must longer than 5"));
+            QCOMPARE(first, english ? QStringLiteral("Code must longer than 5") : QString::fromUtf8("至少要6个码"));
             QCOMPARE(int(env.prompts().messages.size()), 1);
             QLineEdit* box = focused == QLatin1String("stun") ? page.TextStun : page.TextKill;
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
