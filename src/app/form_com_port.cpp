@@ -1,5 +1,6 @@
 #include "form_com_port.h"
 
+#include "button_row.h"
 #include "port_catalog.h"
 #include "reg_keys.h"
 #include "shared_state.h"
@@ -30,10 +31,7 @@ FormComPort::FormComPort(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(LabelComPort, 0, 0);
     grid->addWidget(ComboComPort, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel });
     grid->addLayout(buttons, 1, 0, 1, 2);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });

@@ -1,5 +1,6 @@
 #include "form_language.h"
 
+#include "button_row.h"
 #include "reg_keys.h"
 #include "shared_state.h"
 
@@ -27,10 +28,7 @@ FormLanguage::FormLanguage(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(LabelLanguage, 0, 0);
     grid->addWidget(ComboLanguage, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel });
     grid->addLayout(buttons, 1, 0, 1, 2);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });

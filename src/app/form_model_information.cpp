@@ -1,6 +1,7 @@
 #include "form_model_information.h"
 
 #include "band_table.h"
+#include "button_row.h"
 #include "memory_map.h"
 #include "prompts.h"
 #include "shared_state.h"
@@ -30,10 +31,7 @@ FormModelInformation::FormModelInformation(QWidget* parent)
     grid->addWidget(ComboModel, 0, 1);
     grid->addWidget(LabelArea, 1, 0);
     grid->addWidget(ComboArea, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel });
     grid->addLayout(buttons, 2, 0, 1, 2);
     ComboArea->setMinimumWidth(160);
 

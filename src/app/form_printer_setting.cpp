@@ -1,5 +1,6 @@
 #include "form_printer_setting.h"
 
+#include "button_row.h"
 #include "printer_list.h"
 
 #include <QComboBox>
@@ -71,10 +72,7 @@ FormPrinterSetting::FormPrinterSetting(QWidget* parent)
     auto* lower = new QHBoxLayout;
     lower->addWidget(FramePaper, 1);
     lower->addWidget(FrameOrientation);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FramePrinter);
     layout->addLayout(lower);

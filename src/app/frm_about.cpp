@@ -1,5 +1,6 @@
 #include "frm_about.h"
 
+#include "button_row.h"
 #include "prompts.h"
 #include "shared_state.h"
 
@@ -54,10 +55,7 @@ frmAbout::frmAbout(QWidget* parent)
     grid->addWidget(lblDescription, 2, 1);
     grid->addWidget(Line1, 3, 0, 1, 2);
     grid->addWidget(lblDisclaimer, 4, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdSysInfo);
+    auto* buttons = ButtonRow({ cmdOK, cmdSysInfo });
     grid->addLayout(buttons, 5, 0, 1, 2);
     setMinimumWidth(420);
 

@@ -1,5 +1,6 @@
 #include "form_dtmf.h"
 
+#include "button_row.h"
 #include "partial_session.h"
 #include "prompts.h"
 #include "shared_state.h"
@@ -60,10 +61,7 @@ void FormDtmf::buildControls()
     fields->addWidget(ComboAckType, 1, 1);
     fields->setColumnStretch(1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CommandWrite);
-    buttons->addWidget(CommandClose);
+    auto* buttons = ButtonRow({ CommandWrite, CommandClose });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

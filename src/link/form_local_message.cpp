@@ -1,5 +1,6 @@
 #include "form_local_message.h"
 
+#include "button_row.h"
 #include "dealer_record.h"
 #include "help_topic.h"
 #include "shared_state.h"
@@ -82,10 +83,7 @@ void FormLocalMessage::buildControls()
     connect(CommandHelp, &QPushButton::clicked, this, &FormLocalMessage::CommandHelp_Click);
 
     // The buttons close up: only Close and Help stand in the row.
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandClose, CommandHelp });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

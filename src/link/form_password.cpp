@@ -1,5 +1,6 @@
 #include "form_password.h"
 
+#include "button_row.h"
 #include "form_password_change.h"
 #include "password_fields.h"
 #include "shared_state.h"
@@ -30,11 +31,7 @@ FormPassword::FormPassword(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(LabelPassword, 0, 0);
     grid->addWidget(TextPassword, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandChange);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandOK, CommandChange, CommandCancel });
     grid->addLayout(buttons, 1, 0, 1, 2);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });

@@ -1,5 +1,6 @@
 #include "form_password_change.h"
 
+#include "button_row.h"
 #include "form_process.h"
 #include "password_fields.h"
 #include "prompts.h"
@@ -34,10 +35,7 @@ FormPasswordChange::FormPasswordChange(QWidget* parent)
     CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
     CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
     CommandOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel });
     grid->addLayout(buttons, 3, 0, 1, 2);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });

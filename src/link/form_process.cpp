@@ -1,5 +1,6 @@
 #include "form_process.h"
 
+#include "button_row.h"
 #include "password_fields.h"
 #include "port_catalog.h"
 #include "prompts.h"
@@ -71,11 +72,7 @@ FormProcess::FormProcess(QWidget* parent)
     passwords->addWidget(LabelNewPassword, 1, 1);
     passwords->addWidget(TextNewPassword, 1, 2);
     layout->addLayout(passwords);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandRead);
-    buttons->addWidget(CommandWrite);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({ CommandRead, CommandWrite, CommandCancel });
     layout->addLayout(buttons);
     setMinimumWidth(360);
 

@@ -1,5 +1,6 @@
 #include "form_special.h"
 
+#include "button_row.h"
 #include "partial_session.h"
 #include "prompts.h"
 #include "shared_state.h"
@@ -29,10 +30,7 @@ void FormSpecial::Form_Load()
     auto* field = new QHBoxLayout;
     field->addWidget(LabelRxVoice);
     field->addWidget(ComboRxVoice, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CommandWrite);
-    buttons->addWidget(CommandClose);
+    auto* buttons = ButtonRow({ CommandWrite, CommandClose });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
     layout->addStretch(1);

@@ -1,5 +1,6 @@
 #include "form_channel_copy.h"
 
+#include "button_row.h"
 #include "channel_codec.h"
 #include "help_topic.h"
 #include "shared_state.h"
@@ -34,11 +35,7 @@ FormChannelCopy::FormChannelCopy(int channel, QWidget* parent)
     for (QPushButton* b : { CommandCopy, CommandCancel, CommandHelp })
         b->setAutoDefault(false);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandCopy);
-    buttons->addWidget(CommandCancel);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandCopy, CommandCancel, CommandHelp });
     auto* layout = new QVBoxLayout(this);
     layout->addSpacing(52); // the caption line with its two boxes
     layout->addLayout(buttons);

@@ -1,5 +1,6 @@
 #include "form_channel_edit.h"
 
+#include "button_row.h"
 #include "channel_codec.h"
 #include "channel_pages.h"
 #include "code_entry.h"
@@ -122,10 +123,7 @@ FormChannelEdit::FormChannelEdit(QWidget* parent)
     grid->addWidget(CheckScanAdd, r, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnMinimumWidth(1, 150);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandClose, CommandHelp });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
@@ -299,26 +297,22 @@ void FormChannelEdit::afterWrite()
 
 void FormChannelEdit::TextRxFreq_LostFocus(bool byEnter)
 {
-    if (Decoding || committing_ || (!byEnter && TextRxFreq->text() == shownRx_))
-        return;
-    committing_ = true;
-    SharedState& s = State();
-    const EntryResult result = EnterReceiveFrequency(s.Image, shown_, TextRxFreq->text(), s.DecimalSeparator, CurrentBand());
-    if (result.written)
-        afterWrite();
-    AnalyseOneChannel();
-    committing_ = false;
-    if (result.warning)
-        ShowFrequencyWarning();
+    commitFrequency(TextRxFreq->text(), shownRx_, byEnter, EnterReceiveFrequency);
 }
 
 void FormChannelEdit::TextTxFreq_LostFocus(bool byEnter)
 {
-    if (Decoding || committing_ || (!byEnter && TextTxFreq->text() == shownTx_))
+    commitFrequency(TextTxFreq->text(), shownTx_, byEnter, EnterTransmitFrequency);
+}
+
+void FormChannelEdit::commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyEntry enter)
+{
+    // Passing through a box without changing it writes nothing; Enter always commits.
+    if (Decoding || committing_ || (!byEnter && text == shownText))
         return;
     committing_ = true;
     SharedState& s = State();
-    const EntryResult result = EnterTransmitFrequency(s.Image, shown_, TextTxFreq->text(), s.DecimalSeparator, CurrentBand());
+    const EntryResult result = enter(s.Image, shown_, text, s.DecimalSeparator, CurrentBand());
     if (result.written)
         afterWrite();
     AnalyseOneChannel();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frequency_entry.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -85,6 +87,9 @@ private:
     bool Decoding = false;
     bool enterCommit_ = false;
     bool committing_ = false;
+    using FrequencyEntry = EntryResult (*)(RadioImage&, int, const QString&, const QString&, const BandLimits&);
+    void commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyEntry enter);
+
     int shown_ = 1;
     QString shownRx_, shownTx_, shownDecode_, shownEncode_;
     // Leaving a box commits it; the watch ends before the controls go.

@@ -1,5 +1,6 @@
 #include "form_channel_information.h"
 
+#include "button_row.h"
 #include "channel_codec.h"
 #include "channel_pages.h"
 #include "code_entry.h"
@@ -124,11 +125,7 @@ FormChannelInformation::FormChannelInformation(QWidget* parent)
     for (QWidget* hidden : std::initializer_list<QWidget*> { LabelGroup, ComboGroup, LabelRadioFreq, TextRadioFreq })
         hidden->hide();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandChannelEdit);
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandChannelEdit, CommandClose, CommandHelp });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MSHFlexGridChannel);
     layout->addLayout(buttons);

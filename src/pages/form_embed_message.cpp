@@ -1,5 +1,6 @@
 #include "form_embed_message.h"
 
+#include "button_row.h"
 #include "help_topic.h"
 #include "key_filter.h"
 #include "memory_map.h"
@@ -60,10 +61,7 @@ FormEmbedMessage::FormEmbedMessage(QWidget* parent)
     CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
     connect(CommandClose, &QPushButton::clicked, this, &FormEmbedMessage::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormEmbedMessage::CommandHelp_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandClose, CommandHelp });
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(lines);

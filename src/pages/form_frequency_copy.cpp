@@ -1,5 +1,6 @@
 #include "form_frequency_copy.h"
 
+#include "button_row.h"
 #include "channel_codec.h"
 #include "channel_pages.h"
 #include "help_topic.h"
@@ -39,11 +40,7 @@ FormFrequencyCopy::FormFrequencyCopy(int channel, const QString& receiveText, QW
     fields->addWidget(TextRxFreq, 0, 1);
     fields->addWidget(LabelTxFreq, 1, 0);
     fields->addWidget(TextTxFreq, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel, CommandHelp });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);

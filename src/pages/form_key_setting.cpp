@@ -1,5 +1,6 @@
 #include "form_key_setting.h"
 
+#include "button_row.h"
 #include "help_topic.h"
 #include "radio_functions.h"
 #include "window_menu.h"
@@ -36,10 +37,7 @@ FormKeySetting::FormKeySetting(QWidget* parent)
     CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
     connect(CommandClose, &QPushButton::clicked, this, &FormKeySetting::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormKeySetting::CommandHelp_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandClose, CommandHelp });
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(keys);

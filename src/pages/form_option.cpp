@@ -1,5 +1,6 @@
 #include "form_option.h"
 
+#include "button_row.h"
 #include "help_topic.h"
 #include "memory_map.h"
 #include "radio_functions.h"
@@ -118,10 +119,7 @@ void FormOption::buildControls()
     checks->addWidget(CheckRoger);
     checks->addStretch();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandClose, CommandHelp });
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(settings);

@@ -1,5 +1,6 @@
 #include "form_qt_dqt_copy.h"
 
+#include "button_row.h"
 #include "channel_codec.h"
 #include "code_entry.h"
 #include "help_topic.h"
@@ -42,11 +43,7 @@ FormQtDqtCopy::FormQtDqtCopy(int channel, const QString& decodeText, QWidget* pa
     fields->addWidget(TextDecode, 0, 1);
     fields->addWidget(LabelEncode, 1, 0);
     fields->addWidget(ComboEncode, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandOK, CommandCancel, CommandHelp });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);

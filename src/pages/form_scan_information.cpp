@@ -1,5 +1,6 @@
 #include "form_scan_information.h"
 
+#include "button_row.h"
 #include "channel_codec.h"
 #include "help_topic.h"
 #include "memory_map.h"
@@ -73,10 +74,7 @@ FormScanInformation::FormScanInformation(QWidget* parent)
     CommandHelp = new QPushButton(this);
     connect(CommandClose, &QPushButton::clicked, this, &FormScanInformation::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormScanInformation::CommandHelp_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
+    auto* buttons = ButtonRow({ CommandClose, CommandHelp });
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(settings);
