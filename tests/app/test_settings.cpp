@@ -101,6 +101,19 @@ private slots:
         QCOMPARE(settings.contains(QStringLiteral("Language")), !language.isEmpty());
     }
 
+    // Qt's own buttons speak the interface language.
+    void qtTextsFollowTheLanguage()
+    {
+        test::TestEnvironment env;
+        MDIFormMain main;
+        main.MDIForm_Load();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+        State().IsEnglish = true;
+        State().LanguageChanged = true;
+        main.ApplyLanguageChange();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+
     void decimalSeparatorFollowsTheLocale_data()
     {
         QTest::addColumn<QLocale>("locale");
