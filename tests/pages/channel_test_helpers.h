@@ -12,6 +12,16 @@
 
 namespace t40::test {
 
+// The state the channel-page tests start from: English, a 400-480 MHz band
+// whose transmit limit is effectiveHighMHz.
+inline void UseEnglishBand400To480(int effectiveHighMHz)
+{
+    State().IsEnglish = true;
+    State().BandLowMHz = 400;
+    State().BandHighMHz = 480;
+    State().EffectiveHighMHz = effectiveHighMHz;
+}
+
 inline QString StoredRx(int channel)
 {
     const auto f = DecodeFrequency(ReadFrequency(State().Image, channel, ChannelField::Receive), State().DecimalSeparator);

@@ -41,10 +41,7 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnvironment>();
-        State().IsEnglish = true;
-        State().BandLowMHz = 400;
-        State().BandHighMHz = 480;
-        State().EffectiveHighMHz = 470;
+        UseEnglishBand400To480(470);
     }
     void cleanup()
     {

@@ -29,10 +29,7 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnvironment>();
-        State().IsEnglish = true;
-        State().BandLowMHz = 400;
-        State().BandHighMHz = 480;
-        State().EffectiveHighMHz = 480;
+        UseEnglishBand400To480(480);
     }
     void cleanup() { env.reset(); }
 
