@@ -4,5 +4,8 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$1"; shift
 bash "$here/scripts/deps.sh"
-cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+launcher=()
+# A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
