@@ -11,43 +11,73 @@ constexpr int PasswordBlockStart = 0x02F0;
 constexpr int PasswordBlockEnd = 0x02FF;
 constexpr int BandExtensionByte = 300;
 constexpr int ModelBandCodeByte = 445;
+constexpr int ExtendedBandLowMHz = 400;
+constexpr std::uint8_t VhfBandFlag = 1;
+
+// Session ranges by radio address.
+constexpr std::uint16_t WholeStart = 0x0000;
+constexpr std::uint16_t WholeReadEnd = 0x0400;
+constexpr std::uint16_t WholeWriteEnd = 0x0300;
+constexpr std::uint16_t TuneStart = 0x0300;
+constexpr std::uint16_t TuneStart400 = 0x0310; // the band sections of 400 and 200 MHz models
+constexpr std::uint16_t TuneStart200 = 0x0320;
+constexpr std::uint16_t TuneEnd = 0x0400; // the tune data ends with the image: nothing above 0x3FF is touched
+constexpr std::uint16_t DealerStart = 0x0A80;
+constexpr std::uint16_t DealerEnd = 0x0B80;
+constexpr std::uint16_t SpecialStart = 0x0E10;
+constexpr std::uint16_t SpecialEnd = 0x0E20;
+constexpr std::uint16_t DtmfStart = 0x0B80;
+constexpr std::uint16_t DtmfEnd = 0x0BA0;
+constexpr int LongReadBlock = 64;
+constexpr int ShortReadBlock = 16;
+
+// Tune writes send only the model's section of each 48-byte group below 0xC0.
+constexpr int TuneGroupsEndLow = 0xC0;
+constexpr int TuneLastSectionLow = 0xA0;
+constexpr int TuneSkip = 0x20;
 } // namespace
 
-SessionKind KindFor(const SessionRequest& request)
+SessionRequest RequestFromFlags(bool isRead, bool tune, bool dealerInfo, bool special, bool dtmf, bool passwordChange,
+                                int bandLowMHz)
 {
-    if (request.tune)
-        return SessionKind::Tune;
-    if (request.dealerInfo)
-        return SessionKind::DealerInfo;
-    if (request.special)
-        return SessionKind::Special;
-    if (request.dtmf)
-        return SessionKind::Dtmf;
-    return SessionKind::WholeImage;
+    SessionRequest r;
+    r.direction = isRead ? Direction::Read : Direction::Write;
+    r.bandLowMHz = bandLowMHz;
+    if (tune)
+        r.kind = SessionKind::Tune;
+    else if (dealerInfo)
+        r.kind = SessionKind::DealerInfo;
+    else if (special)
+        r.kind = SessionKind::Special;
+    else if (dtmf)
+        r.kind = SessionKind::Dtmf;
+    else
+        r.kind = passwordChange ? SessionKind::PasswordChange : SessionKind::Whole;
+    return r;
 }
 
 SessionRange RangeFor(const SessionRequest& request)
 {
-    switch (KindFor(request)) {
+    switch (request.kind) {
     case SessionKind::Tune: {
-        // The tune data ends with the image: nothing above 0x3FF is touched.
-        int start = 0x0300;
-        if (!request.isRead && request.bandLowMHz == 400)
-            start = 0x0310;
-        else if (!request.isRead && request.bandLowMHz == 200)
-            start = 0x0320;
-        return { SessionKind::Tune, start, 0x0400, 64, 0x0300 };
+        std::uint16_t start = TuneStart;
+        if (!request.isRead() && request.bandLowMHz == 400)
+            start = TuneStart400;
+        else if (!request.isRead() && request.bandLowMHz == 200)
+            start = TuneStart200;
+        return { start, TuneEnd, LongReadBlock, TuneStart };
     }
     case SessionKind::DealerInfo:
-        return { SessionKind::DealerInfo, 0x0A80, 0x0B80, 16, 0x0A80 };
+        return { DealerStart, DealerEnd, ShortReadBlock, DealerStart };
     case SessionKind::Special:
-        return { SessionKind::Special, 0x0E10, 0x0E20, 16, 0x0E10 };
+        return { SpecialStart, SpecialEnd, ShortReadBlock, SpecialStart };
     case SessionKind::Dtmf:
-        return { SessionKind::Dtmf, 0x0B80, 0x0BA0, 16, 0x0B80 };
-    case SessionKind::WholeImage:
+        return { DtmfStart, DtmfEnd, ShortReadBlock, DtmfStart };
+    case SessionKind::Whole:
+    case SessionKind::PasswordChange:
         break;
     }
-    return { SessionKind::WholeImage, 0x0000, request.isRead ? 0x0400 : 0x0300, 64, 0 };
+    return { WholeStart, request.isRead() ? WholeReadEnd : WholeWriteEnd, LongReadBlock, WholeStart };
 }
 
 QString PercentText(double fraction)
@@ -81,7 +111,7 @@ void ProgrammingSession::Begin(const QString& caption)
 
 void ProgrammingSession::StartSession(const QString& caption)
 {
-    state_ = 0;
+    state_ = SessionState::Idle;
     awaitingReply_ = true;
     if (!IsRetry(caption)) {
         QString reason;
@@ -93,10 +123,10 @@ void ProgrammingSession::StartSession(const QString& caption)
         }
         host_.setCaption(caption);
     }
-    watchdogInterval_ = 1000;
+    watchdogInterval_ = SessionTiming::WatchdogMs;
     enableWatchdog();
     link_.readAll();
-    state_ = 1;
+    state_ = SessionState::HandshakeSent;
     link_.setReceiveThreshold(1);
     send(QByteArray(Frame::Handshake));
 }
@@ -107,30 +137,37 @@ void ProgrammingSession::OnComm()
     // Whatever arrives while a prompt is open, or when no run waits for it
     // (after a run ended, a stray acknowledgement must not restart a write),
     // is dropped.
-    if (promptShown_ || state_ == 0 || finished_)
+    if (promptShown_ || state_ == SessionState::Idle || finished_)
         return;
     awaitingReply_ = false;
     host_.stopWatchdog();
     switch (state_) {
-    case 1: handleHandshakeReply(reply); break;
-    case 2: handleIdentity(reply); break;
-    case 3: handleAck(reply); break;
-    case 4: handleData(reply); break;
-    default: break;
+    case SessionState::HandshakeSent: handleHandshakeReply(reply); break;
+    case SessionState::IdentityRequested: handleIdentity(reply); break;
+    case SessionState::AwaitingAck: handleAck(reply); break;
+    case SessionState::AwaitingData: handleData(reply); break;
+    case SessionState::Idle: break;
     }
+}
+
+void ProgrammingSession::awaitReply()
+{
+    awaitingReply_ = true;
+    enableWatchdog();
+    retryCount_ = SilentRetryLimit;
 }
 
 void ProgrammingSession::handleHandshakeReply(const QByteArray& reply)
 {
     if (!reply.isEmpty() && std::uint8_t(reply.at(0)) == Frame::Ack) {
-        state_ = 2;
+        state_ = SessionState::IdentityRequested;
         sendByte(Frame::IdentityRequest);
         link_.setReceiveThreshold(Frame::IdentitySize);
         awaitingReply_ = true;
         enableWatchdog();
         return;
     }
-    if (++retryCount_ > 10) {
+    if (++retryCount_ > SilentRetryLimit) {
         retryCount_ = 0;
         promptShown_ = true;
         const bool retry = prompts_.retryConnection();
@@ -147,12 +184,12 @@ void ProgrammingSession::handleHandshakeReply(const QByteArray& reply)
 
 void ProgrammingSession::handleIdentity(const QByteArray& reply)
 {
-    state_ = 3;
+    state_ = SessionState::AwaitingAck;
     std::uint8_t answer = Frame::Ack;
-    if (!request_.isRead) {
+    if (!request_.isRead()) {
         const bool radioVhf = reply.size() > Frame::IdentityBandByte
-            && std::uint8_t(reply.at(Frame::IdentityBandByte)) == 1;
-        const bool imageVhf = image_.byte(ModelBandCodeByte) == 1;
+            && std::uint8_t(reply.at(Frame::IdentityBandByte)) == VhfBandFlag;
+        const bool imageVhf = image_.byte(ModelBandCodeByte) == VhfBandFlag;
         if (radioVhf != imageVhf) {
             promptShown_ = true;
             const bool overwrite = prompts_.overwriteBand();
@@ -164,11 +201,8 @@ void ProgrammingSession::handleIdentity(const QByteArray& reply)
         }
     }
     range_ = RangeFor(request_);
-    blockHigh_ = range_.start / 256;
-    blockLow_ = range_.start % 256;
-    endHigh_ = range_.end / 256;
-    endLow_ = range_.end % 256;
-    if (request_.isRead)
+    blockAddress_ = range_.start;
+    if (request_.isRead())
         staging_ = image_;
     sendByte(answer);
     if (finished_) {
@@ -178,9 +212,13 @@ void ProgrammingSession::handleIdentity(const QByteArray& reply)
         return;
     }
     link_.setReceiveThreshold(1);
-    awaitingReply_ = true;
-    enableWatchdog();
-    retryCount_ = 10;
+    awaitReply();
+}
+
+// The end test compares the high and the low byte of the addresses each on its own.
+bool ProgrammingSession::walkComplete() const
+{
+    return (blockAddress_ >> 8) >= (range_.end >> 8) && (blockAddress_ & 0xFF) >= (range_.end & 0xFF);
 }
 
 void ProgrammingSession::handleAck(const QByteArray& reply)
@@ -189,69 +227,75 @@ void ProgrammingSession::handleAck(const QByteArray& reply)
         wrongReply();
         return;
     }
-    int address = BlockAddress();
-    if (!request_.isRead && !request_.passwordChange && address >= PasswordBlockStart && address <= PasswordBlockEnd) {
-        advance(16, false);
-        address = BlockAddress();
-    }
+    if (!request_.isRead() && request_.kind != SessionKind::PasswordChange && blockAddress_ >= PasswordBlockStart
+        && blockAddress_ <= PasswordBlockEnd)
+        advance(Frame::WriteBlockSize, false);
 
     const double span = range_.end - range_.progressBase;
-    progress_ = qBound(0.0, (address - range_.progressBase) / span, 1.0);
+    progress_ = qBound(0.0, (blockAddress_ - range_.progressBase) / span, 1.0);
     host_.showProgress(progress_);
 
-    if (blockHigh_ >= endHigh_ && blockLow_ >= endLow_) {
+    if (walkComplete()) {
         complete();
         return;
     }
+    if (request_.isRead())
+        sendReadRequest();
+    else
+        sendWriteBlock();
+}
 
-    if (request_.isRead) {
-        const int n = range_.readBlock;
-        QByteArray frame;
-        frame.append(char(Frame::Read)).append(char(blockHigh_)).append(char(blockLow_)).append(char(n));
-        send(frame);
-        advance(n, false);
-        link_.setReceiveThreshold(n + 4);
-        state_ = 4;
-    } else {
-        std::vector<std::uint8_t> data(Frame::WriteBlockSize);
-        if (!image_.readBlock(address, data)) {
-            // Cannot happen for the ranges above; never send what is not there.
-            finishRun();
-            return;
-        }
-        QByteArray frame;
-        frame.append(char(Frame::Data)).append(char(blockHigh_)).append(char(blockLow_)).append(char(0x10));
-        for (std::uint8_t b : data)
-            frame.append(char(b));
-        send(frame);
-        advance(16, range_.kind == SessionKind::Tune);
+void ProgrammingSession::sendReadRequest()
+{
+    const int n = range_.readBlock;
+    QByteArray frame;
+    frame.append(char(Frame::Read)).append(char(blockAddress_ >> 8)).append(char(blockAddress_ & 0xFF)).append(char(n));
+    send(frame);
+    advance(n, false);
+    link_.setReceiveThreshold(Frame::HeaderSize + n);
+    state_ = SessionState::AwaitingData;
+    awaitReply();
+}
+
+void ProgrammingSession::sendWriteBlock()
+{
+    std::vector<std::uint8_t> data(Frame::WriteBlockSize);
+    if (!image_.readBlock(blockAddress_, data)) {
+        // Cannot happen for the ranges above; never send what is not there.
+        finishRun();
+        return;
     }
-    awaitingReply_ = true;
-    enableWatchdog();
-    retryCount_ = 10;
+    QByteArray frame;
+    frame.append(char(Frame::Data))
+        .append(char(blockAddress_ >> 8))
+        .append(char(blockAddress_ & 0xFF))
+        .append(char(Frame::WriteBlockSize));
+    for (std::uint8_t b : data)
+        frame.append(char(b));
+    send(frame);
+    advance(Frame::WriteBlockSize, request_.kind == SessionKind::Tune);
+    awaitReply();
 }
 
 void ProgrammingSession::handleData(const QByteArray& reply)
 {
     const int n = range_.readBlock;
-    if (reply.size() < n + 4 || std::uint8_t(reply.at(0)) != Frame::Data) {
+    if (reply.size() < Frame::HeaderSize + n || std::uint8_t(reply.at(0)) != Frame::Data) {
         wrongReply();
         return;
     }
     // Stored at the address the radio names, not the one asked for; a block
     // that would leave the memory is refused.
     const int address = std::uint8_t(reply.at(1)) * 256 + std::uint8_t(reply.at(2));
-    const auto* data = reinterpret_cast<const std::uint8_t*>(reply.constData()) + 4;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(reply.constData()) + Frame::HeaderSize;
     if (!staging_.writeBlock(address, std::span<const std::uint8_t>(data, n))) {
         wrongReply();
         return;
     }
     link_.setReceiveThreshold(1);
-    state_ = 3;
+    state_ = SessionState::AwaitingAck;
     sendByte(Frame::Ack);
-    awaitingReply_ = true;
-    enableWatchdog();
-    retryCount_ = 10;
+    awaitReply();
 }
 
 void ProgrammingSession::wrongReply()
@@ -276,9 +320,9 @@ void ProgrammingSession::complete()
     link_.drain();
     if (link_.isOpen())
         link_.close();
-    if (request_.isRead) {
+    if (request_.isRead()) {
         image_.replaceMemory(staging_.memory());
-        bandExtended_ = image_.byte(BandExtensionByte) == 1 && request_.bandLowMHz == 400;
+        bandExtended_ = image_.byte(BandExtensionByte) == 1 && request_.bandLowMHz == ExtendedBandLowMHz;
     }
     succeeded_ = true;
     finishRun();
@@ -288,9 +332,9 @@ void ProgrammingSession::finishRun()
 {
     finished_ = true;
     awaitingReply_ = false;
-    state_ = 0;
+    state_ = SessionState::Idle;
     link_.setReceiveThreshold(0);
-    watchdogInterval_ = 1;
+    watchdogInterval_ = SessionTiming::ReportNowMs;
     enableWatchdog();
 }
 
@@ -305,7 +349,7 @@ void ProgrammingSession::Timer1_Timer()
     if (!awaitingReply_ || promptShown_)
         return;
     promptShown_ = true;
-    if (++retryCount_ > 10) {
+    if (++retryCount_ > SilentRetryLimit) {
         retryCount_ = 0;
         if (prompts_.retryConnection()) {
             StartSession(QStringLiteral("Retry"));
@@ -320,15 +364,14 @@ void ProgrammingSession::Timer1_Timer()
     promptShown_ = false;
 }
 
+// Adds to the low byte and carries into the high byte; a tune write skips the
+// other models' sections after the low byte has moved and before the carry.
 void ProgrammingSession::advance(int step, bool tuneStepping)
 {
-    blockLow_ += step;
-    if (tuneStepping && blockLow_ < 0xC0)
-        blockLow_ = blockLow_ >= 0xA0 ? 0xC0 : blockLow_ + 0x20;
-    while (blockLow_ >= 256) {
-        blockLow_ -= 256;
-        ++blockHigh_;
-    }
+    int low = (blockAddress_ & 0xFF) + step;
+    if (tuneStepping && low < TuneGroupsEndLow)
+        low = low >= TuneLastSectionLow ? TuneGroupsEndLow : low + TuneSkip;
+    blockAddress_ = std::uint16_t((blockAddress_ & 0xFF00) + low);
 }
 
 } // namespace t40

@@ -10,29 +10,36 @@
 
 namespace t40 {
 
-// Which memory a run moves. The order is the order in which the flags are tested.
-enum class SessionKind { Tune, DealerInfo, Special, Dtmf, WholeImage };
+// Which memory a run moves. A password change is a whole-image write that
+// also sends the password block; read, it is an ordinary whole-image read.
+enum class SessionKind { Whole, PasswordChange, Tune, DealerInfo, Special, Dtmf };
+enum class Direction { Read, Write };
 
-// What the caller asks for (copied from the shared state by the host).
+// What the caller asks for.
 struct SessionRequest {
-    bool isRead = false;
-    bool tune = false;
-    bool dealerInfo = false;
-    bool special = false;
-    bool dtmf = false;
-    bool passwordChange = false;
-    int bandLowMHz = 400;
+    SessionKind kind = SessionKind::Whole;
+    Direction direction = Direction::Read;
+    int bandLowMHz = 400; // chooses the tune write's band section
+
+    bool isRead() const { return direction == Direction::Read; }
+    bool operator==(const SessionRequest&) const = default;
 };
 
+// The request the shared session flags describe: the first partial flag set,
+// in the order tune, dealer information, special, stun/kill, decides the kind.
+SessionRequest RequestFromFlags(bool isRead, bool tune, bool dealerInfo, bool special, bool dtmf, bool passwordChange,
+                                int bandLowMHz);
+
+// The radio addresses a run walks: from start up to (not including) end.
 struct SessionRange {
-    SessionKind kind;
-    int start;
-    int end;
-    int readBlock;    // bytes per read request
-    int progressBase; // progress runs from here to end
+    std::uint16_t start;
+    std::uint16_t end;
+    int readBlock;             // bytes per read request
+    std::uint16_t progressBase; // progress runs from here to end
+
+    bool holds(int address, int length) const { return address >= start && address + length <= end; }
 };
 
-SessionKind KindFor(const SessionRequest& request);
 SessionRange RangeFor(const SessionRequest& request);
 
 // "###%": the percentage rounded, no leading zeros, so 0 shows the sign alone.
@@ -49,9 +56,23 @@ constexpr std::uint8_t Data = 0x57;
 constexpr std::uint8_t End = 0x45;
 constexpr int IdentitySize = 8;
 constexpr int IdentityBandByte = 5;
+constexpr int HeaderSize = 4; // "R"/"W", address high, address low, length
 constexpr int WriteBlockSize = 16;
-constexpr int WriteFrameSize = 4 + WriteBlockSize;
+constexpr int WriteFrameSize = HeaderSize + WriteBlockSize;
 } // namespace Frame
+
+namespace SessionTiming {
+constexpr int WatchdogMs = 1000;     // a reply later than this counts as silence
+constexpr int ReportNowMs = 1;       // the watchdog tick that runs the completion report
+constexpr int PauseBeforeCloseMs = 100; // after the end frame, before the port closes
+} // namespace SessionTiming
+
+// Silent handshake repeats before the user is asked; after the handshake the
+// count stands at the limit, so the first later fault asks at once.
+constexpr int SilentRetryLimit = 10;
+
+// What the run waits for.
+enum class SessionState { Idle, HandshakeSent, IdentityRequested, AwaitingAck, AwaitingData };
 
 // The radio programming exchange: a state machine fed by receive notifications
 // (OnComm) and watchdog ticks (Timer1_Timer). It knows nothing of windows; it
@@ -75,14 +96,14 @@ public:
     void OnComm();
     void Timer1_Timer();
 
-    int SessionState() const { return state_; }
+    SessionState state() const { return state_; }
     int RetryCount() const { return retryCount_; }
     bool PromptShown() const { return promptShown_; }
     bool AwaitingReply() const { return awaitingReply_; }
     bool SessionFinished() const { return finished_; }
     bool SessionSucceeded() const { return succeeded_; }
-    int BlockAddress() const { return blockHigh_ * 256 + blockLow_; }
-    int EndAddress() const { return endHigh_ * 256 + endLow_; }
+    std::uint16_t BlockAddress() const { return blockAddress_; }
+    std::uint16_t EndAddress() const { return range_.end; }
     double Progress() const { return progress_; }
     // After a completed read: whether the band-extension option asks for 520 MHz.
     bool BandExtended() const { return bandExtended_; }
@@ -94,9 +115,13 @@ private:
     void handleIdentity(const QByteArray& reply);
     void handleAck(const QByteArray& reply);
     void handleData(const QByteArray& reply);
+    void sendReadRequest();
+    void sendWriteBlock();
+    void awaitReply();
     void wrongReply();
     void finishRun();
     void complete();
+    bool walkComplete() const;
     void enableWatchdog() { host_.startWatchdog(watchdogInterval_); }
     void advance(int step, bool tuneStepping);
     void send(const QByteArray& frame) { link_.write(frame); }
@@ -108,20 +133,17 @@ private:
     RadioImage& image_;
     RadioImage staging_;
     SessionRequest request_;
-    SessionRange range_ { SessionKind::WholeImage, 0, 0x400, 64, 0 };
+    SessionRange range_ { 0x0000, 0x0400, 64, 0x0000 };
 
-    int state_ = 0;
+    SessionState state_ = SessionState::Idle;
     int retryCount_ = 0;
     bool promptShown_ = false;
     bool awaitingReply_ = false;
     bool finished_ = false;
     bool succeeded_ = false;
     bool bandExtended_ = false;
-    int blockHigh_ = 0;
-    int blockLow_ = 0;
-    int endHigh_ = 0;
-    int endLow_ = 0;
-    int watchdogInterval_ = 1000;
+    std::uint16_t blockAddress_ = 0;
+    int watchdogInterval_ = SessionTiming::WatchdogMs;
     double progress_ = 0;
 };
 

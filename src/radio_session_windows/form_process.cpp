@@ -21,7 +21,6 @@ namespace t40 {
 
 namespace {
 constexpr int ProgressSteps = 1000;
-constexpr int PauseBeforeCloseMs = 100;
 constexpr int BandExtensionByte = 300;
 } // namespace
 
@@ -82,7 +81,7 @@ FormProcess::FormProcess(QWidget* parent)
                                    : Lang("Write data from radio", "向对讲机写入数据"));
 
     MSComm1 = new QtSerialLink(CurrentPortCatalog().deviceFor(s.ComPortNumber), this);
-    MSComm1->setPauseBeforeClose(PauseBeforeCloseMs);
+    MSComm1->setPauseBeforeClose(SessionTiming::PauseBeforeCloseMs);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     session_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, s.Image);
@@ -127,15 +126,8 @@ void FormProcess::startRun(const QString& caption)
 {
     const SharedState& s = State();
     State().SessionSucceeded = false;
-    SessionRequest request;
-    request.isRead = s.SessionIsRead;
-    request.tune = s.SessionTune;
-    request.dealerInfo = s.SessionDealerInfo;
-    request.special = s.SessionSpecial;
-    request.dtmf = s.SessionDtmf;
-    request.passwordChange = s.PasswordChangeSession;
-    request.bandLowMHz = s.BandLowMHz;
-    session_->setRequest(request);
+    session_->setRequest(RequestFromFlags(s.SessionIsRead, s.SessionTune, s.SessionDealerInfo, s.SessionSpecial,
+                                          s.SessionDtmf, s.PasswordChangeSession, s.BandLowMHz));
     session_->Begin(caption);
 }
 
@@ -232,7 +224,7 @@ void FormProcess::completionReport(bool succeeded)
     TextNewPassword->setEnabled(CheckNewPassword->isChecked());
     CommandWrite->setEnabled(true);
     CommandRead->setEnabled(true);
-    if (!session_->request().isRead) {
+    if (!session_->request().isRead()) {
         if (succeeded) {
             TextShow->setText(Lang("Write Data OK", "写频成功"));
             TextShow->show();

@@ -32,8 +32,9 @@ std::vector<int> Steps(int from, int to, int step)
     return out;
 }
 
-SessionRequest Read() { SessionRequest r; r.isRead = true; return r; }
-SessionRequest Write() { return SessionRequest(); }
+SessionRequest Read(SessionKind kind = SessionKind::Whole) { return { kind, Direction::Read }; }
+SessionRequest Write(SessionKind kind = SessionKind::Whole) { return { kind, Direction::Write }; }
+constexpr SessionKind PartialKinds[] = { SessionKind::Tune, SessionKind::DealerInfo, SessionKind::Special, SessionKind::Dtmf };
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -76,8 +77,7 @@ private slots:
         FillPattern(b.image, 7);
         b.image.setByte(445, 0x73);
         b.radio.memory().setByte(445, 0x73);
-        SessionRequest request = Write();
-        request.passwordChange = passwordChange;
+        const SessionRequest request = Write(passwordChange ? SessionKind::PasswordChange : SessionKind::Whole);
         b.start(request, QStringLiteral("Write data into radio"));
 
         QVERIFY(b.session.SessionSucceeded());
@@ -231,7 +231,7 @@ private slots:
         };
         b.start(Read());
         QCOMPARE(b.prompts.retryPrompts, 1);
-        QCOMPARE(b.session.SessionState(), 0);
+        QCOMPARE(b.session.state(), SessionState::Idle);
         for (const QByteArray& frame : b.link.written)
             QVERIFY(frame != QByteArray(1, 0x02));
         QVERIFY(!b.session.SessionSucceeded());
@@ -354,12 +354,7 @@ private slots:
         QFETCH(int, blockSize);
         Bench b;
         FillPattern(b.radio.memory(), 4);
-        SessionRequest request = Read();
-        request.tune = flag == 0;
-        request.dealerInfo = flag == 1;
-        request.special = flag == 2;
-        request.dtmf = flag == 3;
-        b.start(request);
+        b.start(Read(PartialKinds[flag]));
 
         QVERIFY(b.session.SessionSucceeded());
         std::vector<int> sizes;
@@ -395,11 +390,7 @@ private slots:
         Bench b;
         FillPattern(b.image, 6);
         b.radio.memory().setByte(445, b.image.byte(445));
-        SessionRequest request = Write();
-        request.tune = flag == 0;
-        request.dealerInfo = flag == 1;
-        request.special = flag == 2;
-        request.dtmf = flag == 3;
+        SessionRequest request = Write(PartialKinds[flag]);
         request.bandLowMHz = bandLow;
         b.start(request);
 
@@ -413,13 +404,12 @@ private slots:
 
     void flagsAreTestedInOrder()
     {
-        SessionRequest r = Read();
-        r.dtmf = r.special = r.dealerInfo = true;
-        QCOMPARE(KindFor(r), SessionKind::DealerInfo);
-        r.tune = true;
-        QCOMPARE(KindFor(r), SessionKind::Tune);
-        QCOMPARE(RangeFor(Write()).end, 0x300);
-        QCOMPARE(RangeFor(Read()).end, 0x400);
+        QCOMPARE(RequestFromFlags(true, false, true, true, true, true, 400), Read(SessionKind::DealerInfo));
+        QCOMPARE(RequestFromFlags(false, true, true, true, true, true, 200).kind, SessionKind::Tune);
+        QCOMPARE(RequestFromFlags(false, false, false, false, false, true, 400), Write(SessionKind::PasswordChange));
+        QCOMPARE(RequestFromFlags(true, false, false, false, false, false, 400), Read());
+        QCOMPARE(int(RangeFor(Write()).end), 0x300);
+        QCOMPARE(int(RangeFor(Read()).end), 0x400);
     }
 
     void bandExtensionAfterRead_data()

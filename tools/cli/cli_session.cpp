@@ -18,7 +18,7 @@ int CliSession::run(const SessionRequest& request, QString* message)
 {
     failure_ = ExitOk;
     session_.setRequest(request);
-    session_.Begin(request.isRead ? QStringLiteral("Read data from radio") : QStringLiteral("Write data into radio"));
+    session_.Begin(request.isRead() ? QStringLiteral("Read data from radio") : QStringLiteral("Write data into radio"));
     const int status = loop_.exec();
     std::fputc('\n', stderr);
     if (message)

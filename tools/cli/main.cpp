@@ -99,8 +99,7 @@ int main(int argc, char* argv[])
         if (port.isEmpty() || output.isEmpty() || !files.isEmpty())
             return Usage();
         RadioImage image;
-        SessionRequest request;
-        request.isRead = true;
+        const SessionRequest request { SessionKind::Whole, Direction::Read };
         const int status = RunSession(port, image, request, false);
         if (status != ExitOk)
             return status;
@@ -121,8 +120,7 @@ int main(int argc, char* argv[])
             return ExitBadFile;
         BandState band;
         AnalyseModelBlock(image, band);
-        SessionRequest request;
-        request.bandLowMHz = band.lowMHz;
+        const SessionRequest request { SessionKind::Whole, Direction::Write, band.lowMHz };
         const int status = RunSession(port, image, request, forceBand);
         if (status == ExitOk)
             std::fputs("Write Data OK\n", stderr);
