@@ -205,8 +205,19 @@ void MDIFormMain::MenuOpen_Click()
 bool MDIFormMain::writeFile(const QString& path)
 {
     QString reason;
-    if (SaveDataFile(path, State().Image, &reason) == DataFileStatus::Ok)
+    switch (SaveDataFile(path, State().Image, &reason)) {
+    case DataFileStatus::Ok:
         return true;
+    case DataFileStatus::NotRegularFile:
+        reason = Lang("it is not a regular file (a device, a pipe or a folder); choose another name",
+                      "它不是普通文件（设备、管道或文件夹），请另选文件名");
+        break;
+    case DataFileStatus::OtherOwner:
+        reason = Lang("it belongs to another user; save it under another name", "该文件属于其他用户，请另存为其他文件名");
+        break;
+    default:
+        break;
+    }
     ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
     return false;
 }

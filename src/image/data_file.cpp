@@ -1,5 +1,7 @@
 #include "data_file.h"
 
+#include "safe_file_write.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -45,28 +47,18 @@ DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* rea
     return ParseDataFile(bytes, image);
 }
 
-DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QString* reason)
+DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QString* reason, bool ownerOnly)
 {
-    QFile file(path);
-    // ReadWrite keeps an existing file's length: only its first 1040 bytes change.
-    if (!file.open(QIODevice::ReadWrite)) {
-        if (reason)
-            *reason = file.errorString();
-        return DataFileStatus::IoError;
+    FileWriteOptions options;
+    options.keepTail = true;
+    options.ownerOnly = ownerOnly;
+    switch (WriteFileSafely(path, BuildDataFile(image), options, reason)) {
+    case FileWriteStatus::Ok: return DataFileStatus::Ok;
+    case FileWriteStatus::NotRegularFile: return DataFileStatus::NotRegularFile;
+    case FileWriteStatus::OtherOwner: return DataFileStatus::OtherOwner;
+    case FileWriteStatus::IoError: break;
     }
-    const QByteArray bytes = BuildDataFile(image);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (reason)
-            *reason = file.errorString();
-        return DataFileStatus::IoError;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        if (reason)
-            *reason = file.errorString();
-        return DataFileStatus::IoError;
-    }
-    return DataFileStatus::Ok;
+    return DataFileStatus::IoError;
 }
 
 TemplateStatus LoadTemplate(const QString& path, RadioImage& image)

@@ -20,6 +20,8 @@ enum class DataFileStatus {
     WrongHeader, // first six bytes are not "ZEVT40"
     TooShort,    // fewer than 1040 bytes
     IoError,     // could not open, read or write; see the reason text
+    NotRegularFile, // a save onto a device, a pipe or a folder
+    OtherOwner,     // a save onto another user's file that could not stay theirs
 };
 
 // The file bytes for an image.
@@ -35,8 +37,11 @@ DataFileStatus ParseDataFile(const QByteArray& bytes, RadioImage& image);
 DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* reason = nullptr);
 
 // Writes the header and the image over the first 1040 bytes of the file; an
-// existing longer file keeps its remaining bytes.
-DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QString* reason = nullptr);
+// existing longer file keeps its remaining bytes. The file is replaced in one
+// step: on any failure the old file is left whole. ownerOnly creates it
+// readable by its owner only.
+DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QString* reason = nullptr,
+                            bool ownerOnly = false);
 
 enum class TemplateStatus { Ok, Missing, Short };
 

@@ -1,8 +1,13 @@
 #include "data_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace t40;
 
@@ -105,7 +110,57 @@ private slots:
         reason.clear();
         QCOMPARE(SaveDataFile(dir.filePath("no/such/folder/x.rdat"), image, &reason), DataFileStatus::IoError);
         QVERIFY(!reason.isEmpty());
-        QCOMPARE(SaveDataFile(dir.path(), image, &reason), DataFileStatus::IoError); // a folder
+    }
+
+    // A save never puts a new file of ours in the place of a device, a pipe,
+    // a folder or another user's file; a link keeps pointing at its file.
+    void saveKeepsWhatItMustNotReplace_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::newRow("pipe") << "pipe" << int(DataFileStatus::NotRegularFile);
+        QTest::newRow("folder") << "folder" << int(DataFileStatus::NotRegularFile);
+        QTest::newRow("link") << "link" << int(DataFileStatus::Ok);
+        QTest::newRow("other user's file") << "owner" << int(DataFileStatus::Ok);
+    }
+    void saveKeepsWhatItMustNotReplace()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("target");
+        const QString real = dir.filePath("real.rdat");
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir("target"));
+        if (kind == "link") {
+            WriteFile(real, QByteArray(1040, 'o'));
+            QVERIFY(QFile::link(real, path));
+        }
+        if (kind == "owner") {
+            WriteFile(path, QByteArray(1040, 'o'));
+            if (::chown(QFile::encodeName(path).constData(), 4242, 4242) != 0)
+                QSKIP("only the superuser can make a file of another user here");
+        }
+        QString reason;
+        QCOMPARE(int(SaveDataFile(path, PatternImage(), &reason)), status);
+        const QFileInfo after(path);
+        if (kind == "pipe") {
+            QVERIFY(!after.isFile() && !after.isDir());
+            QVERIFY(!reason.isEmpty());
+        }
+        if (kind == "folder")
+            QVERIFY(after.isDir());
+        if (kind == "link") {
+            QVERIFY(after.isSymLink());
+            QCOMPARE(QFileInfo(real).size(), 1040);
+            RadioImage loaded;
+            QCOMPARE(LoadDataFile(real, loaded), DataFileStatus::Ok);
+            QVERIFY(loaded == PatternImage());
+        }
+        if (kind == "owner")
+            QCOMPARE(after.ownerId(), 4242u);
     }
 
     void templateLoad_data()

@@ -174,6 +174,56 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
+    // The output replaces the old file in one step: a full or failing disk, or
+    // a kill while it is written, leaves the old file whole and the status non-zero.
+    void readOutputSurvivesWriteFaults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("mustFail");
+        QTest::newRow("disk full") << "write:ENOSPC" << true;
+        QTest::newRow("write error") << "write:EIO" << true;
+        QTest::newRow("sync error") << "fsync:EIO" << true;
+        // Reported after the synced file has taken the old one's place: either outcome must be whole.
+        QTest::newRow("close error") << "close:EIO" << false;
+        QTest::newRow("killed while writing") << "kill:write" << true;
+    }
+    void readOutputSurvivesWriteFaults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, mustFail);
+        const QString shim = Tool(QStringLiteral("t40_write_fault_shim.so"));
+        if (!QFile::exists(shim))
+            QSKIP("the write-fault library is not built here");
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("radio.rdat"));
+        const QByteArray old = BuildDataFile(SampleImage(0x73)) + QByteArray(100, 't');
+        {
+            QFile f(out);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        }
+        VirtualRadio radio;
+        FillPattern(radio.memory(), 5);
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("LD_PRELOAD"), shim);
+        env.insert(QStringLiteral("T40_FAULT_DIR"), QFileInfo(dir.path()).canonicalFilePath());
+        env.insert(QStringLiteral("T40_FAULT"), fault);
+        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+        const Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out }, env);
+        server.stop();
+        if (mustFail)
+            QVERIFY2(r.status != 0, qPrintable(r.err));
+        QCOMPARE(r.err.contains(QStringLiteral("Read Data OK")), r.status == 0);
+        if (r.status > 0)
+            QVERIFY2(r.err.contains(out), qPrintable(r.err));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), r.status == 0 ? BuildDataFile(radio.memory()) + old.mid(DataFile::Size) : old);
+    }
+
     void showsAFile()
     {
         QTemporaryDir dir;

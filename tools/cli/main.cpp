@@ -7,7 +7,6 @@
 #include "port_catalog.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -34,7 +33,7 @@ bool Load(const QString& path, RadioImage& image)
     case DataFileStatus::Ok: return true;
     case DataFileStatus::WrongHeader: Fail(QStringLiteral("%1 is not a T40 data file").arg(path)); break;
     case DataFileStatus::TooShort: Fail(QStringLiteral("%1 is too short to be a T40 data file").arg(path)); break;
-    case DataFileStatus::IoError: Fail(QStringLiteral("cannot read %1: %2").arg(path, reason)); break;
+    default: Fail(QStringLiteral("cannot read %1: %2").arg(path, reason)); break;
     }
     return false;
 }
@@ -103,9 +102,9 @@ int main(int argc, char* argv[])
         const int status = RunSession(port, image, request, false);
         if (status != ExitOk)
             return status;
-        QSaveFile file(output);
-        if (!file.open(QIODevice::WriteOnly) || file.write(BuildDataFile(image)) != DataFile::Size || !file.commit()) {
-            Fail(QStringLiteral("cannot write %1: %2").arg(output, file.errorString()));
+        QString reason;
+        if (SaveDataFile(output, image, &reason) != DataFileStatus::Ok) {
+            Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
             return ExitOutput;
         }
         std::fprintf(stderr, "Read Data OK: %s\n", qPrintable(output));
