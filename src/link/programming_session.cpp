@@ -251,6 +251,7 @@ void ProgrammingSession::sendReadRequest()
     QByteArray frame;
     frame.append(char(Frame::Read)).append(char(blockAddress_ >> 8)).append(char(blockAddress_ & 0xFF)).append(char(n));
     send(frame);
+    requestedAddress_ = blockAddress_;
     advance(n, false);
     link_.setReceiveThreshold(Frame::HeaderSize + n);
     state_ = SessionState::AwaitingData;
@@ -277,18 +278,24 @@ void ProgrammingSession::sendWriteBlock()
     awaitReply();
 }
 
+// Only a reply of exactly the asked length, for the block asked for, counts.
+// One for another block of the run's range is still stored there, but the
+// run does not go on as if the asked block had arrived; one whose block
+// leaves the range touches nothing.
 void ProgrammingSession::handleData(const QByteArray& reply)
 {
     const int n = range_.readBlock;
-    if (reply.size() < Frame::HeaderSize + n || std::uint8_t(reply.at(0)) != Frame::Data) {
+    if (reply.size() != Frame::HeaderSize + n || std::uint8_t(reply.at(0)) != Frame::Data) {
         wrongReply();
         return;
     }
-    // Stored at the address the radio names, not the one asked for; a block
-    // that would leave the memory is refused.
     const int address = std::uint8_t(reply.at(1)) * 256 + std::uint8_t(reply.at(2));
+    if (!range_.holds(address, n)) {
+        wrongReply();
+        return;
+    }
     const auto* data = reinterpret_cast<const std::uint8_t*>(reply.constData()) + Frame::HeaderSize;
-    if (!staging_.writeBlock(address, std::span<const std::uint8_t>(data, n))) {
+    if (!staging_.writeBlock(address, std::span<const std::uint8_t>(data, n)) || address != requestedAddress_) {
         wrongReply();
         return;
     }
@@ -321,7 +328,7 @@ void ProgrammingSession::complete()
     if (link_.isOpen())
         link_.close();
     if (request_.isRead()) {
-        image_.replaceMemory(staging_.memory());
+        image_.writeBlock(range_.start, staging_.memory().subspan(range_.start, range_.end - range_.start));
         bandExtended_ = image_.byte(BandExtensionByte) == 1 && request_.bandLowMHz == ExtendedBandLowMHz;
     }
     succeeded_ = true;

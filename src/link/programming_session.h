@@ -79,9 +79,10 @@ enum class SessionState { Idle, HandshakeSent, IdentityRequested, AwaitingAck, A
 // writes frames through the link, asks through the prompts and arms its
 // watchdog through the host.
 //
-// Reads are gathered in a staging copy of the memory and put into the image
-// only when the run completes, so a failed or cancelled read leaves the image
-// as it was.
+// A run succeeds only when every block of its range was exchanged under its
+// own address. Reads are gathered in a staging copy of the memory, and only
+// the run's range of it goes into the image, when the run completes: a failed
+// or cancelled read leaves the image as it was.
 class ProgrammingSession {
 public:
     ProgrammingSession(SerialLink& link, SessionPrompts& prompts, SessionHost& host, RadioImage& image);
@@ -143,6 +144,7 @@ private:
     bool succeeded_ = false;
     bool bandExtended_ = false;
     std::uint16_t blockAddress_ = 0;
+    std::uint16_t requestedAddress_ = 0; // the block the last read request asked for
     int watchdogInterval_ = SessionTiming::WatchdogMs;
     double progress_ = 0;
 };

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "programming_session.h"
+#include "pty_radio_server.h"
+#include "qt_serial_link.h"
 #include "virtual_radio.h"
 
+#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace t40::test {
@@ -145,6 +150,54 @@ struct Bench {
         session.setRequest(request);
         session.Begin(caption);
         run();
+    }
+};
+
+// The engine on a real QSerialPort, against the virtual radio on a
+// pseudo-terminal, with a real watchdog timer.
+class LoopHost : public SessionHost {
+public:
+    LoopHost() { watchdog.setSingleShot(true); }
+    void startWatchdog(int intervalMs) override { watchdog.start(intervalMs); }
+    void stopWatchdog() override { watchdog.stop(); }
+    void setCaption(const QString&) override { }
+    void showProgress(double) override { }
+    void completionReport(bool succeeded) override
+    {
+        reports.push_back(succeeded);
+        loop.quit();
+    }
+
+    QTimer watchdog;
+    QEventLoop loop;
+    std::vector<bool> reports;
+};
+
+struct PtyBench {
+    VirtualRadio radio;
+    RadioImage image;
+    PtyRadioServer server { radio };
+    ScriptedPrompts prompts;
+    LoopHost host;
+    std::unique_ptr<QtSerialLink> link;
+    std::unique_ptr<ProgrammingSession> session;
+
+    // Runs one session to its completion report; false when the terminal cannot be made.
+    bool start(const SessionRequest& request, int timeoutMs = 20000)
+    {
+        if (!server.open(nullptr))
+            return false;
+        link = std::make_unique<QtSerialLink>(server.devicePath());
+        session = std::make_unique<ProgrammingSession>(*link, prompts, host, image);
+        QObject::connect(&host.watchdog, &QTimer::timeout, [this] { session->Timer1_Timer(); });
+        QObject::connect(link.get(), &QtSerialLink::receiveReady, [this] { session->OnComm(); });
+        server.startThread();
+        session->setRequest(request);
+        session->Begin(QStringLiteral("Read data from radio"));
+        QTimer::singleShot(timeoutMs, &host.loop, &QEventLoop::quit);
+        host.loop.exec();
+        server.stop();
+        return true;
     }
 };
 

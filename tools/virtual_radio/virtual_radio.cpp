@@ -16,14 +16,6 @@ VirtualRadio::VirtualRadio()
 {
 }
 
-int VirtualRadio::countFrames(RadioFrame::Type type) const
-{
-    int n = 0;
-    for (const RadioFrame& f : frames_)
-        n += f.type == type;
-    return n;
-}
-
 std::vector<int> VirtualRadio::writeAddresses() const
 {
     std::vector<int> out;
@@ -40,7 +32,10 @@ QByteArray VirtualRadio::receive(const QByteArray& bytes)
     RadioFrame frame;
     while (takeFrame(frame)) {
         frames_.push_back(frame);
-        const int number = int(frames_.size());
+        if (int(frames_.size()) > FrameLogSize)
+            frames_.pop_front();
+        ++counts_[frame.type];
+        const int number = ++frameCount_;
         if (faults_.hangUpAfterFrames > 0 && number > faults_.hangUpAfterFrames)
             hungUp_ = true;
         QByteArray reply = answer(frame);
@@ -126,6 +121,10 @@ QByteArray VirtualRadio::answer(const RadioFrame& frame)
             reply.append(char(memory_.memoryByte(address + i)));
         if (readCount_ == faults_.shortReplyAtRead)
             reply.truncate(reply.size() / 2);
+        if (readCount_ == faults_.strayByteAtRead)
+            reply.prepend(char(0x00));
+        if (readCount_ == faults_.trailingByteAtRead)
+            reply.append(char(0x00));
         return reply;
     }
     case RadioFrame::Write: {

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 namespace t40 {
@@ -18,6 +20,8 @@ struct RadioFaults {
     int otherAddressAtRead = 0;   // answers that read request for otherAddress instead
     int otherAddress = 0;
     int shortReplyAtRead = 0;     // answers that read request with only half its bytes
+    int strayByteAtRead = 0;      // sends a stray byte in front of that read's reply
+    int trailingByteAtRead = 0;   // sends a stray byte after that read's reply
     int hangUpAfterFrames = 0;    // answers nothing after that many frames
 };
 
@@ -44,8 +48,11 @@ public:
     QByteArray identity() const { return identity_; }
     RadioFaults& faults() { return faults_; }
 
-    const std::vector<RadioFrame>& frames() const { return frames_; }
-    int countFrames(RadioFrame::Type type) const;
+    // The last FrameLogSize frames taken in; the counts cover every frame.
+    static constexpr int FrameLogSize = 512;
+    const std::deque<RadioFrame>& frames() const { return frames_; }
+    int countFrames(RadioFrame::Type type) const { return counts_[type]; }
+    int frameCount() const { return frameCount_; }
     std::vector<int> writeAddresses() const;
     bool hungUp() const { return hungUp_; }
     // An End frame has been taken since the last handshake.
@@ -66,7 +73,9 @@ private:
     RadioFaults faults_;
     QByteArray pending_;
     Mode mode_ = Mode::Idle;
-    std::vector<RadioFrame> frames_;
+    std::deque<RadioFrame> frames_;
+    std::array<int, RadioFrame::End + 1> counts_ {};
+    int frameCount_ = 0;
     int readCount_ = 0;
     bool hungUp_ = false;
     bool ended_ = false;
