@@ -7,6 +7,7 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -21,16 +22,122 @@ FileWriteStatus Failed(FileWriteStatus status, QString* reason, const QString& t
     return status;
 }
 
-QString SystemError()
-{
+} // namespace
+
 #ifdef Q_OS_UNIX
-    return QString::fromLocal8Bit(std::strerror(errno));
-#else
-    return QString();
-#endif
+namespace {
+QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// The file a link names (the link itself when it cannot be resolved).
+QByteArray LinkTarget(const QByteArray& path)
+{
+    char buffer[4096];
+    const ssize_t n = ::readlink(path.constData(), buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return path;
+    const QByteArray target(buffer, n);
+    const qsizetype slash = path.lastIndexOf('/');
+    return target.startsWith('/') || slash < 0 ? target : path.left(slash + 1) + target;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool ReadTail(const QByteArray& path, qint64 from, qint64 size, QByteArray* tail)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    tail->resize(size - from);
+    qint64 done = 0;
+    while (done < tail->size()) {
+        const ssize_t n = ::pread(fd, tail->data() + done, size_t(tail->size() - done), from + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    ::close(fd);
+    return done == tail->size();
 }
 } // namespace
 
+FileWriteStatus WriteNativeFileSafely(const QByteArray& nativePath, const QByteArray& bytes,
+                                      const FileWriteOptions& options, QString* reason)
+{
+    // A link is followed, so that the file it names is replaced and the link stays.
+    struct stat link {};
+    const QByteArray target = ::lstat(nativePath.constData(), &link) == 0 && S_ISLNK(link.st_mode)
+        ? LinkTarget(nativePath) : nativePath;
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return Failed(FileWriteStatus::IoError, reason, SystemError());
+    if (exists && !S_ISREG(old.st_mode))
+        return Failed(FileWriteStatus::NotRegularFile, reason, QStringLiteral("not a regular file"));
+
+    QByteArray tail;
+    if (options.keepTail && exists && old.st_size > bytes.size() && !ReadTail(target, bytes.size(), old.st_size, &tail))
+        return Failed(FileWriteStatus::IoError, reason, SystemError());
+
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temp = (slash >= 0 ? target.left(slash + 1) : QByteArray()) + ".t40-save-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return Failed(FileWriteStatus::IoError, reason, SystemError());
+    auto abandon = [&](FileWriteStatus status, const QString& why) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        return Failed(status, reason, why);
+    };
+    mode_t mode = 0600;
+    if (!options.ownerOnly) {
+        if (exists) {
+            mode = old.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+    }
+    if (::fchmod(fd, mode) != 0)
+        return abandon(FileWriteStatus::IoError, SystemError());
+    // Only the superuser can hand the new file to the old owner; anyone else
+    // would take the file over, so it is left alone.
+    if (exists && old.st_uid != ::geteuid() && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return abandon(FileWriteStatus::OtherOwner, QStringLiteral("the file belongs to another user"));
+    if (!WriteAll(fd, bytes) || !WriteAll(fd, tail) || ::fsync(fd) != 0)
+        return abandon(FileWriteStatus::IoError, SystemError());
+    if (::close(fd) != 0) {
+        const QString why = SystemError();
+        ::unlink(temp.constData());
+        return Failed(FileWriteStatus::IoError, reason, why);
+    }
+    if (::rename(temp.constData(), target.constData()) != 0) {
+        const QString why = SystemError();
+        ::unlink(temp.constData());
+        return Failed(FileWriteStatus::IoError, reason, why);
+    }
+    return FileWriteStatus::Ok;
+}
+
+FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, const FileWriteOptions& options,
+                                QString* reason)
+{
+    return WriteNativeFileSafely(QFile::encodeName(path), bytes, options, reason);
+}
+#else
 FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, const FileWriteOptions& options,
                                 QString* reason)
 {
@@ -39,19 +146,8 @@ FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, co
     const QString target = given.isSymLink() ? given.symLinkTarget() : path;
     const QFileInfo info(target);
     const bool exists = info.exists();
-#ifdef Q_OS_UNIX
-    struct stat old {};
-    const QByteArray native = QFile::encodeName(target);
-    if (exists) {
-        if (::stat(native.constData(), &old) != 0)
-            return Failed(FileWriteStatus::IoError, reason, SystemError());
-        if (!S_ISREG(old.st_mode))
-            return Failed(FileWriteStatus::NotRegularFile, reason, QStringLiteral("not a regular file"));
-    }
-#else
     if (exists && !info.isFile())
         return Failed(FileWriteStatus::NotRegularFile, reason, QStringLiteral("not a regular file"));
-#endif
 
     QByteArray tail;
     if (options.keepTail && exists && info.size() > bytes.size()) {
@@ -69,16 +165,6 @@ FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, co
         return Failed(FileWriteStatus::IoError, reason, file.errorString());
     if (options.ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return Failed(FileWriteStatus::IoError, reason, file.errorString());
-#ifdef Q_OS_UNIX
-    if (exists && old.st_uid != ::geteuid()) {
-        // Only the superuser can hand the new file to the old owner; anyone
-        // else would take the file over, so it is left alone.
-        if (::fchown(file.handle(), old.st_uid, old.st_gid) != 0)
-            return Failed(FileWriteStatus::OtherOwner, reason, QStringLiteral("the file belongs to another user"));
-        if (!options.ownerOnly)
-            ::fchmod(file.handle(), old.st_mode & 07777);
-    }
-#endif
     // Buffered bytes meet a full disk only when they are flushed; QSaveFile's
     // commit() would still rename after such an error, so it is caught here.
     if (file.write(bytes) != bytes.size() || (!tail.isEmpty() && file.write(tail) != tail.size()) || !file.flush()
@@ -87,16 +173,11 @@ FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, co
         file.cancelWriting();
         return Failed(FileWriteStatus::IoError, reason, why);
     }
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0) {
-        const QString why = SystemError();
-        file.cancelWriting();
-        return Failed(FileWriteStatus::IoError, reason, why);
-    }
-#endif
     if (!file.commit() || file.error() != QFileDevice::NoError)
         return Failed(FileWriteStatus::IoError, reason, file.errorString());
     return FileWriteStatus::Ok;
 }
+
+#endif
 
 } // namespace t40

@@ -27,4 +27,11 @@ struct FileWriteOptions {
 FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, const FileWriteOptions& options,
                                 QString* reason = nullptr);
 
+#ifdef Q_OS_UNIX
+// The same for a path given as the file system's own bytes, such as a
+// command-line name that is not valid UTF-8 and so has no exact QString form.
+FileWriteStatus WriteNativeFileSafely(const QByteArray& nativePath, const QByteArray& bytes,
+                                      const FileWriteOptions& options, QString* reason = nullptr);
+#endif
+
 } // namespace t40

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QSettings>
 
 namespace t40 {
@@ -39,6 +40,24 @@ QMap<int, QString> PortMap()
     return map;
 }
 } // namespace
+
+QMap<int, QString> NumberedPorts()
+{
+#ifdef Q_OS_WIN
+    QMap<int, QString> map;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        if (const int n = PortNumberFromName(info.portName()); n > 0)
+            map.insert(n, info.portName());
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    settings.beginGroup(QStringLiteral("Ports"));
+    for (const QString& key : settings.childKeys())
+        if (const int n = PortNumberFromName(key); n > 0 && !settings.value(key).toString().isEmpty())
+            map.insert(n, settings.value(key).toString());
+    return map;
+#else
+    return PortMap();
+#endif
+}
 
 int PortNumberFromName(const QString& name)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 namespace t40 {
@@ -30,6 +31,10 @@ public:
 // restores the system's).
 PortCatalog& CurrentPortCatalog();
 void SetPortCatalog(PortCatalog* catalog);
+
+// Every port that has a number, number -> device, as the system catalog
+// assigns them.
+QMap<int, QString> NumberedPorts();
 
 // "COM7" -> 7, a device path -> 0.
 int PortNumberFromName(const QString& name);

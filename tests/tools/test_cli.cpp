@@ -1,11 +1,15 @@
 #include "data_file.h"
 #include "pty_radio_server.h"
+#include "virtual_radio.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace t40;
 
@@ -74,7 +78,8 @@ private slots:
         const Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out });
         server.stop();
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QVERIFY(r.err.contains(QStringLiteral("Complete:100%")));
+        QVERIFY(r.err.contains(QStringLiteral("\nComplete:100%\n"))); // plain lines when not on a terminal
+        QVERIFY(!r.err.contains(QLatin1Char('\r')));
         RadioImage image;
         QCOMPARE(LoadDataFile(out, image), DataFileStatus::Ok);
         for (int a = 0; a < RadioImage::ImageSize; ++a)
@@ -224,18 +229,114 @@ private slots:
         QCOMPARE(f.readAll(), r.status == 0 ? BuildDataFile(radio.memory()) + old.mid(DataFile::Size) : old);
     }
 
+    void showsAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList text { QStringLiteral("Band: UHF 400-520 MHz"), QStringLiteral(" 2  (empty)"),
+                                 QStringLiteral("Time-out timer: 180 s"), QStringLiteral("Squelch level: 3") };
+        QTest::newRow("data file") << "rdat" << QStringList() << text;
+        QTest::newRow("bare image") << "bare" << QStringList() << text;
+        QTest::newRow("csv") << "rdat" << QStringList { "--format", "csv" }
+                             << QStringList { "Channel,Receive MHz,Transmit MHz,Decode,Encode,Power,Spacing,Busy lock,Scan\r\n",
+                                              "1,446.00625,446.00625,67.0,D023N,High,25K,None,Add\r\n2,,,,,,,,\r\n" };
+        QTest::newRow("json") << "bare" << QStringList { "--format=json" }
+                              << QStringList { "\"name\": \"UHF\"", "\"receiveMHz\": \"446.00625\"", "\"encode\": \"D023N\"",
+                                               "\"squelchLevel\": \"3\"", "\"empty\": true" };
+    }
     void showsAFile()
     {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, expected);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("show.rdat"));
-        QCOMPARE(SaveDataFile(file, SampleImage(0x73)), DataFileStatus::Ok);
-        const Result r = RunCli({ QStringLiteral("show"), file });
+        const QString file = dir.filePath(QStringLiteral("show.dat"));
+        QByteArray bytes = BuildDataFile(SampleImage(0x73));
+        if (kind == QLatin1String("bare"))
+            bytes = bytes.mid(DataFile::HeaderSize);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        const Result r = RunCli(QStringList { QStringLiteral("show"), file } + options);
         QCOMPARE(r.status, 0);
-        QVERIFY(r.out.contains(QStringLiteral("Band: UHF 400-520 MHz")));
-        QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625  446.00625  67.0 +D023N +High +25K +None +Add"))), qPrintable(r.out));
-        QVERIFY(r.out.contains(QStringLiteral(" 2  (empty)")));
-        QVERIFY(r.out.contains(QStringLiteral("Time-out timer: 180 s")));
-        QVERIFY(r.out.contains(QStringLiteral("Squelch level: 3")));
+        for (const QString& e : expected)
+            QVERIFY2(r.out.contains(e), qPrintable(r.out));
+        if (options.isEmpty())
+            QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625  446.00625  67.0 +D023N +High +25K +None +Add"))), qPrintable(r.out));
+    }
+
+    // What the parser answers, where it answers, and with which status.
+    void arguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList { "--help" } << 0 << "ports     List the serial ports" << "";
+        QTest::newRow("help command") << QStringList { "help", "write" } << 0 << "--force-band" << "";
+        QTest::newRow("command --help") << QStringList { "show", "--help" } << 0 << "Usage: t40-cli show [options] FILE" << "";
+        QTest::newRow("version") << QStringList { "--version" } << 0 << "t40-cli 1." << "";
+        QTest::newRow("nothing") << QStringList() << 1 << "" << "Usage: t40-cli COMMAND";
+        QTest::newRow("unknown command") << QStringList { "frob" } << 1 << "" << "unknown command 'frob'";
+        QTest::newRow("unknown help topic") << QStringList { "help", "frob" } << 1 << "" << "unknown command 'frob'";
+        QTest::newRow("unknown option") << QStringList { "show", "--bogus", "x" } << 1 << "" << "show: Unknown option 'bogus'";
+        QTest::newRow("option before command") << QStringList { "--port", "x" } << 1 << "" << "unknown option '--port'";
+        QTest::newRow("missing option") << QStringList { "read", "-o", "x.rdat" } << 1 << "" << "missing --port";
+        QTest::newRow("missing file") << QStringList { "show" } << 1 << "" << "expects t40-cli show [options] FILE";
+        QTest::newRow("extra file") << QStringList { "show", "a", "b" } << 1 << "" << "expects";
+        QTest::newRow("unknown format") << QStringList { "show", "--format", "xml", "a" } << 1 << "" << "unknown format 'xml'";
+        QTest::newRow("FIFO") << QStringList { "show", "FIFO" } << 2 << "" << "not a regular file";
+        QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";
+        QTest::newRow("short bare file") << QStringList { "show", "SHORT" } << 2 << "" << "is not a T40 data file";
+    }
+    void arguments()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QFile shortFile(dir.filePath(QStringLiteral("short")));
+        QVERIFY(shortFile.open(QIODevice::WriteOnly) && shortFile.write(QByteArray(1023, '\0')) == 1023);
+        shortFile.close();
+        args.replaceInStrings(QStringLiteral("FIFO"), fifo);
+        args.replaceInStrings(QStringLiteral("DIR"), dir.path());
+        args.replaceInStrings(QStringLiteral("SHORT"), shortFile.fileName());
+        QElapsedTimer clock;
+        clock.start();
+        const Result r = RunCli(args);
+        QCOMPARE(r.status, status);
+        QVERIFY(clock.elapsed() < 10000); // nothing waits on the FIFO
+        QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.contains(out), qPrintable(r.out));
+        QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), qPrintable(r.err));
+    }
+
+    // Names that are not UTF-8 reach the file system byte for byte, both ways.
+    void nonUtf8FileNames()
+    {
+        QTemporaryDir dir;
+        VirtualRadio radio;
+        radio.memory().replaceImage(SampleImage(0x73).image());
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        // The shell makes the raw byte 0xFF; QProcess itself passes text only.
+        p.start(QStringLiteral("/bin/sh"),
+                { QStringLiteral("-c"),
+                  QStringLiteral("\"$0\" read --port \"$1\" -o \"$(printf 'r\\377.rdat')\" && \"$0\" show \"$(printf 'r\\377.rdat')\""),
+                  Tool(QStringLiteral("t40-cli")), server.devicePath() });
+        QVERIFY(p.waitForFinished(60000));
+        server.stop();
+        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        QVERIFY(p.readAllStandardOutput().contains("446.00625"));
+        struct stat st {};
+        QVERIFY(::stat((QFile::encodeName(dir.path()) + "/r\xff.rdat").constData(), &st) == 0);
+        QCOMPARE(qint64(st.st_size), qint64(DataFile::Size));
     }
 
     // The emulator program with its memory file and COM registration, driven by t40-cli.

@@ -1,7 +1,5 @@
 #include "cli_session.h"
 
-#include <cstdio>
-
 namespace t40 {
 
 CliSession::CliSession(const QString& device, RadioImage& image, bool forceBand)
@@ -20,7 +18,7 @@ int CliSession::run(const SessionRequest& request, QString* message)
     session_.setRequest(request);
     session_.Begin(request.isRead() ? QStringLiteral("Read data from radio") : QStringLiteral("Write data into radio"));
     const int status = loop_.exec();
-    std::fputc('\n', stderr);
+    progress_.finish();
     if (message)
         *message = message_;
     return status;
@@ -50,8 +48,7 @@ void CliSession::portOpenFailed(const QString& reason)
 
 void CliSession::showProgress(double fraction)
 {
-    std::fprintf(stderr, "\r%s", qPrintable(ProgressText(fraction, true)));
-    std::fflush(stderr);
+    progress_.show(ProgressText(fraction, true));
 }
 
 void CliSession::completionReport(bool succeeded)

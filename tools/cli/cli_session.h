@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli_progress.h"
 #include "programming_session.h"
 #include "qt_serial_link.h"
 
@@ -46,6 +47,7 @@ private:
     bool forceBand_;
     int failure_ = ExitOk;
     QString message_;
+    ProgressLine progress_;
 };
 
 } // namespace t40

@@ -6,7 +6,9 @@
 
 namespace t40 {
 
-// A plain-text account of an image: band, the 16 channels and the optional features.
-QString ImageReport(const RadioImage& image);
+// Accounts of an image: band, the 16 channels and the optional features.
+QString ImageReport(const RadioImage& image);     // plain text
+QString ImageReportCsv(const RadioImage& image);  // the channel table, one row per channel
+QString ImageReportJson(const RadioImage& image); // all of it
 
 } // namespace t40

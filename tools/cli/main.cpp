@@ -1,129 +1,133 @@
 // t40-cli: reads, writes and shows T40 radio data without the desktop program.
 
+#include "cli_command.h"
+#include "cli_files.h"
 #include "cli_session.h"
-#include "data_file.h"
-#include "band_table.h"
-#include "image_report.h"
-#include "port_catalog.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <cstdio>
 
 using namespace t40;
 
 namespace {
-void Fail(const QString& text) { std::fprintf(stderr, "t40-cli: %s\n", qPrintable(text)); }
+const QString Program = QStringLiteral("t40-cli");
 
-int Usage()
+const CliCommand* FindCommand(const QString& name)
 {
-    std::fputs("usage: t40-cli read --port PORT -o FILE.rdat\n"
-               "       t40-cli write --port PORT FILE.rdat [--force-band]\n"
-               "       t40-cli show FILE.rdat\n"
-               "PORT is COMn or a device path such as /dev/ttyUSB0.\n",
-               stderr);
-    return ExitUsage;
+    for (const CliCommand& c : CliCommands())
+        if (c.name == name)
+            return &c;
+    return nullptr;
 }
 
-bool Load(const QString& path, RadioImage& image)
+QString Synopsis(const CliCommand& c)
 {
-    QString reason;
-    switch (LoadDataFile(path, image, &reason)) {
-    case DataFileStatus::Ok: return true;
-    case DataFileStatus::WrongHeader: Fail(QStringLiteral("%1 is not a T40 data file").arg(path)); break;
-    case DataFileStatus::TooShort: Fail(QStringLiteral("%1 is too short to be a T40 data file").arg(path)); break;
-    default: Fail(QStringLiteral("cannot read %1: %2").arg(path, reason)); break;
-    }
-    return false;
+    QString s = Program + QLatin1Char(' ') + c.name;
+    if (!c.options.isEmpty())
+        s += QStringLiteral(" [options]");
+    for (const CliPositional& p : c.positionals)
+        s += QLatin1Char(' ') + (p.optional ? QLatin1Char('[') + p.name + QLatin1Char(']') : p.name);
+    return s;
 }
 
-QString DeviceFor(const QString& port)
+QString GeneralHelp()
 {
-    const int number = PortNumberFromName(port);
-    return number > 0 ? CurrentPortCatalog().deviceFor(number) : port;
+    QString text = QStringLiteral("Usage: %1 COMMAND [options] [arguments]\n\n"
+                                  "Reads, writes and shows T40 radio data without the desktop program.\n\nCommands:\n").arg(Program);
+    for (const CliCommand& c : CliCommands())
+        text += QStringLiteral("  %1%2\n").arg(c.name, -10).arg(c.summary);
+    text += QStringLiteral("\n%1 help COMMAND (or %1 COMMAND --help) describes a command.\n"
+                           "Options:\n  -h, --help     Show this help.\n  -v, --version  Show the version.\n\n"
+                           "PORT is COMn or a device path such as /dev/ttyUSB0.\n"
+                           "Exit status: 0 done, 1 usage, 2 bad data file, 3 port cannot be opened,\n"
+                           "4 the radio does not answer, 5 band differs (write), 6 output cannot be written.\n").arg(Program);
+    return text;
 }
 
-int RunSession(const QString& port, RadioImage& image, const SessionRequest& request, bool forceBand)
+void Configure(QCommandLineParser& parser, const CliCommand& c)
 {
-    const QString device = DeviceFor(port);
-    if (device.isEmpty()) {
-        Fail(QStringLiteral("cannot open the port %1: no such port").arg(port));
-        return ExitPort;
-    }
-    CliSession session(device, image, forceBand);
-    QString message;
-    const int status = session.run(request, &message);
-    if (status != ExitOk)
-        Fail(message);
+    parser.setApplicationDescription(c.summary);
+    parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help.") });
+    parser.addOptions(c.options);
+    for (const CliPositional& p : c.positionals)
+        parser.addPositionalArgument(p.name, p.description, p.optional ? QLatin1Char('[') + p.name + QLatin1Char(']') : p.name);
+}
+
+QString CommandHelp(const CliCommand& c)
+{
+    QCommandLineParser parser;
+    Configure(parser, c);
+    // Qt's first line names the program only; the rest (options, arguments) is kept.
+    QString text = parser.helpText();
+    text = text.mid(text.indexOf(QLatin1Char('\n')) + 1);
+    return QStringLiteral("Usage: %1\n").arg(Synopsis(c)) + text;
+}
+
+int Out(const QString& text, std::FILE* stream, int status)
+{
+    std::fputs(text.toUtf8().constData(), stream);
     return status;
+}
+
+int RunCommand(const CliCommand& c, const QStringList& rest)
+{
+    QCommandLineParser parser;
+    Configure(parser, c);
+    if (!parser.parse(QStringList { Program } + rest)) {
+        QString error = parser.errorText();
+        if (error.endsWith(QLatin1Char('.')))
+            error.chop(1);
+        CliFail(QStringLiteral("%1: %2 (see %3 help %1)").arg(c.name, error, Program));
+        return ExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        return Out(CommandHelp(c), stdout, ExitOk);
+    qsizetype required = 0;
+    for (const CliPositional& p : c.positionals)
+        required += p.optional ? 0 : 1;
+    const qsizetype given = parser.positionalArguments().size();
+    if (given < required || given > c.positionals.size()) {
+        CliFail(QStringLiteral("%1: expects %2 (see %3 help %1)").arg(c.name, Synopsis(c), Program));
+        return ExitUsage;
+    }
+    return c.run(parser);
 }
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QCoreApplication::setApplicationName(Program);
+    QCoreApplication::setApplicationVersion(QStringLiteral(T40_VERSION));
+#ifdef Q_OS_UNIX
+    const QStringList args = NativeArguments(argc, argv); // keeps file names that are not UTF-8
+#else
+    const QStringList args = app.arguments().mid(1);
+#endif
     if (args.isEmpty())
-        return Usage();
-    const QString command = args.takeFirst();
-    QString port, output;
-    bool forceBand = false;
-    QStringList files;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        if (a == QLatin1String("--port") && i + 1 < args.size())
-            port = args.at(++i);
-        else if (a == QLatin1String("-o") && i + 1 < args.size())
-            output = args.at(++i);
-        else if (a == QLatin1String("--force-band"))
-            forceBand = true;
-        else if (a.startsWith(QLatin1Char('-')))
-            return Usage();
-        else
-            files << a;
+        return Out(GeneralHelp(), stderr, ExitUsage);
+    const QString first = args.first();
+    if (first == QLatin1String("-h") || first == QLatin1String("--help") || first == QLatin1String("-?"))
+        return Out(GeneralHelp(), stdout, ExitOk);
+    if (first == QLatin1String("-v") || first == QLatin1String("--version"))
+        return Out(QStringLiteral("%1 %2\n").arg(Program, QCoreApplication::applicationVersion()), stdout, ExitOk);
+    if (first == QLatin1String("help")) {
+        if (args.size() == 1)
+            return Out(GeneralHelp(), stdout, ExitOk);
+        if (const CliCommand* c = FindCommand(args.at(1)))
+            return Out(CommandHelp(*c), stdout, ExitOk);
+        CliFail(QStringLiteral("unknown command '%1' (see %2 --help)").arg(DisplayName(args.at(1)), Program));
+        return ExitUsage;
     }
-
-    if (command == QLatin1String("show")) {
-        if (files.size() != 1)
-            return Usage();
-        RadioImage image;
-        if (!Load(files.first(), image))
-            return ExitBadFile;
-        std::fputs(qPrintable(ImageReport(image)), stdout);
-        return ExitOk;
+    if (first.startsWith(QLatin1Char('-'))) {
+        CliFail(QStringLiteral("unknown option '%1'; a command comes first (see %2 --help)").arg(DisplayName(first), Program));
+        return ExitUsage;
     }
-
-    if (command == QLatin1String("read")) {
-        if (port.isEmpty() || output.isEmpty() || !files.isEmpty())
-            return Usage();
-        RadioImage image;
-        const SessionRequest request { SessionKind::Whole, Direction::Read };
-        const int status = RunSession(port, image, request, false);
-        if (status != ExitOk)
-            return status;
-        QString reason;
-        if (SaveDataFile(output, image, &reason) != DataFileStatus::Ok) {
-            Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
-            return ExitOutput;
-        }
-        std::fprintf(stderr, "Read Data OK: %s\n", qPrintable(output));
-        return ExitOk;
+    const CliCommand* command = FindCommand(first);
+    if (!command) {
+        CliFail(QStringLiteral("unknown command '%1' (see %2 --help)").arg(DisplayName(first), Program));
+        return ExitUsage;
     }
-
-    if (command == QLatin1String("write")) {
-        if (port.isEmpty() || files.size() != 1)
-            return Usage();
-        RadioImage image;
-        if (!Load(files.first(), image))
-            return ExitBadFile;
-        BandState band;
-        AnalyseModelBlock(image, band);
-        const SessionRequest request { SessionKind::Whole, Direction::Write, band.lowMHz };
-        const int status = RunSession(port, image, request, forceBand);
-        if (status == ExitOk)
-            std::fputs("Write Data OK\n", stderr);
-        return status;
-    }
-    return Usage();
+    return RunCommand(*command, args.mid(1));
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "radio_image.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+
+namespace t40 {
+
+struct CliPositional {
+    QString name;
+    QString description;
+    bool optional = false;
+};
+
+// One command of t40-cli. To add an option, add it to the command's list in
+// cli_commands.cpp and read it in the command's run function; the parser,
+// the help texts and the checks of unknown options follow from the table.
+struct CliCommand {
+    QString name;
+    QString summary;
+    QList<CliPositional> positionals;
+    QList<QCommandLineOption> options;
+    int (*run)(const QCommandLineParser& args);
+};
+
+// Every command, in the order the help lists them.
+const QList<CliCommand>& CliCommands();
+
+// "t40-cli: text" on stderr.
+void CliFail(const QString& text);
+// The value of an option the command cannot do without; reports its absence.
+bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value);
+
+// Loads a data file (or, with bareImage, also a plain 1024-byte image such as
+// Init.dat) named on the command line; reports failures itself.
+bool LoadImageArgument(const QString& argument, RadioImage& image, bool bareImage);
+
+int RunRead(const QCommandLineParser& args);
+int RunWrite(const QCommandLineParser& args);
+int RunShow(const QCommandLineParser& args);
+int RunPorts(const QCommandLineParser& args);
+
+} // namespace t40

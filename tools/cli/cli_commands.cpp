@@ -1,0 +1,80 @@
+#include "cli_command.h"
+
+#include "cli_session.h"
+#include "cli_files.h"
+#include "data_file.h"
+
+#include <cstdio>
+
+namespace t40 {
+
+namespace {
+QCommandLineOption PortOption()
+{
+    return { QStringLiteral("port"), QStringLiteral("The serial port: COMn or a device path such as /dev/ttyUSB0."),
+             QStringLiteral("PORT") };
+}
+} // namespace
+
+const QList<CliCommand>& CliCommands()
+{
+    static const QList<CliCommand> commands {
+        { QStringLiteral("read"), QStringLiteral("Read the radio into a data file."), {},
+          { PortOption(), { QStringLiteral("o"), QStringLiteral("The data file to write."), QStringLiteral("FILE.rdat") } },
+          RunRead },
+        { QStringLiteral("write"), QStringLiteral("Write a data file into the radio."),
+          { { QStringLiteral("FILE.rdat"), QStringLiteral("The data file to write into the radio.") } },
+          { PortOption(),
+            { QStringLiteral("force-band"), QStringLiteral("Write even when the radio's frequency band differs from the file's.") } },
+          RunWrite },
+        { QStringLiteral("show"), QStringLiteral("Show the band, channels and optional features of a data file."),
+          { { QStringLiteral("FILE"), QStringLiteral("A data file (.rdat) or a bare 1024-byte image such as Init.dat.") } },
+          { { QStringLiteral("format"), QStringLiteral("text (default), csv (the channel table) or json."),
+              QStringLiteral("FORMAT"), QStringLiteral("text") } },
+          RunShow },
+        { QStringLiteral("ports"), QStringLiteral("List the serial ports with their COM numbers."), {}, {}, RunPorts },
+    };
+    return commands;
+}
+
+void CliFail(const QString& text)
+{
+    std::fprintf(stderr, "t40-cli: %s\n", qPrintable(text));
+}
+
+bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value)
+{
+    if (!args.isSet(name)) {
+        CliFail(QStringLiteral("missing %1%2").arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        return false;
+    }
+    *value = args.value(name);
+    return true;
+}
+
+bool LoadImageArgument(const QString& argument, RadioImage& image, bool bareImage)
+{
+    QByteArray bytes;
+    QString error;
+    // One byte more than a data file, to tell a bare image from a longer file.
+    if (!ReadRegularFile(argument, DataFile::Size + 1, &bytes, &error)) {
+        CliFail(QStringLiteral("cannot read %1").arg(error));
+        return false;
+    }
+    const QString name = DisplayName(argument);
+    if (bareImage && bytes.size() == RadioImage::ImageSize && !bytes.startsWith(QByteArray(DataFile::Header, DataFile::CheckedHeaderBytes))) {
+        std::array<std::uint8_t, RadioImage::ImageSize> data {};
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()), data.size(), data.begin());
+        image.replaceImage(data);
+        return true;
+    }
+    switch (ParseDataFile(bytes, image)) {
+    case DataFileStatus::Ok: return true;
+    case DataFileStatus::WrongHeader: CliFail(QStringLiteral("%1 is not a T40 data file").arg(name)); break;
+    case DataFileStatus::TooShort: CliFail(QStringLiteral("%1 is too short to be a T40 data file").arg(name)); break;
+    default: CliFail(QStringLiteral("cannot read %1").arg(name)); break;
+    }
+    return false;
+}
+
+} // namespace t40
