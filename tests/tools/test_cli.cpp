@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+
 #include <sys/stat.h>
 
 using namespace t40;
@@ -73,11 +75,18 @@ private slots:
         FillPattern(radio.memory(), 2);
         PtyRadioServer server(radio);
         QVERIFY(server.open(nullptr));
+        std::atomic<qint64> endAt { 0 };
+        QElapsedTimer clock;
+        clock.start();
+        server.setOnSessionEnd([&] { endAt = clock.elapsed(); });
         server.startThread();
         const QString out = dir.filePath(QStringLiteral("radio.rdat"));
         const Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out });
+        const qint64 exitAt = clock.elapsed();
         server.stop();
         QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY(endAt > 0);
+        QVERIFY2(exitAt - endAt >= 100, "the port stays open 100 ms after the end frame");
         QVERIFY(r.err.contains(QStringLiteral("\nComplete:100%\n"))); // plain lines when not on a terminal
         QVERIFY(!r.err.contains(QLatin1Char('\r')));
         RadioImage image;
@@ -238,6 +247,10 @@ private slots:
                                  QStringLiteral("Time-out timer: 180 s"), QStringLiteral("Squelch level: 3") };
         QTest::newRow("data file") << "rdat" << QStringList() << text;
         QTest::newRow("bare image") << "bare" << QStringList() << text;
+        QTest::newRow("values out of range are marked")
+            << "odd" << QStringList()
+            << QStringList { "VOX: on, level invalid (200)", "Battery save: invalid (7)", "Roger tone: off",
+                             "Voice prompt: invalid (255)", "TOT warning: invalid (255)" };
         QTest::newRow("csv") << "rdat" << QStringList { "--format", "csv" }
                              << QStringList { "Channel,Receive MHz,Transmit MHz,Decode,Encode,Power,Spacing,Busy lock,Scan\r\n",
                                               "1,446.00625,446.00625,67.0,D023N,High,25K,None,Add\r\n2,,,,,,,,\r\n" };
@@ -252,7 +265,14 @@ private slots:
         QFETCH(QStringList, expected);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("show.dat"));
-        QByteArray bytes = BuildDataFile(SampleImage(0x73));
+        RadioImage image = SampleImage(0x73);
+        if (kind == QLatin1String("odd")) {
+            image.setByte(313, 1);
+            image.setByte(314, 200);
+            image.setByte(309, 7);
+            image.setByte(306, 0);
+        }
+        QByteArray bytes = BuildDataFile(image);
         if (kind == QLatin1String("bare"))
             bytes = bytes.mid(DataFile::HeaderSize);
         QFile f(file);

@@ -12,7 +12,9 @@
 namespace t40 {
 
 namespace {
-QString OnOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
+QString Invalid(int v) { return QStringLiteral("invalid (%1)").arg(v); }
+// 0 off, 1 on; anything else is a value the program would repair.
+QString OnOff(int v) { return v == 0 ? QStringLiteral("off") : v == 1 ? QStringLiteral("on") : Invalid(v); }
 
 struct ChannelRow {
     int number;
@@ -43,7 +45,7 @@ ChannelRow Row(const RadioImage& image, int c)
 QList<Setting> Settings(const RadioImage& image)
 {
     using namespace MemoryMap;
-    auto invalid = [](int v) { return QStringLiteral("invalid (%1)").arg(v); };
+    const auto invalid = Invalid;
     const int tot = image.byte(TimeOutTimer);
     const int pre = image.byte(TotPreAlert);
     const int sq = image.byte(SquelchLevel);
@@ -55,10 +57,11 @@ QList<Setting> Settings(const RadioImage& image)
         { "totWarning", "TOT warning", pre == 0 ? QStringLiteral("off") : pre <= 10 ? QStringLiteral("%1 s").arg(pre) : invalid(pre) },
         { "squelchLevel", "Squelch level", sq <= 9 ? QString::number(sq) : invalid(sq) },
         { "voicePrompt", "Voice prompt", voice <= 2 ? QString::fromLatin1(Voices[voice]) : invalid(voice) },
-        { "vox", "VOX", QStringLiteral("%1, level %2").arg(OnOff(image.byte(VoxSwitch) == 1),
-                                                          voxLevel == 0 ? QStringLiteral("off") : QString::number(voxLevel)) },
-        { "batterySave", "Battery save", OnOff(image.byte(BatterySave) != 0) },
-        { "rogerTone", "Roger tone", OnOff(image.byte(RogerTone) == 1) },
+        { "vox", "VOX", QStringLiteral("%1, level %2").arg(OnOff(image.byte(VoxSwitch)),
+                                                          voxLevel == 0 ? QStringLiteral("off")
+                                                          : voxLevel <= 9 ? QString::number(voxLevel) : invalid(voxLevel)) },
+        { "batterySave", "Battery save", OnOff(image.byte(BatterySave)) },
+        { "rogerTone", "Roger tone", OnOff(image.byte(RogerTone)) },
     };
 }
 
