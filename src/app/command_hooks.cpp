@@ -6,6 +6,7 @@
 #include "mdi_form_main.h"
 #include "page_window.h"
 #include "form_process.h"
+#include "form_write_many.h"
 #include "partial_pages.h"
 
 namespace t40 {
@@ -35,6 +36,12 @@ void ShowBatchChannelEdit(QWidget* parent)
             page->FreshData();
     FormBatchChannelEdit dialog(parent);
     dialog.exec();
+}
+
+void ShowWriteMany(QWidget* parent)
+{
+    FormWriteMany row(parent);
+    row.exec();
 }
 
 void ShowPrintDialog(QWidget* parent)

@@ -21,5 +21,7 @@ void RunSpecialOption(QWidget* parent);
 void ShowBatchChannelEdit(QWidget* parent);
 // Print selection.
 void ShowPrintDialog(QWidget* parent);
+// The row of radios: the open image into one radio after another.
+void ShowWriteMany(QWidget* parent);
 
 } // namespace t40

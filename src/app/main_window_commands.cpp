@@ -5,6 +5,8 @@
 #include "command_hooks.h"
 #include "data_file.h"
 #include "form_com_port.h"
+#include "form_detect_radio.h"
+#include "form_programming_log.h"
 #include "form_language.h"
 #include "form_model_information.h"
 #include "frm_about.h"
@@ -294,6 +296,21 @@ void MDIFormMain::MenuWrite_Click()
     ShowProgrammingSession(this);
 }
 
+void MDIFormMain::MenuWriteMany_Click()
+{
+    flushChannelEdit();
+    ShowWriteMany(this);
+}
+
+void MDIFormMain::MenuDetect_Click()
+{
+    {
+        FormDetectRadio dialog(this);
+        dialog.exec();
+    }
+    StatusPanels.at(1)->setText(portPanelText());
+}
+
 void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this); }
 void MDIFormMain::MenuLocalMessage_Click() { RunDealerInformation(this); }
 void MDIFormMain::MenuStun_Click() { RunStunKill(this); }
@@ -360,6 +377,12 @@ void MDIFormMain::MenuCeng_Click() { MdiArea->cascadeSubWindows(); }
 void MDIFormMain::MenuCloseAll_Click() { CloseAllPages(); }
 
 void MDIFormMain::MenuHelpPage_Click() { ShowHelpTopic(QStringLiteral("general.htm")); }
+
+void MDIFormMain::MenuProgrammingLog_Click()
+{
+    FormProgrammingLog log(this);
+    log.exec();
+}
 
 void MDIFormMain::MenuAbout_Click()
 {

@@ -118,6 +118,9 @@ void MDIFormMain::buildMenus()
     MenuProgram = bar->addMenu(QString());
     MenuRead = addMenuAction(MenuProgram, &MDIFormMain::MenuRead_Click, QKeySequence(Qt::CTRL | Qt::Key_R));
     MenuWrite = addMenuAction(MenuProgram, &MDIFormMain::MenuWrite_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
+    MenuWriteMany = addMenuAction(MenuProgram, &MDIFormMain::MenuWriteMany_Click);
+    MenuProgram->addSeparator();
+    MenuDetect = addMenuAction(MenuProgram, &MDIFormMain::MenuDetect_Click);
     MenuProgram->addSeparator()->setVisible(false);
     MenuPassword = addMenuAction(MenuProgram, &MDIFormMain::MenuPassword_Click);
     MenuPassword->setVisible(false);
@@ -160,6 +163,7 @@ void MDIFormMain::buildMenus()
     MenuHelpPage = addMenuAction(MenuHelp, &MDIFormMain::MenuHelpPage_Click);
     MenuHelpPage->setVisible(false);
     MenuHelp->addSeparator()->setVisible(false);
+    MenuProgrammingLog = addMenuAction(MenuHelp, &MDIFormMain::MenuProgrammingLog_Click);
     MenuAbout = addMenuAction(MenuHelp, &MDIFormMain::MenuAbout_Click);
 }
 
@@ -310,6 +314,8 @@ void MDIFormMain::LanguageRefresh()
         { MenuProgram->menuAction(), "&Program", "编程(&P)" },
         { MenuRead, "&Read From Radio", "从对讲机读出数据(&R)" },
         { MenuWrite, "&Write To Radio", "向对讲机写入数据(&W)" },
+        { MenuWriteMany, "Write to &Many Radios...", "批量写入对讲机(&M)..." },
+        { MenuDetect, "&Detect Radio...", "检测对讲机(&D)..." },
         { MenuPassword, "&PassWord", "密码(&P)" },
         { MenuTool->menuAction(), "&Tool", "工具(&T)" },
         { MenuRadioInformation, "&Radio Information", "对讲机信息(&R)" },
@@ -325,6 +331,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuCloseAll, "Close All &Windows", "关闭所有窗口(&W)" },
         { MenuHelp->menuAction(), "&Help", "帮助(&H)" },
         { MenuHelpPage, "&Help Topics", "帮助主题(&H)" },
+        { MenuProgrammingLog, "Programming &Log...", "编程日志(&L)..." },
         { MenuAbout, "&About", "关于T40(&A)" },
     };
     for (const Caption& caption : captions)

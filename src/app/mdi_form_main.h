@@ -63,6 +63,8 @@ public:
     void MenuBank_Click();
     void MenuRead_Click();
     void MenuWrite_Click();
+    void MenuWriteMany_Click();
+    void MenuDetect_Click();
     void MenuPassword_Click();
     void MenuCom_Click();
     void MenuLanguage_Click();
@@ -73,6 +75,7 @@ public:
     void MenuCloseAll_Click();
     void MenuHelpPage_Click();
     void MenuAbout_Click();
+    void MenuProgrammingLog_Click();
 
     void Toolbar1_ButtonClick(const QString& key);
     void TreeView1_NodeClick(const QString& key);
@@ -107,6 +110,8 @@ public:
     QMenu* MenuProgram = nullptr;
     QAction* MenuRead = nullptr;
     QAction* MenuWrite = nullptr;
+    QAction* MenuWriteMany = nullptr;
+    QAction* MenuDetect = nullptr;
     QAction* MenuPassword = nullptr;
     QMenu* MenuTool = nullptr;
     QAction* MenuRadioInformation = nullptr;
@@ -123,6 +128,7 @@ public:
     QMenu* MenuHelp = nullptr;
     QAction* MenuHelpPage = nullptr;
     QAction* MenuAbout = nullptr;
+    QAction* MenuProgrammingLog = nullptr;
 
     QToolBar* Toolbar1 = nullptr;
     QTreeWidget* TreeView1 = nullptr;

@@ -104,6 +104,7 @@ void ProgrammingSession::Begin(const QString& caption)
     retryCount_ = 0;
     succeeded_ = false;
     bandExtended_ = false;
+    identityBand_ = -1;
     finished_ = false;
     promptShown_ = false;
     StartSession(caption);
@@ -186,6 +187,8 @@ void ProgrammingSession::handleIdentity(const QByteArray& reply)
 {
     state_ = SessionState::AwaitingAck;
     std::uint8_t answer = Frame::Ack;
+    if (reply.size() > Frame::IdentityBandByte)
+        identityBand_ = std::uint8_t(reply.at(Frame::IdentityBandByte));
     if (!request_.isRead()) {
         const bool radioVhf = reply.size() > Frame::IdentityBandByte
             && std::uint8_t(reply.at(Frame::IdentityBandByte)) == VhfBandFlag;

@@ -108,6 +108,8 @@ public:
     double Progress() const { return progress_; }
     // After a completed read: whether the band-extension option asks for 520 MHz.
     bool BandExtended() const { return bandExtended_; }
+    // Byte 5 of the identity the radio sent in this run; -1 until it named itself.
+    int IdentityBandFlag() const { return identityBand_; }
 
     static bool IsRetry(const QString& caption) { return caption == QLatin1String("Retry"); }
 
@@ -143,6 +145,7 @@ private:
     bool finished_ = false;
     bool succeeded_ = false;
     bool bandExtended_ = false;
+    int identityBand_ = -1;
     std::uint16_t blockAddress_ = 0;
     std::uint16_t requestedAddress_ = 0; // the block the last read request asked for
     int watchdogInterval_ = SessionTiming::WatchdogMs;

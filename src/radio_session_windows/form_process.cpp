@@ -3,7 +3,9 @@
 #include "button_row.h"
 #include "password_fields.h"
 #include "port_catalog.h"
+#include "programming_log.h"
 #include "prompts.h"
+#include "radio_probe.h"
 #include "qt_serial_link.h"
 #include "shared_state.h"
 
@@ -128,6 +130,8 @@ void FormProcess::startRun(const QString& caption)
     State().SessionSucceeded = false;
     session_->setRequest(RequestFromFlags(s.SessionIsRead, s.SessionTune, s.SessionDealerInfo, s.SessionSpecial,
                                           s.SessionDtmf, s.PasswordChangeSession, s.BandLowMHz));
+    failure_.clear();
+    running_ = true;
     session_->Begin(caption);
 }
 
@@ -161,6 +165,8 @@ void FormProcess::Form_Unload()
     // A run that has just completed still owes its report (and the page refresh after a read).
     if (session_->SessionFinished())
         session_->Timer1_Timer();
+    if (running_)
+        logRun(ProgrammingLog::ResultAbandoned);
     Timer1->stop();
     MSComm1->setReceiveThreshold(0);
     MSComm1->close();
@@ -177,20 +183,26 @@ void FormProcess::Form_Unload()
 
 bool FormProcess::retryConnection()
 {
-    return ShowMessageBox(Lang("Check connection!Retry or cancel?", "检测连接！重试或取消？"), BoxIcon::Error,
-                          BoxButtons::RetryCancel)
+    const bool retry = ShowMessageBox(Lang("Check connection!Retry or cancel?", "检测连接！重试或取消？"),
+                                      BoxIcon::Error, BoxButtons::RetryCancel)
         == BoxAnswer::Retry;
+    failure_ = retry ? QString() : ProgrammingLog::ResultNoAnswer;
+    return retry;
 }
 
 bool FormProcess::overwriteBand()
 {
-    return ShowMessageBox(Lang("Frequency band is different,Overwrite?", "与机器频段不同,是否覆盖？"), BoxIcon::Warning,
-                          BoxButtons::OkCancel)
+    const bool overwrite = ShowMessageBox(Lang("Frequency band is different,Overwrite?", "与机器频段不同,是否覆盖？"),
+                                          BoxIcon::Warning, BoxButtons::OkCancel)
         == BoxAnswer::Ok;
+    if (!overwrite)
+        failure_ = ProgrammingLog::ResultBandDiffers;
+    return overwrite;
 }
 
 void FormProcess::portOpenFailed(const QString& reason)
 {
+    failure_ = ProgrammingLog::ResultPortFailed;
     ShowMessageBox(Lang("Please reselect COM port!", "请重新选择端口！"), BoxIcon::Error, BoxButtons::Ok, QString(), reason);
 }
 
@@ -215,8 +227,25 @@ void FormProcess::showProgress(double fraction)
     LabelProcess->setText(ProgressText(fraction, State().IsEnglish));
 }
 
+void FormProcess::logRun(const QString& result)
+{
+    running_ = false;
+    const SharedState& s = State();
+    ProgrammingLogEntry entry;
+    entry.time = QDateTime::currentDateTime();
+    entry.operation = ProgrammingLog::OperationName(session_->request());
+    entry.port = QStringLiteral("COM%1").arg(s.ComPortNumber);
+    if (session_->IdentityBandFlag() >= 0)
+        entry.band = BandFromIdentity(std::uint8_t(session_->IdentityBandFlag()));
+    entry.fileName = s.CurrentFileTitle;
+    entry.result = result;
+    ProgrammingLog::Append(entry);
+}
+
 void FormProcess::completionReport(bool succeeded)
 {
+    logRun(succeeded ? ProgrammingLog::ResultOk
+                     : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
     SharedState& s = State();
     s.SessionSucceeded = succeeded;
     TextPassword->setEnabled(true);

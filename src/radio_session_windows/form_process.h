@@ -66,9 +66,13 @@ protected:
 private:
     void Form_Unload();
     void startRun(const QString& caption);
+    // One line in the programming log for the run just ended.
+    void logRun(const QString& result);
 
     std::unique_ptr<ProgrammingSession> session_;
     bool unloaded_ = false;
+    bool running_ = false;
+    QString failure_;
 };
 
 } // namespace t40

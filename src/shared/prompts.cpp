@@ -101,3 +101,27 @@ QString ShowFileDialog(const QString& kind, const QString& title, const QString&
 }
 
 } // namespace t40
+
+namespace t40 {
+
+QString ShowSaveFileDialog(const QString& title, const QString& defaultName, const QStringList& filters)
+{
+    if (g_script) {
+        g_script->fileDialogs.push_back({ false, title, defaultName, filters });
+        if (g_script->paths.empty())
+            return QString();
+        const QString path = g_script->paths.front();
+        g_script->paths.pop_front();
+        return path;
+    }
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(defaultName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace t40

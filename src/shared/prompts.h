@@ -29,6 +29,10 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
 // confirmed dialog sets CurrentFileTitle to the chosen file's name.
 QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName);
 
+// A save dialog for any other file (an export): the chosen path, or an empty
+// string when cancelled. The data file's title stays as it is.
+QString ShowSaveFileDialog(const QString& title, const QString& defaultName, const QStringList& filters);
+
 struct MessageRecord {
     QString text;
     QString caption;

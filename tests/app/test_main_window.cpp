@@ -113,10 +113,10 @@ private slots:
         if (english) {
             QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "&Save", "Save &As", "-", "&Exit" }));
             QCOMPARE(VisibleItems(main.MenuEdit), (QStringList { "&Channel Information", "-", "&Function Setup", "&Key Setting" }));
-            QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio" }));
+            QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "Write to &Many Radios...", "-", "&Detect Radio..." }));
             QCOMPARE(VisibleItems(main.MenuView), (QStringList { "Tree &View", "-", "&Toolbar", "&Statusbar" }));
             QCOMPARE(VisibleItems(main.MenuWindow).mid(0, 4), (QStringList { "&Cascade", "-", "Close All &Windows", "-" }));
-            QCOMPARE(VisibleItems(main.MenuHelp), (QStringList { "&About" }));
+            QCOMPARE(VisibleItems(main.MenuHelp), (QStringList { "Programming &Log...", "&About" }));
             QCOMPARE(main.MenuStun->text(), QStringLiteral("Stun/&Die Information"));
         } else {
             QCOMPARE(VisibleItems(main.MenuSetting), (QStringList { "串口设置(&C)", "语言设置(&L)" }));

@@ -1,5 +1,6 @@
 #include "form_process.h"
 #include "mdi_form_main.h"
+#include "programming_log.h"
 #include "pty_radio_server.h"
 #include "shared_state.h"
 #include "test_support.h"
@@ -97,6 +98,11 @@ private slots:
         QVERIFY(State().SessionSucceeded);
         QCOMPARE(radio.memory().byte(16), std::uint8_t(0x25));
         QVERIFY(env.prompts().messages.empty());
+        // Both runs are in the programming log.
+        const QList<QStringList> log = ProgrammingLog::Read();
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.at(0).mid(1, 6), (QStringList { "read", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
+        QCOMPARE(log.at(1).mid(1, 6), (QStringList { "write", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "port_catalog.h"
+#include "programming_log.h"
 #include "shared_state.h"
 
 #include <QSettings>
@@ -12,6 +13,9 @@ TestEnvironment::TestEnvironment()
     State().reset();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    // The programming log goes to the temporary folder too.
+    previousDataHome_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", settings_.path().toLocal8Bit());
     SetPromptScript(&prompts_);
 }
 
@@ -20,6 +24,15 @@ TestEnvironment::~TestEnvironment()
     SetPromptScript(nullptr);
     SetPortCatalog(nullptr);
     State().reset();
+    if (previousDataHome_.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", previousDataHome_);
+}
+
+QString TestEnvironment::logPath() const
+{
+    return ProgrammingLog::DefaultPath();
 }
 
 } // namespace t40::test

@@ -2,6 +2,7 @@
 
 #include "prompts.h"
 
+#include <QByteArray>
 #include <QTemporaryDir>
 
 namespace t40::test {
@@ -16,12 +17,15 @@ public:
 
     PromptScript& prompts() { return prompts_; }
     QString settingsDir() const { return settings_.path(); }
+    // Where the programming log of this environment is kept.
+    QString logPath() const;
     QString tempPath(const QString& name) const { return files_.filePath(name); }
 
 private:
     QTemporaryDir settings_;
     QTemporaryDir files_;
     PromptScript prompts_;
+    QByteArray previousDataHome_;
 };
 
 } // namespace t40::test

@@ -3,6 +3,7 @@
 #include "virtual_radio.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -67,7 +68,74 @@ RadioImage SampleImage(std::uint8_t bandCode)
 
 class TestCli : public QObject {
     Q_OBJECT
+    QTemporaryDir dataHome_;
+
 private slots:
+    // Every run of t40-cli adds to its programming log: not the user's.
+    void initTestCase() { qputenv("XDG_DATA_HOME", dataHome_.path().toLocal8Bit()); }
+
+    // Only the registered terminal where a radio answers is listed; the silent one is not, and the radio hears
+    // nothing but the handshake, the identity request and the end frame.
+    void detect()
+    {
+        QTemporaryDir dir;
+        VirtualRadio radio, silent;
+        radio.setBandFlag(1);
+        silent.faults().silent = true;
+        PtyRadioServer server(radio), quiet(silent);
+        QVERIFY(server.open(nullptr) && quiet.open(nullptr));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("ZEV")));
+        QFile conf(dir.filePath(QStringLiteral("ZEV/T40.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("[Ports]\nCOM5=%1\nCOM6=%2\n").arg(server.devicePath(), quiet.devicePath()).toUtf8());
+        conf.close();
+        server.startThread();
+        quiet.startThread();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        QElapsedTimer clock;
+        clock.start();
+        const Result r = RunCli({ QStringLiteral("detect") }, env);
+        const qint64 elapsed = clock.elapsed();
+        server.stop();
+        quiet.stop();
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(r.out, QStringLiteral("COM5\t%1\tVHF 136-174 MHz\n").arg(server.devicePath()));
+        QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
+        QVERIFY(radio.countFrames(RadioFrame::Handshake) >= 1);
+        QCOMPARE(radio.countFrames(RadioFrame::IdentityRequest), 1);
+        QCOMPARE(radio.countFrames(RadioFrame::End), 1);
+        QCOMPARE(int(radio.frames().size()), radio.countFrames(RadioFrame::Handshake) + 2);
+        QCOMPARE(silent.countFrames(RadioFrame::IdentityRequest), 0);
+    }
+
+    // A row of three radios against the emulator in row mode, the third of the other band.
+    void writeRepeat()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("row.rdat"));
+        QCOMPARE(SaveDataFile(file, SampleImage(0x73)), DataFileStatus::Ok);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
+        QProcess emulator;
+        emulator.setProcessEnvironment(env);
+        emulator.start(Tool(QStringLiteral("t40-radio-emulator")),
+                       { QStringLiteral("--load"), file, QStringLiteral("--row"), QStringLiteral("--other-band-every"), QStringLiteral("3") });
+        QVERIFY(emulator.waitForReadyRead(10000));
+        const QString device = QString::fromUtf8(emulator.readLine()).trimmed();
+        const Result r = RunCli({ QStringLiteral("write"), QStringLiteral("--port"), device, file, QStringLiteral("--repeat"),
+                                  QStringLiteral("--count"), QStringLiteral("3") }, env);
+        emulator.terminate();
+        QVERIFY(emulator.waitForFinished(10000));
+        QCOMPARE(r.status, 7);
+        QCOMPARE(r.out, QStringLiteral("1\tUHF 400-520 MHz\tOK\n2\tUHF 400-520 MHz\tOK\n3\tVHF 136-174 MHz\trefused: band differs\n"
+                                       "Radios: 3, written: 2, failed: 1\n"));
+        QFile log(dir.filePath(QStringLiteral("ZEV/T40/programming-log.csv")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll().count('\n'), 4); // the header and one line per radio
+    }
+
     void readsTheRadio()
     {
         QTemporaryDir dir;

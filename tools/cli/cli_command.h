@@ -42,5 +42,6 @@ int RunRead(const QCommandLineParser& args);
 int RunWrite(const QCommandLineParser& args);
 int RunShow(const QCommandLineParser& args);
 int RunPorts(const QCommandLineParser& args);
+int RunDetect(const QCommandLineParser& args);
 
 } // namespace t40

@@ -1,5 +1,10 @@
 #include "cli_session.h"
 
+#include "programming_log.h"
+#include "radio_probe.h"
+
+#include <cstdio>
+
 namespace t40 {
 
 CliSession::CliSession(const QString& device, RadioImage& image, bool forceBand)
@@ -21,6 +26,23 @@ int CliSession::run(const SessionRequest& request, QString* message)
     session_.Begin(request.isRead() ? QStringLiteral("Read data from radio") : QStringLiteral("Write data into radio"));
     const int status = loop_.exec();
     progress_.finish();
+
+    ProgrammingLogEntry entry;
+    entry.time = QDateTime::currentDateTime();
+    entry.operation = ProgrammingLog::OperationName(request);
+    entry.port = logPort_.isEmpty() ? link_.device() : logPort_;
+    if (session_.IdentityBandFlag() >= 0)
+        entry.band = BandFromIdentity(std::uint8_t(session_.IdentityBandFlag()));
+    entry.fileName = logFile_;
+    switch (status) {
+    case ExitOk: entry.result = ProgrammingLog::ResultOk; break;
+    case ExitBandMismatch: entry.result = ProgrammingLog::ResultBandDiffers; break;
+    case ExitPort: entry.result = ProgrammingLog::ResultPortFailed; break;
+    default: entry.result = ProgrammingLog::ResultNoAnswer; break;
+    }
+    QString reason;
+    if (!ProgrammingLog::Append(entry, ProgrammingLog::DefaultPath(), &reason))
+        std::fprintf(stderr, "t40-cli: cannot add to the programming log: %s\n", qPrintable(reason));
     if (message)
         *message = message_;
     return status;

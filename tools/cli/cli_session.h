@@ -17,6 +17,7 @@ enum CliExit {
     ExitNoAnswer = 4,
     ExitBandMismatch = 5,
     ExitOutput = 6,
+    ExitRowFailed = 7,
 };
 
 // Runs one programming session from the command line: the same engine as the
@@ -27,6 +28,12 @@ public:
 
     // Runs the exchange to its end; returns an exit status and sets message on failure.
     int run(const SessionRequest& request, QString* message);
+    // What the programming log names the port and the file by.
+    void setLogNames(const QString& port, const QString& fileName)
+    {
+        logPort_ = port;
+        logFile_ = fileName;
+    }
     bool bandExtended() const { return session_.BandExtended(); }
 
     bool retryConnection() override;
@@ -48,6 +55,8 @@ private:
     int failure_ = ExitOk;
     QString message_;
     ProgressLine progress_;
+    QString logPort_;
+    QString logFile_;
 };
 
 } // namespace t40

@@ -1,11 +1,14 @@
 // read and write: a whole-image session with the radio.
 
 #include "band_table.h"
+#include "cli_bench.h"
 #include "cli_command.h"
 #include "cli_files.h"
 #include "cli_session.h"
 #include "data_file.h"
 #include "port_catalog.h"
+
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -18,7 +21,8 @@ QString DeviceFor(const QString& port)
     return number > 0 ? CurrentPortCatalog().deviceFor(number) : port;
 }
 
-int RunSession(const QString& port, RadioImage& image, const SessionRequest& request, bool forceBand)
+int RunSession(const QString& port, RadioImage& image, const SessionRequest& request, bool forceBand,
+               const QString& fileName)
 {
     const QString device = DeviceFor(port);
     if (device.isEmpty()) {
@@ -26,6 +30,7 @@ int RunSession(const QString& port, RadioImage& image, const SessionRequest& req
         return ExitPort;
     }
     CliSession session(device, image, forceBand);
+    session.setLogNames(port, fileName);
     QString message;
     const int status = session.run(request, &message);
     if (status != ExitOk)
@@ -41,7 +46,7 @@ int RunRead(const QCommandLineParser& args)
         return ExitUsage;
     RadioImage image;
     const SessionRequest request { SessionKind::Whole, Direction::Read };
-    const int status = RunSession(port, image, request, false);
+    const int status = RunSession(port, image, request, false, QFileInfo(output).fileName());
     if (status != ExitOk)
         return status;
     QString error;
@@ -58,13 +63,36 @@ int RunWrite(const QCommandLineParser& args)
     QString port;
     if (!RequireOption(args, QStringLiteral("port"), &port))
         return ExitUsage;
+    const bool repeat = args.isSet(QStringLiteral("repeat"));
+    int count = 0;
+    if (args.isSet(QStringLiteral("count"))) {
+        bool ok = false;
+        count = args.value(QStringLiteral("count")).toInt(&ok);
+        if (!repeat || !ok || count < 1) {
+            CliFail(QStringLiteral("--count needs --repeat and a number of radios from 1"));
+            return ExitUsage;
+        }
+    }
+    if (repeat && args.isSet(QStringLiteral("force-band"))) {
+        CliFail(QStringLiteral("--force-band cannot be used with --repeat"));
+        return ExitUsage;
+    }
     RadioImage image;
-    if (!LoadImageArgument(args.positionalArguments().first(), image, false))
+    const QString file = args.positionalArguments().first();
+    if (!LoadImageArgument(file, image, false))
         return ExitBadFile;
+    if (repeat) {
+        const QString device = DeviceFor(port);
+        if (device.isEmpty()) {
+            CliFail(QStringLiteral("cannot open the port %1: no such port").arg(port));
+            return ExitPort;
+        }
+        return RunRow(port, device, image, QFileInfo(file).fileName(), count);
+    }
     BandState band;
     AnalyseModelBlock(image, band);
     const SessionRequest request { SessionKind::Whole, Direction::Write, band.lowMHz };
-    const int status = RunSession(port, image, request, args.isSet(QStringLiteral("force-band")));
+    const int status = RunSession(port, image, request, args.isSet(QStringLiteral("force-band")), QFileInfo(file).fileName());
     if (status == ExitOk)
         std::fputs("Write Data OK\n", stderr);
     return status;

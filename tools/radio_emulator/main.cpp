@@ -54,6 +54,8 @@ int main(int argc, char* argv[])
         { QStringLiteral("other-address"), QStringLiteral("The address (hex) of --other-address-at."), QStringLiteral("hex") },
         { QStringLiteral("short-reply-at"), QStringLiteral("Answer read request n with half its bytes."), QStringLiteral("n") },
         { QStringLiteral("hang-up-after"), QStringLiteral("Go away (the terminal vanishes) after n frames."), QStringLiteral("n") },
+        { QStringLiteral("row"), QStringLiteral("Be the next radio of a row after each session: taken off when the line goes quiet, the next one (the starting memory again) plugged in 1.5 s later. A hang-up is a radio pulled off the cable.") },
+        { QStringLiteral("other-band-every"), QStringLiteral("With --row: every nth radio has the other band."), QStringLiteral("n") },
     });
     parser.process(app);
 
@@ -81,6 +83,9 @@ int main(int argc, char* argv[])
         faults.shortReplyAtRead = IntOption(parser, QStringLiteral("short-reply-at"));
     if (parser.isSet(QStringLiteral("hang-up-after")))
         faults.hangUpAfterFrames = IntOption(parser, QStringLiteral("hang-up-after"));
+
+    if (parser.isSet(QStringLiteral("row")))
+        radio.setRowMode(true, parser.isSet(QStringLiteral("other-band-every")) ? IntOption(parser, QStringLiteral("other-band-every")) : 0);
 
     PtyRadioServer server(radio);
     QString reason;

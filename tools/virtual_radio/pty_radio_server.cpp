@@ -106,6 +106,7 @@ void PtyRadioServer::serve()
     long long lastArrival = 0;
     char buffer[512];
     while (!stop_ && master_ >= 0) {
+        swapRadio(ToNs(Now()));
         pollfd p { master_, POLLIN, 0 };
         if (poll(&p, 1, 50) <= 0 || !(p.revents & POLLIN))
             continue;
@@ -114,6 +115,7 @@ void PtyRadioServer::serve()
             continue;
         QByteArray answer;
         const long long readAt = ToNs(Now());
+        lastByteAt_ = readAt;
         for (ssize_t i = 0; i < n; ++i) {
             if (paced_) {
                 lastArrival = std::max(lastArrival, readAt) + ByteTimeNs;
@@ -125,11 +127,22 @@ void PtyRadioServer::serve()
                 sendPaced(reply);
             if (radio_.countFrames(RadioFrame::End) != endsBefore && onSessionEnd_)
                 onSessionEnd_();
-            if (radio_.hungUp() && vanishOnHangUp_) {
+            if (radio_.hungUp() && vanishOnHangUp_ && !radio_.rowMode()) {
                 closeAll();
                 return;
             }
         }
+    }
+}
+
+void PtyRadioServer::swapRadio(long long now)
+{
+    constexpr long long NsPerMs = 1000000;
+    if (radio_.swapDue() && now - lastByteAt_ >= swapQuietMs_ * NsPerMs) {
+        radio_.unplug();
+        unpluggedAt_ = now;
+    } else if (radio_.rowMode() && radio_.unplugged() && now - unpluggedAt_ >= swapGapMs_ * NsPerMs) {
+        radio_.plugInNext();
     }
 }
 

@@ -26,6 +26,13 @@ public:
     void setPaced(bool paced) { paced_ = paced; }
     // When the radio hangs up, the pseudo-terminal goes away (as an unplugged cable's port would).
     void setVanishOnHangUp(bool vanish) { vanishOnHangUp_ = vanish; }
+    // A radio in row mode is taken off once the line has been quiet for
+    // quietMs after its exchange, and the next one is plugged in gapMs later.
+    void setSwapTimes(int quietMs, int gapMs)
+    {
+        swapQuietMs_ = quietMs;
+        swapGapMs_ = gapMs;
+    }
     // Called after every end frame, on the serving thread.
     void setOnSessionEnd(std::function<void()> callback) { onSessionEnd_ = std::move(callback); }
 
@@ -38,6 +45,7 @@ public:
 private:
     void closeAll();
     void sendPaced(const QByteArray& bytes);
+    void swapRadio(long long now);
 
     VirtualRadio& radio_;
     QString path_;
@@ -45,6 +53,10 @@ private:
     int slave_ = -1;
     bool paced_ = false;
     bool vanishOnHangUp_ = true;
+    int swapQuietMs_ = 300;
+    int swapGapMs_ = 1500;
+    long long lastByteAt_ = 0;
+    long long unpluggedAt_ = 0;
     std::function<void()> onSessionEnd_;
     std::atomic<bool> stop_ { false };
     std::thread thread_;

@@ -1,6 +1,8 @@
 #include "virtual_radio.h"
 
+#include "band_table.h"
 #include "data_file.h"
+#include "memory_map.h"
 
 namespace t40 {
 
@@ -27,6 +29,8 @@ std::vector<int> VirtualRadio::writeAddresses() const
 
 QByteArray VirtualRadio::receive(const QByteArray& bytes)
 {
+    if (unplugged_)
+        return {};
     pending_.append(bytes);
     QByteArray out;
     RadioFrame frame;
@@ -35,7 +39,8 @@ QByteArray VirtualRadio::receive(const QByteArray& bytes)
         if (int(frames_.size()) > FrameLogSize)
             frames_.pop_front();
         ++counts_[frame.type];
-        const int number = ++frameCount_;
+        ++frameCount_;
+        const int number = ++radioFrames_;
         if (faults_.hangUpAfterFrames > 0 && number > faults_.hangUpAfterFrames)
             hungUp_ = true;
         QByteArray reply = answer(frame);
@@ -135,11 +140,52 @@ QByteArray VirtualRadio::answer(const RadioFrame& frame)
         return QByteArray(1, Ack);
     }
     case RadioFrame::End:
+        if (mode_ == Mode::Identified || mode_ == Mode::Programming)
+            doneWithRadio_ = true;
         mode_ = Mode::Idle;
         ended_ = true;
         return {};
     }
     return {};
+}
+
+void VirtualRadio::setRowMode(bool on, int otherBandEvery)
+{
+    rowMode_ = on;
+    otherBandEvery_ = otherBandEvery;
+    factory_ = memory_;
+    factoryIdentity_ = identity_;
+    radioNumber_ = 1;
+}
+
+void VirtualRadio::unplug()
+{
+    unplugged_ = true;
+    pending_.clear();
+}
+
+void VirtualRadio::plugInNext()
+{
+    ++radioNumber_;
+    memory_ = factory_;
+    identity_ = factoryIdentity_;
+    if (otherBandEvery_ > 0 && radioNumber_ % otherBandEvery_ == 0) {
+        const bool vhf = identity_.at(5) == char(1);
+        const ModelBytes other = vhf ? ModelBytesForBand(400, 520) : ModelBytesForBand(136, 174);
+        identity_[5] = char(other.code);
+        memory_.setByte(MemoryMap::ModelFamily, other.family);
+        memory_.setByte(MemoryMap::ModelBandCode, other.code);
+    }
+    mode_ = Mode::Idle;
+    pending_.clear();
+    radioFrames_ = 0;
+    readCount_ = 0;
+    hungUp_ = false;
+    ended_ = false;
+    doneWithRadio_ = false;
+    unplugged_ = false;
+    if (onNextRadio)
+        onNextRadio(*this);
 }
 
 bool VirtualRadio::loadDataFile(const QString& path, QString* reason)

@@ -8,12 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace t40 {
 
 // Faults the virtual radio can be told to make. Frame and read numbers count
-// from 1 since the radio was created; 0 switches a fault off.
+// from 1 since the radio was created (in a row: since this radio was plugged
+// in); 0 switches a fault off.
 struct RadioFaults {
     bool silent = false;          // never answers anything
     int wrongAckAtFrame = 0;      // answers that frame with 0x15 where 0x06 was due
@@ -58,6 +60,23 @@ public:
     // An End frame has been taken since the last handshake.
     bool sessionEnded() const { return ended_; }
 
+    // Row mode: the radio stands for one radio after another on the bench.
+    // After an end frame that closes an exchange past the identity, or after
+    // a hang-up, the radio in hand is due to be taken off; unplug() takes it
+    // off (nothing is answered any more) and plugInNext() brings the next
+    // one: the memory as it was when row mode was switched on, the identity
+    // of the other band for every otherBandEvery-th radio, the fault counts
+    // afresh. Whoever owns the clock (the pseudo-terminal server) decides when.
+    void setRowMode(bool on, int otherBandEvery = 0);
+    bool rowMode() const { return rowMode_; }
+    bool swapDue() const { return rowMode_ && !unplugged_ && (doneWithRadio_ || hungUp_); }
+    bool unplugged() const { return unplugged_; }
+    void unplug();
+    void plugInNext();
+    int radioNumber() const { return radioNumber_; }
+    // Called by plugInNext() once the next radio is in place, to give it its own faults.
+    std::function<void(VirtualRadio&)> onNextRadio;
+
     // Loads and saves the memory's first 1024 bytes as a radio data file.
     bool loadDataFile(const QString& path, QString* reason);
     bool saveDataFile(const QString& path, QString* reason) const;
@@ -77,8 +96,16 @@ private:
     std::array<int, RadioFrame::End + 1> counts_ {};
     int frameCount_ = 0;
     int readCount_ = 0;
+    int radioFrames_ = 0;
     bool hungUp_ = false;
     bool ended_ = false;
+    bool rowMode_ = false;
+    bool doneWithRadio_ = false;
+    bool unplugged_ = false;
+    int otherBandEvery_ = 0;
+    int radioNumber_ = 1;
+    RadioImage factory_;
+    QByteArray factoryIdentity_;
 };
 
 } // namespace t40

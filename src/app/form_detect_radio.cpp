@@ -1,0 +1,108 @@
+#include "form_detect_radio.h"
+
+#include "button_row.h"
+#include "radio_probe.h"
+#include "reg_keys.h"
+#include "shared_state.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+FormDetectRadio::FormDetectRadio(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(Lang("Detect Radio", "检测对讲机"));
+    LabelStatus = new QLabel(this);
+    LabelStatus->setWordWrap(true);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setTextVisible(false);
+    ListPorts = new QTreeWidget(this);
+    ListPorts->setRootIsDecorated(false);
+    ListPorts->setHeaderLabels({ Lang("Port", "端口"), Lang("Device", "设备"), Lang("Band", "频段") });
+    ListPorts->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    CommandSearch = new QPushButton(Lang("Search &Again", "重新检测(&A)"), this);
+    CommandUse = new QPushButton(Lang("&Use This Port", "使用此端口(&U)"), this);
+    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandUse->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelStatus);
+    layout->addWidget(ProgressBar1);
+    layout->addWidget(ListPorts, 1);
+    layout->addLayout(ButtonRow({ CommandSearch, CommandUse, CommandClose }));
+    resize(460, 300);
+
+    connect(CommandSearch, &QPushButton::clicked, this, &FormDetectRadio::CommandSearch_Click);
+    connect(CommandUse, &QPushButton::clicked, this, &FormDetectRadio::CommandUse_Click);
+    connect(CommandClose, &QPushButton::clicked, this, &FormDetectRadio::reject);
+    connect(ListPorts, &QTreeWidget::itemDoubleClicked, this, &FormDetectRadio::CommandUse_Click);
+    QTimer::singleShot(0, this, &FormDetectRadio::CommandSearch_Click);
+}
+
+FormDetectRadio::~FormDetectRadio() = default;
+
+bool FormDetectRadio::searching() const
+{
+    return probe_ && probe_->running();
+}
+
+void FormDetectRadio::CommandSearch_Click()
+{
+    if (searching())
+        return;
+    if (probe_)
+        probe_->deleteLater();
+    probe_ = new RadioProbe(this);
+    connect(probe_, &RadioProbe::portDone, this, [this](int done, int) { ProgressBar1->setValue(done); });
+    connect(probe_, &RadioProbe::finished, this, &FormDetectRadio::onFinished);
+    const std::vector<ProbeCandidate> candidates = DetectCandidates();
+    ListPorts->clear();
+    ProgressBar1->setRange(0, qMax(1, int(candidates.size())));
+    ProgressBar1->setValue(0);
+    LabelStatus->setText(Lang("Asking %1 port(s) for a radio...", "正在检测 %1 个端口...").arg(candidates.size()));
+    CommandSearch->setEnabled(false);
+    CommandUse->setEnabled(false);
+    probe_->start(candidates);
+}
+
+void FormDetectRadio::onFinished()
+{
+    ProgressBar1->setValue(ProgressBar1->maximum());
+    for (const ProbeResult& r : probe_->results()) {
+        if (!r.answered)
+            continue;
+        auto* item = new QTreeWidgetItem(ListPorts, { QStringLiteral("COM%1").arg(r.number), r.device, r.band() });
+        item->setData(0, Qt::UserRole, r.number);
+    }
+    const int found = ListPorts->topLevelItemCount();
+    if (found == 0)
+        LabelStatus->setText(Lang("No radio answered. Check that the radio is on and the cable is plugged in.",
+                                  "没有对讲机应答。请检查对讲机是否开机、电缆是否连接。"));
+    else
+        LabelStatus->setText(Lang("A radio answered on %1 port(s).", "%1 个端口上有对讲机应答。").arg(found));
+    if (found > 0)
+        ListPorts->setCurrentItem(ListPorts->topLevelItem(0));
+    CommandSearch->setEnabled(true);
+    CommandUse->setEnabled(found > 0);
+    emit searchFinished();
+}
+
+void FormDetectRadio::CommandUse_Click()
+{
+    const QTreeWidgetItem* item = ListPorts->currentItem();
+    if (!item || searching())
+        return;
+    const int number = item->data(0, Qt::UserRole).toInt();
+    State().ComPortNumber = number;
+    RegWriteString(RegHive::LocalMachine, AppRegistryKey, ComPortValue, QString::number(number));
+    accept();
+}
+
+} // namespace t40

@@ -1,0 +1,221 @@
+#include "form_write_many.h"
+
+#include "band_table.h"
+#include "button_row.h"
+#include "port_catalog.h"
+#include "shared_state.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace t40 {
+
+namespace {
+constexpr int ProgressSteps = 1000;
+
+QLabel* LargeLabel(QWidget* parent, int pointSize)
+{
+    auto* label = new QLabel(parent);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString PortName() { return QStringLiteral("COM%1").arg(State().ComPortNumber); }
+} // namespace
+
+QString OutcomeText(const RowRadioResult& result)
+{
+    switch (result.outcome) {
+    case RowRadioResult::Outcome::Written:
+        return result.verified ? Lang("Written and verified", "写入并校验成功") : Lang("Written", "写入成功");
+    case RowRadioResult::Outcome::BandDiffers: return Lang("FAILED: other frequency band", "失败：频段不同");
+    case RowRadioResult::Outcome::NoAnswer: return Lang("FAILED: the radio stopped answering", "失败：对讲机无应答");
+    case RowRadioResult::Outcome::VerifyFailed: return Lang("FAILED: verify found differences", "失败：校验不一致");
+    }
+    return QString();
+}
+
+FormWriteMany::FormWriteMany(QWidget* parent)
+    : QDialog(parent)
+{
+    const SharedState& s = State();
+    setWindowTitle(Lang("Write to Many Radios", "批量写入对讲机"));
+
+    BandState band;
+    AnalyseModelBlock(s.Image, band);
+    LabelInfo = new QLabel(Lang("File: %1    Band: %2 %3-%4 MHz    Port: %5", "文件：%1    频段：%2 %3-%4 MHz    端口：%5")
+                               .arg(s.CurrentFileTitle, band.name)
+                               .arg(band.lowMHz)
+                               .arg(band.highMHz)
+                               .arg(PortName()),
+                           this);
+    LabelStatus = LargeLabel(this, 18);
+    LabelStatus->setText(Lang("Connect the first radio and press Start", "请连接第一台对讲机，然后按“开始”"));
+    LabelResult = LargeLabel(this, 26);
+    LabelResult->setMinimumHeight(LabelResult->fontMetrics().height() * 2);
+    LabelCount = LargeLabel(this, 16);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setRange(0, ProgressSteps);
+    ProgressBar1->setTextVisible(false);
+    ListResults = new QTreeWidget(this);
+    ListResults->setRootIsDecorated(false);
+    ListResults->setHeaderLabels({ QStringLiteral("#"), Lang("Time", "时间"), Lang("Band", "频段"), Lang("Result", "结果") });
+    ListResults->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ListResults->header()->setStretchLastSection(true);
+
+    CommandStart = new QPushButton(Lang("&Start", "开始(&S)"), this);
+    CommandStop = new QPushButton(Lang("S&top", "停止(&T)"), this);
+    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelInfo);
+    layout->addWidget(LabelStatus);
+    layout->addWidget(LabelResult);
+    layout->addWidget(LabelCount);
+    layout->addWidget(ProgressBar1);
+    layout->addWidget(ListResults, 1);
+    layout->addLayout(ButtonRow({ CommandStart, CommandStop, CommandClose }));
+    resize(560, 520);
+
+    connect(CommandStart, &QPushButton::clicked, this, &FormWriteMany::CommandStart_Click);
+    connect(CommandStop, &QPushButton::clicked, this, &FormWriteMany::CommandStop_Click);
+    connect(CommandClose, &QPushButton::clicked, this, &FormWriteMany::close);
+    showCount();
+    updateButtons();
+}
+
+FormWriteMany::~FormWriteMany() = default;
+
+void FormWriteMany::CommandStart_Click()
+{
+    if (row_ && row_->phase() != RadioRow::Phase::Stopped)
+        return;
+    const SharedState& s = State();
+    // The image as it is now; edits made later do not reach this row.
+    row_ = std::make_unique<RadioRow>(CurrentPortCatalog().deviceFor(s.ComPortNumber), PortName(), s.Image);
+    row_->setFileName(s.CurrentFileTitle);
+    connect(row_.get(), &RadioRow::phaseChanged, this, &FormWriteMany::onPhase);
+    connect(row_.get(), &RadioRow::radioDone, this, &FormWriteMany::onRadioDone);
+    connect(row_.get(), &RadioRow::progress, this,
+            [this](double fraction) { ProgressBar1->setValue(qRound(fraction * ProgressSteps)); });
+    ListResults->clear();
+    LabelResult->clear();
+    showCount();
+    row_->start();
+    updateButtons();
+}
+
+void FormWriteMany::CommandStop_Click()
+{
+    if (!row_)
+        return;
+    row_->stop();
+    if (row_->phase() != RadioRow::Phase::Stopped)
+        LabelStatus->setText(Lang("Stopping after this radio...", "写完这台后停止..."));
+    updateButtons();
+}
+
+void FormWriteMany::onPhase(RadioRow::Phase phase)
+{
+    const int next = row_->radios() + 1;
+    switch (phase) {
+    case RadioRow::Phase::Idle: break;
+    case RadioRow::Phase::WaitingForRadio:
+        LabelStatus->setText(Lang("Connect the next radio", "请连接下一台对讲机"));
+        ProgressBar1->setValue(0);
+        break;
+    case RadioRow::Phase::Writing:
+        LabelStatus->setText(Lang("Writing radio %1...", "正在写入第 %1 台...").arg(next));
+        break;
+    case RadioRow::Phase::Verifying:
+        LabelStatus->setText(Lang("Verifying radio %1...", "正在校验第 %1 台...").arg(next));
+        break;
+    case RadioRow::Phase::WaitingForRemoval:
+        LabelStatus->setText(Lang("Take the radio off the cable", "请取下对讲机"));
+        break;
+    case RadioRow::Phase::Paused:
+        LabelStatus->setText(Lang("Paused: the port %1 cannot be used (%2). Reconnect the cable; the row goes on when the port is back.",
+                                  "已暂停：端口 %1 无法使用（%2）。请重新连接电缆，端口恢复后继续。")
+                                 .arg(row_->portName(),
+                                      row_->pauseReason().isEmpty() ? Lang("it has gone", "端口已断开") : row_->pauseReason()));
+        break;
+    case RadioRow::Phase::Stopped:
+        LabelStatus->setText(Lang("Stopped", "已停止"));
+        break;
+    }
+    updateButtons();
+    if (phase == RadioRow::Phase::Stopped && closeWhenStopped_)
+        QTimer::singleShot(0, this, &FormWriteMany::close);
+}
+
+void FormWriteMany::onRadioDone(const RowRadioResult& result)
+{
+    const QString text = OutcomeText(result);
+    LabelResult->setText(Lang("Radio %1: %2", "第 %1 台：%2").arg(result.number).arg(text));
+    LabelResult->setStyleSheet(result.succeeded() ? QStringLiteral("color: #1a7f37;") : QStringLiteral("color: #c62828;"));
+    auto* item = new QTreeWidgetItem(ListResults, { QString::number(result.number),
+                                                    QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+                                                    result.band, text });
+    item->setForeground(3, result.succeeded() ? QColor(0x1a, 0x7f, 0x37) : QColor(0xc6, 0x28, 0x28));
+    ListResults->scrollToItem(item);
+    showCount();
+}
+
+void FormWriteMany::showCount()
+{
+    const int radios = row_ ? row_->radios() : 0;
+    const int ok = row_ ? row_->succeeded() : 0;
+    LabelCount->setText(Lang("Radios: %1    Written: %2    Failed: %3", "台数：%1    成功：%2    失败：%3")
+                            .arg(radios)
+                            .arg(ok)
+                            .arg(radios - ok));
+}
+
+void FormWriteMany::updateButtons()
+{
+    const bool running = row_ && row_->phase() != RadioRow::Phase::Stopped;
+    CommandStart->setEnabled(!running);
+    CommandStop->setEnabled(running && !row_->stopRequested());
+}
+
+// Escape and Close never cut a radio off in the middle: a radio being
+// written is finished first, then the window goes.
+bool FormWriteMany::finishBeforeClosing()
+{
+    if (!row_ || row_->phase() == RadioRow::Phase::Stopped)
+        return false;
+    CommandStop_Click();
+    if (row_->phase() == RadioRow::Phase::Stopped)
+        return false;
+    closeWhenStopped_ = true;
+    return true;
+}
+
+void FormWriteMany::reject()
+{
+    if (!finishBeforeClosing())
+        QDialog::reject();
+}
+
+void FormWriteMany::closeEvent(QCloseEvent* event)
+{
+    if (finishBeforeClosing()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace t40

@@ -1,0 +1,97 @@
+#include "form_detect_radio.h"
+#include "form_programming_log.h"
+#include "form_write_many.h"
+#include "programming_log.h"
+#include "pty_radio_server.h"
+#include "shared_state.h"
+#include "test_support.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace t40;
+using namespace t40::test;
+
+class TestBenchWindows : public QObject {
+    Q_OBJECT
+private slots:
+    // Detect finds the radio and makes its port the current one; the row
+    // window then writes two radios, shows the count and the last result, and
+    // the log window lists both, sorted and exported.
+    void detectRowAndLog_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("English") << true;
+        QTest::newRow("Chinese") << false;
+    }
+    void detectRowAndLog()
+    {
+        QFETCH(bool, english);
+        TestEnvironment env;
+        State().IsEnglish = english;
+        State().CurrentFileTitle = QStringLiteral("site.rdat");
+        State().Image.setByte(445, 0x73);
+        VirtualRadio radio;
+        radio.memory().setByte(445, 0x73);
+        radio.setBandFlag(0x73);
+        radio.setRowMode(true);
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM4"), server.devicePath());
+        server.startThread();
+
+        {
+            FormDetectRadio detect;
+            QSignalSpy finished(&detect, &FormDetectRadio::searchFinished);
+            QVERIFY(finished.wait(5000));
+            QCOMPARE(detect.ListPorts->topLevelItemCount(), 1);
+            QCOMPARE(detect.ListPorts->topLevelItem(0)->text(0), QStringLiteral("COM4"));
+            QCOMPARE(detect.ListPorts->topLevelItem(0)->text(2), QStringLiteral("UHF 400-520 MHz"));
+            detect.CommandUse->click();
+            QCOMPARE(State().ComPortNumber, 4);
+            QCOMPARE(QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).value(QStringLiteral("ComPort")).toString(), QStringLiteral("4"));
+        }
+
+        {
+            FormWriteMany row;
+            row.show();
+            row.CommandStart->click();
+            QVERIFY(QTest::qWaitFor([&] { return row.row()->radios() == 2; }, 20000));
+            row.CommandStop->click();
+            QVERIFY(QTest::qWaitFor([&] { return row.row()->phase() == RadioRow::Phase::Stopped; }, 10000));
+            QCOMPARE(row.LabelResult->text(), english ? QStringLiteral("Radio 2: Written") : QString::fromUtf8("第 2 台：写入成功"));
+            QCOMPARE(row.LabelCount->text(), english ? QStringLiteral("Radios: 2    Written: 2    Failed: 0")
+                                                     : QString::fromUtf8("台数：2    成功：2    失败：0"));
+            QCOMPARE(row.ListResults->topLevelItemCount(), 2);
+            QVERIFY(row.CommandStart->isEnabled());
+        }
+        server.stop();
+
+        FormProgrammingLog log;
+        QCOMPARE(log.Model->rowCount(), 2);
+        log.TableLog->sortByColumn(7, Qt::DescendingOrder);
+        QCOMPARE(log.Sorted->index(0, 7).data().toString(), QStringLiteral("2"));
+        QCOMPARE(log.Sorted->index(0, 4).data().toString(), QStringLiteral("site.rdat"));
+        QCOMPARE(log.Sorted->index(0, 5).data().toString(), QStringLiteral("OK"));
+        const QString exported = env.tempPath(QStringLiteral("export.csv"));
+        env.prompts().paths.push_back(exported);
+        log.CommandExport->click();
+        QFile file(exported);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.value(0), QByteArray("time,operation,port,band,file,result,verify,row count"));
+        QVERIFY(lines.value(1).endsWith(",write,COM4,UHF 400-520 MHz,site.rdat,OK,,2"));
+        QVERIFY(env.prompts().messages.empty());
+    }
+};
+
+QTEST_MAIN(TestBenchWindows)
+#include "test_bench_windows.moc"
