@@ -65,6 +65,13 @@ public:
         sendHandshake();
     }
 
+    // A probe given up half-way (its window closed) still tells a radio that answered to stop.
+    ~Job() override
+    {
+        if (step_ == Step::Identity)
+            link_.write(QByteArray(1, char(Frame::End)));
+    }
+
     const ProbeResult& result() const { return result_; }
 
 private:
@@ -93,6 +100,8 @@ private:
             // Anything else is no radio of ours; the time-out decides.
         } else if (step_ == Step::Identity) {
             const QByteArray identity = link_.readAll();
+            if (identity.size() < Frame::IdentitySize)
+                return;
             result_.answered = true;
             result_.bandFlag = std::uint8_t(identity.at(Frame::IdentityBandByte));
             endExchange();

@@ -2,6 +2,7 @@
 
 #include "cli_command.h"
 #include "cli_session.h"
+#include "qt_serial_link.h"
 #include "radio_probe.h"
 #include "radio_row.h"
 
@@ -46,6 +47,15 @@ int RunDetect(const QCommandLineParser&)
 
 int RunRow(const QString& port, const QString& device, const RadioImage& image, const QString& fileName, int count)
 {
+    // A port that cannot be opened at the start is a mistake in the command, not a cable pulled out.
+    {
+        QtSerialLink check(device);
+        QString reason;
+        if (!check.open(&reason)) {
+            CliFail(QStringLiteral("cannot open the port %1: %2").arg(port, reason));
+            return ExitPort;
+        }
+    }
     RadioRow row(device, port, image);
     row.setFileName(fileName);
     row.setCount(count);
