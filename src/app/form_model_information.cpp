@@ -54,7 +54,7 @@ void FormModelInformation::AnalyseModelInformation()
     Decoding = true;
     ComboModel->clear();
     ComboModel->addItems({ QStringLiteral("VHF"), QStringLiteral("UHF") });
-    const RadioImage& image = State().Image;
+    const RadioImage& image = AppDocument().uncheckedMemory();
     if (image.byte(MemoryMap::ModelFamily) == FamilyByteVHF) {
         ComboModel->setCurrentIndex(0);
         LastFamily = 0;
@@ -98,7 +98,7 @@ void FormModelInformation::CommandOK_Click()
     const auto expected = ExpectedModelBlock(entry);
     bool same = true;
     for (int i = 0; i < MemoryMap::ModelBlockSize; ++i)
-        same = same && State().Image.byte(MemoryMap::ModelBlock + i) == expected[i];
+        same = same && AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock + i) == expected[i];
     if (same) {
         accept();
         return;

@@ -120,7 +120,7 @@ void MDIFormMain::AnalyseModel()
 {
     SharedState& s = State();
     BandState band { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
-    AnalyseModelBlock(s.Image, band);
+    AnalyseModelBlock(AppDocument().uncheckedMemory(), band);
     s.BandName = band.name;
     s.BandLowMHz = band.lowMHz;
     s.BandHighMHz = band.highMHz;
@@ -189,7 +189,7 @@ void MDIFormMain::MenuOpen_Click()
     }
     flushChannelEdit();
     QString reason;
-    const DataFileStatus status = LoadDataFile(CurrentFilePath, State().Image, &reason);
+    const DataFileStatus status = LoadDataFile(CurrentFilePath, AppDocument().uncheckedMemory(), &reason);
     if (status == DataFileStatus::Ok) {
         CloseAllPages();
         OpenPage(ChannelPageId);
@@ -207,7 +207,7 @@ void MDIFormMain::MenuOpen_Click()
 bool MDIFormMain::writeFile(const QString& path)
 {
     QString reason;
-    switch (SaveDataFile(path, State().Image, &reason)) {
+    switch (SaveDataFile(path, AppDocument().uncheckedMemory(), &reason)) {
     case DataFileStatus::Ok:
         return true;
     case DataFileStatus::NotRegularFile:
@@ -273,8 +273,8 @@ void MDIFormMain::MenuModelInformation_Click()
     flushChannelEdit();
     loadTemplate();
     const ModelBytes bytes = ModelBytesForBand(s.BandLowMHz, s.BandHighMHz);
-    s.Image.setByte(MemoryMap::ModelFamily, bytes.family);
-    s.Image.setByte(MemoryMap::ModelBandCode, bytes.code);
+    AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, bytes.family);
+    AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, bytes.code);
     CloseAllPages();
     OpenPage(ChannelPageId);
     s.ModelChanged = false;

@@ -277,7 +277,7 @@ void MDIFormMain::loadTemplate()
 {
     static bool told = false;
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(State().TemplateFileName);
-    const TemplateStatus status = LoadTemplate(path, State().Image);
+    const TemplateStatus status = LoadTemplate(path, AppDocument().uncheckedMemory());
     if (status != TemplateStatus::Ok && !told) {
         told = true;
         ShowMessageBox(Lang("The factory data file Init.dat is missing or damaged. The missing data is left empty.",

@@ -605,7 +605,7 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.last = rangeEnd_;
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
     const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
-    ApplyBatchFill(State().Image, range, fillFromControls(), State().DecimalSeparator, band, Random);
+    ApplyBatchFill(AppDocument().uncheckedMemory(), range, fillFromControls(), State().DecimalSeparator, band, Random);
     State().GridRefreshPending = true;
     State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }

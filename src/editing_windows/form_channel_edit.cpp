@@ -241,9 +241,9 @@ void FormChannelEdit::AnalyseOneChannel()
     CheckScanAdd->setEnabled(false);
     shownRx_ = shownTx_ = shownDecode_ = shownEncode_ = QString();
 
-    const ChannelView view = DecodeChannel(s.Image, shown_, s.DecimalSeparator, NoneText());
+    const ChannelView view = DecodeChannel(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator, NoneText());
     if (!view.present) {
-        WriteScanBit(s.Image, shown_, false);
+        WriteScanBit(AppDocument().uncheckedMemory(), shown_, false);
         Decoding = false;
         return;
     }
@@ -275,7 +275,7 @@ void FormChannelEdit::AnalyseOneChannel()
 
     ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
     if (view.powerBits == 3) // stored back as High; no page needs to hear of it
-        WriteFlagBits(s.Image, shown_, ChannelFlags::PowerMask, 0x80);
+        WriteFlagBits(AppDocument().uncheckedMemory(), shown_, ChannelFlags::PowerMask, 0x80);
     ComboSpace->setCurrentIndex(view.spacingBit);
     CheckScanAdd->setChecked(view.scanAdd);
     ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));
@@ -312,7 +312,7 @@ void FormChannelEdit::commitFrequency(const QString& text, const QString& shownT
         return;
     committing_ = true;
     SharedState& s = State();
-    const EntryResult result = enter(s.Image, shown_, text, s.DecimalSeparator, CurrentBand());
+    const EntryResult result = enter(AppDocument().uncheckedMemory(), shown_, text, s.DecimalSeparator, CurrentBand());
     if (result.written)
         afterWrite();
     AnalyseOneChannel();
@@ -327,9 +327,9 @@ void FormChannelEdit::pickCode(QComboBox* combo, int field, int index)
         return;
     SharedState& s = State();
     const auto bytes = EncodeSignallingCodeFromList(index, combo->itemText(index), s.DecimalSeparator);
-    if (!bytes || !ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+    if (!bytes || !ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
         return;
-    WriteCode(s.Image, shown_, field, *bytes);
+    WriteCode(AppDocument().uncheckedMemory(), shown_, field, *bytes);
     (field == ChannelField::Decode ? shownDecode_ : shownEncode_) = combo->itemText(index);
     afterWrite();
 }
@@ -341,12 +341,12 @@ void FormChannelEdit::commitCode(QComboBox* combo, int field, QString& shownText
     if (Decoding || committing_ || !combo->isEnabled() || (!byEnter && combo->currentText() == shownText))
         return;
     SharedState& s = State();
-    if (!ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+    if (!ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
         return;
     const QString text = combo->currentText();
     if (!IsNoneText(text)) {
         const TypedSignalling code = EncodeSignallingCodeFromText(text, s.DecimalSeparator);
-        WriteCode(s.Image, shown_, field, code.bytes);
+        WriteCode(AppDocument().uncheckedMemory(), shown_, field, code.bytes);
         combo->setEditText(code.text);
         afterWrite();
     }
@@ -363,9 +363,9 @@ void FormChannelEdit::ComboEncode_LostFocus() { commitCode(ComboEncode, ChannelF
 void FormChannelEdit::writeFlags(std::uint8_t mask, int value)
 {
     SharedState& s = State();
-    if (Decoding || value < 0 || !ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+    if (Decoding || value < 0 || !ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
         return;
-    WriteFlagBits(s.Image, shown_, mask, std::uint8_t(value));
+    WriteFlagBits(AppDocument().uncheckedMemory(), shown_, mask, std::uint8_t(value));
     afterWrite();
 }
 
@@ -387,9 +387,9 @@ void FormChannelEdit::ComboBusyLock_Click(int index)
 void FormChannelEdit::CheckScanAdd_Click(bool checked)
 {
     SharedState& s = State();
-    if (Decoding || !ReceivePresent(s.Image, shown_, s.DecimalSeparator))
+    if (Decoding || !ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
         return;
-    WriteScanBit(s.Image, shown_, checked);
+    WriteScanBit(AppDocument().uncheckedMemory(), shown_, checked);
     afterWrite();
 }
 

@@ -279,9 +279,9 @@ void FormChannelInformation::decodeRow(int row)
     SharedState& s = State();
     for (int c = ReceiveColumn; c <= BusyLockColumn; ++c)
         setCell(row, c, QString());
-    const ChannelView view = DecodeChannel(s.Image, row, s.DecimalSeparator, NoneText());
+    const ChannelView view = DecodeChannel(AppDocument().uncheckedMemory(), row, s.DecimalSeparator, NoneText());
     if (!view.present) {
-        WriteScanBit(s.Image, row, false);
+        WriteScanBit(AppDocument().uncheckedMemory(), row, false);
         return;
     }
     setCell(row, ReceiveColumn, view.receiveText);
@@ -368,9 +368,9 @@ void FormChannelInformation::Text1_Commit()
     // Passing through a cell writes nothing; Enter always commits.
     if (row >= 1 && column >= 1 && (text != editOriginal_ || enterCommit_)) {
         if (column == ReceiveColumn)
-            result = EnterReceiveFrequency(s.Image, row, text, s.DecimalSeparator, CurrentBand());
+            result = EnterReceiveFrequency(AppDocument().uncheckedMemory(), row, text, s.DecimalSeparator, CurrentBand());
         else
-            result = EnterTransmitFrequency(s.Image, row, text, s.DecimalSeparator, CurrentBand());
+            result = EnterTransmitFrequency(AppDocument().uncheckedMemory(), row, text, s.DecimalSeparator, CurrentBand());
         Text1->setText(result.text);
         if (result.written)
             s.EditorRefreshPending = true;
@@ -393,21 +393,21 @@ void FormChannelInformation::Combo1_Commit(int k)
     combo->hide();
     const QString text = combo->currentText();
     const int position = combo->currentIndex();
-    const bool present = ReceivePresent(s.Image, row, s.DecimalSeparator);
+    const bool present = ReceivePresent(AppDocument().uncheckedMemory(), row, s.DecimalSeparator);
     if (present && (text != editOriginal_ || enterCommit_) && !(position < 0 && column >= PowerColumn)) {
         using namespace ChannelFlags;
         switch (column) {
         case DecodeColumn:
         case EncodeColumn: {
             const TypedSignalling code = EncodeSignallingCodeFromText(text, s.DecimalSeparator);
-            WriteCode(s.Image, row, column == DecodeColumn ? ChannelField::Decode : ChannelField::Encode, code.bytes);
+            WriteCode(AppDocument().uncheckedMemory(), row, column == DecodeColumn ? ChannelField::Decode : ChannelField::Encode, code.bytes);
             combo->setEditText(code.text);
             break;
         }
-        case PowerColumn: WriteFlagBits(s.Image, row, PowerMask, std::uint8_t(position << PowerShift)); break;
-        case ScanAddColumn: WriteScanBit(s.Image, row, position == 0); break;
-        case SpacingColumn: WriteFlagBits(s.Image, row, SpacingMask, std::uint8_t(position << SpacingShift)); break;
-        case BusyLockColumn: WriteFlagBits(s.Image, row, BusyLockMask, std::uint8_t(position << BusyLockShift)); break;
+        case PowerColumn: WriteFlagBits(AppDocument().uncheckedMemory(), row, PowerMask, std::uint8_t(position << PowerShift)); break;
+        case ScanAddColumn: WriteScanBit(AppDocument().uncheckedMemory(), row, position == 0); break;
+        case SpacingColumn: WriteFlagBits(AppDocument().uncheckedMemory(), row, SpacingMask, std::uint8_t(position << SpacingShift)); break;
+        case BusyLockColumn: WriteFlagBits(AppDocument().uncheckedMemory(), row, BusyLockMask, std::uint8_t(position << BusyLockShift)); break;
         default: break;
         }
         s.EditorRefreshPending = true;
@@ -552,7 +552,7 @@ void FormChannelInformation::runCopyTool(int kind)
 void FormChannelInformation::insertChannel()
 {
     SharedState& s = State();
-    if (InsertChannel(s.Image, s.CurrentChannel, s.DecimalSeparator)) {
+    if (InsertChannel(AppDocument().uncheckedMemory(), s.CurrentChannel, s.DecimalSeparator)) {
         AnalyseChannelInformation();
         s.EditorRefreshPending = true;
     }
@@ -561,7 +561,7 @@ void FormChannelInformation::insertChannel()
 void FormChannelInformation::deleteChannel()
 {
     SharedState& s = State();
-    RemoveChannel(s.Image, s.CurrentChannel);
+    RemoveChannel(AppDocument().uncheckedMemory(), s.CurrentChannel);
     AnalyseChannelInformation();
     s.EditorRefreshPending = true;
 }

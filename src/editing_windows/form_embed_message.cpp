@@ -78,7 +78,7 @@ FormEmbedMessage::FormEmbedMessage(QWidget* parent)
 
 void FormEmbedMessage::AnalyseEmbeddedInformation()
 {
-    const std::array<QString, 2> text = DecodeEmbeddedMessage(State().Image);
+    const std::array<QString, 2> text = DecodeEmbeddedMessage(AppDocument().uncheckedMemory());
     for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
         TextEmbedMessage[i]->setText(text[i]);
     Edited = false;
@@ -88,7 +88,7 @@ void FormEmbedMessage::FreshEmbeddedInformation()
 {
     if (!Edited)
         return;
-    if (EncodeEmbeddedMessage(State().Image, TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text()))
+    if (EncodeEmbeddedMessage(AppDocument().uncheckedMemory(), TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text()))
         Edited = false;
 }
 

@@ -70,13 +70,13 @@ void FormFrequencyCopy::CommandOK_Click()
     const BandLimits band = CurrentBand();
     const QString typed = TextTxFreq->text();
     if (typed.isEmpty()) {
-        WriteFrequency(s.Image, channel_, ChannelField::Transmit, NoFrequency);
+        WriteFrequency(AppDocument().uncheckedMemory(), channel_, ChannelField::Transmit, NoFrequency);
     } else {
         const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
         TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
         if (check.warning)
             ShowFrequencyWarning();
-        WriteFrequency(s.Image, channel_, ChannelField::Transmit, EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator));
+        WriteFrequency(AppDocument().uncheckedMemory(), channel_, ChannelField::Transmit, EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator));
     }
     s.GridRefreshPending = true;
     accept();

@@ -55,7 +55,7 @@ void FormKeySetting::AnalyseKeySetting()
 {
     Decoding = true;
     for (int i = 0; i < KeyCount; ++i)
-        ComboKeySet[i]->setCurrentIndex(KeyPositionOfCode(KeyCode(State().Image, i)));
+        ComboKeySet[i]->setCurrentIndex(KeyPositionOfCode(KeyCode(AppDocument().uncheckedMemory(), i)));
     Decoding = false;
 }
 
@@ -63,7 +63,7 @@ void FormKeySetting::ComboKeySet_Click(int index)
 {
     if (Decoding || index < 0 || index >= KeyCount || ComboKeySet[index]->currentIndex() < 0)
         return;
-    SetKeyCode(State().Image, index, KeyCodeOfPosition(ComboKeySet[index]->currentIndex()));
+    SetKeyCode(AppDocument().uncheckedMemory(), index, KeyCodeOfPosition(ComboKeySet[index]->currentIndex()));
 }
 
 void FormKeySetting::CommandClose_Click()

@@ -1,5 +1,6 @@
 #include "form_option.h"
 
+#include "band_extension.h"
 #include "button_row.h"
 #include "help_topic.h"
 #include "memory_map.h"
@@ -212,7 +213,7 @@ void FormOption::fillListsAndCaptions()
 void FormOption::AnalyseOption()
 {
     Decoding = true;
-    const OptionSettings s = DecodeOptions(State().Image);
+    const OptionSettings s = DecodeOptions(AppDocument().uncheckedMemory());
     ComboTOT->setCurrentIndex(s.totIndex);
     ComboTOTWarning->setCurrentIndex(s.totWarningIndex);
     ComboSQ->setCurrentIndex(s.squelchIndex);
@@ -239,21 +240,21 @@ void FormOption::storeIndex(int offset, const QComboBox* list)
 {
     if (Decoding || list->currentIndex() < 0)
         return;
-    State().Image.setByte(offset, static_cast<std::uint8_t>(list->currentIndex()));
+    AppDocument().uncheckedMemory().setByte(offset, static_cast<std::uint8_t>(list->currentIndex()));
 }
 
 void FormOption::storeCheck(int offset, const QCheckBox* check)
 {
     if (Decoding)
         return;
-    State().Image.setByte(offset, check->isChecked() ? 1 : 0);
+    AppDocument().uncheckedMemory().setByte(offset, check->isChecked() ? 1 : 0);
 }
 
 void FormOption::ComboTOT_Click()
 {
     if (Decoding || ComboTOT->currentIndex() < 0)
         return;
-    State().Image.setByte(TimeOutTimer, static_cast<std::uint8_t>(ComboTOT->currentIndex() + 1));
+    AppDocument().uncheckedMemory().setByte(TimeOutTimer, static_cast<std::uint8_t>(ComboTOT->currentIndex() + 1));
 }
 
 void FormOption::ComboTOTWarning_Click() { storeIndex(TotPreAlert, ComboTOTWarning); }
@@ -284,7 +285,7 @@ void FormOption::CheckAlertLock_Click()
 {
     if (Decoding)
         return;
-    State().Image.setByte(AlertLock, CheckAlertLock->isChecked() ? 0 : 1);
+    AppDocument().uncheckedMemory().setByte(AlertLock, CheckAlertLock->isChecked() ? 0 : 1);
 }
 
 void FormOption::CheckExtension_Click()
@@ -292,8 +293,8 @@ void FormOption::CheckExtension_Click()
     if (Decoding)
         return;
     storeCheck(BandExtension, CheckExtension);
-    if (State().BandLowMHz == 400)
-        State().EffectiveHighMHz = CheckExtension->isChecked() ? 520 : 480;
+    State().EffectiveHighMHz
+        = EffectiveHighForOption(State().BandLowMHz, State().EffectiveHighMHz, CheckExtension->isChecked());
 }
 
 void FormOption::CommandClose_Click()

@@ -124,7 +124,7 @@ void FormScanInformation::LanguageChange()
 void FormScanInformation::AnalyseScanInformation()
 {
     Decoding = true;
-    const RadioImage& image = State().Image;
+    const RadioImage& image = AppDocument().uncheckedMemory();
 
     const int stored = image.byte(PriorityScanType);
     const int type = stored == PriorityFixed || stored == PrioritySelected ? stored : PriorityNone;
@@ -148,17 +148,17 @@ void FormScanInformation::showPriorityChannel(int k)
     QComboBox* list = ComboPriorityChannel[k];
     list->clear();
     for (int c = 1; c <= ChannelCount; ++c)
-        if (ReceivePresent(State().Image, c, State().DecimalSeparator))
+        if (ReceivePresent(AppDocument().uncheckedMemory(), c, State().DecimalSeparator))
             list->addItem(QString::number(c), c);
     const int offset = PriorityChannels + k;
-    const int match = list->findData(int(State().Image.byte(offset)));
+    const int match = list->findData(int(AppDocument().uncheckedMemory().byte(offset)));
     if (match >= 0) {
         list->setCurrentIndex(match);
     } else if (IsVoxShared(k)) {
         list->setCurrentIndex(-1); // shows nothing rather than a number the radio does not hold
     } else if (list->count() > 0) {
         list->setCurrentIndex(0);
-        State().Image.setByte(offset, static_cast<std::uint8_t>(list->itemData(0).toInt()));
+        AppDocument().uncheckedMemory().setByte(offset, static_cast<std::uint8_t>(list->itemData(0).toInt()));
     }
 }
 
@@ -186,7 +186,7 @@ void FormScanInformation::ComboPriority_Click()
     const int type = ComboPriority->currentIndex();
     if (Decoding || type < 0)
         return;
-    State().Image.setByte(PriorityScanType, static_cast<std::uint8_t>(type));
+    AppDocument().uncheckedMemory().setByte(PriorityScanType, static_cast<std::uint8_t>(type));
     applyPriorityType(type);
 }
 
@@ -194,21 +194,21 @@ void FormScanInformation::ComboScanBackTime_Click(int index)
 {
     if (Decoding || index < 0 || index > 1 || ComboScanBackTime[index]->currentIndex() < 0)
         return;
-    State().Image.setByte(LookBackTimeA + index, ScanTimeByte(ComboScanBackTime[index]->currentIndex()));
+    AppDocument().uncheckedMemory().setByte(LookBackTimeA + index, ScanTimeByte(ComboScanBackTime[index]->currentIndex()));
 }
 
 void FormScanInformation::ComboScanDelay_Click(int index)
 {
     if (Decoding || index < 0 || index > 1 || ComboScanDelay[index]->currentIndex() < 0)
         return;
-    State().Image.setByte(DropoutDelay + index, ScanTimeByte(ComboScanDelay[index]->currentIndex()));
+    AppDocument().uncheckedMemory().setByte(DropoutDelay + index, ScanTimeByte(ComboScanDelay[index]->currentIndex()));
 }
 
 void FormScanInformation::ComboRevertChannel_Click()
 {
     if (Decoding || ComboRevertChannel->currentIndex() < 0)
         return;
-    State().Image.setByte(RevertChannel, static_cast<std::uint8_t>(ComboRevertChannel->currentIndex()));
+    AppDocument().uncheckedMemory().setByte(RevertChannel, static_cast<std::uint8_t>(ComboRevertChannel->currentIndex()));
 }
 
 void FormScanInformation::ComboPriorityChannel_Click(int index)
@@ -219,7 +219,7 @@ void FormScanInformation::ComboPriorityChannel_Click(int index)
     if (list->currentIndex() < 0)
         return;
     // The channel number shown, which is what the decode matches.
-    State().Image.setByte(PriorityChannels + index, static_cast<std::uint8_t>(list->currentData().toInt()));
+    AppDocument().uncheckedMemory().setByte(PriorityChannels + index, static_cast<std::uint8_t>(list->currentData().toInt()));
 }
 
 void FormScanInformation::CommandClose_Click()

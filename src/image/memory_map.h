@@ -1,83 +1,84 @@
 #pragma once
 
-// Where each field lives in the radio memory (decimal image offsets unless
-// written in hexadecimal). Bytes not named here are carried unchanged.
+#include "field_table.h"
+
+// Short names for the offsets of the field table, as the codecs use them.
 namespace t40::MemoryMap {
 
 // Channel table: channel c (1..16) at 16 * c.
-constexpr int ChannelTable = 16;
+constexpr int ChannelTable = FieldOffset(FieldId::ChannelTable);
 constexpr int ChannelRecordSize = 16;
 constexpr int ChannelCount = 16;
 constexpr int ChannelTableEnd = ChannelTable + ChannelRecordSize * ChannelCount; // 272
 
 // Optional features.
-constexpr int CallResponse = 275;
-constexpr int VoxCancel = 279;
-constexpr int VoxDelay = 283;
-constexpr int VoxProceedTone = 284;
-constexpr int SquelchTail = 287;
-constexpr int MicNoiseReduction = 295;
-constexpr int AlertLock = 296;
-constexpr int ResetAllowed = 299;
-constexpr int BandExtension = 300;
-constexpr int VoicePrompt = 303;
-constexpr int TimeOutTimer = 304;
-constexpr int TotPreAlert = 305;
-constexpr int RogerTone = 306;
-constexpr int SquelchLevel = 308;
-constexpr int BatterySave = 309;
-constexpr int VoxSwitch = 313;
-constexpr int VoxLevel = 314;
+constexpr int CallResponse = FieldOffset(FieldId::CallResponse);
+constexpr int VoxCancel = FieldOffset(FieldId::VoxCancel);
+constexpr int VoxDelay = FieldOffset(FieldId::VoxDelay);
+constexpr int VoxProceedTone = FieldOffset(FieldId::VoxProceedTone);
+constexpr int SquelchTail = FieldOffset(FieldId::SquelchTail);
+constexpr int MicNoiseReduction = FieldOffset(FieldId::MicNoiseReduction);
+constexpr int AlertLock = FieldOffset(FieldId::AlertLock);
+constexpr int ResetAllowed = FieldOffset(FieldId::ResetAllowed);
+constexpr int BandExtension = FieldOffset(FieldId::BandExtension);
+constexpr int VoicePrompt = FieldOffset(FieldId::VoicePrompt);
+constexpr int TimeOutTimer = FieldOffset(FieldId::TimeOutTimer);
+constexpr int TotPreAlert = FieldOffset(FieldId::TotPreAlert);
+constexpr int RogerTone = FieldOffset(FieldId::RogerTone);
+constexpr int SquelchLevel = FieldOffset(FieldId::SquelchLevel);
+constexpr int BatterySave = FieldOffset(FieldId::BatterySave);
+constexpr int VoxSwitch = FieldOffset(FieldId::VoxSwitch);
+constexpr int VoxLevel = FieldOffset(FieldId::VoxLevel);
 
 // Key assignment: four 4-bit function codes in two bytes.
-constexpr int KeyAssignment = 285;
+constexpr int KeyAssignment = FieldOffset(FieldId::KeyPf1);
 constexpr int KeyAssignmentSize = 2;
 
 // Scan settings.
-constexpr int PriorityScanType = 288;
-constexpr int LookBackTimeA = 290;
-constexpr int LookBackTimeB = 291;
-constexpr int RevertChannel = 292;
-constexpr int DropoutDelay = 293;
-constexpr int TransmitDwell = 294;
-constexpr int PriorityChannels = 312; // priority channels 1..8 at 312..319
+constexpr int PriorityScanType = FieldOffset(FieldId::PriorityScanType);
+constexpr int LookBackTimeA = FieldOffset(FieldId::LookBackTimeA);
+constexpr int LookBackTimeB = FieldOffset(FieldId::LookBackTimeB);
+constexpr int RevertChannel = FieldOffset(FieldId::RevertChannel);
+constexpr int DropoutDelay = FieldOffset(FieldId::DropoutDelay);
+constexpr int TransmitDwell = FieldOffset(FieldId::TransmitDwell);
+constexpr int PriorityChannels = FieldOffset(FieldId::PriorityChannel1); // priority channels 1..8 at 312..319
 constexpr int PriorityChannelCount = 8;
 
 // Scan-add bitmap: 382 holds channels 1..8, 383 channels 9..16.
-constexpr int ScanAddBitmap = 382;
+constexpr int ScanAddBitmap = FieldOffset(FieldId::ScanAddBitmap);
 
 // Model block.
-constexpr int ModelBlock = 440;
-constexpr int ModelBlockSize = 8;
-constexpr int ModelFamily = 441;
-constexpr int ModelBandCode = 445;
-constexpr int FirmwareVersion = 448; // 448..451, shown by the dealer page
-constexpr int FirmwareVersionSize = 4;
+constexpr int ModelBlock = FieldOffset(FieldId::ModelBlock);
+constexpr int ModelBlockSize = Field(FieldId::ModelBlock).length;
+constexpr int ModelFamily = FieldOffset(FieldId::ModelFamily);
+constexpr int ModelBandCode = FieldOffset(FieldId::ModelBandCode);
+constexpr int FirmwareVersion = FieldOffset(FieldId::FirmwareVersion); // 448..451, shown by the dealer page
+constexpr int FirmwareVersionSize = Field(FieldId::FirmwareVersion).length;
 
 // Password block 0x2F0..0x2FF; the password itself is its first six bytes.
-constexpr int PasswordBlock = 0x2F0;
-constexpr int PasswordBlockSize = 16;
-constexpr int PasswordLength = 6;
+constexpr int PasswordBlock = FieldOffset(FieldId::PasswordBlock);
+constexpr int PasswordBlockSize = Field(FieldId::PasswordBlock).length;
+constexpr int PasswordLength = Field(FieldId::Password).length;
 
 // Embedded message: two lines of 32 characters (shares its bytes with the
 // first tune-data group).
-constexpr int EmbeddedMessage = 0x300;
-constexpr int MessageLineLength = 32;
+constexpr int EmbeddedMessage = FieldOffset(FieldId::MessageLine1);
+constexpr int MessageLineLength = Field(FieldId::MessageLine1).length;
 constexpr int MessageLineCount = 2;
 
 // Tune data: four 48-byte band groups, then 64 bytes common to all bands.
-constexpr int TuneData = 0x300;
-constexpr int TuneGroupSize = 48;
+constexpr int TuneData = FieldOffset(FieldId::TuneGroup1);
+constexpr int TuneGroupSize = Field(FieldId::TuneGroup1).length;
 constexpr int TuneGroupCount = 4;
-constexpr int TuneCommon = 0x3C0;
-constexpr int TuneDataEnd = 0x400;
+constexpr int TuneCommon = FieldOffset(FieldId::TuneCommon);
+constexpr int TuneDataEnd = FieldEnd(FieldId::TuneCommon);
 
 // Radio memory above the image, exchanged only by partial sessions.
-constexpr int DealerInformation = 0x0A80;
-constexpr int DealerInformationEnd = 0x0B80;
-constexpr int StunKill = 0x0B80;
-constexpr int StunKillEnd = 0x0BA0;
-constexpr int SpecialOption = 0x0E10;
-constexpr int SpecialOptionEnd = 0x0E20;
+constexpr int DealerInformation = FieldOffset(FieldId::DealerInformation);
+constexpr int DealerInformationEnd = FieldEnd(FieldId::DealerInformation);
+constexpr int StunKill = FieldOffset(FieldId::StunKill);
+constexpr int StunKillEnd = FieldEnd(FieldId::StunKill);
+constexpr int SpecialOption = FieldOffset(FieldId::SpecialOption);
+constexpr int SpecialOptionEnd = FieldEnd(FieldId::SpecialOption);
 
 } // namespace t40::MemoryMap

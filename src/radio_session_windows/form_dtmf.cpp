@@ -94,7 +94,7 @@ void FormDtmf::setCaptions()
 
 void FormDtmf::decode()
 {
-    const RadioImage& memory = State().Image;
+    const RadioImage& memory = AppDocument().uncheckedMemory();
     Decoding = true;
     ComboStatus->setCurrentIndex(StunKill::StatusPosition(memory));
     ComboAckType->setCurrentIndex(StunKill::AckTypePosition(memory));
@@ -125,21 +125,21 @@ void FormDtmf::ComboStatus_Click()
 {
     if (Decoding)
         return;
-    StunKill::SetStatusPosition(State().Image, ComboStatus->currentIndex());
+    StunKill::SetStatusPosition(AppDocument().uncheckedMemory(), ComboStatus->currentIndex());
 }
 
 void FormDtmf::ComboAckType_Click()
 {
     if (Decoding)
         return;
-    StunKill::SetAckTypePosition(State().Image, ComboAckType->currentIndex());
+    StunKill::SetAckTypePosition(AppDocument().uncheckedMemory(), ComboAckType->currentIndex());
 }
 
 void FormDtmf::CheckStunEnable_Click()
 {
     if (Decoding)
         return;
-    StunKill::SetEnabled(State().Image, CheckStunEnable->isChecked());
+    StunKill::SetEnabled(AppDocument().uncheckedMemory(), CheckStunEnable->isChecked());
     followEnable();
 }
 
@@ -150,7 +150,7 @@ void FormDtmf::TextStun_LostFocus()
     const QString clean = StunKill::CleanCode(TextStun->text());
     if (clean != TextStun->text())
         TextStun->setText(clean);
-    StunKill::EncodeCode(State().Image, Code::Stun, clean);
+    StunKill::EncodeCode(AppDocument().uncheckedMemory(), Code::Stun, clean);
 }
 
 void FormDtmf::TextKill_LostFocus()
@@ -160,13 +160,13 @@ void FormDtmf::TextKill_LostFocus()
     const QString clean = StunKill::CleanCode(TextKill->text());
     if (clean != TextKill->text())
         TextKill->setText(clean);
-    StunKill::EncodeCode(State().Image, Code::Kill, clean);
+    StunKill::EncodeCode(AppDocument().uncheckedMemory(), Code::Kill, clean);
 }
 
 void FormDtmf::commitCode(QLineEdit* box)
 {
     const Code code = box == TextStun ? Code::Stun : Code::Kill;
-    if (box->text() == StunKill::DecodeCode(State().Image, code))
+    if (box->text() == StunKill::DecodeCode(AppDocument().uncheckedMemory(), code))
         return;
     if (box == TextStun)
         TextStun_LostFocus();

@@ -118,7 +118,7 @@ void FormLocalMessage::setCaptions()
 
 void FormLocalMessage::decode()
 {
-    const DealerRecord record = DecodeDealerRecord(State().Image);
+    const DealerRecord record = DecodeDealerRecord(AppDocument().uncheckedMemory());
     ComboRadioType->addItems(DealerModelNames());
     ComboRadioType->setCurrentIndex(DealerModelIndex(record.modelName));
     ComboFrequencyArea->addItems(FrequencyAreaNames());
@@ -134,7 +134,7 @@ void FormLocalMessage::decode()
     TextSellDate->setText(record.sellDate);
     TextSeller->setText(record.seller);
     TextMaintainedDescription->setPlainText(record.maintenanceDescription);
-    TextVersion->setText(FirmwareVersionText(State().Image, State().DecimalSeparator));
+    TextVersion->setText(FirmwareVersionText(AppDocument().uncheckedMemory(), State().DecimalSeparator));
 }
 
 void FormLocalMessage::Form_Load()

@@ -50,7 +50,7 @@ void FormPasswordChange::CommandOK_Click()
         return;
     }
     SharedState& s = State();
-    StorePassword(s.Image, newPassword);
+    StorePassword(AppDocument().uncheckedMemory(), newPassword);
     s.ProgramPassword = TextOldPassword->text();
     if (ShowMessageBox(Lang("Change password?", "修改密码？"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;

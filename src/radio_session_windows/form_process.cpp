@@ -1,5 +1,6 @@
 #include "form_process.h"
 
+#include "band_extension.h"
 #include "button_row.h"
 #include "password_fields.h"
 #include "port_catalog.h"
@@ -23,7 +24,6 @@ namespace t40 {
 
 namespace {
 constexpr int ProgressSteps = 1000;
-constexpr int BandExtensionByte = 300;
 } // namespace
 
 FormProcess::FormProcess(QWidget* parent)
@@ -86,7 +86,7 @@ FormProcess::FormProcess(QWidget* parent)
     MSComm1->setPauseBeforeClose(SessionTiming::PauseBeforeCloseMs);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
-    session_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, s.Image);
+    session_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, AppDocument().uncheckedMemory());
 
     connect(CommandRead, &QPushButton::clicked, this, [this] { CommandRead_Click(); });
     connect(CommandWrite, &QPushButton::clicked, this, [this] { CommandWrite_Click(); });
@@ -271,8 +271,8 @@ void FormProcess::completionReport(bool succeeded)
         s.AfterRadioRead();
     // The band decode above sets the limits from the new model block; the
     // band-extension option of the radio just read still applies on top.
-    if (s.Image.byte(BandExtensionByte) == 1 && s.BandLowMHz == 400)
-        s.EffectiveHighMHz = 520;
+    s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
+                                                AppDocument().value(FieldId::BandExtension));
 }
 
 } // namespace t40

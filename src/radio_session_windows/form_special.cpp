@@ -43,7 +43,7 @@ void FormSpecial::Form_Load()
         ComboRxVoice->addItem(QString::number(level));
     CommandWrite->setText(Lang("&Write", "写入(&W)"));
     CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    ComboRxVoice->setCurrentIndex(Special::RxVoicePosition(State().Image));
+    ComboRxVoice->setCurrentIndex(Special::RxVoicePosition(AppDocument().uncheckedMemory()));
 
     connect(CommandWrite, &QPushButton::clicked, this, &FormSpecial::CommandWrite_Click);
     connect(CommandClose, &QPushButton::clicked, this, &FormSpecial::CommandClose_Click);
@@ -51,7 +51,7 @@ void FormSpecial::Form_Load()
 
 void FormSpecial::CommandWrite_Click()
 {
-    Special::SetRxVoicePosition(State().Image, ComboRxVoice->currentIndex());
+    Special::SetRxVoicePosition(AppDocument().uncheckedMemory(), ComboRxVoice->currentIndex());
     if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;

@@ -183,7 +183,7 @@ void FormTune::paintBands()
 
 void FormTune::AnalyseTuneData()
 {
-    const RadioImage& image = State().Image;
+    const RadioImage& image = AppDocument().uncheckedMemory();
     const int low = State().BandLowMHz;
     const int base = sectionBase();
     for (int c = 1; c < DataColumns; ++c) {
@@ -268,7 +268,7 @@ void FormTune::applyText1(bool moveOn)
     // value that its byte holds in another form (bit 7 of a squelch byte).
     const bool changed = Text1->text() != MSHFlexGridTuneData->item(row, column)->text();
     if (changed && Tune::ParseEntry(Text1->text(), value)) {
-        const int stored = Tune::SetCellValue(State().Image, sectionBase(), row, column, value);
+        const int stored = Tune::SetCellValue(AppDocument().uncheckedMemory(), sectionBase(), row, column, value);
         MSHFlexGridTuneData->item(row, column)->setText(QString::number(stored));
         Text1->setText(QString::number(stored));
     }
@@ -301,7 +301,7 @@ void FormTune::applyText2(bool moveOn)
     // Unchanged, a threshold above 127 (stored by the factory) is kept as it is.
     const bool changed = Text2->text() != MSHFlexGridSqlTune->item(row, column)->text();
     if (changed && Tune::ParseEntry(Text2->text(), value)) {
-        RadioImage& image = State().Image;
+        RadioImage& image = AppDocument().uncheckedMemory();
         const int stored = row == 1 ? Tune::SetHighThreshold(image, sectionBase(), column, value)
                                     : Tune::SetLowThreshold(image, sectionBase(), column, value);
         MSHFlexGridSqlTune->item(row, column)->setText(QString::number(stored));
@@ -325,7 +325,7 @@ void FormTune::applyText2(bool moveOn)
 
 void FormTune::applyPkValue()
 {
-    const QString shown = QString::number(Tune::Deviation(State().Image));
+    const QString shown = QString::number(Tune::Deviation(AppDocument().uncheckedMemory()));
     int value = 0;
     if (TextPkValue->text() == shown)
         return; // a deviation above 127 is only changed by an entry
@@ -333,7 +333,7 @@ void FormTune::applyPkValue()
         TextPkValue->setText(shown);
         return;
     }
-    TextPkValue->setText(QString::number(Tune::SetDeviation(State().Image, value)));
+    TextPkValue->setText(QString::number(Tune::SetDeviation(AppDocument().uncheckedMemory(), value)));
 }
 
 void FormTune::Text1_Enter() { applyText1(true); }

@@ -8,4 +8,16 @@ SharedState& State()
     return state;
 }
 
+RadioDocument& AppDocument()
+{
+    static RadioDocument document;
+    return document;
+}
+
+void SharedState::reset()
+{
+    *this = SharedState();
+    AppDocument().reset();
+}
+
 } // namespace t40

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "radio_image.h"
+#include "radio_document.h"
 
 #include <QPointer>
 #include <QString>
@@ -59,17 +59,19 @@ struct SharedState {
     bool GridRefreshPending = false;
     bool EditorRefreshPending = false;
 
-    // The radio memory; its first 1024 bytes are the image.
-    RadioImage Image;
-
     // Set by the main window: refreshes the band and the open pages after a
     // completed read from the radio.
     std::function<void()> AfterRadioRead;
 
-    void reset() { *this = SharedState(); }
+    // Also resets the application's document.
+    void reset();
 };
 
 SharedState& State();
+
+// The document the main window edits, for the windows that do not yet get it
+// handed to them.
+RadioDocument& AppDocument();
 
 // The text of a pair for the interface language.
 inline QString Lang(const char* english, const char* chinese)

@@ -178,8 +178,8 @@ private slots:
         QFETCH(QString, area);
         QFETCH(int, areas);
         test::TestEnvironment env;
-        State().Image.setByte(MemoryMap::ModelFamily, family);
-        State().Image.setByte(MemoryMap::ModelBandCode, code);
+        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, family);
+        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, code);
         FormModelInformation dialog;
         QCOMPARE(dialog.ComboModel->currentText(), model);
         QCOMPARE(dialog.ComboArea->currentText(), area);
@@ -189,8 +189,8 @@ private slots:
     void modelFamilySwitchSelectsFirstBand()
     {
         test::TestEnvironment env;
-        State().Image.setByte(MemoryMap::ModelFamily, 51);
-        State().Image.setByte(MemoryMap::ModelBandCode, 0x93);
+        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, 51);
+        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, 0x93);
         FormModelInformation dialog;
         QCOMPARE(dialog.ComboArea->currentText(), QStringLiteral("420-470MHz"));
         dialog.ComboModel->setCurrentIndex(0);
@@ -225,7 +225,7 @@ private slots:
         test::TestEnvironment env;
         State().IsEnglish = true;
         const std::uint8_t block[] = { 0x50, 0x33, 0x32, 0x30, 0x37, 0x73, 0xF8, 0xFF };
-        State().Image.writeBlock(MemoryMap::ModelBlock, block);
+        AppDocument().uncheckedMemory().writeBlock(MemoryMap::ModelBlock, block);
         env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
         FormModelInformation dialog;
         dialog.ComboArea->setCurrentIndex(position);
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(State().BandHighMHz, high);
         QCOMPARE(State().EffectiveHighMHz, high);
         // The dialog itself never touches the image.
-        QCOMPARE(State().Image.byte(MemoryMap::ModelBandCode), std::uint8_t(0x73));
+        QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBandCode), std::uint8_t(0x73));
     }
 
     void about_data()

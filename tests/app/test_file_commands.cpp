@@ -76,7 +76,7 @@ private slots:
         WriteBytes(path, BuildDataFile(Pattern()));
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
-        QVERIFY(SameImage(State().Image, AsShown(Pattern())));
+        QVERIFY(SameImage(AppDocument().uncheckedMemory(), AsShown(Pattern())));
         QCOMPARE(f.env.prompts().fileDialogs.at(0).title, QStringLiteral("Open"));
         QCOMPARE(f.env.prompts().messages.size(), size_t(1)); // the overwrite question
         QCOMPARE(f.env.prompts().messages[0].text, QStringLiteral("Do you want to cover current data?"));
@@ -109,12 +109,12 @@ private slots:
         QFETCH(QString, caption);
         Fixture f;
         State().IsEnglish = english;
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         const QString path = f.env.tempPath("bad.rdat");
         WriteBytes(path, bytes);
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
-        QVERIFY(before == State().Image);
+        QVERIFY(before == AppDocument().uncheckedMemory());
         QCOMPARE(f.env.prompts().messages.size(), size_t(2));
         QCOMPARE(f.env.prompts().messages[1].text, text);
         QCOMPARE(f.env.prompts().messages[1].caption, caption);
@@ -127,11 +127,11 @@ private slots:
     void unreadableFileIsNamed()
     {
         Fixture f;
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         const QString path = f.env.tempPath("gone.rdat");
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
-        QVERIFY(before == State().Image);
+        QVERIFY(before == AppDocument().uncheckedMemory());
         QCOMPARE(f.env.prompts().messages.size(), size_t(2));
         QVERIFY(f.env.prompts().messages[1].text.contains(path));
     }
@@ -141,13 +141,13 @@ private slots:
         Fixture f;
         const QString path = f.env.tempPath("radio.rdat");
         WriteBytes(path, BuildDataFile(Pattern()));
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         f.main.MenuOpen_Click(); // dialog cancelled
         QVERIFY(f.env.prompts().messages.empty());
         f.env.prompts().paths.push_back(path);
         f.env.prompts().answers.push_back(BoxAnswer::Cancel);
         f.main.MenuOpen_Click(); // question declined
-        QVERIFY(before == State().Image);
+        QVERIFY(before == AppDocument().uncheckedMemory());
         QVERIFY(f.main.currentFilePath().isEmpty());
         QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
     }
@@ -180,7 +180,7 @@ private slots:
     void saveNewSaveRoundTrip()
     {
         Fixture f;
-        State().Image.replaceImage(Pattern().image());
+        AppDocument().uncheckedMemory().replaceImage(Pattern().image());
         const QString path = f.env.tempPath("saved.rdat");
         f.env.prompts().paths.push_back(path);
         f.main.MenuSave_Click();
@@ -188,13 +188,13 @@ private slots:
         QCOMPARE(State().CurrentFileTitle, QStringLiteral("saved.rdat"));
 
         f.main.MenuNew_Click();
-        QCOMPARE(State().Image.byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
+        QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
         QCOMPARE(State().CurrentFileTitle, QStringLiteral("saved.rdat"));
         f.main.MenuSave_Click();
         QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1)); // no second dialog
         RadioImage onDisk;
         QCOMPARE(LoadDataFile(path, onDisk), DataFileStatus::Ok);
-        QVERIFY(SameImage(onDisk, State().Image));
+        QVERIFY(SameImage(onDisk, AppDocument().uncheckedMemory()));
     }
 
     void saveOntoLongerFile()
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QString());
         const QByteArray bytes = FileBytes(path);
         QCOMPARE(bytes.size(), 4000);
-        QCOMPARE(bytes.left(1040), BuildDataFile(State().Image));
+        QCOMPARE(bytes.left(1040), BuildDataFile(AppDocument().uncheckedMemory()));
         QCOMPARE(bytes.mid(1040), QByteArray(2960, 'q'));
     }
 
@@ -256,7 +256,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, title);
         Fixture f;
-        State().Image.setByte(20, 0x44); // an edit that a confirmed change clears
+        AppDocument().uncheckedMemory().setByte(20, 0x44); // an edit that a confirmed change clears
         f.env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
         QTimer::singleShot(0, [family, position] {
             auto* dialog = qobject_cast<FormModelInformation*>(QApplication::activeModalWidget());
@@ -267,11 +267,11 @@ private slots:
             dialog->CommandOK->click();
         });
         f.main.MenuModelInformation_Click();
-        QCOMPARE(int(State().Image.byte(MemoryMap::ModelFamily)), familyByte);
-        QCOMPARE(int(State().Image.byte(MemoryMap::ModelBandCode)), code);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::ModelFamily)), familyByte);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBandCode)), code);
         const bool changed = QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("declined")
             && QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("same band");
-        QCOMPARE(State().Image.byte(20), std::uint8_t(changed ? 0xFF : 0x44));
+        QCOMPARE(AppDocument().uncheckedMemory().byte(20), std::uint8_t(changed ? 0xFF : 0x44));
         QCOMPARE(f.env.prompts().messages.size(), size_t(QTest::currentDataTag() == QByteArray("same band") ? 0 : 1));
         QVERIFY(!State().ModelChanged);
         f.main.Timer1_Timer();

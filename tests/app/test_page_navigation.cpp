@@ -185,7 +185,7 @@ private slots:
         grid->MSHFlexGridChannel_Click(2, 1);
         grid->Text1->setText(QStringLiteral("440"));
         f.main.MenuNew_Click();
-        QCOMPARE(State().Image.byte(32), std::uint8_t(0xFF)); // the template's channel 2 stays empty
+        QCOMPARE(AppDocument().uncheckedMemory().byte(32), std::uint8_t(0xFF)); // the template's channel 2 stays empty
         grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
         QVERIFY(grid);
         QVERIFY(grid->cellText(2, 1).isEmpty());

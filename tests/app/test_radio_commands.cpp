@@ -86,9 +86,9 @@ private slots:
         QVERIFY(!State().SessionWindowOpen);
         QCOMPARE(State().BandName, QStringLiteral("VHF")); // the model block was decoded again
         QCOMPARE(State().BandLowMHz, 136);
-        QCOMPARE(State().Image.byte(19), std::uint8_t(0x14));
+        QCOMPARE(AppDocument().uncheckedMemory().byte(19), std::uint8_t(0x14));
 
-        State().Image.setByte(16, 0x25);
+        AppDocument().uncheckedMemory().setByte(16, 0x25);
         {
             SessionDriver driver;
             main.MenuWrite_Click();

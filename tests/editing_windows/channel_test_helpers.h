@@ -24,25 +24,25 @@ inline void UseEnglishBand400To480(int effectiveHighMHz)
 
 inline QString StoredRx(int channel)
 {
-    const auto f = DecodeFrequency(ReadFrequency(State().Image, channel, ChannelField::Receive), State().DecimalSeparator);
+    const auto f = DecodeFrequency(ReadFrequency(AppDocument().uncheckedMemory(), channel, ChannelField::Receive), State().DecimalSeparator);
     return f.present ? f.text : QString();
 }
 
 inline QString StoredTx(int channel)
 {
-    const auto f = DecodeFrequency(ReadFrequency(State().Image, channel, ChannelField::Transmit), State().DecimalSeparator);
+    const auto f = DecodeFrequency(ReadFrequency(AppDocument().uncheckedMemory(), channel, ChannelField::Transmit), State().DecimalSeparator);
     return f.present ? f.text : QString();
 }
 
 inline int RecordByte(int channel, int k)
 {
-    return State().Image.byte(16 * channel + k);
+    return AppDocument().uncheckedMemory().byte(16 * channel + k);
 }
 
 // Stores a channel the way a radio or a data file would hold it.
 inline void PutChannel(int channel, const QString& rx, const QString& tx, std::uint8_t flags = 0x88, bool scan = true)
 {
-    RadioImage& image = State().Image;
+    RadioImage& image = AppDocument().uncheckedMemory();
     WriteFrequency(image, channel, ChannelField::Receive, EncodeFrequency(rx, QStringLiteral(".")));
     WriteFrequency(image, channel, ChannelField::Transmit,
                    tx.isEmpty() ? NoFrequency : EncodeFrequency(tx, QStringLiteral(".")));

@@ -36,16 +36,16 @@ private slots:
         QFETCH(QStringList, shown);
         TestEnvironment env;
         State().IsEnglish = true;
-        State().Image.setByte(285, std::uint8_t(byte285));
-        State().Image.setByte(286, std::uint8_t(byte286));
-        const RadioImage before = State().Image;
+        AppDocument().uncheckedMemory().setByte(285, std::uint8_t(byte285));
+        AppDocument().uncheckedMemory().setByte(286, std::uint8_t(byte286));
+        const RadioImage before = AppDocument().uncheckedMemory();
         FormKeySetting page;
         QStringList texts;
         for (QComboBox* list : page.ComboKeySet)
             texts.append(list->currentText());
         QCOMPARE(texts, shown);
         page.AnalyseKeySetting();
-        QVERIFY(State().Image == before);
+        QVERIFY(AppDocument().uncheckedMemory() == before);
     }
 
     void choicesEncodeNibbles_data()
@@ -70,14 +70,14 @@ private slots:
         QFETCH(int, after285);
         QFETCH(int, after286);
         TestEnvironment env;
-        State().Image.setByte(285, 0x27);
-        State().Image.setByte(286, std::uint8_t(start286));
-        const RadioImage before = State().Image;
+        AppDocument().uncheckedMemory().setByte(285, 0x27);
+        AppDocument().uncheckedMemory().setByte(286, std::uint8_t(start286));
+        const RadioImage before = AppDocument().uncheckedMemory();
         FormKeySetting page;
         Choose(page.ComboKeySet[key], position);
-        QCOMPARE(int(State().Image.byte(285)), after285);
-        QCOMPARE(int(State().Image.byte(286)), after286);
-        for (int offset : ChangedBytes(before, State().Image))
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(285)), after285);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(286)), after286);
+        for (int offset : ChangedBytes(before, AppDocument().uncheckedMemory()))
             QVERIFY(offset == 285 || offset == 286);
     }
 
@@ -85,15 +85,15 @@ private slots:
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        State().Image.setByte(285, 0x31);
+        AppDocument().uncheckedMemory().setByte(285, 0x31);
         FormKeySetting page;
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
-        State().Image.setByte(285, 0x2F); // as a read might bring it
-        const RadioImage read = State().Image;
+        AppDocument().uncheckedMemory().setByte(285, 0x2F); // as a read might bring it
+        const RadioImage read = AppDocument().uncheckedMemory();
         page.RefreshAfterRead();
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("None"));
         QCOMPARE(page.ComboKeySet[2]->currentText(), QStringLiteral("None"));
-        QVERIFY(State().Image == read);
+        QVERIFY(AppDocument().uncheckedMemory() == read);
     }
 
     void listsAndCaptions_data()

@@ -90,14 +90,14 @@ private slots:
         QFETCH(int, shown);
         QFETCH(int, after);
         TestEnvironment env;
-        FillValid(State().Image);
-        State().Image.setByte(offset, std::uint8_t(stored));
-        const RadioImage before = State().Image;
+        FillValid(AppDocument().uncheckedMemory());
+        AppDocument().uncheckedMemory().setByte(offset, std::uint8_t(stored));
+        const RadioImage before = AppDocument().uncheckedMemory();
         FormOption page;
         QCOMPARE(Shown(page, control), shown);
-        QCOMPARE(int(State().Image.byte(offset)), after);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), after);
         const QList<int> expected = after == stored ? QList<int>() : QList<int> { offset };
-        QCOMPARE(ChangedBytes(before, State().Image), expected);
+        QCOMPARE(ChangedBytes(before, AppDocument().uncheckedMemory()), expected);
     }
 
     void everyRepairInOneDecode()
@@ -105,21 +105,21 @@ private slots:
         TestEnvironment env;
         using namespace MemoryMap;
         for (int offset : { TimeOutTimer, TotPreAlert, SquelchLevel, VoicePrompt, VoxSwitch, VoxLevel, BatterySave, RogerTone })
-            State().Image.setByte(offset, 0xEE);
+            AppDocument().uncheckedMemory().setByte(offset, 0xEE);
         FormOption page;
-        QCOMPARE(int(State().Image.byte(TimeOutTimer)), 12);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(TimeOutTimer)), 12);
         QCOMPARE(page.ComboTOT->currentText(), QStringLiteral("180"));
-        QCOMPARE(int(State().Image.byte(TotPreAlert)), 0);
-        QCOMPARE(int(State().Image.byte(SquelchLevel)), 3);
-        QCOMPARE(int(State().Image.byte(VoicePrompt)), 1);
-        QCOMPARE(int(State().Image.byte(VoxSwitch)), 0);
-        QCOMPARE(int(State().Image.byte(VoxLevel)), 3);
-        QCOMPARE(int(State().Image.byte(BatterySave)), 1);
-        QCOMPARE(int(State().Image.byte(RogerTone)), 0);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(TotPreAlert)), 0);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(SquelchLevel)), 3);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(VoicePrompt)), 1);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(VoxSwitch)), 0);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(VoxLevel)), 3);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(BatterySave)), 1);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(RogerTone)), 0);
         // A second decode of the repaired image changes nothing.
-        const RadioImage repaired = State().Image;
+        const RadioImage repaired = AppDocument().uncheckedMemory();
         page.AnalyseOption();
-        QVERIFY(State().Image == repaired);
+        QVERIFY(AppDocument().uncheckedMemory() == repaired);
     }
 
     void userChoicesStore_data()
@@ -147,14 +147,14 @@ private slots:
         QFETCH(int, offset);
         QFETCH(int, stored);
         TestEnvironment env;
-        FillValid(State().Image);
+        FillValid(AppDocument().uncheckedMemory());
         FormOption page;
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         auto* list = page.findChild<QComboBox*>(control);
         QVERIFY(list);
         Choose(list, choice);
-        QCOMPARE(int(State().Image.byte(offset)), stored);
-        QVERIFY(ChangedBytes(before, State().Image).size() <= 1);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), stored);
+        QVERIFY(ChangedBytes(before, AppDocument().uncheckedMemory()).size() <= 1);
     }
 
     void checkBoxesStore_data()
@@ -187,22 +187,22 @@ private slots:
         check->setEnabled(true);
         check->setChecked(false);
         check->click();
-        QCOMPARE(int(State().Image.byte(offset)), ticked);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), ticked);
         check->click();
-        QCOMPARE(int(State().Image.byte(offset)), cleared);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), cleared);
     }
 
     void voxEnablesItsControls()
     {
         TestEnvironment env;
-        State().Image.setByte(MemoryMap::VoxSwitch, 2);
+        AppDocument().uncheckedMemory().setByte(MemoryMap::VoxSwitch, 2);
         FormOption page;
         QVERIFY(!page.CheckVox->isChecked());
-        QCOMPARE(int(State().Image.byte(MemoryMap::VoxSwitch)), 0);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::VoxSwitch)), 0);
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboVoxLevel, page.ComboVoxDelay, page.CheckVoxCancel, page.CheckVoxTone })
             QVERIFY(!w->isEnabled());
         page.CheckVox->click();
-        QCOMPARE(int(State().Image.byte(MemoryMap::VoxSwitch)), 1);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::VoxSwitch)), 1);
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboVoxLevel, page.ComboVoxDelay, page.CheckVoxCancel, page.CheckVoxTone })
             QVERIFY(w->isEnabled());
         page.CheckVox->click();
@@ -228,10 +228,10 @@ private slots:
         FormOption page;
         page.CheckExtension->setChecked(true);
         page.CheckExtension->click(); // clears
-        QCOMPARE(int(State().Image.byte(MemoryMap::BandExtension)), 0);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::BandExtension)), 0);
         QCOMPARE(State().EffectiveHighMHz, clearedHigh);
         page.CheckExtension->click();
-        QCOMPARE(int(State().Image.byte(MemoryMap::BandExtension)), 1);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::BandExtension)), 1);
         QCOMPARE(State().EffectiveHighMHz, tickedHigh);
     }
 
@@ -239,8 +239,8 @@ private slots:
     {
         TestEnvironment env;
         using namespace MemoryMap;
-        State().Image.setByte(CallResponse, 4);
-        State().Image.setByte(AlertLock, 0);
+        AppDocument().uncheckedMemory().setByte(CallResponse, 4);
+        AppDocument().uncheckedMemory().setByte(AlertLock, 0);
         FormOption page;
         page.show();
         QVERIFY(page.CheckVox->isVisible());
@@ -248,27 +248,27 @@ private slots:
                  page.CheckVoxCancel, page.CheckVoxTone, page.CheckTail, page.CheckAlertLock, page.CheckResetAllow,
                  page.CheckExtension, page.CheckScramble })
             QVERIFY(!w->isVisible());
-        QCOMPARE(int(State().Image.byte(CallResponse)), 4);
-        QCOMPARE(int(State().Image.byte(AlertLock)), 0);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(CallResponse)), 4);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(AlertLock)), 0);
     }
 
     void refreshShowsNewImageWithoutStoringIndices()
     {
         TestEnvironment env;
-        FillValid(State().Image);
+        FillValid(AppDocument().uncheckedMemory());
         FormOption page;
         QCOMPARE(page.ComboTOT->currentIndex(), 4);
-        RadioImage read = State().Image;
+        RadioImage read = AppDocument().uncheckedMemory();
         read.setByte(MemoryMap::TimeOutTimer, 40);
         read.setByte(MemoryMap::SquelchLevel, 1);
         read.setByte(MemoryMap::VoxSwitch, 0);
-        State().Image = read;
+        AppDocument().uncheckedMemory() = read;
         page.RefreshAfterRead();
         QCOMPARE(page.ComboTOT->currentText(), QStringLiteral("600"));
         QCOMPARE(page.ComboSQ->currentIndex(), 1);
         QVERIFY(!page.CheckVox->isChecked());
         QVERIFY(!page.ComboVoxLevel->isEnabled());
-        QVERIFY(State().Image == read);
+        QVERIFY(AppDocument().uncheckedMemory() == read);
     }
 
     void listsAndCaptions_data()

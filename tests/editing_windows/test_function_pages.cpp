@@ -40,20 +40,20 @@ private slots:
         QFETCH(int, pageId);
         TestEnvironment env;
         const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat");
-        QCOMPARE(LoadTemplate(path, State().Image), TemplateStatus::Ok);
-        const RadioImage factory = State().Image;
+        QCOMPARE(LoadTemplate(path, AppDocument().uncheckedMemory()), TemplateStatus::Ok);
+        const RadioImage factory = AppDocument().uncheckedMemory();
         std::unique_ptr<PageWindow> page(CreatePage(pageId));
         QVERIFY(page);
-        QCOMPARE(ChangedBytes(factory, State().Image), QList<int>());
+        QCOMPARE(ChangedBytes(factory, AppDocument().uncheckedMemory()), QList<int>());
         page->RefreshAfterRead();
-        QCOMPARE(ChangedBytes(factory, State().Image), QList<int>());
+        QCOMPARE(ChangedBytes(factory, AppDocument().uncheckedMemory()), QList<int>());
     }
 
     void factoryImageShowsItsDefaults()
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), State().Image),
+        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), AppDocument().uncheckedMemory()),
             TemplateStatus::Ok);
         FormOption option;
         QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(keys.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
         FormScanInformation scan;
         for (int offset : { MemoryMap::LookBackTimeA, MemoryMap::LookBackTimeB, MemoryMap::DropoutDelay, MemoryMap::TransmitDwell })
-            QVERIFY(ScanTimeIndex(State().Image.byte(offset)) >= 0);
+            QVERIFY(ScanTimeIndex(AppDocument().uncheckedMemory().byte(offset)) >= 0);
         FormEmbedMessage message;
         QVERIFY(message.TextEmbedMessage[0]->text().isEmpty());
     }

@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(refreshes, 1);
         QCOMPARE(State().EffectiveHighMHz, 520); // the radio's band extension outlives the refresh
         for (int a = 0; a < RadioImage::ImageSize; ++a)
-            QCOMPARE(State().Image.byte(a), pty.radio.memory().byte(a));
+            QCOMPARE(AppDocument().uncheckedMemory().byte(a), pty.radio.memory().byte(a));
         QVERIFY(env.prompts().messages.empty());
     }
 
@@ -144,8 +144,8 @@ private slots:
         State().IsEnglish = false;
         PtyRadio pty;
         QVERIFY(pty.start());
-        FillPattern(State().Image, 5);
-        State().Image.setByte(445, 0x73);
+        FillPattern(AppDocument().uncheckedMemory(), 5);
+        AppDocument().uncheckedMemory().setByte(445, 0x73);
         pty.radio.setBandFlag(0x73);
         State().SessionIsRead = false;
         FormProcess form;
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(State().SessionSucceeded);
         QCOMPARE(int(pty.radio.writeAddresses().size()), 47);
         for (int a = 0; a < 0x2F0; ++a)
-            QCOMPARE(pty.radio.memory().byte(a), State().Image.byte(a));
+            QCOMPARE(pty.radio.memory().byte(a), AppDocument().uncheckedMemory().byte(a));
         QCOMPARE(pty.radio.memory().byte(0x2F0), RadioImage::Erased);
     }
 
@@ -171,8 +171,8 @@ private slots:
         FillPattern(pty.radio.memory(), 8);
         pty.radio.faults().hangUpAfterFrames = 12;
         QVERIFY(pty.start());
-        FillPattern(State().Image, 1);
-        const RadioImage before = State().Image;
+        FillPattern(AppDocument().uncheckedMemory(), 1);
+        const RadioImage before = AppDocument().uncheckedMemory();
         State().SessionIsRead = true;
         FormProcess form;
         form.show();
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(env.prompts().messages.front().buttons, BoxButtons::RetryCancel);
         QVERIFY(!State().SessionSucceeded);
         QVERIFY(!form.TextShow->isVisible());
-        QVERIFY(State().Image == before);
+        QVERIFY(AppDocument().uncheckedMemory() == before);
     }
 
     void everyRadioFaultEndsInItsPrompt_data()
@@ -220,10 +220,10 @@ private slots:
             faults.shortReplyAtRead = 2;
         if (fault == QLatin1String("silent"))
             faults.silent = true;
-        pty.radio.setBandFlag(fault == QLatin1String("band") ? 1 : State().Image.byte(445));
+        pty.radio.setBandFlag(fault == QLatin1String("band") ? 1 : AppDocument().uncheckedMemory().byte(445));
         env.prompts().answers = { BoxAnswer::Cancel };
         QVERIFY(pty.start());
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         State().SessionIsRead = isRead;
         FormProcess form;
         form.show();
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, message);
         QVERIFY(!State().SessionSucceeded);
-        QVERIFY(State().Image == before);
+        QVERIFY(AppDocument().uncheckedMemory() == before);
         if (fault == QLatin1String("silent"))
             QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), 11);
         if (fault == QLatin1String("band"))
@@ -259,7 +259,7 @@ private slots:
         QVERIFY(State().SessionSucceeded);
         QVERIFY(!State().SessionDealerInfo);
         for (int a = 0; a < RadioImage::MemorySize; ++a)
-            QCOMPARE(State().Image.memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? pty.radio.memory().memoryByte(a) : RadioImage::Erased);
+            QCOMPARE(AppDocument().uncheckedMemory().memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? pty.radio.memory().memoryByte(a) : RadioImage::Erased);
     }
 
     void closingMidRunAbandonsIt()

@@ -24,7 +24,7 @@ namespace {
 void PutText(int address, const char* text)
 {
     for (std::size_t i = 0; i < std::strlen(text); ++i)
-        State().Image.setMemoryByte(address + int(i), std::uint8_t(text[i]));
+        AppDocument().uncheckedMemory().setMemoryByte(address + int(i), std::uint8_t(text[i]));
 }
 
 void SetBand(int low, int high, int effectiveHigh)
@@ -111,7 +111,7 @@ private slots:
         QFETCH(int, base);
         TestEnvironment env;
         SetBand(low, low + 40, low + 40);
-        RadioImage& image = State().Image;
+        RadioImage& image = AppDocument().uncheckedMemory();
         for (int a = 0x300; a < 0x400; ++a)
             image.setByte(a, std::uint8_t(a & 0xFF));
         image.setByte(base, 0xC5);          // row 1 shows 7 bits
@@ -156,7 +156,7 @@ private slots:
         SetBand(400, 520, 520);
         FormTune page;
         page.show();
-        RadioImage before = State().Image;
+        RadioImage before = AppDocument().uncheckedMemory();
         page.MSHFlexGridTuneData_Click(row, column);
         QVERIFY(page.Text1->isVisible());
         const int r = qMax(1, row);
@@ -164,23 +164,23 @@ private slots:
         QCOMPARE(page.Text1->text(), Cell(page.MSHFlexGridTuneData, r, c));
         TypeAndEnter(page.Text1, typed);
         QCOMPARE(Cell(page.MSHFlexGridTuneData, r, c), shown);
-        QCOMPARE(int(State().Image.byte(address)), stored);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(address)), stored);
         before.setByte(address, std::uint8_t(stored));
-        QVERIFY(State().Image == before);
+        QVERIFY(AppDocument().uncheckedMemory() == before);
     }
 
     void tuneEmptyEntryChangesNothing()
     {
         TestEnvironment env;
         SetBand(400, 520, 520);
-        State().Image.setByte(0x310 + 48, 88);
+        AppDocument().uncheckedMemory().setByte(0x310 + 48, 88);
         FormTune page;
         page.show();
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         page.MSHFlexGridTuneData_Click(2, 1);
         page.Text1->clear();
         page.Text1_LostFocus();
-        QVERIFY(State().Image == before);
+        QVERIFY(AppDocument().uncheckedMemory() == before);
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 2, 1), QStringLiteral("88"));
         QVERIFY(!page.Text1->isVisible());
     }
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(page.Text1Column(), 1);
         page.MSHFlexGridTuneData_Click(3, 16); // an out-of-band cell can still be edited
         TypeAndEnter(page.Text1, QStringLiteral("5"));
-        QCOMPARE(int(State().Image.byte(0x310 + 96 + 15)), 5);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x310 + 96 + 15)), 5);
         QCOMPARE(page.Text1Row(), 0);
         QVERIFY(!page.Text1->isVisible());
         QVERIFY(page.Text2->isVisible());
@@ -237,16 +237,16 @@ private slots:
         QFETCH(int, second);
         TestEnvironment env;
         SetBand(136, 174, 174);
-        State().Image.setByte(0x300 + 144 + 2, 0x81);
-        State().Image.setByte(0x300 + 145 + 2, 0x85);
+        AppDocument().uncheckedMemory().setByte(0x300 + 144 + 2, 0x81);
+        AppDocument().uncheckedMemory().setByte(0x300 + 145 + 2, 0x85);
         FormTune page;
         page.show();
         page.MSHFlexGridSqlTune_Click(row, 2);
         QCOMPARE(page.Text2->text(), Cell(page.MSHFlexGridSqlTune, row, 2));
         TypeAndEnter(page.Text2, typed);
         QCOMPARE(Cell(page.MSHFlexGridSqlTune, row, 2), shown);
-        QCOMPARE(int(State().Image.byte(0x300 + 144 + 2)), first);
-        QCOMPARE(int(State().Image.byte(0x300 + 145 + 2)), second);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x300 + 144 + 2)), first);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x300 + 145 + 2)), second);
         QCOMPARE(page.Text2Column(), 3); // Enter moved on
     }
 
@@ -256,7 +256,7 @@ private slots:
     {
         TestEnvironment env;
         SetBand(400, 520, 520);
-        RadioImage& image = State().Image;
+        RadioImage& image = AppDocument().uncheckedMemory();
         image.setByte(0x310, 0xC5);       // squelch with bit 7 set, shown as 69
         image.setByte(0x310 + 144, 0xFF); // detection 1: 511 and 127
         image.setByte(0x310 + 145, 0xFF);
@@ -287,7 +287,7 @@ private slots:
         page->MSHFlexGridTuneData_Click(3, 2);
         page->Text1->setText(QStringLiteral("66"));
         page->closePage();
-        QCOMPARE(int(State().Image.byte(0x310 + 96 + 1)), 66);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x310 + 96 + 1)), 66);
         QVERIFY(!State().TunePageOpen);
     }
 
@@ -299,13 +299,13 @@ private slots:
         page.TextPkValue->setText(QStringLiteral("200"));
         page.TextPkValue_Enter();
         QCOMPARE(page.TextPkValue->text(), QStringLiteral("127"));
-        QCOMPARE(int(State().Image.byte(0x3C0)), 127);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x3C0)), 127);
         page.TextPkValue->setText(QStringLiteral("35"));
         page.FreshData();
-        QCOMPARE(int(State().Image.byte(0x3C0)), 35);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x3C0)), 35);
         page.TextPkValue->clear();
         page.TextPkValue_LostFocus();
-        QCOMPARE(int(State().Image.byte(0x3C0)), 35);
+        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x3C0)), 35);
         QCOMPARE(page.TextPkValue->text(), QStringLiteral("35"));
     }
 
@@ -388,9 +388,9 @@ private slots:
         State().IsEnglish = english;
         State().DecimalSeparator = separator;
         for (int a = 0x0A80; a < 0x0B80; ++a)
-            State().Image.setMemoryByte(a, 0);
+            AppDocument().uncheckedMemory().setMemoryByte(a, 0);
         PutText(0x0A80, "T40U01");
-        State().Image.setMemoryByte(0x0A86, 1);
+        AppDocument().uncheckedMemory().setMemoryByte(0x0A86, 1);
         PutText(0x0A88, "0755");
         PutText(0x0A90, "SN-42");
         PutText(0x0B00, "Wang");
@@ -426,8 +426,8 @@ private slots:
     {
         TestEnvironment env;
         PutText(0x0A80, "ABCDEF");
-        State().Image.setMemoryByte(0x0A86, 3);
-        State().Image.setMemoryByte(0x0A90, 0);
+        AppDocument().uncheckedMemory().setMemoryByte(0x0A86, 3);
+        AppDocument().uncheckedMemory().setMemoryByte(0x0A90, 0);
         PutText(0x0A91, "hidden");
         FormLocalMessage page;
         QCOMPARE(page.ComboRadioType->currentIndex(), 7);
@@ -462,7 +462,7 @@ private slots:
         QFETCH(QString, stun);
         QFETCH(QString, kill);
         TestEnvironment env;
-        RadioImage& m = State().Image;
+        RadioImage& m = AppDocument().uncheckedMemory();
         const std::uint8_t digits[16] = { 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 0, 9, 9 };
         for (int i = 0; i < 16; ++i)
             m.setMemoryByte(0x0B80 + i, digits[i]);
@@ -479,7 +479,7 @@ private slots:
         QCOMPARE(page.TextKill->text(), kill);
         QCOMPARE(page.TextStun->isEnabled(), enable == 0x55);
         QCOMPARE(page.TextKill->isEnabled(), enable == 0x55);
-        QVERIFY(State().Image == before); // decoding writes nothing
+        QVERIFY(AppDocument().uncheckedMemory() == before); // decoding writes nothing
     }
 
     void dtmfEnableShownOnlyInServiceMode_data()
@@ -502,7 +502,7 @@ private slots:
     {
         TestEnvironment env;
         State().ServiceMode = true;
-        RadioImage& m = State().Image;
+        RadioImage& m = AppDocument().uncheckedMemory();
         m.setMemoryByte(0x0B90, 0x30);
         FormDtmf page;
         page.show();
@@ -548,7 +548,7 @@ private slots:
     {
         TestEnvironment env;
         State().ServiceMode = true;
-        RadioImage& m = State().Image;
+        RadioImage& m = AppDocument().uncheckedMemory();
         for (int i = 0; i < 16; ++i)
             m.setMemoryByte(0x0B80 + i, std::uint8_t(i));
         m.setMemoryByte(0x0B90, 0x9F);
@@ -592,7 +592,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         State().ServiceMode = service;
-        RadioImage& m = State().Image;
+        RadioImage& m = AppDocument().uncheckedMemory();
         for (int i = 0; i < 16; ++i)
             m.setMemoryByte(0x0B80 + i, std::uint8_t(i % 10));
         m.setMemoryByte(0x0B90, std::uint8_t(lengths));
@@ -614,7 +614,7 @@ private slots:
         } else {
             QCOMPARE(first, QStringLiteral("Write Data into Raido.Do you wish continue?"));
         }
-        QVERIFY(State().Image == before); // the codes were written unchanged
+        QVERIFY(AppDocument().uncheckedMemory() == before); // the codes were written unchanged
         QVERIFY(!State().SessionWindowOpen);
     }
 
@@ -660,11 +660,11 @@ private slots:
         QFETCH(int, byte);
         QFETCH(QString, shown);
         TestEnvironment env;
-        State().Image.setMemoryByte(0x0E11, std::uint8_t(byte));
+        AppDocument().uncheckedMemory().setMemoryByte(0x0E11, std::uint8_t(byte));
         FormSpecial page;
         QCOMPARE(page.ComboRxVoice->count(), 16);
         QCOMPARE(page.ComboRxVoice->currentText(), shown);
-        QCOMPARE(int(State().Image.memoryByte(0x0E11)), byte); // decoding repairs nothing
+        QCOMPARE(int(AppDocument().uncheckedMemory().memoryByte(0x0E11)), byte); // decoding repairs nothing
     }
 
     void specialWriteStoresTheLevelBeforeAsking_data()
@@ -684,7 +684,7 @@ private slots:
         QCOMPARE(page.LabelRxVoice->text(), english ? QStringLiteral("RX Voice Level:") : QString::fromUtf8("接收声音等级:"));
         page.ComboRxVoice->setCurrentIndex(6);
         page.CommandWrite_Click();
-        QCOMPARE(int(State().Image.memoryByte(0x0E11)), 6);
+        QCOMPARE(int(AppDocument().uncheckedMemory().memoryByte(0x0E11)), 6);
         QCOMPARE(env.prompts().messages.front().text,
                  english ? QStringLiteral("Write Data into Raido.Do you wish continue?") : QString::fromUtf8("向对讲机写入本机信息？"));
         QVERIFY(!State().SessionWindowOpen);

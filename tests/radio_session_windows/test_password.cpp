@@ -132,14 +132,14 @@ private slots:
         QFETCH(QString, second);
         TestEnvironment env;
         State().IsEnglish = true;
-        const RadioImage before = State().Image;
+        const RadioImage before = AppDocument().uncheckedMemory();
         FormPasswordChange dialog;
         dialog.TextNewPassword[0]->setText(first);
         dialog.TextNewPassword[1]->setText(second);
         dialog.CommandOK_Click();
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Different between two new passowrds"));
-        QVERIFY(State().Image == before);
+        QVERIFY(AppDocument().uncheckedMemory() == before);
         QVERIFY(State().ProgramPassword.isEmpty());
     }
 
@@ -153,7 +153,7 @@ private slots:
         dialog.TextNewPassword[1]->setText(QStringLiteral("pw"));
         dialog.CommandOK_Click();
         QCOMPARE(env.prompts().messages.back().text, QString::fromUtf8("修改密码？"));
-        QCOMPARE(PasswordBytes(State().Image), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
+        QCOMPARE(PasswordBytes(AppDocument().uncheckedMemory()), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
         QCOMPARE(State().ProgramPassword, QStringLiteral("old"));
         QVERIFY(!State().PasswordChangeSession);
     }
@@ -168,7 +168,7 @@ private slots:
         QVERIFY2(server.open(&reason), qPrintable(reason));
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM3"), server.devicePath());
         State().ComPortNumber = 3;
-        radio.setBandFlag(State().Image.byte(445));
+        radio.setBandFlag(AppDocument().uncheckedMemory().byte(445));
         server.startThread();
 
         FormPassword dialog;

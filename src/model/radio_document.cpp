@@ -1,0 +1,179 @@
+#include "radio_document.h"
+
+#include <algorithm>
+#include <array>
+
+namespace t40 {
+
+RadioDocument::RadioDocument(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QByteArray RadioDocument::bytes(int address, int length) const
+{
+    if (!RadioImage::blockInMemory(address, length))
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(memory_.memory().data() + address), length);
+}
+
+bool RadioDocument::applyBytes(int address, std::span<const std::uint8_t> data)
+{
+    if (!RadioImage::blockInMemory(address, static_cast<int>(data.size())))
+        return false;
+    const auto current = memory_.memory().subspan(address, data.size());
+    if (std::equal(data.begin(), data.end(), current.begin()))
+        return true;
+    memory_.writeBlock(address, data);
+    emit changed(address, static_cast<int>(data.size()));
+    setModified(true);
+    return true;
+}
+
+bool RadioDocument::setBytes(int address, std::span<const std::uint8_t> data)
+{
+    return applyBytes(address, data);
+}
+
+bool RadioDocument::setByte(int address, std::uint8_t value)
+{
+    return applyBytes(address, std::span<const std::uint8_t>(&value, 1));
+}
+
+int RadioDocument::value(FieldId id) const
+{
+    const FieldSpec& f = Field(id);
+    return (byte(f.offset) & f.mask) >> f.shift;
+}
+
+bool RadioDocument::valueInRange(FieldId id) const
+{
+    const int v = value(id);
+    return v >= Field(id).min && v <= Field(id).max;
+}
+
+bool RadioDocument::setValue(FieldId id, int value)
+{
+    const FieldSpec& f = Field(id);
+    if (f.length != 1 || value < f.min || value > f.max)
+        return false;
+    const int stored = (byte(f.offset) & ~f.mask) | ((value << f.shift) & f.mask);
+    return setByte(f.offset, static_cast<std::uint8_t>(stored));
+}
+
+QByteArray RadioDocument::fieldBytes(FieldId id) const
+{
+    return bytes(Field(id).offset, Field(id).length);
+}
+
+bool RadioDocument::setFieldBytes(FieldId id, const QByteArray& data)
+{
+    if (data.size() != Field(id).length)
+        return false;
+    return applyBytes(Field(id).offset,
+                      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                                                    static_cast<std::size_t>(data.size())));
+}
+
+Channel RadioDocument::channel(int c) const
+{
+    return ReadChannel(memory_, c);
+}
+
+void RadioDocument::setChannel(int c, const Channel& channel)
+{
+    // The record and the scan bitmap, worked out on a copy and applied as
+    // one change of the stretch between them.
+    RadioImage edited = memory_;
+    WriteChannel(edited, c, ReadChannel(memory_, c), channel);
+    const int begin = FieldOffset(FieldId::ChannelTable);
+    const int end = FieldEnd(FieldId::ScanAddBitmap);
+    int first = begin;
+    while (first < end && edited.byte(first) == memory_.byte(first))
+        ++first;
+    int last = end - 1;
+    while (last >= first && edited.byte(last) == memory_.byte(last))
+        --last;
+    if (first > last)
+        return;
+    applyBytes(first, edited.memory().subspan(first, last - first + 1));
+}
+
+void RadioDocument::replaceImage(const RadioImage& source, bool modified)
+{
+    emit aboutToReplace();
+    memory_ = source;
+    emit changed(0, RadioImage::MemorySize);
+    setModified(modified);
+    emit replaced();
+}
+
+bool RadioDocument::commitRange(MemoryRange range, const RadioImage& source)
+{
+    if (!RadioImage::blockInMemory(range.begin, range.end - range.begin))
+        return false;
+    emit aboutToReplace();
+    applyBytes(range.begin, source.memory().subspan(range.begin, range.end - range.begin));
+    emit replaced();
+    return true;
+}
+
+void RadioDocument::setPath(const QString& path, const QString& title)
+{
+    if (path == path_ && title == title_)
+        return;
+    path_ = path;
+    title_ = title;
+    emit pathChanged();
+}
+
+void RadioDocument::setBand(const BandState& band)
+{
+    if (band.name == band_.name && band.lowMHz == band_.lowMHz && band.highMHz == band_.highMHz
+        && band.effectiveHighMHz == band_.effectiveHighMHz)
+        return;
+    band_ = band;
+    emit bandChanged();
+}
+
+void RadioDocument::analyseBand()
+{
+    BandState band = band_;
+    AnalyseModelBlock(memory_, band);
+    setBand(band);
+}
+
+void RadioDocument::applyBandExtensionAfterRead()
+{
+    BandState band = band_;
+    band.effectiveHighMHz = EffectiveHighAfterRead(band.lowMHz, band.effectiveHighMHz, value(FieldId::BandExtension));
+    setBand(band);
+}
+
+void RadioDocument::setBandExtension(bool extended)
+{
+    setValue(FieldId::BandExtension, extended ? 1 : 0);
+    BandState band = band_;
+    band.effectiveHighMHz = EffectiveHighForOption(band.lowMHz, band.effectiveHighMHz, extended);
+    setBand(band);
+}
+
+void RadioDocument::setModified(bool modified)
+{
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void RadioDocument::reset()
+{
+    memory_.clear();
+    setPath(QString(), QStringLiteral("new.rdat"));
+    setBand({ QStringLiteral("UHF"), 400, 520, 520 });
+    setModified(false);
+    emit changed(0, RadioImage::MemorySize);
+    emit replaced();
+}
+
+} // namespace t40

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "band_extension.h"
+#include "band_table.h"
+#include "channel.h"
+#include "field_table.h"
+#include "radio_image.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <span>
+
+namespace t40 {
+
+// The one document the user edits: the radio memory (the 1024-byte image
+// and the 4 KB storage of the partial sessions), the file it belongs to,
+// the band and whether it differs from what was last loaded or saved.
+// Every change of memory bytes passes through applyBytes(), so that an
+// undo command can wrap it; changed() follows each one.
+class RadioDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit RadioDocument(QObject* parent = nullptr);
+
+    const RadioImage& memory() const { return memory_; }
+    // Transition only: writes through it bypass changed() and the modified
+    // flag. Its last users are being moved to the typed setters.
+    RadioImage& uncheckedMemory() { return memory_; }
+    std::uint8_t byte(int address) const { return memory_.memoryByte(address); }
+    QByteArray bytes(int address, int length) const;
+
+    // Bytes of the 4 KB memory; a block that does not fit touches nothing
+    // and gives false. Equal bytes emit nothing.
+    bool setBytes(int address, std::span<const std::uint8_t> data);
+    bool setByte(int address, std::uint8_t value);
+
+    // One-byte fields through the field table: the value in its bits.
+    int value(FieldId id) const;
+    bool valueInRange(FieldId id) const;
+    // A value outside the field's range touches nothing and gives false.
+    bool setValue(FieldId id, int value);
+    QByteArray fieldBytes(FieldId id) const;
+    bool setFieldBytes(FieldId id, const QByteArray& data); // exactly the field's length
+
+    // Channels 1..16.
+    Channel channel(int c) const;
+    void setChannel(int c, const Channel& channel);
+
+    // Whole replacements (New, Open, a whole-image read, a model change):
+    // aboutToReplace() first, so that windows drop text typed for the old
+    // contents; then replaced() and changed() over the whole memory.
+    void replaceImage(const RadioImage& source, bool modified);
+    // A partial session's result: the range of source becomes ours.
+    bool commitRange(MemoryRange range, const RadioImage& source);
+
+    // Asks every window to put the text of its open editor into the
+    // document; called before anything reads the whole document (save,
+    // write, print, export).
+    void commitPendingEdits() { emit pendingEditsRequested(); }
+    // Before a replacement that does not come from this document (language
+    // change): windows drop uncommitted text.
+    void discardPendingEdits() { emit aboutToReplace(); }
+
+    QString path() const { return path_; }
+    QString title() const { return title_; }
+    void setPath(const QString& path, const QString& title);
+
+    // The band decoded from the model block, with the band-extension rule.
+    const BandState& band() const { return band_; }
+    void setBand(const BandState& band);
+    // Decodes the model block into the band (after a replacement).
+    void analyseBand();
+    // After a completed read from the radio: a 400 MHz radio with its
+    // band-extension flag set transmits up to 520 MHz.
+    void applyBandExtensionAfterRead();
+    // The band-extension option: the flag, and for a 400 MHz band the
+    // transmit upper limit (520 set, 480 clear).
+    void setBandExtension(bool extended);
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+    // Start values: the whole memory erased, no path, unmodified, UHF 400-520.
+    void reset();
+
+signals:
+    void changed(int offset, int length);
+    void aboutToReplace();
+    void replaced();
+    void pendingEditsRequested();
+    void modifiedChanged(bool modified);
+    void bandChanged();
+    void pathChanged();
+
+private:
+    // The single path of every byte change.
+    bool applyBytes(int address, std::span<const std::uint8_t> data);
+
+    RadioImage memory_;
+    QString path_;
+    QString title_ = QStringLiteral("new.rdat");
+    BandState band_ { QStringLiteral("UHF"), 400, 520, 520 };
+    bool modified_ = false;
+};
+
+} // namespace t40

@@ -1,0 +1,166 @@
+#include "radio_document.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using namespace t40;
+
+Q_DECLARE_METATYPE(std::function<void(RadioDocument&)>)
+
+namespace {
+using Edit = std::function<void(RadioDocument&)>;
+
+bool SharesOnPurpose(const FieldSpec& a, const FieldSpec& b)
+{
+    return a.share != Share::None && a.share == b.share;
+}
+
+bool Overlap(const FieldSpec& a, const FieldSpec& b)
+{
+    if (a.offset >= b.offset + b.length || b.offset >= a.offset + a.length)
+        return false;
+    // Two one-byte values in the same byte overlap only where their bits do.
+    return a.length != 1 || b.length != 1 || (a.mask & b.mask) != 0;
+}
+
+Channel Sample()
+{
+    Channel ch = Channel::created(44600625, 44600625);
+    ch.decode = SignallingCode::tone(670);
+    ch.encode = SignallingCode::dcs(0754, true);
+    ch.power = Power::Middle;
+    return ch;
+}
+} // namespace
+
+class TestRadioDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldTableIsConsistent();
+    void edits_data();
+    void edits();
+    void channelKeepsWhatNoPageShows();
+    void replacementsWarnTheWindowsFirst();
+};
+
+void TestRadioDocument::fieldTableIsConsistent()
+{
+    for (const FieldSpec& f : FieldTable) {
+        const int begin = f.storage == Storage::Image ? 0 : RadioImage::ImageSize;
+        const int end = f.storage == Storage::Image ? RadioImage::ImageSize : RadioImage::MemorySize;
+        QVERIFY2(f.offset >= begin && f.offset + f.length <= end, f.name);
+        QVERIFY2(f.length >= 1 && f.mask != 0, f.name);
+        if (f.length == 1) {
+            const int largest = f.mask >> f.shift;
+            QVERIFY2(f.min <= f.def && f.def <= f.max && f.max <= largest, f.name);
+        }
+        for (const FieldSpec& g : FieldTable)
+            if (&f != &g && Overlap(f, g))
+                QVERIFY2(SharesOnPurpose(f, g), qPrintable(QStringLiteral("%1 / %2").arg(f.name, g.name)));
+    }
+}
+
+void TestRadioDocument::edits_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("offset"); // -1: no change at all
+    QTest::addColumn<int>("length");
+
+    QTest::newRow("value in range") << Edit([](RadioDocument& d) { d.setValue(FieldId::SquelchLevel, 5); })
+                                    << FieldOffset(FieldId::SquelchLevel) << 1;
+    QTest::newRow("value out of range") << Edit([](RadioDocument& d) { d.setValue(FieldId::SquelchLevel, 10); })
+                                        << -1 << 0;
+    QTest::newRow("high nibble leaves the low one")
+        << Edit([](RadioDocument& d) {
+               d.setValue(FieldId::KeyPf1Long, 3);
+               QCOMPARE(d.value(FieldId::KeyPf1), 0x0F);
+           })
+        << FieldOffset(FieldId::KeyPf1Long) << 1;
+    QTest::newRow("same bytes") << Edit([](RadioDocument& d) { d.setByte(5, 0xFF); }) << -1 << 0;
+    QTest::newRow("block beyond the memory")
+        << Edit([](RadioDocument& d) {
+               const std::uint8_t two[2] = { 0, 0 };
+               QVERIFY(!d.setBytes(RadioImage::MemorySize - 1, two));
+           })
+        << -1 << 0;
+    QTest::newRow("channel 16 created")
+        << Edit([](RadioDocument& d) { d.setChannel(16, Sample()); })
+        << 256 << 13; // receive .. flags; the erased bytes after them and the scan bit already match
+    QTest::newRow("channel 17") << Edit([](RadioDocument& d) { d.setChannel(17, Sample()); }) << -1 << 0;
+    QTest::newRow("field bytes of the wrong length")
+        << Edit([](RadioDocument& d) { QVERIFY(!d.setFieldBytes(FieldId::Password, "12345")); }) << -1 << 0;
+}
+
+void TestRadioDocument::edits()
+{
+    QFETCH(Edit, edit);
+    QFETCH(int, offset);
+    QFETCH(int, length);
+    RadioDocument doc;
+    const RadioImage before = doc.memory();
+    QSignalSpy changed(&doc, &RadioDocument::changed);
+    QSignalSpy modified(&doc, &RadioDocument::modifiedChanged);
+    edit(doc);
+    if (offset < 0) {
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(modified.count(), 0);
+        QVERIFY(doc.memory() == before);
+        return;
+    }
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed[0][0].toInt(), offset);
+    QCOMPARE(changed[0][1].toInt(), length);
+    QCOMPARE(modified.count(), 1);
+    QVERIFY(doc.isModified());
+    for (int a = 0; a < RadioImage::MemorySize; ++a)
+        if (a < offset || a >= offset + length)
+            QCOMPARE(doc.byte(a), before.memoryByte(a));
+}
+
+void TestRadioDocument::channelKeepsWhatNoPageShows()
+{
+    RadioDocument doc;
+    doc.setChannel(3, Sample());
+    QCOMPARE(doc.channel(3), Sample());
+    const int record = 16 * 3;
+    QCOMPARE(doc.byte(record + 12), std::uint8_t(0x48)); // Middle, no lock-out, wide
+    QVERIFY(doc.byte(382) & 0x04);
+    // Bits and bytes no page shows survive an edit of the channel.
+    doc.setByte(record + 12, 0x4D);
+    doc.setByte(record + 15, 0x05);
+    Channel edited = doc.channel(3);
+    edited.power = Power::Low;
+    edited.transmit.reset();
+    doc.setChannel(3, edited);
+    QCOMPARE(doc.byte(record + 12), std::uint8_t(0x0D));
+    QCOMPARE(doc.byte(record + 15), std::uint8_t(0x05));
+    QCOMPARE(doc.channel(3), edited);
+    doc.setChannel(3, Channel {});
+    QVERIFY(!doc.channel(3).present());
+    QCOMPARE(doc.byte(record + 12), std::uint8_t(0xFF));
+    QVERIFY(!(doc.byte(382) & 0x04));
+}
+
+void TestRadioDocument::replacementsWarnTheWindowsFirst()
+{
+    RadioDocument doc;
+    QStringList order;
+    connect(&doc, &RadioDocument::aboutToReplace, this, [&] { order << QStringLiteral("about"); });
+    connect(&doc, &RadioDocument::changed, this, [&](int o, int l) { order << QStringLiteral("changed %1 %2").arg(o).arg(l); });
+    connect(&doc, &RadioDocument::replaced, this, [&] { order << QStringLiteral("replaced"); });
+    RadioImage source;
+    source.setMemoryByte(0xA80, 1);
+    source.setMemoryByte(0xB80, 2);
+    doc.commitRange(TransferRange::Dealer, source);
+    QCOMPARE(doc.byte(0xA80), std::uint8_t(1));
+    QCOMPARE(doc.byte(0xB80), std::uint8_t(0xFF));
+    doc.replaceImage(source, false);
+    QCOMPARE(doc.byte(0xB80), std::uint8_t(2));
+    QVERIFY(!doc.isModified());
+    QCOMPARE(order, QStringList({ "about", "changed 2688 256", "replaced", "about", "changed 0 4096", "replaced" }));
+}
+
+QTEST_GUILESS_MAIN(TestRadioDocument)
+#include "test_radio_document.moc"
