@@ -54,7 +54,7 @@ FormWriteMany::FormWriteMany(QWidget* parent)
     setWindowTitle(Lang("Write to Many Radios", "批量写入对讲机"));
 
     BandState band;
-    AnalyseModelBlock(s.Image, band);
+    AnalyseModelBlock(AppDocument().uncheckedMemory(), band);
     LabelInfo = new QLabel(Lang("File: %1    Band: %2 %3-%4 MHz    Port: %5", "文件：%1    频段：%2 %3-%4 MHz    端口：%5")
                                .arg(s.CurrentFileTitle, band.name)
                                .arg(band.lowMHz)
@@ -104,7 +104,7 @@ void FormWriteMany::CommandStart_Click()
         return;
     const SharedState& s = State();
     // The image as it is now; edits made later do not reach this row.
-    row_ = std::make_unique<RadioRow>(CurrentPortCatalog().deviceFor(s.ComPortNumber), PortName(), s.Image);
+    row_ = std::make_unique<RadioRow>(CurrentPortCatalog().deviceFor(s.ComPortNumber), PortName(), AppDocument().uncheckedMemory());
     row_->setFileName(s.CurrentFileTitle);
     connect(row_.get(), &RadioRow::phaseChanged, this, &FormWriteMany::onPhase);
     connect(row_.get(), &RadioRow::radioDone, this, &FormWriteMany::onRadioDone);

@@ -38,7 +38,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         State().CurrentFileTitle = QStringLiteral("site.rdat");
-        State().Image.setByte(445, 0x73);
+        AppDocument().uncheckedMemory().setByte(445, 0x73);
         VirtualRadio radio;
         radio.memory().setByte(445, 0x73);
         radio.setBandFlag(0x73);
