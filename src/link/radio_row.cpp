@@ -240,7 +240,9 @@ void RadioRow::record(RowRadioResult::Outcome outcome, bool verified)
     entry.result = result.resultText();
     entry.verify = result.verifyText();
     entry.rowCount = result.number;
-    ProgrammingLog::Append(entry, logPath_);
+    QString reason;
+    if (!ProgrammingLog::Append(entry, logPath_, &reason))
+        emit logFailed(reason);
 
     emit radioDone(result);
     if (stopRequested_ || (count_ > 0 && radios_ >= count_)) {

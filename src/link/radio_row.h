@@ -68,6 +68,8 @@ signals:
     void phaseChanged(t40::RadioRow::Phase phase);
     void progress(double fraction);
     void radioDone(const t40::RowRadioResult& result);
+    // The programming log could not take a radio's line (the system's words).
+    void logFailed(const QString& reason);
     void stopped();
 
 private:

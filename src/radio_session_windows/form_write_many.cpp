@@ -108,6 +108,11 @@ void FormWriteMany::CommandStart_Click()
     row_->setFileName(s.CurrentFileTitle);
     connect(row_.get(), &RadioRow::phaseChanged, this, &FormWriteMany::onPhase);
     connect(row_.get(), &RadioRow::radioDone, this, &FormWriteMany::onRadioDone);
+    // Told in the window, not in a box: the row goes on.
+    connect(row_.get(), &RadioRow::logFailed, this, [this](const QString& reason) {
+        LabelInfo->setStyleSheet(QStringLiteral("color: #c62828;"));
+        LabelInfo->setText(Lang("The programming log cannot be written: %1", "无法写入编程日志：%1").arg(reason));
+    });
     connect(row_.get(), &RadioRow::progress, this,
             [this](double fraction) { ProgressBar1->setValue(qRound(fraction * ProgressSteps)); });
     ListResults->clear();

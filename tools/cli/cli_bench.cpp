@@ -66,6 +66,9 @@ int RunRow(const QString& port, const QString& device, const RadioImage& image, 
                     qPrintable(r.resultText()), r.verified ? qPrintable(QStringLiteral("\tverify ") + r.verifyText()) : "");
         std::fflush(stdout);
     });
+    QObject::connect(&row, &RadioRow::logFailed, [](const QString& reason) {
+        CliFail(QStringLiteral("cannot add to the programming log: %1").arg(reason));
+    });
     QObject::connect(&row, &RadioRow::phaseChanged, [&row](RadioRow::Phase phase) {
         if (phase == RadioRow::Phase::WaitingForRadio)
             std::fputs("Waiting for the next radio...\n", stderr);
