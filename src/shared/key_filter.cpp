@@ -24,6 +24,14 @@ bool Accepted(int key, int mode, const QString& separator)
         return true;
     return mode == FrequencyKeys && !separator.isEmpty() && key == separator.at(0).unicode();
 }
+
+// Ctrl and Ctrl+Shift keys are commands (copy, paste, the pages' shortcuts):
+// a line edit types nothing for them. Every other modifier mix can type.
+bool IsCommandChord(Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    return modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+}
 } // namespace
 
 void FilterKeyPress(const QString& text, bool hasSelection, int& keyAscii, int mode, const QString& decimalSeparator)
@@ -42,21 +50,21 @@ void FilterKeyPress(const QString& text, bool hasSelection, int& keyAscii, int m
         keyAscii = 0;
 }
 
-KeyPressFilter::KeyPressFilter(QLineEdit* edit, int mode)
-    : QObject(edit)
-    , mode_(mode)
+KeyPressFilter::KeyPressFilter(QObject* watched, QLineEdit* edit, KeyRule rule)
+    : QObject(watched)
+    , edit_(edit)
+    , rule_(std::move(rule))
 {
-    edit->installEventFilter(this);
+    watched->installEventFilter(this);
 }
 
-bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
+bool KeyPressFilter::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    auto* edit = qobject_cast<QLineEdit*>(watched);
     auto* keyEvent = static_cast<QKeyEvent*>(event);
-    if (!edit || (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false; // shortcuts and editing commands are not typed characters
+    if (IsCommandChord(keyEvent->modifiers()))
+        return false;
     int key = 0;
     switch (keyEvent->key()) {
     case Qt::Key_Backspace: key = KeyBackspace; break;
@@ -64,18 +72,74 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Enter: key = KeyEnter; break;
     default: {
         const QString typed = keyEvent->text();
-        if (typed.size() != 1 || !typed.at(0).isPrint())
+        if (typed.isEmpty() || !typed.at(0).isPrint())
             return false; // navigation and other non-character keys
+        if (typed.size() != 1)
+            return true; // several characters from one key: not a typed digit
         key = typed.at(0).unicode();
     }
     }
-    FilterKeyPress(edit->text(), edit->hasSelectedText(), key, mode_, State().DecimalSeparator);
-    return key == 0;
+    const int typed = key;
+    rule_(edit_->text(), edit_->hasSelectedText(), key);
+    if (key == 0)
+        return true;
+    if (key != typed && key != KeyBackspace && key != KeyEnter) {
+        edit_->insert(QString(QChar(key))); // the rule changed the character (upper case)
+        return true;
+    }
+    return false;
+}
+
+KeyRuleValidator::KeyRuleValidator(QLineEdit* edit, KeyRule rule)
+    : QValidator(edit)
+    , edit_(edit)
+    , rule_(std::move(rule))
+    , accepted_(edit->text())
+{
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+}
+
+QValidator::State KeyRuleValidator::validate(QString& input, int&) const
+{
+    // Text set by the program (and an undo back to it) is not the user's typing.
+    if (!edit_->isModified())
+        return Acceptable;
+    const QString& before = accepted_;
+    qsizetype prefix = 0;
+    while (prefix < before.size() && prefix < input.size() && before.at(prefix) == input.at(prefix))
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < before.size() - prefix && suffix < input.size() - prefix
+           && before.at(before.size() - 1 - suffix) == input.at(input.size() - 1 - suffix))
+        ++suffix;
+    const bool grows = input.size() > before.size();
+    for (qsizetype i = prefix; i < input.size() - suffix; ++i) {
+        if (!input.at(i).isPrint())
+            return Invalid;
+        QString rest = input;
+        rest.remove(i, 1);
+        int key = input.at(i).unicode();
+        rule_(rest, !grows, key);
+        if (key == 0 || key == KeyBackspace || key == KeyEnter)
+            return Invalid;
+        input[i] = QChar(key);
+    }
+    return Acceptable;
+}
+
+void GuardLineEdit(QLineEdit* edit, const KeyRule& rule, QObject* keyOwner)
+{
+    new KeyPressFilter(edit, edit, rule);
+    if (keyOwner)
+        new KeyPressFilter(keyOwner, edit, rule);
+    edit->setValidator(new KeyRuleValidator(edit, rule));
 }
 
 void InstallKeyFilter(QLineEdit* edit, int mode)
 {
-    new KeyPressFilter(edit, mode);
+    GuardLineEdit(edit, [mode](const QString& text, bool hasSelection, int& key) {
+        FilterKeyPress(text, hasSelection, key, mode, State().DecimalSeparator);
+    });
 }
 
 } // namespace t40

@@ -1,7 +1,12 @@
+#include "code_entry.h"
 #include "key_filter.h"
 #include "shared_state.h"
 #include "test_support.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -85,6 +90,84 @@ private slots:
         InstallKeyFilter(&two, TwoDigitKeys);
         QTest::keyClicks(&two, QStringLiteral("987"));
         QCOMPARE(two.text(), QStringLiteral("98"));
+    }
+
+    // Text that does not come as a plain key obeys the same rules: keys with
+    // Alt, AltGr or Meta, paste, input-method commits and dropped text. A
+    // refused text changes nothing; Ctrl shortcuts still reach the box.
+    void everyWayInIsFiltered_data()
+    {
+        QTest::addColumn<bool>("codeChooser");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        for (const bool code : { false, true }) {
+            const QString start = code ? QStringLiteral("None") : QStringLiteral("446");
+            const char* box = code ? "code " : "frequency ";
+            QTest::newRow(QByteArray(box).append("Alt+O").constData()) << code << "alt" << "o" << start;
+            QTest::newRow(QByteArray(box).append("AltGr+X").constData()) << code << "altgr" << "x" << start;
+            QTest::newRow(QByteArray(box).append("Meta+X").constData()) << code << "meta" << "x" << start;
+            QTest::newRow(QByteArray(box).append("paste letters").constData()) << code << "paste" << "4x6" << start;
+            QTest::newRow(QByteArray(box).append("input method").constData()) << code << "ime" << "四" << start;
+            QTest::newRow(QByteArray(box).append("drop").constData()) << code << "drop" << "Z" << start;
+        }
+        QTest::newRow("frequency paste too long") << false << "paste" << "1234567" << "446";
+        QTest::newRow("frequency paste second separator") << false << "paste" << ".0.5" << "446";
+        QTest::newRow("frequency paste digits") << false << "paste" << ".00625" << "446.00625";
+        QTest::newRow("frequency Alt+digit") << false << "alt" << "5" << "4465";
+        QTest::newRow("code paste") << true << "paste" << "D023N" << "D023N";
+        QTest::newRow("code input method digits") << true << "ime" << "67.0" << "67.0";
+    }
+    void everyWayInIsFiltered()
+    {
+        QFETCH(bool, codeChooser);
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        test::TestEnvironment env;
+        State().DecimalSeparator = QStringLiteral(".");
+        QLineEdit freq;
+        QComboBox combo;
+        combo.addItems({ QStringLiteral("None"), QStringLiteral("67.0") });
+        QLineEdit* edit = &freq;
+        if (codeChooser) {
+            SetUpCodeChooser(&combo);
+            edit = combo.lineEdit();
+            combo.setCurrentIndex(0);
+            combo.show();
+            combo.setFocus();
+        } else {
+            InstallKeyFilter(&freq, FrequencyKeys);
+            freq.setText(QStringLiteral("446"));
+            freq.show();
+            freq.setFocus();
+        }
+        // Typing over "None" replaces it; appending to "446" keeps it.
+        if (codeChooser)
+            edit->selectAll();
+        else
+            edit->end(false);
+        QWidget* target = codeChooser ? static_cast<QWidget*>(&combo) : edit;
+        if (way == QStringLiteral("alt") || way == QStringLiteral("altgr") || way == QStringLiteral("meta")) {
+            const Qt::KeyboardModifiers modifiers = way == QStringLiteral("alt") ? Qt::AltModifier
+                : way == QStringLiteral("meta")                                   ? Qt::MetaModifier
+                                                                                  : Qt::ControlModifier | Qt::AltModifier;
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, modifiers, text);
+            QApplication::sendEvent(target, &press);
+        } else if (way == QStringLiteral("paste")) {
+            QApplication::clipboard()->setText(text);
+            edit->paste();
+        } else if (way == QStringLiteral("ime")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(edit, &commit);
+        } else {
+            edit->insert(text); // what a drop does with the dragged text
+        }
+        QCOMPARE(edit->text(), expected);
+        // Ctrl shortcuts are commands, not characters: select-all still works.
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit->selectedText(), expected);
     }
 };
 
