@@ -605,7 +605,8 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.last = rangeEnd_;
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
     const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
-    ApplyBatchFill(AppDocument().uncheckedMemory(), range, fillFromControls(), State().DecimalSeparator, band, Random);
+    const BatchFill fill = fillFromControls();
+    AppDocument().edit([&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
     State().GridRefreshPending = true;
     State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }

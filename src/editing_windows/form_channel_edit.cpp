@@ -153,7 +153,33 @@ FormChannelEdit::FormChannelEdit(QWidget* parent)
             ComboEncode_LostFocus();
     });
 
+    // Text typed into a box belongs to the document it was typed for: it goes
+    // in before the document is saved or sent, and is dropped when the
+    // document is replaced.
+    connect(&AppDocument(), &RadioDocument::pendingEditsRequested, this, &FormChannelEdit::commitOpenEdit);
+    connect(&AppDocument(), &RadioDocument::aboutToReplace, this, &FormChannelEdit::dropOpenEdit);
+
     Form_Load();
+}
+
+// Only the box that has the focus can hold uncommitted text: leaving a box commits it.
+void FormChannelEdit::commitOpenEdit()
+{
+    TextRxFreq_LostFocus();
+    TextTxFreq_LostFocus();
+    ComboDecode_LostFocus();
+    ComboEncode_LostFocus();
+}
+
+void FormChannelEdit::dropOpenEdit()
+{
+    const bool decoding = Decoding;
+    Decoding = true;
+    TextRxFreq->setText(shownRx_);
+    TextTxFreq->setText(shownTx_);
+    ComboDecode->setEditText(shownDecode_);
+    ComboEncode->setEditText(shownEncode_);
+    Decoding = decoding;
 }
 
 FormChannelEdit::~FormChannelEdit()
@@ -241,9 +267,9 @@ void FormChannelEdit::AnalyseOneChannel()
     CheckScanAdd->setEnabled(false);
     shownRx_ = shownTx_ = shownDecode_ = shownEncode_ = QString();
 
-    const ChannelView view = DecodeChannel(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator, NoneText());
+    const ChannelView view = DecodeChannel(AppDocument().memory(), shown_, s.DecimalSeparator, NoneText());
     if (!view.present) {
-        WriteScanBit(AppDocument().uncheckedMemory(), shown_, false);
+        AppDocument().setChannel(shown_, Channel {}); // an absent channel takes no part in scanning
         Decoding = false;
         return;
     }
@@ -275,7 +301,7 @@ void FormChannelEdit::AnalyseOneChannel()
 
     ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
     if (view.powerBits == 3) // stored back as High; no page needs to hear of it
-        WriteFlagBits(AppDocument().uncheckedMemory(), shown_, ChannelFlags::PowerMask, 0x80);
+        AppDocument().edit([&](RadioImage& m) { WriteFlagBits(m, shown_, ChannelFlags::PowerMask, 0x80); });
     ComboSpace->setCurrentIndex(view.spacingBit);
     CheckScanAdd->setChecked(view.scanAdd);
     ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));
@@ -312,7 +338,8 @@ void FormChannelEdit::commitFrequency(const QString& text, const QString& shownT
         return;
     committing_ = true;
     SharedState& s = State();
-    const EntryResult result = enter(AppDocument().uncheckedMemory(), shown_, text, s.DecimalSeparator, CurrentBand());
+    EntryResult result;
+    AppDocument().edit([&](RadioImage& m) { result = enter(m, shown_, text, s.DecimalSeparator, CurrentBand()); });
     if (result.written)
         afterWrite();
     AnalyseOneChannel();
@@ -326,10 +353,12 @@ void FormChannelEdit::pickCode(QComboBox* combo, int field, int index)
     if (Decoding || !combo->isEnabled())
         return;
     SharedState& s = State();
-    const auto bytes = EncodeSignallingCodeFromList(index, combo->itemText(index), s.DecimalSeparator);
-    if (!bytes || !ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
+    Channel channel = AppDocument().channel(shown_);
+    if (index < 0 || index >= combo->count() || !channel.present())
         return;
-    WriteCode(AppDocument().uncheckedMemory(), shown_, field, *bytes);
+    (field == ChannelField::Decode ? channel.decode : channel.encode)
+        = SignallingCode::fromListEntry(index, combo->itemText(index), s.DecimalSeparator);
+    AppDocument().setChannel(shown_, channel);
     (field == ChannelField::Decode ? shownDecode_ : shownEncode_) = combo->itemText(index);
     afterWrite();
 }
@@ -341,13 +370,16 @@ void FormChannelEdit::commitCode(QComboBox* combo, int field, QString& shownText
     if (Decoding || committing_ || !combo->isEnabled() || (!byEnter && combo->currentText() == shownText))
         return;
     SharedState& s = State();
-    if (!ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
+    Channel channel = AppDocument().channel(shown_);
+    if (!channel.present())
         return;
     const QString text = combo->currentText();
     if (!IsNoneText(text)) {
-        const TypedSignalling code = EncodeSignallingCodeFromText(text, s.DecimalSeparator);
-        WriteCode(AppDocument().uncheckedMemory(), shown_, field, code.bytes);
-        combo->setEditText(code.text);
+        QString normalised;
+        (field == ChannelField::Decode ? channel.decode : channel.encode)
+            = SignallingCode::fromTyped(text, s.DecimalSeparator, &normalised);
+        AppDocument().setChannel(shown_, channel);
+        combo->setEditText(normalised);
         afterWrite();
     }
     shownText = combo->currentText();
@@ -360,37 +392,37 @@ void FormChannelEdit::ComboDecode_LostFocus() { commitCode(ComboDecode, ChannelF
 void FormChannelEdit::ComboEncode_Click(int index) { pickCode(ComboEncode, ChannelField::Encode, index); }
 void FormChannelEdit::ComboEncode_LostFocus() { commitCode(ComboEncode, ChannelField::Encode, shownEncode_); }
 
-void FormChannelEdit::writeFlags(std::uint8_t mask, int value)
+void FormChannelEdit::changeChannel(int listIndex, const std::function<void(Channel&)>& change)
 {
-    SharedState& s = State();
-    if (Decoding || value < 0 || !ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
+    if (Decoding || listIndex < 0)
         return;
-    WriteFlagBits(AppDocument().uncheckedMemory(), shown_, mask, std::uint8_t(value));
+    Channel channel = AppDocument().channel(shown_);
+    if (!channel.present())
+        return;
+    change(channel);
+    AppDocument().setChannel(shown_, channel);
     afterWrite();
 }
 
+// The lists show the values in their order.
 void FormChannelEdit::ComboTxPower_Click(int index)
 {
-    writeFlags(ChannelFlags::PowerMask, index < 0 ? -1 : index << ChannelFlags::PowerShift);
+    changeChannel(index, [index](Channel& c) { c.power = Power(index); });
 }
 
 void FormChannelEdit::ComboSpace_Click(int index)
 {
-    writeFlags(ChannelFlags::SpacingMask, index < 0 ? -1 : index << ChannelFlags::SpacingShift);
+    changeChannel(index, [index](Channel& c) { c.spacing = Spacing(index); });
 }
 
 void FormChannelEdit::ComboBusyLock_Click(int index)
 {
-    writeFlags(ChannelFlags::BusyLockMask, index < 0 ? -1 : index << ChannelFlags::BusyLockShift);
+    changeChannel(index, [index](Channel& c) { c.busyLock = BusyLock(index); });
 }
 
 void FormChannelEdit::CheckScanAdd_Click(bool checked)
 {
-    SharedState& s = State();
-    if (Decoding || !ReceivePresent(AppDocument().uncheckedMemory(), shown_, s.DecimalSeparator))
-        return;
-    WriteScanBit(AppDocument().uncheckedMemory(), shown_, checked);
-    afterWrite();
+    changeChannel(0, [checked](Channel& c) { c.scanAdd = checked; });
 }
 
 void FormChannelEdit::CommandClose_Click()

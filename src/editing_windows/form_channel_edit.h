@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -12,6 +14,8 @@ class QPushButton;
 class QTimer;
 
 namespace t40 {
+
+struct Channel;
 
 // One channel at a time, one control per field; every change is written to
 // the image at once.
@@ -81,7 +85,10 @@ private:
     void fillCaptions();
     void commitCode(QComboBox* combo, int field, QString& shownText);
     void pickCode(QComboBox* combo, int field, int index);
-    void writeFlags(std::uint8_t mask, int value);
+    void commitOpenEdit();
+    void dropOpenEdit();
+    // Applies a change to the shown channel when it is present and a list entry is picked.
+    void changeChannel(int listIndex, const std::function<void(Channel&)>& change);
     void afterWrite();
 
     bool Decoding = false;

@@ -108,6 +108,11 @@ FormChannelInformation::FormChannelInformation(QWidget* parent)
         combo->hide();
         Combo1[k] = combo;
     }
+    // Text typed into a cell belongs to the document it was typed for: it goes
+    // in before the document is saved or sent, and is dropped when the
+    // document is replaced.
+    connect(&AppDocument(), &RadioDocument::pendingEditsRequested, this, &FormChannelInformation::FreshData);
+    connect(&AppDocument(), &RadioDocument::aboutToReplace, this, &FormChannelInformation::dropOpenEdit);
     MSHFlexGridChannel->installEventFilter(this);
 
     CommandChannelEdit = new QPushButton(this);
@@ -279,9 +284,9 @@ void FormChannelInformation::decodeRow(int row)
     SharedState& s = State();
     for (int c = ReceiveColumn; c <= BusyLockColumn; ++c)
         setCell(row, c, QString());
-    const ChannelView view = DecodeChannel(AppDocument().uncheckedMemory(), row, s.DecimalSeparator, NoneText());
+    const ChannelView view = DecodeChannel(AppDocument().memory(), row, s.DecimalSeparator, NoneText());
     if (!view.present) {
-        WriteScanBit(AppDocument().uncheckedMemory(), row, false);
+        AppDocument().setChannel(row, Channel {}); // an absent channel takes no part in scanning
         return;
     }
     setCell(row, ReceiveColumn, view.receiveText);
@@ -367,10 +372,8 @@ void FormChannelInformation::Text1_Commit()
     EntryResult result;
     // Passing through a cell writes nothing; Enter always commits.
     if (row >= 1 && column >= 1 && (text != editOriginal_ || enterCommit_)) {
-        if (column == ReceiveColumn)
-            result = EnterReceiveFrequency(AppDocument().uncheckedMemory(), row, text, s.DecimalSeparator, CurrentBand());
-        else
-            result = EnterTransmitFrequency(AppDocument().uncheckedMemory(), row, text, s.DecimalSeparator, CurrentBand());
+        const auto enter = column == ReceiveColumn ? EnterReceiveFrequency : EnterTransmitFrequency;
+        AppDocument().edit([&](RadioImage& m) { result = enter(m, row, text, s.DecimalSeparator, CurrentBand()); });
         Text1->setText(result.text);
         if (result.written)
             s.EditorRefreshPending = true;
@@ -393,23 +396,25 @@ void FormChannelInformation::Combo1_Commit(int k)
     combo->hide();
     const QString text = combo->currentText();
     const int position = combo->currentIndex();
-    const bool present = ReceivePresent(AppDocument().uncheckedMemory(), row, s.DecimalSeparator);
-    if (present && (text != editOriginal_ || enterCommit_) && !(position < 0 && column >= PowerColumn)) {
-        using namespace ChannelFlags;
+    Channel channel = AppDocument().channel(row);
+    if (channel.present() && (text != editOriginal_ || enterCommit_) && !(position < 0 && column >= PowerColumn)) {
         switch (column) {
         case DecodeColumn:
         case EncodeColumn: {
-            const TypedSignalling code = EncodeSignallingCodeFromText(text, s.DecimalSeparator);
-            WriteCode(AppDocument().uncheckedMemory(), row, column == DecodeColumn ? ChannelField::Decode : ChannelField::Encode, code.bytes);
-            combo->setEditText(code.text);
+            QString shown;
+            (column == DecodeColumn ? channel.decode : channel.encode)
+                = SignallingCode::fromTyped(text, s.DecimalSeparator, &shown);
+            combo->setEditText(shown);
             break;
         }
-        case PowerColumn: WriteFlagBits(AppDocument().uncheckedMemory(), row, PowerMask, std::uint8_t(position << PowerShift)); break;
-        case ScanAddColumn: WriteScanBit(AppDocument().uncheckedMemory(), row, position == 0); break;
-        case SpacingColumn: WriteFlagBits(AppDocument().uncheckedMemory(), row, SpacingMask, std::uint8_t(position << SpacingShift)); break;
-        case BusyLockColumn: WriteFlagBits(AppDocument().uncheckedMemory(), row, BusyLockMask, std::uint8_t(position << BusyLockShift)); break;
+        // The lists show the values in their order.
+        case PowerColumn: channel.power = Power(position); break;
+        case ScanAddColumn: channel.scanAdd = position == 0; break;
+        case SpacingColumn: channel.spacing = Spacing(position); break;
+        case BusyLockColumn: channel.busyLock = BusyLock(position); break;
         default: break;
         }
+        AppDocument().setChannel(row, channel);
         s.EditorRefreshPending = true;
     }
     afterCommit(row, column);
@@ -448,6 +453,15 @@ void FormChannelInformation::FreshData()
     }
     if (Text1->isVisible())
         Text1_Commit();
+}
+
+void FormChannelInformation::dropOpenEdit()
+{
+    committing_ = true;
+    Text1->hide();
+    for (QComboBox* combo : Combo1)
+        combo->hide();
+    committing_ = false;
 }
 
 void FormChannelInformation::RefreshAfterRead()
@@ -552,7 +566,9 @@ void FormChannelInformation::runCopyTool(int kind)
 void FormChannelInformation::insertChannel()
 {
     SharedState& s = State();
-    if (InsertChannel(AppDocument().uncheckedMemory(), s.CurrentChannel, s.DecimalSeparator)) {
+    bool inserted = false;
+    AppDocument().edit([&](RadioImage& m) { inserted = InsertChannel(m, s.CurrentChannel, s.DecimalSeparator); });
+    if (inserted) {
         AnalyseChannelInformation();
         s.EditorRefreshPending = true;
     }
@@ -561,7 +577,7 @@ void FormChannelInformation::insertChannel()
 void FormChannelInformation::deleteChannel()
 {
     SharedState& s = State();
-    RemoveChannel(AppDocument().uncheckedMemory(), s.CurrentChannel);
+    AppDocument().edit([&](RadioImage& m) { RemoveChannel(m, s.CurrentChannel); });
     AnalyseChannelInformation();
     s.EditorRefreshPending = true;
 }

@@ -72,6 +72,7 @@ private:
     void openCellEditor(int row, int column);
     void placeOver(QWidget* editor, int row, int column);
     void Text1_Commit();
+    void dropOpenEdit();
     void Combo1_Commit(int k);
     void afterCommit(int row, int column);
     void moveAfterEnter(int row, int column);

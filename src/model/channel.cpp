@@ -120,8 +120,11 @@ void WriteChannel(RadioImage& memory, int c, const Channel& before, const Channe
     if (!ChannelRecordOffset(0, c))
         return;
     if (!after.present()) {
-        if (before.present() || ReadScanBit(memory, c))
+        // An absent record keeps its bytes (they may hold unreadable digits); only its scan bit goes.
+        if (before.present())
             EraseChannel(memory, c);
+        else
+            WriteScanBit(memory, c, false);
         return;
     }
     const bool creating = !before.present();

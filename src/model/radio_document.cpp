@@ -80,23 +80,25 @@ Channel RadioDocument::channel(int c) const
     return ReadChannel(memory_, c);
 }
 
+void RadioDocument::edit(const std::function<void(RadioImage&)>& rule)
+{
+    RadioImage edited = memory_;
+    rule(edited);
+    const auto before = memory_.memory();
+    const auto after = edited.memory();
+    int first = 0;
+    while (first < RadioImage::MemorySize && before[first] == after[first])
+        ++first;
+    int last = RadioImage::MemorySize - 1;
+    while (last >= first && before[last] == after[last])
+        --last;
+    if (first <= last)
+        applyBytes(first, after.subspan(first, last - first + 1));
+}
+
 void RadioDocument::setChannel(int c, const Channel& channel)
 {
-    // The record and the scan bitmap, worked out on a copy and applied as
-    // one change of the stretch between them.
-    RadioImage edited = memory_;
-    WriteChannel(edited, c, ReadChannel(memory_, c), channel);
-    const int begin = FieldOffset(FieldId::ChannelTable);
-    const int end = FieldEnd(FieldId::ScanAddBitmap);
-    int first = begin;
-    while (first < end && edited.byte(first) == memory_.byte(first))
-        ++first;
-    int last = end - 1;
-    while (last >= first && edited.byte(last) == memory_.byte(last))
-        --last;
-    if (first > last)
-        return;
-    applyBytes(first, edited.memory().subspan(first, last - first + 1));
+    edit([&](RadioImage& m) { WriteChannel(m, c, ReadChannel(m, c), channel); });
 }
 
 void RadioDocument::replaceImage(const RadioImage& source, bool modified)

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <span>
 
 namespace t40 {
@@ -43,6 +44,10 @@ public:
     bool setValue(FieldId id, int value);
     QByteArray fieldBytes(FieldId id) const;
     bool setFieldBytes(FieldId id, const QByteArray& data); // exactly the field's length
+
+    // Runs a codec rule over a copy of the memory and takes over what it
+    // changed as one change (for the rules that work on bytes).
+    void edit(const std::function<void(RadioImage&)>& rule);
 
     // Channels 1..16.
     Channel channel(int c) const;

@@ -101,6 +101,32 @@ private slots:
         QVERIFY(State().GridRefreshPending);
     }
 
+    // Typed text reaches the document it was typed for before anything reads
+    // it, and never the document that replaces it.
+    void openEditBelongsToItsDocument_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("committed before saving") << false;
+        QTest::newRow("dropped on replacement") << true;
+    }
+    void openEditBelongsToItsDocument()
+    {
+        QFETCH(bool, replace);
+        PutChannel(5, QStringLiteral("440"), QStringLiteral("440"));
+        openEditor(5);
+        editor->TextRxFreq->setFocus();
+        editor->TextRxFreq->selectAll();
+        TypeIntoFocus(QStringLiteral("455"));
+        if (replace)
+            AppDocument().replaceImage(RadioImage(), false);
+        else
+            AppDocument().commitPendingEdits();
+        QCOMPARE(StoredRx(5), replace ? QString() : QStringLiteral("455.00000"));
+        editor->ComboChannel->setFocus(); // leaving the box afterwards adds nothing
+        QApplication::processEvents();
+        QCOMPARE(StoredRx(5), replace ? QString() : QStringLiteral("455.00000"));
+    }
+
     void receiveEntryWarns()
     {
         openEditor(2);
