@@ -40,17 +40,25 @@ FormComPort::FormComPort(QWidget* parent)
     int remembered = -1;
     const PortCatalog& catalog = CurrentPortCatalog();
     for (int n = 1; n <= HighestProbedPort; ++n) {
-        if (!catalog.probe(n))
+        // Ports the user may not open are listed too, marked, so that the cable can be found.
+        const PortCatalog::Access access = catalog.access(n);
+        if (access == PortCatalog::Access::Unusable)
             continue;
         if (n == State().ComPortNumber)
             remembered = ComboComPort->count();
-        ComboComPort->addItem(QStringLiteral("COM%1").arg(n));
+        QString text = QStringLiteral("COM%1").arg(n);
+        const QString about = catalog.describe(n);
+        if (!about.isEmpty())
+            text += QStringLiteral("  ") + about;
+        if (access == PortCatalog::Access::Denied)
+            text += QStringLiteral("  ") + Lang("(no access)", "（无权访问）");
+        ComboComPort->addItem(text, n);
     }
     if (ComboComPort->count() > 0) {
         if (remembered < 0) {
             // The stored port is gone: the first usable one is taken at once.
             remembered = 0;
-            State().ComPortNumber = PortNumberFromName(ComboComPort->itemText(0));
+            State().ComPortNumber = ComboComPort->itemData(0).toInt();
         }
         ComboComPort->setCurrentIndex(remembered);
     } else {
@@ -61,7 +69,7 @@ FormComPort::FormComPort(QWidget* parent)
 void FormComPort::CommandOK_Click()
 {
     if (ComboComPort->currentIndex() >= 0) {
-        const int number = ComboComPort->currentText().mid(3).toInt();
+        const int number = ComboComPort->currentData().toInt();
         State().ComPortNumber = number;
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, ComPortValue, QString::number(number));
     }

@@ -16,10 +16,13 @@
 #include "page_window.h"
 #include "prompts.h"
 #include "qt_translation.h"
+#include "read_backups.h"
+#include "reg_keys.h"
 #include "shared_state.h"
 #include "window_menu.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -169,13 +172,25 @@ void MDIFormMain::MenuNew_Click()
 
 void MDIFormMain::MenuOpen_Click()
 {
+    openDataFile(Lang("Open", "打开"), QString());
+}
+
+// The file dialog starts in the folder where every whole read is kept.
+void MDIFormMain::MenuOpenBackup_Click()
+{
+    QDir().mkpath(ReadBackupFolder());
+    openDataFile(Lang("Open Backup", "打开备份"), ReadBackupFolder());
+}
+
+void MDIFormMain::openDataFile(const QString& title, const QString& folder)
+{
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = State().CurrentFileTitle;
     const auto restore = [&] {
         CurrentFilePath = previousPath;
         State().CurrentFileTitle = previousTitle;
     };
-    CurrentFilePath = ShowFileDialog(QStringLiteral("OPEN"), Lang("Open", "打开"), QString());
+    CurrentFilePath = ShowFileDialog(QStringLiteral("OPEN"), title, QString(), folder);
     if (CurrentFilePath.isEmpty()) {
         restore();
         return;
@@ -309,6 +324,15 @@ void MDIFormMain::MenuDetect_Click()
         dialog.exec();
     }
     StatusPanels.at(1)->setText(portPanelText());
+}
+
+void MDIFormMain::MenuVerify_Click()
+{
+    const bool on = !State().VerifyAfterWrite;
+    State().VerifyAfterWrite = on;
+    MenuVerify->setChecked(on);
+    RegWriteString(RegHive::LocalMachine, AppRegistryKey, VerifyAfterWriteValue,
+                   on ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this); }

@@ -4,6 +4,7 @@
 #include "data_file.h"
 #include "memory_map.h"
 #include "page_window.h"
+#include "program_files.h"
 #include "prompts.h"
 #include "qt_translation.h"
 #include "reg_keys.h"
@@ -82,6 +83,7 @@ void MDIFormMain::buildMenus()
     MenuFile = bar->addMenu(QString());
     MenuNew = addMenuAction(MenuFile, &MDIFormMain::MenuNew_Click, QKeySequence(Qt::CTRL | Qt::Key_N));
     MenuOpen = addMenuAction(MenuFile, &MDIFormMain::MenuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuOpenBackup = addMenuAction(MenuFile, &MDIFormMain::MenuOpenBackup_Click);
     MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSaveAs = addMenuAction(MenuFile, &MDIFormMain::MenuSaveAs_Click);
     MenuFile->addSeparator()->setVisible(false);
@@ -118,6 +120,10 @@ void MDIFormMain::buildMenus()
     MenuProgram = bar->addMenu(QString());
     MenuRead = addMenuAction(MenuProgram, &MDIFormMain::MenuRead_Click, QKeySequence(Qt::CTRL | Qt::Key_R));
     MenuWrite = addMenuAction(MenuProgram, &MDIFormMain::MenuWrite_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
+    // The handler sets the check mark from the setting, whoever toggled it first.
+    MenuVerify = MenuProgram->addAction(QString());
+    MenuVerify->setCheckable(true);
+    connect(MenuVerify, &QAction::triggered, this, [this] { MenuVerify_Click(); });
     MenuWriteMany = addMenuAction(MenuProgram, &MDIFormMain::MenuWriteMany_Click);
     MenuProgram->addSeparator();
     MenuDetect = addMenuAction(MenuProgram, &MDIFormMain::MenuDetect_Click);
@@ -254,6 +260,9 @@ void MDIFormMain::MDIForm_Load()
                                                                                    : QStringLiteral(",");
     State().IsEnglish = LanguageFromSetting(RegReadValue(RegHive::LocalMachine, AppRegistryKey, LanguageValue));
     State().ComPortNumber = ComPortFromSetting(RegReadValue(RegHive::LocalMachine, AppRegistryKey, ComPortValue));
+    State().VerifyAfterWrite
+        = RegReadValue(RegHive::LocalMachine, AppRegistryKey, VerifyAfterWriteValue) == QLatin1String("True");
+    MenuVerify->setChecked(State().VerifyAfterWrite);
     ApplyQtTranslation(State().IsEnglish);
 
     CurrentFilePath.clear();
@@ -276,7 +285,7 @@ void MDIFormMain::MDIForm_Load()
 void MDIFormMain::loadTemplate()
 {
     static bool told = false;
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(State().TemplateFileName);
+    const QString path = ProgramDataPath(State().TemplateFileName);
     const TemplateStatus status = LoadTemplate(path, AppDocument().uncheckedMemory());
     if (status != TemplateStatus::Ok && !told) {
         told = true;
@@ -297,6 +306,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuFile->menuAction(), "&File", "文件(&F)" },
         { MenuNew, "&New", "新建(&N)" },
         { MenuOpen, "&Open", "打开(&O)" },
+        { MenuOpenBackup, "Open &Backup...", "打开备份(&B)..." },
         { MenuSave, "&Save", "保存(&S)" },
         { MenuSaveAs, "Save &As", "另存为(&A)" },
         { MenuExit, "&Exit", "退出(&E)" },
@@ -314,6 +324,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuProgram->menuAction(), "&Program", "编程(&P)" },
         { MenuRead, "&Read From Radio", "从对讲机读出数据(&R)" },
         { MenuWrite, "&Write To Radio", "向对讲机写入数据(&W)" },
+        { MenuVerify, "&Verify After Write", "写入后校验(&V)" },
         { MenuWriteMany, "Write to &Many Radios...", "批量写入对讲机(&M)..." },
         { MenuDetect, "&Detect Radio...", "检测对讲机(&D)..." },
         { MenuPassword, "&PassWord", "密码(&P)" },

@@ -48,6 +48,7 @@ public:
     // Menu commands.
     void MenuNew_Click();
     void MenuOpen_Click();
+    void MenuOpenBackup_Click();
     void MenuSave_Click();
     void MenuSaveAs_Click();
     void MenuPrint_Click();
@@ -65,6 +66,7 @@ public:
     void MenuWrite_Click();
     void MenuWriteMany_Click();
     void MenuDetect_Click();
+    void MenuVerify_Click();
     void MenuPassword_Click();
     void MenuCom_Click();
     void MenuLanguage_Click();
@@ -91,6 +93,7 @@ public:
     QMenu* MenuFile = nullptr;
     QAction* MenuNew = nullptr;
     QAction* MenuOpen = nullptr;
+    QAction* MenuOpenBackup = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuSaveAs = nullptr;
     QAction* MenuPrint = nullptr;
@@ -112,6 +115,7 @@ public:
     QAction* MenuWrite = nullptr;
     QAction* MenuWriteMany = nullptr;
     QAction* MenuDetect = nullptr;
+    QAction* MenuVerify = nullptr;
     QAction* MenuPassword = nullptr;
     QMenu* MenuTool = nullptr;
     QAction* MenuRadioInformation = nullptr;
@@ -161,6 +165,7 @@ private:
     void flushChannelEdit();
     void unloadTunePage();
     void afterRadioRead();
+    void openDataFile(const QString& title, const QString& folder);
     QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
 
     QString CurrentFilePath;

@@ -10,6 +10,7 @@ enum class RegHive { LocalMachine, CurrentUser };
 inline const QString AppRegistryKey = QStringLiteral("SoftWare\\ZEV\\T40");
 inline const QString LanguageValue = QStringLiteral("Language");
 inline const QString ComPortValue = QStringLiteral("ComPort");
+inline const QString VerifyAfterWriteValue = QStringLiteral("VerifyAfterWrite"); // "True" or "False"
 
 // The stored settings. On Windows the registry key under the hive; elsewhere
 // the user's settings file of organisation "ZEV", application "T40" (the

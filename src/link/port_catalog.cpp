@@ -97,6 +97,51 @@ bool SystemPortCatalog::probe(int number, QString* reason) const
     return true;
 }
 
+PortCatalog::Access SystemPortCatalog::access(int number) const
+{
+    const QString device = deviceFor(number);
+    if (device.isEmpty())
+        return Access::Unusable;
+    QSerialPort port(device);
+    if (port.open(QIODevice::ReadWrite)) {
+        port.close();
+        return Access::Usable;
+    }
+    return port.error() == QSerialPort::PermissionError && QFileInfo::exists(device) ? Access::Denied : Access::Unusable;
+}
+
+QString SystemPortCatalog::describe(int number) const
+{
+    const QString device = deviceFor(number);
+    if (device.isEmpty())
+        return QString();
+    const QSerialPortInfo info(device);
+    QStringList words;
+    if (!info.description().isEmpty())
+        words << info.description();
+    if (!info.manufacturer().isEmpty() && !info.description().contains(info.manufacturer()))
+        words << info.manufacturer();
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+        words << QStringLiteral("(%1:%2)")
+                     .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                     .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+    QString text = device;
+    if (!words.isEmpty())
+        text += QStringLiteral("  ") + words.join(QLatin1Char(' '));
+    return text;
+}
+
+QString PortAccessHint(const QString& device, bool english)
+{
+    return english ? QStringLiteral("You may not use %1. Add your user to the \"dialout\" group "
+                                    "(sudo adduser $USER dialout, then log in again), or install the udev rule "
+                                    "60-t40-cable.rules that comes with the program and plug the cable in again.")
+                         .arg(device)
+                   : QString::fromUtf8("无权使用 %1。请把用户加入 \"dialout\" 组（sudo adduser $USER dialout，然后重新登录），"
+                                       "或安装随程序提供的 udev 规则 60-t40-cable.rules 后重新插入数据线。")
+                         .arg(device);
+}
+
 PortCatalog& CurrentPortCatalog()
 {
     static SystemPortCatalog system;

@@ -15,6 +15,14 @@ public:
     // Tries to open the port and closes it again; reason gets the system's
     // words when it cannot be opened.
     virtual bool probe(int number, QString* reason = nullptr) const = 0;
+
+    enum class Access { Usable, Denied, Unusable };
+    // Like probe(), but tells a port the user may not open from one that is
+    // absent or busy.
+    virtual Access access(int number) const { return probe(number) ? Access::Usable : Access::Unusable; }
+    // The device and what the system knows of it, such as
+    // "/dev/ttyUSB0  USB-Serial CH340 (1a86:7523)"; empty when nothing is known.
+    virtual QString describe(int number) const { Q_UNUSED(number); return QString(); }
 };
 
 // The system's ports. Elsewhere than on Windows the numbers are given as Wine
@@ -25,7 +33,12 @@ class SystemPortCatalog : public PortCatalog {
 public:
     QString deviceFor(int number) const override;
     bool probe(int number, QString* reason = nullptr) const override;
+    Access access(int number) const override;
+    QString describe(int number) const override;
 };
+
+// How to get the right to use a serial device the system refused.
+QString PortAccessHint(const QString& device, bool english);
 
 // The catalog the program uses; tests put a double in its place (nullptr
 // restores the system's).

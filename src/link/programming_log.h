@@ -35,6 +35,7 @@ inline const QString ResultBandDiffers = QStringLiteral("refused: band differs")
 inline const QString ResultNoAnswer = QStringLiteral("failed: no answer");
 inline const QString ResultPortFailed = QStringLiteral("failed: port cannot be opened");
 inline const QString ResultAbandoned = QStringLiteral("abandoned");
+inline const QString ResultVerifyFailed = QStringLiteral("failed: verify found a difference");
 
 // "read", "write", "read tune data", "write dealer information", ...
 QString OperationName(const SessionRequest& request);

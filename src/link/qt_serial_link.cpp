@@ -6,6 +6,10 @@
 #ifdef Q_OS_UNIX
 #include <termios.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 namespace t40 {
 
@@ -39,13 +43,31 @@ bool QtSerialLink::open(QString* reason)
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    accessDenied_ = false;
     if (!port_.open(QIODevice::ReadWrite)) {
+        accessDenied_ = port_.error() == QSerialPort::PermissionError;
         if (reason)
             *reason = port_.errorString();
         return false;
     }
     port_.clearError();
+    requestLowLatency();
     return true;
+}
+
+// USB adapters otherwise hold received bytes back for up to 16 ms; each block
+// of the exchange waits for its answer, so that would add up. Devices that
+// know no such mode (a pseudo-terminal) simply refuse, which is fine.
+void QtSerialLink::requestLowLatency()
+{
+#ifdef Q_OS_LINUX
+    serial_struct serial {};
+    const int fd = int(port_.handle());
+    if (::ioctl(fd, TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(fd, TIOCSSERIAL, &serial);
+    }
+#endif
 }
 
 void QtSerialLink::close()

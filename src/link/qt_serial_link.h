@@ -27,18 +27,22 @@ public:
     // A fixed pause after the output has drained, before the port closes.
     void setPauseBeforeClose(int ms) { pauseMs_ = ms; }
     QString device() const { return device_; }
+    // The last open() failed because the user may not use the device.
+    bool accessDenied() const { return accessDenied_; }
 
 signals:
     void receiveReady();
 
 private:
     void checkThreshold();
+    void requestLowLatency();
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
     QString device_;
     int threshold_ = 0;
     int pauseMs_ = 0;
+    bool accessDenied_ = false;
 };
 
 } // namespace t40

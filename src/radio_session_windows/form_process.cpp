@@ -8,7 +8,9 @@
 #include "prompts.h"
 #include "radio_probe.h"
 #include "qt_serial_link.h"
+#include "read_backups.h"
 #include "shared_state.h"
+#include "write_verify.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -142,12 +144,12 @@ void FormProcess::CommandCancel_Click()
 
 void FormProcess::MSComm1_OnComm()
 {
-    session_->OnComm();
+    activeSession().OnComm();
 }
 
 void FormProcess::Timer1_Timer()
 {
-    session_->Timer1_Timer();
+    activeSession().Timer1_Timer();
 }
 
 void FormProcess::done(int result)
@@ -163,8 +165,8 @@ void FormProcess::Form_Unload()
         return;
     unloaded_ = true;
     // A run that has just completed still owes its report (and the page refresh after a read).
-    if (session_->SessionFinished())
-        session_->Timer1_Timer();
+    if (activeSession().SessionFinished())
+        activeSession().Timer1_Timer();
     if (running_)
         logRun(ProgrammingLog::ResultAbandoned);
     Timer1->stop();
@@ -203,7 +205,9 @@ bool FormProcess::overwriteBand()
 void FormProcess::portOpenFailed(const QString& reason)
 {
     failure_ = ProgrammingLog::ResultPortFailed;
-    ShowMessageBox(Lang("Please reselect COM port!", "请重新选择端口！"), BoxIcon::Error, BoxButtons::Ok, QString(), reason);
+    const QString detail
+        = MSComm1->accessDenied() ? PortAccessHint(MSComm1->device(), State().IsEnglish) + QLatin1Char('\n') + reason : reason;
+    ShowMessageBox(Lang("Please reselect COM port!", "请重新选择端口！"), BoxIcon::Error, BoxButtons::Ok, QString(), detail);
 }
 
 void FormProcess::startWatchdog(int intervalMs)
@@ -244,9 +248,18 @@ void FormProcess::logRun(const QString& result)
 
 void FormProcess::completionReport(bool succeeded)
 {
+    SharedState& s = State();
+    if (verifying_) {
+        finishVerify(succeeded);
+        return;
+    }
+    // A verified write is logged once, with the outcome of its read-back.
+    if (succeeded && !unloaded_ && s.VerifyAfterWrite && CanVerifyWrite(session_->request())) {
+        startVerify();
+        return;
+    }
     logRun(succeeded ? ProgrammingLog::ResultOk
                      : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
-    SharedState& s = State();
     s.SessionSucceeded = succeeded;
     TextPassword->setEnabled(true);
     CheckNewPassword->setEnabled(true);
@@ -265,6 +278,8 @@ void FormProcess::completionReport(bool succeeded)
         return;
     TextShow->setText(Lang("Read Data OK", "读频成功"));
     TextShow->show();
+    if (session_->request().kind == SessionKind::Whole)
+        keepReadBackup();
     if (session_->BandExtended())
         s.EffectiveHighMHz = 520;
     if (s.AfterRadioRead)
@@ -273,6 +288,50 @@ void FormProcess::completionReport(bool succeeded)
     // band-extension option of the radio just read still applies on top.
     s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
                                                 AppDocument().value(FieldId::BandExtension));
+}
+
+// Every whole read is also kept in the backup folder; failing that is said but
+// does not undo the read.
+void FormProcess::keepReadBackup()
+{
+    QString path, reason;
+    if (SaveReadBackup(AppDocument().uncheckedMemory(), ReadBackupFolder(), &path, &reason) != DataFileStatus::Ok)
+        ShowMessageBox(Lang("The backup copy %1 could not be written: %2", "无法写入备份文件 %1：%2").arg(path, reason),
+                       BoxIcon::Warning);
+}
+
+// The write counts as done only once a new session has read the radio back
+// and found every byte sent. The radio restarts after the end frame; the
+// handshake's silent repeats wait for it.
+void FormProcess::startVerify()
+{
+    State().SessionSucceeded = false;
+    readBack_ = RadioImage();
+    verify_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, readBack_);
+    verify_->setRequest(VerifyReadFor(session_->request()));
+    verifying_ = true;
+    verify_->Begin(Lang("Verify data in radio", "校验对讲机数据"));
+}
+
+void FormProcess::finishVerify(bool readBackCompleted)
+{
+    verifying_ = false;
+    const int mismatch = readBackCompleted ? FirstWriteMismatch(session_->request(), AppDocument().uncheckedMemory(), readBack_) : -1;
+    const bool verified = readBackCompleted && mismatch < 0;
+    logRun(verified ? ProgrammingLog::ResultOk
+           : mismatch >= 0 ? ProgrammingLog::ResultVerifyFailed
+           : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
+    State().SessionSucceeded = verified;
+    TextPassword->setEnabled(true);
+    CheckNewPassword->setEnabled(true);
+    TextNewPassword->setEnabled(CheckNewPassword->isChecked());
+    CommandWrite->setEnabled(true);
+    CommandRead->setEnabled(true);
+    TextShow->setText(verified ? Lang("Write Data OK", "写频成功") : Lang("Verify failed", "校验失败"));
+    TextShow->show();
+    CommandWrite->setFocus();
+    if (mismatch >= 0)
+        ShowMessageBox(WriteMismatchText(mismatch, AppDocument().uncheckedMemory(), readBack_, State().IsEnglish), BoxIcon::Error);
 }
 
 } // namespace t40

@@ -68,8 +68,16 @@ private:
     void startRun(const QString& caption);
     // One line in the programming log for the run just ended.
     void logRun(const QString& result);
+    ProgrammingSession& activeSession() { return verifying_ ? *verify_ : *session_; }
+    void keepReadBackup();
+    void startVerify();
+    void finishVerify(bool readBackCompleted);
 
     std::unique_ptr<ProgrammingSession> session_;
+    // The read-back after a write.
+    std::unique_ptr<ProgrammingSession> verify_;
+    RadioImage readBack_;
+    bool verifying_ = false;
     bool unloaded_ = false;
     bool running_ = false;
     QString failure_;

@@ -1,5 +1,7 @@
 #include "help_topic.h"
 
+#include "program_files.h"
+
 #include "prompts.h"
 #include "shared_state.h"
 
@@ -18,7 +20,7 @@ QPointer<QTextBrowser> g_helpWindow;
 
 QString HelpFolder()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+    return ProgramDataPath(QStringLiteral("help"));
 }
 
 void ShowHelpTopic(const QString& topic)

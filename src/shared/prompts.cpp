@@ -66,13 +66,13 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     return BoxAnswer::Cancel;
 }
 
-QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName)
+QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName, const QString& folder)
 {
     const bool open = kind.toUpper() == QStringLiteral("OPEN");
     const QStringList filters = FileFilters();
     QString path;
     if (g_script) {
-        g_script->fileDialogs.push_back({ open, title, defaultName, filters });
+        g_script->fileDialogs.push_back({ open, title, defaultName, filters, folder });
         if (!g_script->paths.empty()) {
             path = g_script->paths.front();
             g_script->paths.pop_front();
@@ -89,6 +89,8 @@ QString ShowFileDialog(const QString& kind, const QString& title, const QString&
             dialog.setFileMode(QFileDialog::AnyFile);
             dialog.setDefaultSuffix(QStringLiteral("rdat"));
         }
+        if (!folder.isEmpty())
+            dialog.setDirectory(folder);
         if (!defaultName.isEmpty())
             dialog.selectFile(defaultName);
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -27,7 +27,9 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
 // The open or save dialog for data files ("OPEN", any case, gives an open
 // dialog). Returns the chosen path, or an empty string when cancelled. A
 // confirmed dialog sets CurrentFileTitle to the chosen file's name.
-QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName);
+// folder: where the dialog starts; empty leaves it to the system.
+QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName,
+                       const QString& folder = QString());
 
 // A save dialog for any other file (an export): the chosen path, or an empty
 // string when cancelled. The data file's title stays as it is.
@@ -46,6 +48,7 @@ struct FileDialogRecord {
     QString title;
     QString defaultName;
     QStringList filters;
+    QString folder;
 };
 
 // Answers for tests. Message boxes take the next answer (Ok when none is

@@ -38,6 +38,7 @@ struct SharedState {
     bool SessionSucceeded = false;
     bool SessionWindowOpen = false;
     bool PasswordChangeSession = false;
+    bool VerifyAfterWrite = false; // a whole-image write is read back and compared
     QString ProgramPassword;
 
     QString BandName = QStringLiteral("UHF");

@@ -14,6 +14,10 @@
 #include <QSettings>
 #include <QTest>
 
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <set>
 
 using namespace t40;
@@ -25,7 +29,8 @@ public:
         : usable_(std::move(usable))
     {
     }
-    QString deviceFor(int n) const override { return usable_.count(n) ? QStringLiteral("/dev/fake%1").arg(n) : QString(); }
+    QString deviceFor(int n) const override { return usable_.count(n) || denied.count(n) ? QStringLiteral("/dev/fake%1").arg(n) : QString(); }
+    QString describe(int n) const override { return deviceFor(n); }
     bool probe(int n, QString* reason) const override
     {
         ++probes;
@@ -33,7 +38,9 @@ public:
             *reason = QStringLiteral("busy");
         return usable_.count(n) > 0;
     }
+    Access access(int n) const override { return denied.count(n) ? Access::Denied : PortCatalog::access(n); }
     mutable int probes = 0;
+    std::set<int> denied;
 
 private:
     std::set<int> usable_;
@@ -80,8 +87,8 @@ private slots:
         State().ComPortNumber = current;
         FormComPort dialog;
         QCOMPARE(catalog.probes, 99);
-        QCOMPARE(Items(dialog.ComboComPort), (QStringList { "COM1", "COM3" }));
-        QCOMPARE(dialog.ComboComPort->currentText(), selected);
+        QCOMPARE(Items(dialog.ComboComPort), (QStringList { "COM1  /dev/fake1", "COM3  /dev/fake3" }));
+        QCOMPARE(dialog.ComboComPort->currentText().section(QLatin1Char(' '), 0, 0), selected);
         if (ok)
             dialog.CommandOK->click();
         else
@@ -101,6 +108,44 @@ private slots:
         dialog.CommandOK->click();
         QCOMPARE(State().ComPortNumber, 4);
         QCOMPARE(Stored(QStringLiteral("ComPort")), QString());
+    }
+
+    // Each port shows its device and what the system says of it; one the user
+    // may not open is listed, marked.
+    void comPortEntries_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<bool>("denied");
+        QTest::newRow("pseudo-terminal registered as COM42") << true << false;
+        QTest::newRow("no access, English") << true << true;
+        QTest::newRow("no access, Chinese") << false << true;
+    }
+    void comPortEntries()
+    {
+        QFETCH(bool, english);
+        QFETCH(bool, denied);
+        test::TestEnvironment env;
+        State().IsEnglish = english;
+        FakeCatalog catalog({ 2 });
+        catalog.denied = { 5 };
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString pts = QString::fromLocal8Bit(::ptsname(master));
+        if (denied)
+            SetPortCatalog(&catalog);
+        else
+            QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM42"), pts);
+        FormComPort dialog;
+        ::close(master);
+        const QStringList items = Items(dialog.ComboComPort);
+        if (denied) {
+            QCOMPARE(items, (QStringList { "COM2  /dev/fake2", english ? "COM5  /dev/fake5  (no access)" : QString::fromUtf8("COM5  /dev/fake5  （无权访问）") }));
+            dialog.ComboComPort->setCurrentIndex(1);
+            dialog.CommandOK->click();
+            QCOMPARE(State().ComPortNumber, 5);
+        } else {
+            QVERIFY2(items.contains(QStringLiteral("COM42  ") + pts), qPrintable(items.join(QLatin1Char('|'))));
+        }
     }
 
     void comPortCaptions()

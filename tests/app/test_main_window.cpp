@@ -111,9 +111,9 @@ private slots:
         QCOMPARE(VisibleMenus(main), menus);
         QCOMPARE(State().WindowMenuHandle.data(), main.MenuWindow);
         if (english) {
-            QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "&Save", "Save &As", "-", "&Exit" }));
+            QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "Open &Backup...", "&Save", "Save &As", "-", "&Exit" }));
             QCOMPARE(VisibleItems(main.MenuEdit), (QStringList { "&Channel Information", "-", "&Function Setup", "&Key Setting" }));
-            QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "Write to &Many Radios...", "-", "&Detect Radio..." }));
+            QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "&Verify After Write", "Write to &Many Radios...", "-", "&Detect Radio..." }));
             QCOMPARE(VisibleItems(main.MenuView), (QStringList { "Tree &View", "-", "&Toolbar", "&Statusbar" }));
             QCOMPARE(VisibleItems(main.MenuWindow).mid(0, 4), (QStringList { "&Cascade", "-", "Close All &Windows", "-" }));
             QCOMPARE(VisibleItems(main.MenuHelp), (QStringList { "Programming &Log...", "&About" }));

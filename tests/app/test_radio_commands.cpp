@@ -2,10 +2,13 @@
 #include "mdi_form_main.h"
 #include "programming_log.h"
 #include "pty_radio_server.h"
+#include "read_backups.h"
 #include "shared_state.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -87,7 +90,16 @@ private slots:
         QCOMPARE(State().BandName, QStringLiteral("VHF")); // the model block was decoded again
         QCOMPARE(State().BandLowMHz, 136);
         QCOMPARE(AppDocument().uncheckedMemory().byte(19), std::uint8_t(0x14));
+        // The read is also kept as a backup.
+        const QStringList backups = QDir(ReadBackupFolder()).entryList(QDir::Files);
+        QCOMPARE(backups.size(), 1);
+        QVERIFY2(backups.first().endsWith(QStringLiteral("_VHF136-174.rdat")), qPrintable(backups.first()));
 
+        // Verify after write: off at first, then switched on and stored.
+        QVERIFY(!State().VerifyAfterWrite && !main.MenuVerify->isChecked());
+        main.MenuVerify->trigger();
+        QVERIFY(State().VerifyAfterWrite && main.MenuVerify->isChecked());
+        QCOMPARE(QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).value(QStringLiteral("VerifyAfterWrite")).toString(), QStringLiteral("True"));
         AppDocument().uncheckedMemory().setByte(16, 0x25);
         {
             SessionDriver driver;
@@ -97,12 +109,19 @@ private slots:
         server.stop();
         QVERIFY(State().SessionSucceeded);
         QCOMPARE(radio.memory().byte(16), std::uint8_t(0x25));
+        QCOMPARE(radio.countFrames(RadioFrame::Read), 32); // the read, then the read-back
         QVERIFY(env.prompts().messages.empty());
         // Both runs are in the programming log.
         const QList<QStringList> log = ProgrammingLog::Read();
         QCOMPARE(log.size(), 2);
         QCOMPARE(log.at(0).mid(1, 6), (QStringList { "read", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
         QCOMPARE(log.at(1).mid(1, 6), (QStringList { "write", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
+
+        // File > Open Backup... starts in the backup folder and brings the read back.
+        env.prompts().paths.push_back(QDir(ReadBackupFolder()).filePath(backups.first()));
+        main.MenuOpenBackup_Click();
+        QCOMPARE(env.prompts().fileDialogs.back().folder, ReadBackupFolder());
+        QCOMPARE(AppDocument().uncheckedMemory().byte(16), std::uint8_t(0x00));
     }
 };
 

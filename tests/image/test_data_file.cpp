@@ -1,4 +1,6 @@
+#include "band_table.h"
 #include "data_file.h"
+#include "read_backups.h"
 
 #include <QDir>
 #include <QFile>
@@ -161,6 +163,31 @@ private slots:
         }
         if (kind == "owner")
             QCOMPARE(after.ownerId(), 4242u);
+    }
+
+    void readBackupKeepsTheNewest()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("backups");
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < ReadBackups::Kept; ++i)
+            WriteFile(folder + QStringLiteral("/2020-01-01_00%1_UHF400-520.rdat").arg(i, 4, 10, QLatin1Char('0')), "old");
+        WriteFile(folder + "/notes.txt", "mine");
+        RadioImage image = PatternImage();
+        image.setByte(441, FamilyByteVHF);
+        QString path;
+        const QDateTime when(QDate(2026, 12, 8), QTime(3, 4, 5));
+        QCOMPARE(SaveReadBackup(image, folder, &path, nullptr, when), DataFileStatus::Ok);
+        QVERIFY2(path.endsWith("/2026-12-08_030405_VHF136-174.rdat"), qPrintable(path));
+        QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(SaveReadBackup(image, folder, &path, nullptr, when), DataFileStatus::Ok);
+        QVERIFY(path.endsWith("_VHF136-174_2.rdat"));
+        const QStringList left = QDir(folder).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(left.size(), ReadBackups::Kept + 1);
+        QVERIFY(left.contains("notes.txt"));
+        QVERIFY(!left.contains("2020-01-01_000000_UHF400-520.rdat"));
+        QVERIFY(!left.contains("2020-01-01_000001_UHF400-520.rdat"));
+        QVERIFY(left.contains("2020-01-01_000002_UHF400-520.rdat"));
     }
 
     void templateLoad_data()

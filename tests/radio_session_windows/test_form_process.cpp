@@ -138,29 +138,62 @@ private slots:
         QVERIFY(env.prompts().messages.empty());
     }
 
+    // With verify on, the write counts only after a read-back in a new session
+    // finds every byte sent; a radio that changes one is named at its address.
+    void writesTheRadio_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<int>("changedByte");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("plain write") << false << false << -1 << QString::fromUtf8("写频成功");
+        QTest::newRow("verified") << true << true << -1 << QStringLiteral("Write Data OK");
+        QTest::newRow("verify finds a changed byte") << false << true << 0x155 << QString::fromUtf8("校验失败");
+        QTest::newRow("verify finds a changed byte, English") << true << true << 0x2EF << QStringLiteral("Verify failed");
+    }
     void writesTheRadio()
     {
+        QFETCH(bool, english);
+        QFETCH(bool, verify);
+        QFETCH(int, changedByte);
+        QFETCH(QString, result);
         TestEnvironment env;
-        State().IsEnglish = false;
+        State().IsEnglish = english;
+        State().VerifyAfterWrite = verify;
         PtyRadio pty;
         QVERIFY(pty.start());
         FillPattern(AppDocument().uncheckedMemory(), 5);
         AppDocument().uncheckedMemory().setByte(445, 0x73);
         pty.radio.setBandFlag(0x73);
+        pty.radio.faults().changedByteAddress = changedByte;
+        const RadioImage before = AppDocument().uncheckedMemory();
         State().SessionIsRead = false;
         FormProcess form;
         form.show();
         form.CommandWrite_Click();
-        QCOMPARE(form.windowTitle(), QString::fromUtf8("往对讲机写入数据"));
+        QCOMPARE(form.windowTitle(), english ? QStringLiteral("Write data into radio") : QString::fromUtf8("往对讲机写入数据"));
         QTRY_VERIFY_WITH_TIMEOUT(form.TextShow->isVisible(), RunTimeoutMs);
         pty.server.stop();
 
-        QCOMPARE(form.TextShow->text(), QString::fromUtf8("写频成功"));
-        QVERIFY(State().SessionSucceeded);
+        QCOMPARE(form.TextShow->text(), result);
+        QCOMPARE(State().SessionSucceeded, changedByte < 0);
+        QVERIFY(form.CommandWrite->isEnabled());
+        QVERIFY(AppDocument().uncheckedMemory() == before); // the read-back never touches the image
         QCOMPARE(int(pty.radio.writeAddresses().size()), 47);
+        QCOMPARE(pty.radio.countFrames(RadioFrame::Read), verify ? 16 : 0);
+        QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), verify ? 2 : 1);
         for (int a = 0; a < 0x2F0; ++a)
-            QCOMPARE(pty.radio.memory().byte(a), AppDocument().uncheckedMemory().byte(a));
+            if (a != changedByte)
+                QCOMPARE(pty.radio.memory().byte(a), AppDocument().uncheckedMemory().byte(a));
         QCOMPARE(pty.radio.memory().byte(0x2F0), RadioImage::Erased);
+        if (changedByte < 0) {
+            QVERIFY(env.prompts().messages.empty());
+        } else {
+            QCOMPARE(int(env.prompts().messages.size()), 1);
+            const QString address = QStringLiteral("0x%1").arg(changedByte, 3, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x"));
+            QVERIFY2(env.prompts().messages.front().text.contains(address), qPrintable(env.prompts().messages.front().text));
+            QVERIFY(env.prompts().messages.front().text.startsWith(english ? QStringLiteral("Verify failed") : QString::fromUtf8("校验失败")));
+        }
     }
 
     void portThatVanishesMidRead()

@@ -4,6 +4,7 @@
 #include "programming_log.h"
 #include "shared_state.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace t40::test {

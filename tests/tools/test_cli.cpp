@@ -136,8 +136,16 @@ private slots:
         QCOMPARE(log.readAll().count('\n'), 4); // the header and one line per radio
     }
 
+    // A read also keeps a backup (owner-only, named by time and band) unless told not to.
+    void readsTheRadio_data()
+    {
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("with backup") << true;
+        QTest::newRow("--no-backup") << false;
+    }
     void readsTheRadio()
     {
+        QFETCH(bool, backup);
         QTemporaryDir dir;
         VirtualRadio radio;
         FillPattern(radio.memory(), 2);
@@ -149,7 +157,12 @@ private slots:
         server.setOnSessionEnd([&] { endAt = clock.elapsed(); });
         server.startThread();
         const QString out = dir.filePath(QStringLiteral("radio.rdat"));
-        const Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out });
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+        QStringList args { QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), out };
+        if (!backup)
+            args << QStringLiteral("--no-backup");
+        const Result r = RunCli(args, env);
         const qint64 exitAt = clock.elapsed();
         server.stop();
         QVERIFY2(r.status == 0, qPrintable(r.err));
@@ -157,6 +170,17 @@ private slots:
         QVERIFY2(exitAt - endAt >= 100, "the port stays open 100 ms after the end frame");
         QVERIFY(r.err.contains(QStringLiteral("\nComplete:100%\n"))); // plain lines when not on a terminal
         QVERIFY(!r.err.contains(QLatin1Char('\r')));
+        const QDir backups(dir.filePath(QStringLiteral("data/ZEV/T40/backups")));
+        const QFileInfoList kept = backups.entryInfoList(QDir::Files);
+        QCOMPARE(kept.size(), backup ? 1 : 0);
+        if (backup) {
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_\\w+\\d+-\\d+\\.rdat$")).match(kept.first().fileName()).hasMatch(),
+                     qPrintable(kept.first().fileName()));
+            QCOMPARE(kept.first().permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
+            QFile a(out), b(kept.first().filePath());
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QCOMPARE(b.readAll(), a.readAll());
+        }
         RadioImage image;
         QCOMPARE(LoadDataFile(out, image), DataFileStatus::Ok);
         for (int a = 0; a < RadioImage::ImageSize; ++a)
@@ -168,15 +192,22 @@ private slots:
     {
         QTest::addColumn<int>("radioFlag");
         QTest::addColumn<bool>("force");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<int>("changedByte"); // the radio stores another byte there
         QTest::addColumn<int>("status");
-        QTest::newRow("same band") << 0x73 << false << 0;
-        QTest::newRow("radio is VHF") << 1 << false << 5;
-        QTest::newRow("radio is VHF, forced") << 1 << true << 0;
+        QTest::newRow("same band") << 0x73 << false << false << -1 << 0;
+        QTest::newRow("radio is VHF") << 1 << false << false << -1 << 5;
+        QTest::newRow("radio is VHF, forced") << 1 << true << false << -1 << 0;
+        QTest::newRow("verified") << 0x73 << false << true << -1 << 0;
+        QTest::newRow("verify finds a changed byte") << 0x73 << false << true << 0x123 << 8;
+        QTest::newRow("unverified, the change goes unseen") << 0x73 << false << false << 0x123 << 0;
     }
     void writesTheRadio()
     {
         QFETCH(int, radioFlag);
         QFETCH(bool, force);
+        QFETCH(bool, verify);
+        QFETCH(int, changedByte);
         QFETCH(int, status);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("in.rdat"));
@@ -184,15 +215,24 @@ private slots:
         QCOMPARE(SaveDataFile(file, image), DataFileStatus::Ok);
         VirtualRadio radio;
         radio.setBandFlag(std::uint8_t(radioFlag));
+        radio.faults().changedByteAddress = changedByte;
         PtyRadioServer server(radio);
         QVERIFY(server.open(nullptr));
         server.startThread();
         QStringList args { QStringLiteral("write"), QStringLiteral("--port"), server.devicePath(), file };
         if (force)
             args << QStringLiteral("--force-band");
+        if (verify)
+            args << QStringLiteral("--verify");
         const Result r = RunCli(args);
         server.stop();
-        QCOMPARE(r.status, status);
+        QVERIFY2(r.status == status, qPrintable(r.err));
+        QCOMPARE(r.err.contains(QStringLiteral("Write Data OK")), status == 0);
+        QCOMPARE(radio.countFrames(RadioFrame::Read), verify && status != 5 ? 16 : 0);
+        if (status == 8) {
+            QVERIFY2(r.err.contains(QStringLiteral("at address 0x123")), qPrintable(r.err));
+            return;
+        }
         if (status != 0) {
             QVERIFY(r.err.contains(QStringLiteral("--force-band")));
             QVERIFY(radio.writeAddresses().empty());
@@ -201,7 +241,8 @@ private slots:
         }
         QCOMPARE(int(radio.writeAddresses().size()), 47);
         for (int a = 0; a < 0x2F0; ++a)
-            QCOMPARE(radio.memory().byte(a), image.byte(a));
+            if (a != changedByte)
+                QCOMPARE(radio.memory().byte(a), image.byte(a));
     }
 
     void failures_data()
@@ -425,6 +466,51 @@ private slots:
         struct stat st {};
         QVERIFY(::stat((QFile::encodeName(dir.path()) + "/r\xff.rdat").constData(), &st) == 0);
         QCOMPARE(qint64(st.st_size), qint64(DataFile::Size));
+    }
+
+    // A newcomer's virtual radio: the factory image unless told otherwise; a
+    // --load file that does not exist yet is created by --save; a bare image loads.
+    void emulatorStartingPoints_data()
+    {
+        QTest::addColumn<QString>("load");
+        QTest::newRow("no --load") << "";
+        QTest::newRow("--load of a missing file") << "missing";
+        QTest::newRow("bare 1024-byte image") << "bare";
+    }
+    void emulatorStartingPoints()
+    {
+        QFETCH(QString, load);
+        QTemporaryDir dir;
+        QFile factory(Tool(QStringLiteral("Init.dat")));
+        QVERIFY(factory.open(QIODevice::ReadOnly));
+        QByteArray expected = factory.readAll();
+        QCOMPARE(expected.size(), RadioImage::ImageSize);
+        const QString memory = dir.filePath(QStringLiteral("radio.rdat"));
+        QStringList args;
+        if (load == QLatin1String("missing"))
+            args << QStringLiteral("--load") << memory << QStringLiteral("--save") << memory;
+        if (load == QLatin1String("bare")) {
+            expected[20] = char(0x5A);
+            const QString bare = dir.filePath(QStringLiteral("image.bin"));
+            QFile f(bare);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(expected) == expected.size());
+            f.close();
+            args << QStringLiteral("--load") << bare;
+        }
+        QProcess emulator;
+        emulator.start(Tool(QStringLiteral("t40-radio-emulator")), args);
+        QVERIFY(emulator.waitForReadyRead(10000));
+        const QString device = QString::fromUtf8(emulator.readLine()).trimmed();
+        const QString copy = dir.filePath(QStringLiteral("copy.rdat"));
+        const Result r = RunCli({ QStringLiteral("read"), QStringLiteral("--port"), device, QStringLiteral("-o"), copy, QStringLiteral("--no-backup") });
+        emulator.terminate();
+        QVERIFY(emulator.waitForFinished(10000));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QFile read(copy);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        QCOMPARE(read.readAll().mid(DataFile::HeaderSize), expected);
+        if (load == QLatin1String("missing"))
+            QCOMPARE(QFileInfo(memory).size(), qint64(DataFile::Size));
     }
 
     // The emulator program with its memory file and COM registration, driven by t40-cli.

@@ -20,12 +20,14 @@ const QList<CliCommand>& CliCommands()
 {
     static const QList<CliCommand> commands {
         { QStringLiteral("read"), QStringLiteral("Read the radio into a data file."), {},
-          { PortOption(), { QStringLiteral("o"), QStringLiteral("The data file to write."), QStringLiteral("FILE.rdat") } },
+          { PortOption(), { QStringLiteral("o"), QStringLiteral("The data file to write."), QStringLiteral("FILE.rdat") },
+            { QStringLiteral("no-backup"), QStringLiteral("Keep no backup copy of the read in the program's backup folder.") } },
           RunRead },
         { QStringLiteral("write"), QStringLiteral("Write a data file into the radio."),
           { { QStringLiteral("FILE.rdat"), QStringLiteral("The data file to write into the radio.") } },
           { PortOption(),
             { QStringLiteral("force-band"), QStringLiteral("Write even when the radio's frequency band differs from the file's.") },
+            { QStringLiteral("verify"), QStringLiteral("Read the radio back after the write and compare; a difference fails with its address.") },
             { QStringLiteral("repeat"), QStringLiteral("Write one radio after another, one line per radio, until --count radios or Ctrl+C; a radio of another band is refused.") },
             { QStringLiteral("count"), QStringLiteral("With --repeat: stop after N radios."), QStringLiteral("N") } },
           RunWrite },

@@ -2,6 +2,7 @@
 
 #include "programming_log.h"
 #include "radio_probe.h"
+#include "port_catalog.h"
 
 #include <cstdio>
 
@@ -68,6 +69,8 @@ void CliSession::portOpenFailed(const QString& reason)
 {
     failure_ = ExitPort;
     message_ = QStringLiteral("cannot open the port %1: %2").arg(link_.device(), reason);
+    if (link_.accessDenied())
+        message_ += QLatin1Char('\n') + PortAccessHint(link_.device(), true);
 }
 
 void CliSession::showProgress(double fraction)

@@ -18,6 +18,7 @@ enum CliExit {
     ExitBandMismatch = 5,
     ExitOutput = 6,
     ExitRowFailed = 7,
+    ExitVerify = 8,
 };
 
 // Runs one programming session from the command line: the same engine as the

@@ -7,6 +7,8 @@
 #include "cli_session.h"
 #include "data_file.h"
 #include "port_catalog.h"
+#include "read_backups.h"
+#include "write_verify.h"
 
 #include <QFileInfo>
 
@@ -37,6 +39,23 @@ int RunSession(const QString& port, RadioImage& image, const SessionRequest& req
         CliFail(message);
     return status;
 }
+// Reads the radio back in a new session (it restarts after the end frame;
+// the handshake's retries wait for it) and compares what the write sent.
+int VerifyWrite(const QString& port, const SessionRequest& write, const RadioImage& sent, const QString& fileName)
+{
+    std::fputs("Verifying\n", stderr);
+    RadioImage readBack;
+    const int status = RunSession(port, readBack, VerifyReadFor(write), false, fileName);
+    if (status != ExitOk) {
+        CliFail(QStringLiteral("the written data could not be read back for the check"));
+        return status;
+    }
+    const int address = FirstWriteMismatch(write, sent, readBack);
+    if (address < 0)
+        return ExitOk;
+    CliFail(WriteMismatchText(address, sent, readBack, true));
+    return ExitVerify;
+}
 } // namespace
 
 int RunRead(const QCommandLineParser& args)
@@ -53,6 +72,14 @@ int RunRead(const QCommandLineParser& args)
     if (!SaveDataFileArgument(output, image, &error)) {
         CliFail(QStringLiteral("cannot write %1").arg(error));
         return ExitOutput;
+    }
+    if (!args.isSet(QStringLiteral("no-backup"))) {
+        QString kept, reason;
+        if (SaveReadBackup(image, ReadBackupFolder(), &kept, &reason) != DataFileStatus::Ok) {
+            CliFail(QStringLiteral("cannot write the backup %1: %2 (--no-backup goes without)").arg(kept, reason));
+            return ExitOutput;
+        }
+        std::fprintf(stderr, "Backup: %s\n", qPrintable(kept));
     }
     std::fprintf(stderr, "Read Data OK: %s\n", qPrintable(DisplayName(output)));
     return ExitOk;
@@ -73,10 +100,11 @@ int RunWrite(const QCommandLineParser& args)
             return ExitUsage;
         }
     }
-    if (repeat && args.isSet(QStringLiteral("force-band"))) {
-        CliFail(QStringLiteral("--force-band cannot be used with --repeat"));
-        return ExitUsage;
-    }
+    for (const char* single : { "force-band", "verify" })
+        if (repeat && args.isSet(QString::fromLatin1(single))) {
+            CliFail(QStringLiteral("--%1 cannot be used with --repeat").arg(QString::fromLatin1(single)));
+            return ExitUsage;
+        }
     RadioImage image;
     const QString file = args.positionalArguments().first();
     if (!LoadImageArgument(file, image, false))
@@ -93,9 +121,15 @@ int RunWrite(const QCommandLineParser& args)
     AnalyseModelBlock(image, band);
     const SessionRequest request { SessionKind::Whole, Direction::Write, band.lowMHz };
     const int status = RunSession(port, image, request, args.isSet(QStringLiteral("force-band")), QFileInfo(file).fileName());
-    if (status == ExitOk)
-        std::fputs("Write Data OK\n", stderr);
-    return status;
+    if (status != ExitOk)
+        return status;
+    if (args.isSet(QStringLiteral("verify"))) {
+        const int checked = VerifyWrite(port, request, image, QFileInfo(file).fileName());
+        if (checked != ExitOk)
+            return checked;
+    }
+    std::fputs("Write Data OK\n", stderr);
+    return ExitOk;
 }
 
 } // namespace t40

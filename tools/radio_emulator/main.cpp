@@ -1,11 +1,14 @@
 // t40-radio-emulator: a virtual T40 on a pseudo-terminal, for trying the
 // program or the command-line tool without a radio.
 
+#include "data_file.h"
+#include "program_files.h"
 #include "pty_radio_server.h"
 #include "virtual_radio.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTextStream>
 
@@ -43,7 +46,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("A virtual T40 radio on a pseudo-terminal."));
     parser.addHelpOption();
     parser.addOptions({
-        { QStringLiteral("load"), QStringLiteral("Load the radio's memory from a .rdat file."), QStringLiteral("file") },
+        { QStringLiteral("load"), QStringLiteral("Load the radio's memory from a .rdat file or a bare 1024-byte image (default: the factory image)."), QStringLiteral("file") },
         { QStringLiteral("save"), QStringLiteral("Save the radio's memory to a .rdat file after every session and on exit."), QStringLiteral("file") },
         { QStringLiteral("com"), QStringLiteral("Register the terminal as COMn for the programs (settings value Ports/COMn)."), QStringLiteral("n") },
         { QStringLiteral("pace"), QStringLiteral("Run the line at 9600 baud in both directions.") },
@@ -56,17 +59,25 @@ int main(int argc, char* argv[])
         { QStringLiteral("hang-up-after"), QStringLiteral("Go away (the terminal vanishes) after n frames."), QStringLiteral("n") },
         { QStringLiteral("row"), QStringLiteral("Be the next radio of a row after each session: taken off when the line goes quiet, the next one (the starting memory again) plugged in 1.5 s later. A hang-up is a radio pulled off the cable.") },
         { QStringLiteral("other-band-every"), QStringLiteral("With --row: every nth radio has the other band."), QStringLiteral("n") },
+        { QStringLiteral("change-byte-at"), QStringLiteral("Store the inverse of the byte written to this address (hex)."), QStringLiteral("hex") },
     });
     parser.process(app);
 
+    // A new radio holds the factory image; --load of a file that does not exist
+    // yet starts from it too (and --save then creates the file).
     VirtualRadio radio;
-    if (parser.isSet(QStringLiteral("load"))) {
+    if (LoadTemplate(ProgramDataPath(QStringLiteral("Init.dat")), radio.memory()) != TemplateStatus::Ok)
+        std::fprintf(stderr, "t40-radio-emulator: the factory image Init.dat is missing; the memory starts erased\n");
+    const QString loadPath = parser.value(QStringLiteral("load"));
+    if (!loadPath.isEmpty() && QFileInfo::exists(loadPath)) {
         QString reason;
-        if (!radio.loadDataFile(parser.value(QStringLiteral("load")), &reason)) {
-            std::fprintf(stderr, "t40-radio-emulator: cannot load %s: %s\n",
-                         qPrintable(parser.value(QStringLiteral("load"))), qPrintable(reason));
+        if (!radio.loadDataFile(loadPath, &reason)) {
+            std::fprintf(stderr, "t40-radio-emulator: cannot load %s: %s\n", qPrintable(loadPath), qPrintable(reason));
             return 1;
         }
+    } else if (!loadPath.isEmpty()) {
+        std::fprintf(stderr, "t40-radio-emulator: %s does not exist yet; starting from the factory image\n",
+                     qPrintable(loadPath));
     }
     radio.setBandFlag(radio.memory().byte(445));
     if (parser.isSet(QStringLiteral("band-flag")))
@@ -83,6 +94,8 @@ int main(int argc, char* argv[])
         faults.shortReplyAtRead = IntOption(parser, QStringLiteral("short-reply-at"));
     if (parser.isSet(QStringLiteral("hang-up-after")))
         faults.hangUpAfterFrames = IntOption(parser, QStringLiteral("hang-up-after"));
+    if (parser.isSet(QStringLiteral("change-byte-at")))
+        faults.changedByteAddress = IntOption(parser, QStringLiteral("change-byte-at"), 16);
 
     if (parser.isSet(QStringLiteral("row")))
         radio.setRowMode(true, parser.isSet(QStringLiteral("other-band-every")) ? IntOption(parser, QStringLiteral("other-band-every")) : 0);

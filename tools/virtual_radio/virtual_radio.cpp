@@ -4,6 +4,9 @@
 #include "data_file.h"
 #include "memory_map.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace t40 {
 
 namespace {
@@ -137,6 +140,9 @@ QByteArray VirtualRadio::answer(const RadioFrame& frame)
             return {};
         const auto* data = reinterpret_cast<const std::uint8_t*>(frame.bytes.constData()) + 4;
         memory_.writeBlock(frame.address, std::span<const std::uint8_t>(data, 16));
+        const int changed = faults_.changedByteAddress;
+        if (changed >= frame.address && changed < frame.address + 16)
+            memory_.setMemoryByte(changed, std::uint8_t(~data[changed - frame.address]));
         return QByteArray(1, Ack);
     }
     case RadioFrame::End:
@@ -190,6 +196,24 @@ void VirtualRadio::plugInNext()
 
 bool VirtualRadio::loadDataFile(const QString& path, QString* reason)
 {
+    // A bare image, such as Init.dat, is taken as it is.
+    if (QFileInfo(path).size() == RadioImage::ImageSize) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (reason)
+                *reason = file.errorString();
+            return false;
+        }
+        const QByteArray bytes = file.readAll();
+        if (bytes.size() != RadioImage::ImageSize) {
+            if (reason)
+                *reason = file.errorString();
+            return false;
+        }
+        for (int a = 0; a < RadioImage::ImageSize; ++a)
+            memory_.setByte(a, std::uint8_t(bytes.at(a)));
+        return true;
+    }
     RadioImage image = memory_;
     const DataFileStatus status = LoadDataFile(path, image, reason);
     if (status != DataFileStatus::Ok) {

@@ -25,6 +25,7 @@ struct RadioFaults {
     int strayByteAtRead = 0;      // sends a stray byte in front of that read's reply
     int trailingByteAtRead = 0;   // sends a stray byte after that read's reply
     int hangUpAfterFrames = 0;    // answers nothing after that many frames
+    int changedByteAddress = -1;  // stores the inverse of the byte written to that address
 };
 
 // A frame the radio has taken in.

@@ -1,0 +1,42 @@
+#include "write_verify.h"
+
+#include "memory_map.h"
+
+namespace t40 {
+
+bool CanVerifyWrite(const SessionRequest& write)
+{
+    return !write.isRead() && (write.kind == SessionKind::Whole || write.kind == SessionKind::PasswordChange);
+}
+
+SessionRequest VerifyReadFor(const SessionRequest& write)
+{
+    return { SessionKind::Whole, Direction::Read, write.bandLowMHz };
+}
+
+int FirstWriteMismatch(const SessionRequest& write, const RadioImage& sent, const RadioImage& readBack)
+{
+    const SessionRange range = RangeFor(write);
+    for (int address = range.start; address < range.end; ++address) {
+        // An ordinary write never sends the password block.
+        const bool passwordBlock
+            = address >= MemoryMap::PasswordBlock && address < MemoryMap::PasswordBlock + MemoryMap::PasswordBlockSize;
+        if (passwordBlock && write.kind != SessionKind::PasswordChange)
+            continue;
+        if (sent.memoryByte(address) != readBack.memoryByte(address))
+            return address;
+    }
+    return -1;
+}
+
+QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack, bool english)
+{
+    const auto hex = [](int value, int digits) {
+        return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+    };
+    const QString text = english ? QStringLiteral("Verify failed: the radio holds %1 at address %2 where %3 was written.")
+                                 : QString::fromUtf8("校验失败：对讲机地址 %2 的数据为 %1，写入的是 %3。");
+    return text.arg(hex(readBack.memoryByte(address), 2), hex(address, 3), hex(sent.memoryByte(address), 2));
+}
+
+} // namespace t40
