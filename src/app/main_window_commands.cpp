@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -125,6 +126,21 @@ void MDIFormMain::AnalyseModel()
     s.BandLowMHz = band.lowMHz;
     s.BandHighMHz = band.highMHz;
     s.EffectiveHighMHz = band.effectiveHighMHz;
+}
+
+void MDIFormMain::showPageCommands()
+{
+    for (const QPointer<QAction>& action : pageCommands_)
+        if (action)
+            MenuEdit->removeAction(action);
+    pageCommands_.clear();
+    const QMdiSubWindow* front = MdiArea->currentSubWindow();
+    if (const auto* p = front ? qobject_cast<const PageWindow*>(front->widget()) : nullptr)
+        for (QAction* action : p->commandActions())
+            pageCommands_.append(action);
+    for (const QPointer<QAction>& action : pageCommands_)
+        MenuEdit->insertAction(pageCommandsEnd_, action);
+    pageCommandsEnd_->setVisible(!pageCommands_.isEmpty());
 }
 
 void MDIFormMain::MenuChannel_Click() { OpenPage(ChannelPageId); }
@@ -236,7 +252,7 @@ void MDIFormMain::save(const QString& dialogTitle)
 
 void MDIFormMain::MenuSave_Click()
 {
-    save(QString::fromUtf8("保存"));
+    save(Lang("Save", "保存"));
 }
 
 void MDIFormMain::MenuSaveAs_Click()
@@ -244,7 +260,7 @@ void MDIFormMain::MenuSaveAs_Click()
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = State().CurrentFileTitle;
-    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), QString::fromUtf8("另存为"), QString());
+    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), Lang("Save As", "另存为"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
         return;
@@ -344,6 +360,7 @@ void MDIFormMain::ApplyLanguageChange()
     ApplyQtTranslation(State().IsEnglish);
     LanguageRefresh();
     TreeView1->expandAll();
+    LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
     OpenPage(ChannelPageId);
     setWindowTitle(titleText());
     State().LanguageChanged = false;
@@ -404,7 +421,8 @@ void MDIFormMain::Toolbar1_ButtonClick(const QString& key)
         MenuCom_Click();
     else if (key == QString::fromUtf8("写频"))
         MenuWrite_Click();
-    // "帮助" has no action.
+    else if (key == QString::fromUtf8("帮助"))
+        ShowHelpForActiveWindow();
 }
 
 } // namespace t40

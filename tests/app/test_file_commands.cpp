@@ -157,22 +157,27 @@ private slots:
         Fixture f;
         f.main.MenuSave_Click();
         QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1));
-        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("保存"));
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save"));
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QStringLiteral("new.rdat"));
         QVERIFY(!f.env.prompts().fileDialogs[0].open);
         QVERIFY(f.main.currentFilePath().isEmpty());
         QVERIFY(f.env.prompts().messages.empty());
     }
 
-    void toolbarSaveTitleFollowsLanguage()
+    // Every file dialog's title speaks the interface language.
+    void saveTitlesFollowLanguage()
     {
         Fixture f;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
+        f.main.MenuSaveAs_Click();
         State().IsEnglish = false;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
-        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(2));
-        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save"));
-        QCOMPARE(f.env.prompts().fileDialogs[1].title, QStringLiteral("保存"));
+        f.main.MenuSave_Click();
+        f.main.MenuSaveAs_Click();
+        QStringList titles;
+        for (const auto& dialog : f.env.prompts().fileDialogs)
+            titles << dialog.title;
+        QCOMPARE(titles, (QStringList { "Save", "Save As", "保存", "保存", "另存为" }));
     }
 
     // Free bytes travel through a save and an open unchanged; New keeps the
@@ -204,7 +209,7 @@ private slots:
         WriteBytes(path, QByteArray(4000, 'q'));
         f.env.prompts().paths.push_back(path);
         f.main.MenuSaveAs_Click();
-        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("另存为"));
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save As"));
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QString());
         const QByteArray bytes = FileBytes(path);
         QCOMPARE(bytes.size(), 4000);
