@@ -1,6 +1,7 @@
 // The main window's commands: files, pages, radio, settings, view, window.
 #include "mdi_form_main.h"
 
+#include "band_extension.h"
 #include "band_table.h"
 #include "command_hooks.h"
 #include "data_file.h"
@@ -179,6 +180,9 @@ void MDIFormMain::MenuNew_Click()
     // An edit still open in the grid belongs to the data being replaced.
     flushChannelEdit();
     loadTemplate();
+    // The new data belongs to no file yet: Save must not overwrite the last one.
+    CurrentFilePath.clear();
+    State().CurrentFileTitle = QStringLiteral("new.rdat");
     CloseAllPages();
     OpenPage(ChannelPageId);
 }
@@ -207,6 +211,11 @@ void MDIFormMain::MenuOpen_Click()
     QString reason;
     const DataFileStatus status = LoadDataFile(CurrentFilePath, AppDocument().uncheckedMemory(), &reason);
     if (status == DataFileStatus::Ok) {
+        // The file's model block decides the band, as after a read.
+        AnalyseModel();
+        SharedState& s = State();
+        s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
+                                                    AppDocument().value(FieldId::BandExtension));
         CloseAllPages();
         OpenPage(ChannelPageId);
         return;
