@@ -1,6 +1,7 @@
 // The main window's commands: files, pages, radio, settings, view, window.
 #include "mdi_form_main.h"
 
+#include "band_extension.h"
 #include "band_table.h"
 #include "command_hooks.h"
 #include "data_file.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -130,6 +132,21 @@ void MDIFormMain::AnalyseModel()
     s.EffectiveHighMHz = band.effectiveHighMHz;
 }
 
+void MDIFormMain::showPageCommands()
+{
+    for (const QPointer<QAction>& action : pageCommands_)
+        if (action)
+            MenuEdit->removeAction(action);
+    pageCommands_.clear();
+    const QMdiSubWindow* front = MdiArea->currentSubWindow();
+    if (const auto* p = front ? qobject_cast<const PageWindow*>(front->widget()) : nullptr)
+        for (QAction* action : p->commandActions())
+            pageCommands_.append(action);
+    for (const QPointer<QAction>& action : pageCommands_)
+        MenuEdit->insertAction(pageCommandsEnd_, action);
+    pageCommandsEnd_->setVisible(!pageCommands_.isEmpty());
+}
+
 void MDIFormMain::MenuChannel_Click() { OpenPage(ChannelPageId); }
 void MDIFormMain::MenuOption_Click() { OpenPage(OptionPageId); }
 void MDIFormMain::MenuKey_Click() { OpenPage(KeyPageId); }
@@ -166,6 +183,9 @@ void MDIFormMain::MenuNew_Click()
     // An edit still open in the grid belongs to the data being replaced.
     flushChannelEdit();
     loadTemplate();
+    // The new data belongs to no file yet: Save must not overwrite the last one.
+    CurrentFilePath.clear();
+    State().CurrentFileTitle = QStringLiteral("new.rdat");
     CloseAllPages();
     OpenPage(ChannelPageId);
 }
@@ -206,6 +226,11 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
     QString reason;
     const DataFileStatus status = LoadDataFile(CurrentFilePath, AppDocument().uncheckedMemory(), &reason);
     if (status == DataFileStatus::Ok) {
+        // The file's model block decides the band, as after a read.
+        AnalyseModel();
+        SharedState& s = State();
+        s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
+                                                    AppDocument().value(FieldId::BandExtension));
         CloseAllPages();
         OpenPage(ChannelPageId);
         return;
@@ -251,7 +276,7 @@ void MDIFormMain::save(const QString& dialogTitle)
 
 void MDIFormMain::MenuSave_Click()
 {
-    save(QString::fromUtf8("保存"));
+    save(Lang("Save", "保存"));
 }
 
 void MDIFormMain::MenuSaveAs_Click()
@@ -259,7 +284,7 @@ void MDIFormMain::MenuSaveAs_Click()
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = State().CurrentFileTitle;
-    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), QString::fromUtf8("另存为"), QString());
+    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), Lang("Save As", "另存为"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
         return;
@@ -368,6 +393,7 @@ void MDIFormMain::ApplyLanguageChange()
     ApplyQtTranslation(State().IsEnglish);
     LanguageRefresh();
     TreeView1->expandAll();
+    LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
     OpenPage(ChannelPageId);
     setWindowTitle(titleText());
     State().LanguageChanged = false;
@@ -428,7 +454,8 @@ void MDIFormMain::Toolbar1_ButtonClick(const QString& key)
         MenuCom_Click();
     else if (key == QString::fromUtf8("写频"))
         MenuWrite_Click();
-    // "帮助" has no action.
+    else if (key == QString::fromUtf8("帮助"))
+        ShowHelpForActiveWindow();
 }
 
 } // namespace t40

@@ -2,6 +2,7 @@
 
 #include "band_table.h"
 #include "data_file.h"
+#include "help_topic.h"
 #include "memory_map.h"
 #include "page_window.h"
 #include "program_files.h"
@@ -23,6 +24,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -44,6 +47,10 @@ constexpr int TimerIntervalMs = 500;
 constexpr int InitialSplitterTwips = 2500;
 constexpr int SplitterMinimumTwips = 120;
 const char* const ToolbarKey = "t40Key";
+// Where the window was and how wide the tree was, for the next start.
+const QString WindowSettingsGroup = QStringLiteral("MainWindow");
+const QString GeometrySetting = QStringLiteral("Geometry");
+const QString SplitterSetting = QStringLiteral("Splitter");
 } // namespace
 
 MDIFormMain::MDIFormMain(QWidget* parent)
@@ -100,6 +107,10 @@ void MDIFormMain::buildMenus()
     MenuModelInformation = addMenuAction(MenuMachine, &MDIFormMain::MenuModelInformation_Click);
 
     MenuEdit = bar->addMenu(QString());
+    // The page in front lists its own commands here (see showPageCommands).
+    pageCommandsEnd_ = MenuEdit->addSeparator();
+    pageCommandsEnd_->setVisible(false);
+    connect(MenuEdit, &QMenu::aboutToShow, this, &MDIFormMain::showPageCommands);
     MenuChannel = addMenuAction(MenuEdit, &MDIFormMain::MenuChannel_Click);
     MenuEdit->addSeparator();
     MenuOption = addMenuAction(MenuEdit, &MDIFormMain::MenuOption_Click);
@@ -167,8 +178,7 @@ void MDIFormMain::buildMenus()
 
     MenuHelp = bar->addMenu(QString());
     MenuHelpPage = addMenuAction(MenuHelp, &MDIFormMain::MenuHelpPage_Click);
-    MenuHelpPage->setVisible(false);
-    MenuHelp->addSeparator()->setVisible(false);
+    MenuHelp->addSeparator();
     MenuProgrammingLog = addMenuAction(MenuHelp, &MDIFormMain::MenuProgrammingLog_Click);
     MenuAbout = addMenuAction(MenuHelp, &MDIFormMain::MenuAbout_Click);
 }
@@ -272,14 +282,43 @@ void MDIFormMain::MDIForm_Load()
 
     loadTemplate();
     LanguageRefresh();
-    splitterTwips_ = InitialSplitterTwips;
-    LayoutTreePane(splitterTwips_);
     if (TreeView1->topLevelItemCount() > 0)
         TreeView1->topLevelItem(0)->setExpanded(true);
     State().ChildWindowState = 0;
     OpenPage(ChannelPageId);
+    placeAtStart();
     Timer1_Timer();
     Timer1->start();
+    InstallHelpKey();
+}
+
+int MDIFormMain::treeTwipsNeeded() const
+{
+    // The tree is 120 twips narrower than the splitter position.
+    const int pixels = static_cast<const QAbstractItemView*>(TreeView1)->sizeHintForColumn(0) + 2 * TreeView1->frameWidth() + 8;
+    return pixels * twipsPerPixel() + 120;
+}
+
+void MDIFormMain::placeAtStart()
+{
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    settings.beginGroup(WindowSettingsGroup);
+    splitterTwips_ = qMax(settings.value(SplitterSetting, InitialSplitterTwips).toInt(), treeTwipsNeeded());
+    LayoutTreePane(splitterTwips_);
+    if (restoreGeometry(settings.value(GeometrySetting).toByteArray()))
+        return;
+    // First start: room for the whole channel grid beside the uncut tree.
+    const PageWindow* grid = page(ChannelPageId);
+    const QWidget* frame = grid ? grid->parentWidget() : nullptr;
+    const QSize pageSize = frame ? frame->size() : QSize(700, 450);
+    const int tpp = twipsPerPixel();
+    const int chrome = 2 * MdiArea->frameWidth() + 8;
+    QSize wanted((splitterTwips_ + 100) / tpp + pageSize.width() + chrome,
+                 menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() + StatusBar1->sizeHint().height()
+                     + pageSize.height() + chrome);
+    if (const QScreen* where = screen())
+        wanted = wanted.boundedTo(where->availableGeometry().size() - QSize(16, 48)); // leave room for the frame
+    resize(wanted);
 }
 
 void MDIFormMain::loadTemplate()
@@ -542,6 +581,10 @@ void MDIFormMain::fitPagesToArea()
 
 void MDIFormMain::closeEvent(QCloseEvent* event)
 {
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    settings.beginGroup(WindowSettingsGroup);
+    settings.setValue(GeometrySetting, saveGeometry());
+    settings.setValue(SplitterSetting, splitterTwips_);
     CloseAllPages();
     QMainWindow::closeEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -160,6 +161,10 @@ private:
     void fitPagesToArea();
     void onClientResize();
     void loadTemplate();
+    // The window's place and size: as last closed, or at first start large
+    // enough for the whole channel grid and the uncut tree texts.
+    void placeAtStart();
+    int treeTwipsNeeded() const;
     void save(const QString& dialogTitle);
     bool writeFile(const QString& path);
     void flushChannelEdit();
@@ -168,6 +173,11 @@ private:
     void openDataFile(const QString& title, const QString& folder);
     QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
 
+    // Puts the commands of the page in front at the top of the Edit menu.
+    void showPageCommands();
+
+    QList<QPointer<QAction>> pageCommands_;
+    QAction* pageCommandsEnd_ = nullptr;
     QString CurrentFilePath;
     bool SplitterDragging = false;
     bool LayoutPending = false;

@@ -11,8 +11,10 @@ constexpr int DefaultPort = 1;
 constexpr int HighestPort = 255;
 } // namespace
 
-bool LanguageFromSetting(const QString& value)
+bool LanguageFromSetting(const QString& value, const QLocale& system)
 {
+    if (value.isEmpty()) // the language dialog writes "True" or "False"
+        return system.language() != QLocale::Chinese;
     return value == QStringLiteral("True");
 }
 

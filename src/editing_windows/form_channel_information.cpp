@@ -114,6 +114,7 @@ FormChannelInformation::FormChannelInformation(QWidget* parent)
     connect(&AppDocument(), &RadioDocument::pendingEditsRequested, this, &FormChannelInformation::FreshData);
     connect(&AppDocument(), &RadioDocument::aboutToReplace, this, &FormChannelInformation::dropOpenEdit);
     MSHFlexGridChannel->installEventFilter(this);
+    buildCommandActions();
 
     CommandChannelEdit = new QPushButton(this);
     CommandClose = new QPushButton(this);
@@ -201,6 +202,7 @@ void FormChannelInformation::fillCaptions()
     LabelGroup->setText(Lang("Group", "组"));
     FillNumberList(ComboGroup);
     LabelRadioFreq->setText(Lang("Radio Frequency", "收音机频率"));
+    captionCommandActions();
 
     FillBusyLockList(Combo1[5]);
     FillSpacingList(Combo1[4]);

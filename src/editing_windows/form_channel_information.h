@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,8 @@ public:
     void RefreshAfterRead() override;
     // Room for all 16 channels and every column.
     QSize sizeHint() const override;
+    // The keyboard commands as menu items, with their keys shown.
+    QList<QAction*> commandActions() const override;
 
     static constexpr int ColumnCount = 10;
     static constexpr int RowCount = 17; // caption row and 16 channels
@@ -46,6 +49,13 @@ public:
     QComboBox* ComboGroup;
     QLabel* LabelRadioFreq;
     QLineEdit* TextRadioFreq;
+    // The keyboard commands, for the Edit menu and the grid's context menu.
+    QAction* ActionChannelCopy;
+    QAction* ActionFrequencyCopy;
+    QAction* ActionQtDqtCopy;
+    QAction* ActionInsertChannel;
+    QAction* ActionDeleteChannel;
+    QAction* ActionChannelEdit;
 
     // The text of a grid cell (row = channel 1..16, column 0..9).
     QString cellText(int row, int column) const;
@@ -83,6 +93,10 @@ private:
     void runCopyTool(int kind);
     void insertChannel();
     void deleteChannel();
+    void buildCommandActions();
+    void captionCommandActions();
+    // Right-click: the cell becomes the selected one and the commands pop up.
+    void showGridMenu(const QPoint& position);
 
     bool Decoding = false;
     bool enterCommit_ = false;

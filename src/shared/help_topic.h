@@ -3,15 +3,30 @@
 #include <QString>
 
 class QTextBrowser;
+class QWidget;
 
 namespace t40 {
 
-// The folder of HTML help topics shipped beside the program.
+// The folder of HTML help topics shipped beside the program; the Chinese
+// topics are in its "zh" folder under the same names.
 QString HelpFolder();
 
 // Shows a topic (a path inside the help folder, such as "Scan/Scan.htm") in
-// the program's help window. A missing topic shows nothing.
+// the program's help window, in the interface language. A missing topic shows
+// nothing. The window belongs to the modal dialog that is open, else to the
+// main window: it stays above its owner, takes input while the owner is
+// modal, and closes with it.
 void ShowHelpTopic(const QString& topic);
+
+// The topic of a window (the window itself or a page it shows), the general
+// topic for windows that have none.
+QString HelpTopicFor(const QWidget* window);
+
+// Shows the topic of the window the user works in.
+void ShowHelpForActiveWindow();
+
+// F1 anywhere in the program shows the topic of the active window.
+void InstallHelpKey();
 
 // The help window, once a topic has been shown (nullptr before).
 QTextBrowser* HelpWindow();

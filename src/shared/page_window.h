@@ -20,6 +20,8 @@ public:
     virtual void RefreshAfterRead() { }
     // Flushes an edit in progress into the image (before save, read, write).
     virtual void FreshData() { }
+    // The page's own commands, shown in the Edit menu while it is in front.
+    virtual QList<QAction*> commandActions() const { return {}; }
 
     // Closes the page (its sub-window when it has one).
     void closePage();

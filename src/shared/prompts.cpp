@@ -2,6 +2,7 @@
 
 #include "shared_state.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -58,6 +59,13 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case BoxButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    // The buttons speak the interface language, not the desktop's.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(Lang("OK", "确定"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(Lang("Cancel", "取消"));
+    if (QAbstractButton* retry = box.button(QMessageBox::Retry))
+        retry->setText(Lang("Retry", "重试"));
     const int result = box.exec();
     if (result == QMessageBox::Retry)
         return BoxAnswer::Retry;
@@ -79,6 +87,8 @@ QString ShowFileDialog(const QString& kind, const QString& title, const QString&
         }
     } else {
         QFileDialog dialog(QApplication::activeWindow(), title);
+        // The desktop's own dialog would speak the desktop's language.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilters(filters);
         dialog.setOption(QFileDialog::ReadOnly, false);
         if (open) {

@@ -157,26 +157,31 @@ private slots:
         Fixture f;
         f.main.MenuSave_Click();
         QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1));
-        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("保存"));
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save"));
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QStringLiteral("new.rdat"));
         QVERIFY(!f.env.prompts().fileDialogs[0].open);
         QVERIFY(f.main.currentFilePath().isEmpty());
         QVERIFY(f.env.prompts().messages.empty());
     }
 
-    void toolbarSaveTitleFollowsLanguage()
+    // Every file dialog's title speaks the interface language.
+    void saveTitlesFollowLanguage()
     {
         Fixture f;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
+        f.main.MenuSaveAs_Click();
         State().IsEnglish = false;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
-        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(2));
-        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save"));
-        QCOMPARE(f.env.prompts().fileDialogs[1].title, QStringLiteral("保存"));
+        f.main.MenuSave_Click();
+        f.main.MenuSaveAs_Click();
+        QStringList titles;
+        for (const auto& dialog : f.env.prompts().fileDialogs)
+            titles << dialog.title;
+        QCOMPARE(titles, (QStringList { "Save", "Save As", "保存", "保存", "另存为" }));
     }
 
-    // Free bytes travel through a save and an open unchanged; New keeps the
-    // path, so Save overwrites the last file without a dialog.
+    // Free bytes travel through a save unchanged; after New the data belongs
+    // to no file, so Save asks for a name and the saved file stays as it was.
     void saveNewSaveRoundTrip()
     {
         Fixture f;
@@ -189,12 +194,29 @@ private slots:
 
         f.main.MenuNew_Click();
         QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
-        QCOMPARE(State().CurrentFileTitle, QStringLiteral("saved.rdat"));
-        f.main.MenuSave_Click();
-        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1)); // no second dialog
-        RadioImage onDisk;
-        QCOMPARE(LoadDataFile(path, onDisk), DataFileStatus::Ok);
-        QVERIFY(SameImage(onDisk, AppDocument().uncheckedMemory()));
+        QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
+        QVERIFY(f.main.currentFilePath().isEmpty());
+        QVERIFY(f.main.titleText().endsWith(QStringLiteral("[FileName:new.rdat]")));
+        f.main.MenuSave_Click(); // cancelled
+        QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(2));
+        QCOMPARE(f.env.prompts().fileDialogs[1].defaultName, QStringLiteral("new.rdat"));
+        QCOMPARE(FileBytes(path), BuildDataFile(Pattern()));
+    }
+
+    // Open takes the band from the file's model block, as a read does.
+    void openTakesTheFilesBand()
+    {
+        Fixture f;
+        RadioImage vhf = AppDocument().memory();
+        vhf.setByte(MemoryMap::ModelFamily, 50);
+        vhf.setByte(MemoryMap::ModelBandCode, 1);
+        const QString path = f.env.tempPath("vhf.rdat");
+        WriteBytes(path, BuildDataFile(vhf));
+        f.env.prompts().paths.push_back(path);
+        f.main.MenuOpen_Click();
+        QCOMPARE(f.main.titleText(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:vhf.rdat]"));
+        QCOMPARE(State().BandLowMHz, 136);
+        QCOMPARE(State().EffectiveHighMHz, 174);
     }
 
     void saveOntoLongerFile()
@@ -204,7 +226,7 @@ private slots:
         WriteBytes(path, QByteArray(4000, 'q'));
         f.env.prompts().paths.push_back(path);
         f.main.MenuSaveAs_Click();
-        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("另存为"));
+        QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save As"));
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QString());
         const QByteArray bytes = FileBytes(path);
         QCOMPARE(bytes.size(), 4000);

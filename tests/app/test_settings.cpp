@@ -30,19 +30,24 @@ private slots:
     void language_data()
     {
         QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("system");
         QTest::addColumn<bool>("english");
-        QTest::newRow("True") << "True" << true;
-        QTest::newRow("true") << "true" << false;
-        QTest::newRow("TRUE") << "TRUE" << false;
-        QTest::newRow("False") << "False" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("True with space") << "True " << false;
+        QTest::newRow("True") << "True" << "zh_CN" << true;
+        QTest::newRow("true") << "true" << "en_US" << false;
+        QTest::newRow("TRUE") << "TRUE" << "en_US" << false;
+        QTest::newRow("False") << "False" << "en_US" << false;
+        QTest::newRow("True with space") << "True " << "de_DE" << false;
+        QTest::newRow("nothing stored, Chinese system") << "" << "zh_CN" << false;
+        QTest::newRow("nothing stored, Taiwanese system") << "" << "zh_TW" << false;
+        QTest::newRow("nothing stored, English system") << "" << "en_GB" << true;
+        QTest::newRow("nothing stored, German system") << "" << "de_DE" << true;
     }
     void language()
     {
         QFETCH(QString, value);
+        QFETCH(QString, system);
         QFETCH(bool, english);
-        QCOMPARE(LanguageFromSetting(value), english);
+        QCOMPARE(LanguageFromSetting(value, QLocale(system)), english);
     }
 
     void comPort_data()
@@ -76,7 +81,9 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::newRow("English, COM3") << "True" << "3" << true << "COM3";
         QTest::newRow("lower-case true") << "true" << "3" << false << "通信端口3";
-        QTest::newRow("nothing stored") << "" << "" << false << "通信端口1";
+        const bool systemEnglish = QLocale::system().language() != QLocale::Chinese;
+        QTest::newRow("nothing stored: the system's language") << "" << "" << systemEnglish
+                                                                << (systemEnglish ? "COM1" : "通信端口1");
     }
     void startReadsStoredValues()
     {
@@ -105,6 +112,7 @@ private slots:
     void qtTextsFollowTheLanguage()
     {
         test::TestEnvironment env;
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Language"), QStringLiteral("False"));
         MDIFormMain main;
         main.MDIForm_Load();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));

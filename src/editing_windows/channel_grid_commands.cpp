@@ -1,0 +1,81 @@
+// The channel page's keyboard commands as menu items: the Edit menu and the
+// grid's context menu show them with their keys.
+#include "form_channel_information.h"
+
+#include "shared_state.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTableWidget>
+
+namespace t40 {
+
+void FormChannelInformation::buildCommandActions()
+{
+    struct Command {
+        QAction** action;
+        QList<QKeySequence> keys;
+    };
+    const Command commands[] = {
+        { &ActionChannelCopy, { Qt::SHIFT | Qt::Key_F3, Qt::CTRL | Qt::Key_E } },
+        { &ActionFrequencyCopy, { Qt::SHIFT | Qt::Key_F4, Qt::CTRL | Qt::Key_F } },
+        { &ActionQtDqtCopy, { Qt::SHIFT | Qt::Key_F5, Qt::CTRL | Qt::Key_Q } },
+        { &ActionInsertChannel, { Qt::SHIFT | Qt::Key_F9, Qt::CTRL | Qt::Key_I } },
+        { &ActionDeleteChannel, { Qt::SHIFT | Qt::Key_F10, Qt::CTRL | Qt::Key_D } },
+        { &ActionChannelEdit, { QKeySequence(Qt::Key_F11) } },
+    };
+    for (const Command& command : commands) {
+        auto* action = new QAction(this);
+        action->setShortcuts(command.keys);
+        // The keys belong to the page: elsewhere they mean nothing.
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        const QKeySequence key = command.keys.constFirst();
+        connect(action, &QAction::triggered, this, [this, key] {
+            const QKeyCombination combination = key[0];
+            Form_KeyDown(combination.key(), combination.keyboardModifiers());
+        });
+        addAction(action);
+        *command.action = action;
+    }
+    MSHFlexGridChannel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(MSHFlexGridChannel, &QWidget::customContextMenuRequested, this, &FormChannelInformation::showGridMenu);
+}
+
+void FormChannelInformation::captionCommandActions()
+{
+    ActionChannelCopy->setText(Lang("Copy &Channel...", "信道复制(&C)..."));
+    ActionFrequencyCopy->setText(Lang("&Frequency Copy...", "频率复制(&F)..."));
+    ActionQtDqtCopy->setText(Lang("&QT/DQT Copy...", "亚音复制(&Q)..."));
+    ActionInsertChannel->setText(Lang("&Insert Channel", "插入信道(&I)"));
+    ActionDeleteChannel->setText(Lang("&Delete Channel", "删除信道(&D)"));
+    ActionChannelEdit->setText(Lang("Channel &Edit", "信道编辑(&E)"));
+}
+
+QList<QAction*> FormChannelInformation::commandActions() const
+{
+    return { ActionChannelCopy, ActionFrequencyCopy, ActionQtDqtCopy,
+             ActionInsertChannel, ActionDeleteChannel, ActionChannelEdit };
+}
+
+void FormChannelInformation::showGridMenu(const QPoint& position)
+{
+    const QModelIndex cell = MSHFlexGridChannel->indexAt(position);
+    if (!cell.isValid() || cell.column() < 1)
+        return;
+    FreshData();
+    MSHFlexGridChannel->setCurrentCell(cell.row(), cell.column());
+    State().CurrentChannel = cell.row() + 1;
+    State().CurrentColumn = cell.column();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("GridMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(commandActions().mid(0, 3));
+    menu->addSeparator();
+    menu->addActions(commandActions().mid(3, 2));
+    menu->addSeparator();
+    menu->addAction(ActionChannelEdit);
+    menu->popup(MSHFlexGridChannel->viewport()->mapToGlobal(position));
+}
+
+} // namespace t40
