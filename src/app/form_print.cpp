@@ -3,6 +3,7 @@
 #include "form_printer_setting.h"
 #include "help_topic.h"
 #include "prompts.h"
+#include "radio_document.h"
 #include "safe_file_write.h"
 #include "shared_state.h"
 
@@ -91,7 +92,8 @@ QString FormPrint::reportHtml() const
     const ReportHeader header { s.CurrentFileTitle,
                                 QStringLiteral("%1 %2-%3MHz").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz),
                                 QDate::currentDate() };
-    return ReportHtml(s.Image, sections, header);
+    AppDocument().commitPendingEdits();
+    return ReportHtml(AppDocument().memory(), sections, header);
 }
 
 void FormPrint::CommandClearAll_Click() { setAllSections(false); }
