@@ -3,7 +3,7 @@
 # when any is missing. --fuzz adds clang and its libFuzzer runtime.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
-          xvfb xauth fonts-wqy-microhei)
+          xvfb xauth fonts-wqy-microhei poppler-utils)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -2,11 +2,16 @@
 
 #include "form_printer_setting.h"
 #include "help_topic.h"
+#include "prompts.h"
+#include "radio_document.h"
+#include "safe_file_write.h"
 #include "shared_state.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,6 +35,7 @@ FormPrint::FormPrint(QWidget* parent)
     CommandClearAll = new QPushButton(Lang("C&lear All", "全部清除(&L)"), this);
     CommandSelectAll = new QPushButton(Lang("Select &All", "全部选定(&A)"), this);
     CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
+    CommandExportPdf = new QPushButton(Lang("Export PDF", "导出PDF"), this);
     CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
     CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
 
@@ -39,7 +45,7 @@ FormPrint::FormPrint(QWidget* parent)
     side->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : { CommandOK, CommandCancel, CommandHelp })
+    for (QPushButton* button : { CommandOK, CommandExportPdf, CommandCancel, CommandHelp })
         buttons->addWidget(button);
     auto* layout = new QGridLayout(this);
     layout->addWidget(sections, 0, 0);
@@ -50,11 +56,13 @@ FormPrint::FormPrint(QWidget* parent)
     connect(CommandClearAll, &QPushButton::clicked, this, [this] { CommandClearAll_Click(); });
     connect(CommandSelectAll, &QPushButton::clicked, this, [this] { CommandSelectAll_Click(); });
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(CommandExportPdf, &QPushButton::clicked, this, [this] { CommandExportPdf_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
     connect(CommandHelp, &QPushButton::clicked, this, [this] { CommandHelp_Click(); });
 
     // Ticking boxes by hand leaves OK as it is: only the two buttons set it.
     CommandOK->setEnabled(false);
+    CommandExportPdf->setEnabled(false);
 }
 
 void FormPrint::setAllSections(bool ticked)
@@ -62,17 +70,60 @@ void FormPrint::setAllSections(bool ticked)
     for (QCheckBox* box : { CheckOption, CheckKeySetting, CheckEmbedMessage, CheckChannelInfo })
         box->setChecked(ticked);
     CommandOK->setEnabled(ticked);
+    CommandExportPdf->setEnabled(ticked);
 }
 
 void FormPrint::CommandPrinterSetting_Click()
 {
     FormPrinterSetting dialog(this);
-    dialog.exec();
+    dialog.setChoice(printer_);
+    if (dialog.exec() == QDialog::Accepted)
+        printer_ = dialog.choice();
+}
+
+QString FormPrint::reportHtml() const
+{
+    ReportSections sections;
+    sections.options = CheckOption->isChecked();
+    sections.keys = CheckKeySetting->isChecked();
+    sections.message = CheckEmbedMessage->isChecked();
+    sections.channels = CheckChannelInfo->isChecked();
+    const SharedState& s = State();
+    const ReportHeader header { s.CurrentFileTitle,
+                                QStringLiteral("%1 %2-%3MHz").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz),
+                                QDate::currentDate() };
+    AppDocument().commitPendingEdits();
+    return ReportHtml(AppDocument().memory(), sections, header);
 }
 
 void FormPrint::CommandClearAll_Click() { setAllSections(false); }
 void FormPrint::CommandSelectAll_Click() { setAllSections(true); }
-void FormPrint::CommandOK_Click() { }
+void FormPrint::CommandOK_Click()
+{
+    const QString html = reportHtml();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer_.device.isEmpty())
+        printer.setPrinterName(printer_.device);
+    printer.setPageOrientation(printer_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setDocName(State().CurrentFileTitle);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(Lang("Print Preview", "打印预览"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&html](QPrinter* target) { PrintReport(html, target); });
+    preview.exec();
+}
+
+void FormPrint::CommandExportPdf_Click()
+{
+    QString name = State().CurrentFileTitle;
+    name = name.left(name.lastIndexOf(u'.')) + QStringLiteral(".pdf");
+    const QString path = ShowOtherFileDialog(false, Lang("Export PDF", "导出PDF"), name,
+                                             { Lang("PDF file(*.pdf)", "PDF文件(*.pdf)") }, QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (WriteFileSafely(path, ReportPdf(reportHtml(), LocalPaperSize()), {}, &reason) != FileWriteStatus::Ok)
+        ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
+}
 void FormPrint::CommandCancel_Click() { reject(); }
 void FormPrint::CommandHelp_Click() { ShowHelpTopic(QStringLiteral("Print.htm")); }
 

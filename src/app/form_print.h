@@ -1,5 +1,8 @@
 #pragma once
 
+#include "print_report.h"
+#include "printer_list.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -7,8 +10,8 @@ class QPushButton;
 
 namespace t40 {
 
-// Chooses the sections of a printout. The program defines no print output,
-// so OK does nothing.
+// Chooses the sections of the report; OK shows it in a print preview from which
+// it goes to the printer chosen in the printer setup; Export PDF saves it.
 class FormPrint : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +21,7 @@ public:
     void CommandClearAll_Click();
     void CommandSelectAll_Click();
     void CommandOK_Click();
+    void CommandExportPdf_Click();
     void CommandCancel_Click();
     void CommandHelp_Click();
 
@@ -29,11 +33,17 @@ public:
     QPushButton* CommandClearAll = nullptr;
     QPushButton* CommandSelectAll = nullptr;
     QPushButton* CommandOK = nullptr;
+    QPushButton* CommandExportPdf = nullptr;
     QPushButton* CommandCancel = nullptr;
     QPushButton* CommandHelp = nullptr;
 
+    // The report of the open image for the ticked sections.
+    QString reportHtml() const;
+
 private:
     void setAllSections(bool ticked);
+
+    PrinterChoice printer_;
 };
 
 } // namespace t40

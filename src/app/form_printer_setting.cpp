@@ -78,7 +78,6 @@ FormPrinterSetting::FormPrinterSetting(QWidget* parent)
     layout->addLayout(lower);
     layout->addLayout(buttons);
 
-    // Nothing here is applied to any output, so both buttons only close.
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -87,10 +86,25 @@ FormPrinterSetting::FormPrinterSetting(QWidget* parent)
 
 void FormPrinterSetting::Form_Load()
 {
-    const PrinterList printers = InstalledPrinters();
+    printers_ = InstalledPrinters();
     ComboPrinter->clear();
-    ComboPrinter->addItems(PrinterEntries(printers));
-    ComboPrinter->setCurrentIndex(DefaultPrinterEntry(printers));
+    ComboPrinter->addItems(PrinterEntries(printers_));
+    ComboPrinter->setCurrentIndex(DefaultPrinterEntry(printers_));
+}
+
+PrinterChoice FormPrinterSetting::choice() const
+{
+    const int i = ComboPrinter->currentIndex();
+    return { i >= 0 && i < printers_.printers.size() ? printers_.printers.at(i).device : QString(),
+             OptionHorizontal->isChecked() };
+}
+
+void FormPrinterSetting::setChoice(const PrinterChoice& choice)
+{
+    for (int i = 0; i < printers_.printers.size(); ++i)
+        if (printers_.printers.at(i).device == choice.device)
+            ComboPrinter->setCurrentIndex(i);
+    (choice.landscape ? OptionHorizontal : OptionVertical)->setChecked(true);
 }
 
 } // namespace t40

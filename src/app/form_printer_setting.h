@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printer_list.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -10,12 +12,16 @@ class QRadioButton;
 
 namespace t40 {
 
-// Lists the installed printers. The program prints nothing: the other
-// controls only show the usual printer-setup layout.
+// Lists the installed printers; the chosen printer and orientation are what
+// the report is printed with. The paper controls only show the usual layout.
 class FormPrinterSetting : public QDialog {
     Q_OBJECT
 public:
     explicit FormPrinterSetting(QWidget* parent = nullptr);
+
+    // The printer and orientation shown; an earlier choice is shown again.
+    PrinterChoice choice() const;
+    void setChoice(const PrinterChoice& choice);
 
     QGroupBox* FramePrinter = nullptr;
     QLabel* LabelPrinter = nullptr;
@@ -38,6 +44,8 @@ public:
 
 private:
     void Form_Load();
+
+    PrinterList printers_;
 };
 
 } // namespace t40

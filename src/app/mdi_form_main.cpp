@@ -93,10 +93,9 @@ void MDIFormMain::buildMenus()
     MenuOpenBackup = addMenuAction(MenuFile, &MDIFormMain::MenuOpenBackup_Click);
     MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSaveAs = addMenuAction(MenuFile, &MDIFormMain::MenuSaveAs_Click);
-    MenuFile->addSeparator()->setVisible(false);
+    MenuFile->addSeparator();
     MenuPrint = addMenuAction(MenuFile, &MDIFormMain::MenuPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPrint->setText(QString::fromUtf8("打印(&P)"));
-    MenuPrint->setVisible(false);
     MenuPrintView = addMenuAction(MenuFile, nullptr);
     MenuPrintView->setText(QString::fromUtf8("打印预览(&V)"));
     MenuPrintView->setVisible(false);

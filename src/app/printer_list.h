@@ -19,6 +19,13 @@ struct PrinterList {
     QString defaultDevice;
 };
 
+// What the printer setup dialog chose for the printout; an empty device is
+// the system's default printer.
+struct PrinterChoice {
+    QString device;
+    bool landscape = false;
+};
+
 // The printers the system reports (an empty list when none is installed).
 PrinterList InstalledPrinters();
 

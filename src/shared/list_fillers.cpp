@@ -6,32 +6,21 @@
 
 namespace t40 {
 
-void FillBusyLockList(QComboBox* list)
-{
-    list->addItem(Lang("None", "关"));
-    list->addItem(Lang("Carrier", "载波"));
-    list->addItem(QStringLiteral("QT/DQT"));
-}
+QStringList BusyLockTexts() { return { Lang("None", "关"), Lang("Carrier", "载波"), QStringLiteral("QT/DQT") }; }
 
-void FillSpacingList(QComboBox* list)
+QStringList SpacingTexts()
 {
     const QString& sep = State().DecimalSeparator;
-    list->addItem(QStringLiteral("12") + sep + Lang("5K(Narrow)", "5K(窄带)"));
-    list->addItem(Lang("25K(Wide)", "25K(宽带)"));
+    return { QStringLiteral("12") + sep + Lang("5K(Narrow)", "5K(窄带)"), Lang("25K(Wide)", "25K(宽带)") };
 }
 
-void FillScanAddList(QComboBox* list)
-{
-    list->addItem(Lang("Add", "添加"));
-    list->addItem(Lang("Delete", "删除"));
-}
+QStringList ScanAddTexts() { return { Lang("Add", "添加"), Lang("Delete", "删除") }; }
+QStringList PowerTexts() { return { Lang("Low", "低"), Lang("Middle", "中"), Lang("High", "高") }; }
 
-void FillPowerList(QComboBox* list)
-{
-    list->addItem(Lang("Low", "低"));
-    list->addItem(Lang("Middle", "中"));
-    list->addItem(Lang("High", "高"));
-}
+void FillBusyLockList(QComboBox* list) { list->addItems(BusyLockTexts()); }
+void FillSpacingList(QComboBox* list) { list->addItems(SpacingTexts()); }
+void FillScanAddList(QComboBox* list) { list->addItems(ScanAddTexts()); }
+void FillPowerList(QComboBox* list) { list->addItems(PowerTexts()); }
 
 void FillNumberList(QComboBox* list)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QComboBox;
 
 namespace t40 {
@@ -10,5 +12,12 @@ void FillSpacingList(QComboBox* list);
 void FillScanAddList(QComboBox* list);
 void FillPowerList(QComboBox* list);
 void FillNumberList(QComboBox* list);
+
+// The items of those lists in the interface language, for texts outside a list
+// (printed reports).
+QStringList BusyLockTexts();
+QStringList SpacingTexts();
+QStringList ScanAddTexts();
+QStringList PowerTexts();
 
 } // namespace t40

@@ -74,10 +74,9 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     return BoxAnswer::Cancel;
 }
 
-QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName, const QString& folder)
+QString ShowOtherFileDialog(bool open, const QString& title, const QString& defaultName, const QStringList& filters,
+                            const QString& defaultSuffix, const QString& folder)
 {
-    const bool open = kind.toUpper() == QStringLiteral("OPEN");
-    const QStringList filters = FileFilters();
     QString path;
     if (g_script) {
         g_script->fileDialogs.push_back({ open, title, defaultName, filters, folder });
@@ -85,27 +84,35 @@ QString ShowFileDialog(const QString& kind, const QString& title, const QString&
             path = g_script->paths.front();
             g_script->paths.pop_front();
         }
-    } else {
-        QFileDialog dialog(QApplication::activeWindow(), title);
-        // The desktop's own dialog would speak the desktop's language.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setNameFilters(filters);
-        dialog.setOption(QFileDialog::ReadOnly, false);
-        if (open) {
-            dialog.setAcceptMode(QFileDialog::AcceptOpen);
-            dialog.setFileMode(QFileDialog::ExistingFile);
-        } else {
-            dialog.setAcceptMode(QFileDialog::AcceptSave);
-            dialog.setFileMode(QFileDialog::AnyFile);
-            dialog.setDefaultSuffix(QStringLiteral("rdat"));
-        }
-        if (!folder.isEmpty())
-            dialog.setDirectory(folder);
-        if (!defaultName.isEmpty())
-            dialog.selectFile(defaultName);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
+        return path;
     }
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    // The desktop's own dialog would speak the desktop's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(filters);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(defaultSuffix);
+    }
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (!defaultName.isEmpty())
+        dialog.selectFile(defaultName);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        path = dialog.selectedFiles().constFirst();
+    return path;
+}
+
+QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName, const QString& folder)
+{
+    const bool open = kind.toUpper() == QStringLiteral("OPEN");
+    const QString path
+        = ShowOtherFileDialog(open, title, defaultName, FileFilters(), QStringLiteral("rdat"), folder);
     if (path.isEmpty())
         return QString();
     State().CurrentFileTitle = QFileInfo(path).fileName();
@@ -118,22 +125,7 @@ namespace t40 {
 
 QString ShowSaveFileDialog(const QString& title, const QString& defaultName, const QStringList& filters)
 {
-    if (g_script) {
-        g_script->fileDialogs.push_back({ false, title, defaultName, filters });
-        if (g_script->paths.empty())
-            return QString();
-        const QString path = g_script->paths.front();
-        g_script->paths.pop_front();
-        return path;
-    }
-    QFileDialog dialog(QApplication::activeWindow(), title);
-    dialog.setNameFilters(filters);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(defaultName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    return ShowOtherFileDialog(false, title, defaultName, filters);
 }
 
 } // namespace t40

@@ -31,6 +31,11 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
 QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName,
                        const QString& folder = QString());
 
+// An open or save dialog for other files (CSV, PDF): the given filters, and
+// on saving the default suffix. CurrentFileTitle is left alone.
+QString ShowOtherFileDialog(bool open, const QString& title, const QString& defaultName, const QStringList& filters,
+                            const QString& defaultSuffix = QString(), const QString& folder = QString());
+
 // A save dialog for any other file (an export): the chosen path, or an empty
 // string when cancelled. The data file's title stays as it is.
 QString ShowSaveFileDialog(const QString& title, const QString& defaultName, const QStringList& filters);

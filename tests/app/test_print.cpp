@@ -3,6 +3,9 @@
 #include "help_topic.h"
 #include "mdi_form_main.h"
 #include "printer_list.h"
+#include "print_report.h"
+#include "prompts.h"
+#include "radio_functions.h"
 #include "shared_state.h"
 #include "test_support.h"
 
@@ -17,6 +20,13 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QTimer>
 
 using namespace t40;
@@ -100,16 +110,14 @@ private slots:
             else if (step == u'c')
                 QTest::mouseClick(form.CommandClearAll, Qt::LeftButton);
             else
-                QTest::mouseClick(boxes[step.digitValue() - 1], Qt::LeftButton);
+                QTest::mouseClick(boxes[step.digitValue() - 1], Qt::LeftButton, {}, QPoint(6, boxes[step.digitValue() - 1]->height() / 2)); // on its box
         }
         QCOMPARE(form.CommandOK->isEnabled(), okEnabled);
         int count = 0;
         for (QCheckBox* box : boxes)
             count += box->isChecked();
         QCOMPARE(count, ticked);
-        // OK prints nothing and leaves the dialog open; Cancel closes it.
-        form.CommandOK->click();
-        QVERIFY(form.isVisible());
+        QCOMPARE(form.CommandExportPdf->isEnabled(), okEnabled);
         form.CommandCancel->click();
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Rejected));
@@ -211,7 +219,105 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    // The hidden File menu item opens the print dialog modally.
+    // The report as a user gets it: from the dialog's Export PDF (or straight
+    // from the report for the other paper size), read back from the PDF.
+    void pdfReport_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QString>("untick"); // o, k, m, c: a section left out
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("english, all, A4") << true << "A4" << ""
+            << QStringList { "report.rdat", "UHF 400-520MHz", "Channel Information", "446.00625", "D754I", "67.0", "High",
+                             "25K(Wide)", "Busy Lock", "Optional Features", "Squelch Level", "Key Assignment", "PF2_Long",
+                             "Monitor", "Embedded Message", "HELLO T40" }
+            << QStringList {};
+        QTest::newRow("chinese, keys left out, A4") << false << "A4" << "k"
+            << QStringList { "信道信息", "446.00625", "高", "繁忙锁定", "可选功能", "静噪等级", "嵌入信息" }
+            << QStringList { "键设定", "PF1" };
+        QTest::newRow("english, channels only, Letter") << true << "Letter" << "okm"
+            << QStringList { "Channel Information", "446.00625", "Busy Lock" } << QStringList { "Squelch Level", "PF1" };
+    }
+    void pdfReport()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, paper);
+        QFETCH(QString, untick);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        test::TestEnvironment env;
+        State().IsEnglish = english;
+        State().CurrentFileTitle = QStringLiteral("report.rdat");
+        RadioImage& image = AppDocument().uncheckedMemory();
+        const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0xEC, 0xA1, 0x88, 0xFF, 0xFF, 0xFF };
+        for (int i = 0; i < 16; ++i)
+            image.setByte(16 + i, channel[i]);
+        SetKeyCode(image, 3, KeyCodeOfPosition(2));
+        QVERIFY(EncodeEmbeddedMessage(image, QStringLiteral("HELLO T40"), QString()));
+        FormPrint form;
+        form.CommandSelectAll->click();
+        QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };
+        for (QChar c : untick)
+            boxes[QStringLiteral("okmc").indexOf(c)]->setChecked(false);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        if (paper == QLatin1String("A4")) {
+            PromptScript script;
+            script.paths.push_back(pdf);
+            SetPromptScript(&script);
+            form.CommandExportPdf->click();
+            SetPromptScript(nullptr);
+            QCOMPARE(script.fileDialogs.size(), size_t(1));
+            QCOMPARE(script.fileDialogs.front().defaultName, QStringLiteral("report.pdf"));
+            QVERIFY(script.messages.empty());
+        } else {
+            QFile f(pdf);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ReportPdf(form.reportHtml(), QPageSize::Letter));
+        }
+        // Words with their boxes: every word lies inside its page.
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+        QVERIFY(p.waitForFinished(30000));
+        const QString boxesHtml = QString::fromUtf8(p.readAllStandardOutput());
+        const QRegularExpression pageSize(QStringLiteral("<page width=\"([\\d.]+)\""));
+        const double pageWidth = pageSize.match(boxesHtml).captured(1).toDouble();
+        QVERIFY(qAbs(pageWidth - (paper == QLatin1String("A4") ? 595.0 : 612.0)) < 2);
+        QString words;
+        const QRegularExpression word(QStringLiteral("xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+        for (auto it = word.globalMatch(boxesHtml); it.hasNext();) {
+            const auto m = it.next();
+            QVERIFY2(m.captured(1).toDouble() <= pageWidth, qPrintable(m.captured(2)));
+            words += m.captured(2) + u' ';
+        }
+        for (const QString& text : present)
+            QVERIFY2(words.contains(text), qPrintable(text + QStringLiteral(" missing from: ") + words));
+        for (const QString& text : absent)
+            QVERIFY2(!words.contains(text), qPrintable(text));
+    }
+
+    // OK shows the report in a print preview for the printer chosen in the setup.
+    void okShowsPreview()
+    {
+        test::TestEnvironment env;
+        FormPrint form;
+        form.CommandSelectAll->click();
+        int pages = 0;
+        QTimer::singleShot(0, [&] {
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+                if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
+                    pages = widget->pageCount();
+                preview->reject();
+            }
+        });
+        form.CommandOK->click();
+        QVERIFY(pages >= 1);
+    }
+
+    // The File menu's Print opens the print dialog modally.
     void openedFromTheMainWindow()
     {
         test::TestEnvironment env;
@@ -226,7 +332,7 @@ private slots:
         });
         main.MenuPrint_Click();
         QVERIFY(opened);
-        QVERIFY(!main.MenuPrint->isVisible());
+        QVERIFY(main.MenuPrint->isVisible());
     }
 };
 

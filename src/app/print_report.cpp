@@ -1,0 +1,162 @@
+#include "print_report.h"
+
+#include "channel_codec.h"
+#include "list_fillers.h"
+#include "radio_functions.h"
+#include "shared_state.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace t40 {
+
+namespace {
+// Values keep to one line; headings wrap between words only.
+QString Cell(const QString& text, const char* tag = "td")
+{
+    QString escaped = text.toHtmlEscaped();
+    if (qstrcmp(tag, "th") == 0)
+        escaped.replace(u'/', QStringLiteral("/ ")).replace(u' ', QStringLiteral("<br>"));
+    return QStringLiteral("<%1 style=\"white-space:nowrap\">%2</%1>").arg(QLatin1String(tag), escaped);
+}
+
+QString Row(const QStringList& cells, const char* tag = "td")
+{
+    QString row = QStringLiteral("<tr>");
+    for (const QString& c : cells)
+        row += Cell(c, tag);
+    return row + QStringLiteral("</tr>");
+}
+
+// A table with a heading row spans the page; a list of settings only its texts.
+QString Table(const QString& title, const QStringList& head, const QList<QStringList>& rows)
+{
+    QString html = QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"%2>")
+                       .arg(title.toHtmlEscaped(), head.isEmpty() ? QString() : QStringLiteral(" width=\"100%\""));
+    if (!head.isEmpty())
+        html += Row(head, "th");
+    for (const QStringList& r : rows)
+        html += Row(r);
+    return html + QStringLiteral("</table>");
+}
+
+QString ChannelSection(const RadioImage& memory)
+{
+    const QString sep = State().DecimalSeparator;
+    const QStringList powers = PowerTexts(), scans = ScanAddTexts(), spacings = SpacingTexts(), locks = BusyLockTexts();
+    QList<QStringList> rows;
+    for (int c = 1; c <= ChannelsPerGroup; ++c) {
+        const ChannelView ch = DecodeChannel(memory, c, sep, Lang("None", "无"));
+        if (!ch.present) {
+            rows << QStringList { QString::number(c), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString() };
+            continue;
+        }
+        rows << QStringList { QString::number(c), ch.receiveText, ch.transmitPresent ? ch.transmitText : QString(),
+                              ch.decode.text, ch.transmitPresent ? ch.encode.text : QString(),
+                              powers.at(PowerPosition(ch.powerBits)), scans.at(ch.scanAdd ? 0 : 1),
+                              spacings.at(ch.spacingBit), locks.at(BusyLockPosition(ch.busyLockBits)) };
+    }
+    return Table(Lang("Channel Information", "信道信息"),
+                 { Lang("CH", "信道"), Lang("Rx Frequency", "接收频率"), Lang("Tx Frequency", "发射频率"),
+                   Lang("CTCSS/DCS Decode", "解码"), Lang("CTCSS/DCS Encode", "编码"), Lang("Tx Power", "发射功率"),
+                   Lang("Scan Add", "扫描添加"), Lang("Channel Spacing", "宽/窄带"), Lang("Busy Lock", "繁忙锁定") },
+                 rows);
+}
+
+QString OptionSection(const RadioImage& memory)
+{
+    RadioImage copy = memory; // the decode repairs bytes out of range; the report shows what it would
+    const OptionSettings s = DecodeOptions(copy);
+    const QString off = Lang("Off", "关");
+    const QString on = Lang("On", "开");
+    const QStringList voices { off, Lang("Chinese", "中文"), Lang("English", "英文") };
+    const QList<QStringList> rows {
+        { Lang("Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"), QString::number(15 * (s.totIndex + 1)) },
+        { Lang("TOT Warning Time[s]", "超时定时器预警[秒]"), s.totWarningIndex == 0 ? off : QString::number(s.totWarningIndex) },
+        { Lang("Squelch Level", "静噪等级"), QString::number(s.squelchIndex) },
+        { Lang("Voice Prompt", "提示音"), voices.value(s.voiceIndex) },
+        { Lang("VOX Function", "声控功能"), s.vox ? on : off },
+        { Lang("VOX Level", "声控等级"), s.voxLevelIndex == 0 ? off : QString::number(s.voxLevelIndex) },
+        { Lang("Battery Save", "省电"), s.batterySave ? on : off },
+        { Lang("Roger", "发射结束提示音"), s.roger ? on : off },
+    };
+    return Table(Lang("Optional Features", "可选功能"), {}, rows);
+}
+
+QString KeySection(const RadioImage& memory)
+{
+    static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
+    const QStringList functions { Lang("None", "无"), Lang("Scan", "扫描"), Lang("Monitor", "监听"),
+                                  Lang("Alarm", "报警"), QStringLiteral("1750"), Lang("Power", "功率") };
+    QList<QStringList> rows;
+    for (int k = 0; k < KeyCount; ++k)
+        rows << QStringList { QString::fromLatin1(keyNames[k]), functions.value(KeyPositionOfCode(KeyCode(memory, k))) };
+    return Table(Lang("Key Assignment", "键设定"), {}, rows);
+}
+
+QString MessageSection(const RadioImage& memory)
+{
+    const auto lines = DecodeEmbeddedMessage(memory);
+    return Table(Lang("Embedded Message", "嵌入信息"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
+}
+
+QTextDocument* Layout(const QString& html, QObject* parent)
+{
+    auto* doc = new QTextDocument(parent);
+    QFont font = doc->defaultFont();
+    font.setPointSize(9);
+    doc->setDefaultFont(font);
+    doc->setHtml(html);
+    // No page size of its own: print() then lays it out on the device's page
+    // at the screen's scale, so that point sizes print as points.
+    return doc;
+}
+} // namespace
+
+QString ReportHtml(const RadioImage& memory, const ReportSections& sections, const ReportHeader& header)
+{
+    QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
+                       .arg(Lang("T40 Radio Configuration", "T40 对讲机配置").toHtmlEscaped(),
+                            Lang("File", "文件").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
+                            Lang("Band", "频段").toHtmlEscaped(), header.band.toHtmlEscaped(),
+                            Lang("Date", "日期").toHtmlEscaped(), header.date.toString(Qt::ISODate));
+    if (sections.channels)
+        html += ChannelSection(memory);
+    if (sections.options)
+        html += OptionSection(memory);
+    if (sections.keys)
+        html += KeySection(memory);
+    if (sections.message)
+        html += MessageSection(memory);
+    return html + QStringLiteral("</body></html>");
+}
+
+void PrintReport(const QString& html, QPagedPaintDevice* device)
+{
+    QObject owner;
+    Layout(html, &owner)->print(device);
+}
+
+QPageSize::PageSizeId LocalPaperSize()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+QByteArray ReportPdf(const QString& html, QPageSize::PageSizeId pageSize)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(pageSize));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(QStringLiteral("T40"));
+        PrintReport(html, &writer);
+    }
+    return buffer.data();
+}
+
+} // namespace t40

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "radio_image.h"
+
+#include <QDate>
+#include <QPageSize>
+#include <QString>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace t40 {
+
+struct ReportSections {
+    bool options = false;
+    bool keys = false;
+    bool message = false;
+    bool channels = false;
+};
+
+struct ReportHeader {
+    QString fileName;
+    QString band; // "UHF 400-520MHz"
+    QDate date;
+};
+
+// The printed report of an image in the interface language, as HTML: a
+// header, then the selected sections.
+QString ReportHtml(const RadioImage& memory, const ReportSections& sections, const ReportHeader& header);
+
+// Lays the report out for the device's page and prints it there.
+void PrintReport(const QString& html, QPagedPaintDevice* device);
+// The report as PDF bytes on pages of the given size.
+QByteArray ReportPdf(const QString& html, QPageSize::PageSizeId pageSize);
+// Letter where the locale measures in inches, else A4.
+QPageSize::PageSizeId LocalPaperSize();
+
+} // namespace t40
