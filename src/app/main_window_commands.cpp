@@ -64,6 +64,7 @@ void MDIFormMain::OpenPage(int pageId)
     PageWindow* created = CreatePage(pageId);
     if (!created)
         return;
+    connect(created, &PageWindow::radioRead, this, &MDIFormMain::afterRadioRead);
     // The size the page gave itself on load; the sub-window is fitted around it.
     const QSize pageSize = created->testAttribute(Qt::WA_Resized) ? created->size() : QSize();
     QMdiSubWindow* sub = MdiArea->addSubWindow(created);
@@ -149,11 +150,11 @@ void MDIFormMain::TreeView1_NodeClick(const QString& key)
     else if (key == QStringLiteral("TreeTuneData"))
         OpenPage(TunePageId);
     else if (key == QStringLiteral("TreeLocalMessage"))
-        RunDealerInformation(this);
+        RunDealerInformation(this, [this] { afterRadioRead(); });
     else if (key == QStringLiteral("TreeDtmf"))
-        RunStunKill(this);
+        RunStunKill(this, [this] { afterRadioRead(); });
     else if (key == QStringLiteral("TreeSpecial"))
-        RunSpecialOption(this);
+        RunSpecialOption(this, [this] { afterRadioRead(); });
 }
 
 // ---- files ----
@@ -285,15 +286,13 @@ void MDIFormMain::MenuModelInformation_Click()
 void MDIFormMain::MenuRead_Click()
 {
     flushChannelEdit();
-    State().SessionIsRead = true;
-    ShowProgrammingSession(this);
+    ShowProgrammingSession(this, true, ProgramPassword, [this] { afterRadioRead(); });
 }
 
 void MDIFormMain::MenuWrite_Click()
 {
     flushChannelEdit();
-    State().SessionIsRead = false;
-    ShowProgrammingSession(this);
+    ShowProgrammingSession(this, false, ProgramPassword, [this] { afterRadioRead(); });
 }
 
 void MDIFormMain::MenuWriteMany_Click()
@@ -311,9 +310,9 @@ void MDIFormMain::MenuDetect_Click()
     StatusPanels.at(1)->setText(portPanelText());
 }
 
-void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this); }
-void MDIFormMain::MenuLocalMessage_Click() { RunDealerInformation(this); }
-void MDIFormMain::MenuStun_Click() { RunStunKill(this); }
+void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this, ProgramPassword); }
+void MDIFormMain::MenuLocalMessage_Click() { RunDealerInformation(this, [this] { afterRadioRead(); }); }
+void MDIFormMain::MenuStun_Click() { RunStunKill(this, [this] { afterRadioRead(); }); }
 void MDIFormMain::MenuBank_Click() { ShowBatchChannelEdit(this); }
 
 // ---- settings ----

@@ -29,6 +29,8 @@ public:
 
     // Decodes the model block into the band state (after a read).
     void AnalyseModel();
+    // The band and the open pages follow a completed read from the radio.
+    void afterRadioRead();
     // Sets every caption, tooltip and tree text for the interface language.
     void LanguageRefresh();
     // Opens a page (ids 1000..1005), or brings it to the front when open.
@@ -160,10 +162,10 @@ private:
     bool writeFile(const QString& path);
     void flushChannelEdit();
     void unloadTunePage();
-    void afterRadioRead();
     QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
 
     QString CurrentFilePath;
+    QString ProgramPassword; // last typed in the password dialog; kept for the run only
     bool SplitterDragging = false;
     bool LayoutPending = false;
     int splitterTwips_ = 2500;

@@ -26,12 +26,13 @@ namespace {
 constexpr int ProgressSteps = 1000;
 } // namespace
 
-FormProcess::FormProcess(QWidget* parent)
+FormProcess::FormProcess(const SessionRequest& request, const QString& programPassword, QWidget* parent)
     : QDialog(parent)
+    , request_(request)
+    , programPassword_(programPassword)
 {
     SharedState& s = State();
     s.SessionWindowOpen = true;
-    s.SessionSucceeded = false;
 
     CommandRead = new QPushButton(Lang("Read", "读取"), this);
     CommandWrite = new QPushButton(Lang("Write", "写入"), this);
@@ -51,7 +52,7 @@ FormProcess::FormProcess(QWidget* parent)
 
     // Password controls: carried for the password dialog, never shown here.
     LabelPassword = new QLabel(Lang("Password", "密码"), this);
-    TextPassword = new QLineEdit(s.ProgramPassword, this);
+    TextPassword = new QLineEdit(programPassword, this);
     SetUpPasswordField(TextPassword);
     LabelNewPassword = new QLabel(Lang("NewPassword", "新密码"), this);
     TextNewPassword = new QLineEdit(this);
@@ -77,9 +78,9 @@ FormProcess::FormProcess(QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
-    CommandWrite->setVisible(!s.SessionIsRead);
-    CommandRead->setVisible(s.SessionIsRead);
-    setWindowTitle(s.SessionIsRead ? Lang("Read data from radio", "从对讲机读取数据")
+    CommandWrite->setVisible(!request_.isRead());
+    CommandRead->setVisible(request_.isRead());
+    setWindowTitle(request_.isRead() ? Lang("Read data from radio", "从对讲机读取数据")
                                    : Lang("Write data from radio", "向对讲机写入数据"));
 
     MSComm1 = new QtSerialLink(CurrentPortCatalog().deviceFor(s.ComPortNumber), this);
@@ -126,10 +127,8 @@ void FormProcess::CommandWrite_Click()
 
 void FormProcess::startRun(const QString& caption)
 {
-    const SharedState& s = State();
-    State().SessionSucceeded = false;
-    session_->setRequest(RequestFromFlags(s.SessionIsRead, s.SessionTune, s.SessionDealerInfo, s.SessionSpecial,
-                                          s.SessionDtmf, s.PasswordChangeSession, s.BandLowMHz));
+    succeeded_ = false;
+    session_->setRequest(request_);
     failure_.clear();
     running_ = true;
     session_->Begin(caption);
@@ -170,15 +169,8 @@ void FormProcess::Form_Unload()
     Timer1->stop();
     MSComm1->setReceiveThreshold(0);
     MSComm1->close();
-    SharedState& s = State();
-    s.ProgramPassword = TextPassword->text();
-    s.SessionIsRead = false;
-    s.SessionTune = false;
-    s.SessionDealerInfo = false;
-    s.SessionSpecial = false;
-    s.SessionDtmf = false;
-    s.PasswordChangeSession = false;
-    s.SessionWindowOpen = false;
+    programPassword_ = TextPassword->text();
+    State().SessionWindowOpen = false;
 }
 
 bool FormProcess::retryConnection()
@@ -247,7 +239,7 @@ void FormProcess::completionReport(bool succeeded)
     logRun(succeeded ? ProgrammingLog::ResultOk
                      : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
     SharedState& s = State();
-    s.SessionSucceeded = succeeded;
+    succeeded_ = succeeded;
     TextPassword->setEnabled(true);
     CheckNewPassword->setEnabled(true);
     TextNewPassword->setEnabled(CheckNewPassword->isChecked());
@@ -259,20 +251,24 @@ void FormProcess::completionReport(bool succeeded)
             TextShow->show();
         }
         CommandWrite->setFocus();
+        emit sessionCompleted(succeeded);
         return;
     }
-    if (!succeeded)
+    if (!succeeded) {
+        emit sessionCompleted(false);
         return;
+    }
     TextShow->setText(Lang("Read Data OK", "读频成功"));
     TextShow->show();
     if (session_->BandExtended())
         s.EffectiveHighMHz = 520;
-    if (s.AfterRadioRead)
-        s.AfterRadioRead();
-    // The band decode above sets the limits from the new model block; the
-    // band-extension option of the radio just read still applies on top.
+    emit radioRead();
+    // The band decode of whoever handled the read sets the limits from the new
+    // model block; the band-extension option of the radio just read still
+    // applies on top.
     s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
                                                 AppDocument().value(FieldId::BandExtension));
+    emit sessionCompleted(true);
 }
 
 } // namespace t40

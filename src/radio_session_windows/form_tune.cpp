@@ -384,7 +384,7 @@ void FormTune::CommandRead_Click()
     if (ShowMessageBox(Lang("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (!RunPartialSession(this, true, &SharedState::SessionTune))
+    if (!RunSession(this, PartialRequest(SessionKind::Tune, Direction::Read), [this] { emit radioRead(); }))
         return;
     RefreshAfterRead();
     ShowMessageBox(Lang("Read data successful", "读取数据成功"), BoxIcon::Information);
@@ -396,7 +396,7 @@ void FormTune::CommandWrite_Click()
     if (ShowMessageBox(Lang("Write tune data into radio.Do you wish continue?", "向对讲机写入调谐数据？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (!RunPartialSession(this, false, &SharedState::SessionTune))
+    if (!RunSession(this, PartialRequest(SessionKind::Tune, Direction::Write)))
         return;
     ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }
