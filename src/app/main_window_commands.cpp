@@ -4,6 +4,7 @@
 #include "band_table.h"
 #include "command_hooks.h"
 #include "data_file.h"
+#include "form_channel_edit.h"
 #include "form_com_port.h"
 #include "form_detect_radio.h"
 #include "form_programming_log.h"
@@ -104,9 +105,17 @@ void MDIFormMain::CloseAllPages()
 
 void MDIFormMain::flushChannelEdit()
 {
-    // Text still in an editor (the grid's cell, a message line) goes into the image first.
+    // Text still in an editor (the grid's cell, a message line, a box of the
+    // channel editor) goes into the data it was typed for, before anything
+    // reads that data or puts other data in its place.
     for (PageWindow* p : openPages())
         p->FreshData();
+    if (FormChannelEdit* editor = FormChannelEdit::Instance()) {
+        editor->TextRxFreq_LostFocus();
+        editor->TextTxFreq_LostFocus();
+        editor->ComboDecode_LostFocus();
+        editor->ComboEncode_LostFocus();
+    }
 }
 
 void MDIFormMain::afterRadioRead()
@@ -256,7 +265,11 @@ void MDIFormMain::MenuSaveAs_Click()
     }
 }
 
-void MDIFormMain::MenuPrint_Click() { ShowPrintDialog(this); }
+void MDIFormMain::MenuPrint_Click()
+{
+    flushChannelEdit();
+    ShowPrintDialog(this);
+}
 
 void MDIFormMain::MenuExit_Click() { close(); }
 
@@ -339,6 +352,7 @@ void MDIFormMain::ApplyLanguageChange()
 {
     if (!State().LanguageChanged)
         return;
+    flushChannelEdit();
     CloseAllPages();
     ApplyQtTranslation(State().IsEnglish);
     LanguageRefresh();
