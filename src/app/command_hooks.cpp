@@ -8,24 +8,37 @@
 #include "form_process.h"
 #include "form_write_many.h"
 #include "partial_pages.h"
+#include "shared_state.h"
 
 namespace t40 {
 
-void ShowProgrammingSession(QWidget* parent)
+void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword,
+                            const std::function<void()>& afterRead)
 {
-    FormProcess session(parent);
+    const SessionRequest request { SessionKind::Whole, read ? Direction::Read : Direction::Write, State().BandLowMHz };
+    FormProcess session(request, programPassword, parent);
+    QObject::connect(&session, &FormProcess::radioRead, &session, afterRead);
     session.exec();
+    programPassword = session.ProgramPassword();
 }
 
-void ShowPasswordDialog(QWidget* parent)
+void ShowPasswordDialog(QWidget* parent, QString& programPassword)
 {
-    FormPassword dialog(parent);
+    FormPassword dialog(programPassword, parent);
     dialog.exec();
 }
 
-void RunDealerInformation(QWidget* parent) { OpenDealerInformation(parent); }
-void RunStunKill(QWidget* parent) { OpenStunKill(parent); }
-void RunSpecialOption(QWidget* parent) { OpenSpecialOption(parent); }
+void RunDealerInformation(QWidget* parent, const std::function<void()>& afterRead)
+{
+    OpenDealerInformation(parent, afterRead);
+}
+
+void RunStunKill(QWidget* parent, const std::function<void()>& afterRead) { OpenStunKill(parent, afterRead); }
+
+void RunSpecialOption(QWidget* parent, const std::function<void()>& afterRead)
+{
+    OpenSpecialOption(parent, afterRead);
+}
 
 void ShowBatchChannelEdit(QWidget* parent)
 {

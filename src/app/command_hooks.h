@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace t40 {
@@ -7,16 +11,18 @@ namespace t40 {
 // The main window's commands that run windows of other parts of the program.
 // Each is modal and returns when its windows have closed.
 
-// Whole-image read or write: the session window for SessionIsRead.
-void ShowProgrammingSession(QWidget* parent);
+// Whole-image read (read true) or write: the session window, carrying the
+// programming password through. afterRead runs once a read has completed.
+void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword,
+                            const std::function<void()>& afterRead);
 // Programming password dialog.
-void ShowPasswordDialog(QWidget* parent);
+void ShowPasswordDialog(QWidget* parent, QString& programPassword);
 // Dealer-information read, then its page.
-void RunDealerInformation(QWidget* parent);
+void RunDealerInformation(QWidget* parent, const std::function<void()>& afterRead);
 // Stun/kill read, then its page.
-void RunStunKill(QWidget* parent);
+void RunStunKill(QWidget* parent, const std::function<void()>& afterRead);
 // Special-option read, then its page.
-void RunSpecialOption(QWidget* parent);
+void RunSpecialOption(QWidget* parent, const std::function<void()>& afterRead);
 // Batch channel edit.
 void ShowBatchChannelEdit(QWidget* parent);
 // Print selection.

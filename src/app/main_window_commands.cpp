@@ -5,6 +5,7 @@
 #include "band_table.h"
 #include "command_hooks.h"
 #include "data_file.h"
+#include "form_channel_edit.h"
 #include "form_com_port.h"
 #include "form_detect_radio.h"
 #include "form_programming_log.h"
@@ -69,6 +70,7 @@ void MDIFormMain::OpenPage(int pageId)
     PageWindow* created = CreatePage(pageId);
     if (!created)
         return;
+    connect(created, &PageWindow::radioRead, this, &MDIFormMain::afterRadioRead);
     // The size the page gave itself on load; the sub-window is fitted around it.
     const QSize pageSize = created->testAttribute(Qt::WA_Resized) ? created->size() : QSize();
     QMdiSubWindow* sub = MdiArea->addSubWindow(created);
@@ -108,9 +110,17 @@ void MDIFormMain::CloseAllPages()
 
 void MDIFormMain::flushChannelEdit()
 {
-    // Text still in an editor (the grid's cell, a message line) goes into the image first.
+    // Text still in an editor (the grid's cell, a message line, a box of the
+    // channel editor) goes into the data it was typed for, before anything
+    // reads that data or puts other data in its place.
     for (PageWindow* p : openPages())
         p->FreshData();
+    if (FormChannelEdit* editor = FormChannelEdit::Instance()) {
+        editor->TextRxFreq_LostFocus();
+        editor->TextTxFreq_LostFocus();
+        editor->ComboDecode_LostFocus();
+        editor->ComboEncode_LostFocus();
+    }
 }
 
 void MDIFormMain::afterRadioRead()
@@ -169,11 +179,11 @@ void MDIFormMain::TreeView1_NodeClick(const QString& key)
     else if (key == QStringLiteral("TreeTuneData"))
         OpenPage(TunePageId);
     else if (key == QStringLiteral("TreeLocalMessage"))
-        RunDealerInformation(this);
+        RunDealerInformation(this, [this] { afterRadioRead(); });
     else if (key == QStringLiteral("TreeDtmf"))
-        RunStunKill(this);
+        RunStunKill(this, [this] { afterRadioRead(); });
     else if (key == QStringLiteral("TreeSpecial"))
-        RunSpecialOption(this);
+        RunSpecialOption(this, [this] { afterRadioRead(); });
 }
 
 // ---- files ----
@@ -295,7 +305,11 @@ void MDIFormMain::MenuSaveAs_Click()
     }
 }
 
-void MDIFormMain::MenuPrint_Click() { ShowPrintDialog(this); }
+void MDIFormMain::MenuPrint_Click()
+{
+    flushChannelEdit();
+    ShowPrintDialog(this);
+}
 
 void MDIFormMain::MenuExit_Click() { close(); }
 
@@ -325,15 +339,13 @@ void MDIFormMain::MenuModelInformation_Click()
 void MDIFormMain::MenuRead_Click()
 {
     flushChannelEdit();
-    State().SessionIsRead = true;
-    ShowProgrammingSession(this);
+    ShowProgrammingSession(this, true, ProgramPassword, [this] { afterRadioRead(); });
 }
 
 void MDIFormMain::MenuWrite_Click()
 {
     flushChannelEdit();
-    State().SessionIsRead = false;
-    ShowProgrammingSession(this);
+    ShowProgrammingSession(this, false, ProgramPassword, [this] { afterRadioRead(); });
 }
 
 void MDIFormMain::MenuWriteMany_Click()
@@ -360,9 +372,9 @@ void MDIFormMain::MenuVerify_Click()
                    on ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
-void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this); }
-void MDIFormMain::MenuLocalMessage_Click() { RunDealerInformation(this); }
-void MDIFormMain::MenuStun_Click() { RunStunKill(this); }
+void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this, ProgramPassword); }
+void MDIFormMain::MenuLocalMessage_Click() { RunDealerInformation(this, [this] { afterRadioRead(); }); }
+void MDIFormMain::MenuStun_Click() { RunStunKill(this, [this] { afterRadioRead(); }); }
 void MDIFormMain::MenuBank_Click() { ShowBatchChannelEdit(this); }
 
 // ---- settings ----
@@ -389,6 +401,7 @@ void MDIFormMain::ApplyLanguageChange()
 {
     if (!State().LanguageChanged)
         return;
+    flushChannelEdit();
     CloseAllPages();
     ApplyQtTranslation(State().IsEnglish);
     LanguageRefresh();

@@ -68,10 +68,7 @@ MDIFormMain::MDIFormMain(QWidget* parent)
     resize(1000, 680);
 }
 
-MDIFormMain::~MDIFormMain()
-{
-    State().AfterRadioRead = nullptr;
-}
+MDIFormMain::~MDIFormMain() = default;
 
 QAction* MDIFormMain::addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut)
 {
@@ -275,9 +272,9 @@ void MDIFormMain::MDIForm_Load()
     ApplyQtTranslation(State().IsEnglish);
 
     CurrentFilePath.clear();
+    ProgramPassword.clear();
     State().MainMenuHandle = menuBar();
     State().WindowMenuHandle = MenuWindow;
-    State().AfterRadioRead = [this] { afterRadioRead(); };
 
     loadTemplate();
     LanguageRefresh();

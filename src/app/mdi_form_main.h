@@ -30,6 +30,8 @@ public:
 
     // Decodes the model block into the band state (after a read).
     void AnalyseModel();
+    // The band and the open pages follow a completed read from the radio.
+    void afterRadioRead();
     // Sets every caption, tooltip and tree text for the interface language.
     void LanguageRefresh();
     // Opens a page (ids 1000..1005), or brings it to the front when open.
@@ -169,7 +171,6 @@ private:
     bool writeFile(const QString& path);
     void flushChannelEdit();
     void unloadTunePage();
-    void afterRadioRead();
     void openDataFile(const QString& title, const QString& folder);
     QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
 
@@ -179,6 +180,7 @@ private:
     QList<QPointer<QAction>> pageCommands_;
     QAction* pageCommandsEnd_ = nullptr;
     QString CurrentFilePath;
+    QString ProgramPassword; // last typed in the password dialog; kept for the run only
     bool SplitterDragging = false;
     bool LayoutPending = false;
     int splitterTwips_ = 2500;

@@ -224,7 +224,7 @@ void FormDtmf::CommandWrite_Click()
     if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (RunPartialSession(this, false, &SharedState::SessionDtmf))
+    if (RunSession(this, PartialRequest(SessionKind::Dtmf, Direction::Write)))
         ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }
 

@@ -13,14 +13,15 @@
 
 namespace t40 {
 
-FormPassword::FormPassword(QWidget* parent)
+FormPassword::FormPassword(QString& programPassword, QWidget* parent)
     : QDialog(parent)
+    , programPassword_(programPassword)
 {
     setWindowTitle(Lang("Program Password", "编程密码"));
     LabelPassword = new QLabel(Lang("Password", "密码"), this);
     TextPassword = new QLineEdit(this);
     SetUpPasswordField(TextPassword);
-    TextPassword->setText(State().ProgramPassword);
+    TextPassword->setText(programPassword_);
     CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
     CommandChange = new QPushButton(Lang("Chann&ge", "修改(&G)"), this);
     CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
@@ -41,7 +42,7 @@ FormPassword::FormPassword(QWidget* parent)
 
 void FormPassword::CommandOK_Click()
 {
-    State().ProgramPassword = TextPassword->text();
+    programPassword_ = TextPassword->text();
     accept();
 }
 
@@ -52,9 +53,9 @@ void FormPassword::CommandCancel_Click()
 
 void FormPassword::CommandChange_Click()
 {
-    FormPasswordChange change(this);
+    FormPasswordChange change(programPassword_, this);
     if (change.exec() == QDialog::Accepted)
-        TextPassword->setText(State().ProgramPassword);
+        TextPassword->setText(programPassword_);
 }
 
 } // namespace t40

@@ -8,12 +8,12 @@ class QPushButton;
 
 namespace t40 {
 
-// The programming password: the user types it here (it is kept for the run),
-// or opens the change dialog from here.
+// The programming password: the user types it here, or opens the change
+// dialog from here. programPassword is the opener's, kept for the run.
 class FormPassword : public QDialog {
     Q_OBJECT
 public:
-    explicit FormPassword(QWidget* parent = nullptr);
+    explicit FormPassword(QString& programPassword, QWidget* parent = nullptr);
 
     void CommandOK_Click();
     void CommandCancel_Click();
@@ -24,6 +24,9 @@ public:
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandChange = nullptr;
     QPushButton* CommandCancel = nullptr;
+
+private:
+    QString& programPassword_;
 };
 
 } // namespace t40

@@ -14,8 +14,9 @@
 
 namespace t40 {
 
-FormPasswordChange::FormPasswordChange(QWidget* parent)
+FormPasswordChange::FormPasswordChange(QString& programPassword, QWidget* parent)
     : QDialog(parent)
+    , programPassword_(programPassword)
 {
     setWindowTitle(Lang("Change Password", "编程密码"));
     LabelOldPassword = new QLabel(Lang("OldPassword", "旧密码"), this);
@@ -49,21 +50,19 @@ void FormPasswordChange::CommandOK_Click()
         ShowMessageBox(Lang("Different between two new passowrds", "新密码不一致"), BoxIcon::Warning);
         return;
     }
-    SharedState& s = State();
     StorePassword(AppDocument().uncheckedMemory(), newPassword);
-    s.ProgramPassword = TextOldPassword->text();
+    programPassword_ = TextOldPassword->text();
     if (ShowMessageBox(Lang("Change password?", "修改密码？"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
 
-    s.SessionIsRead = false;
-    s.SessionTune = s.SessionDealerInfo = s.SessionSpecial = s.SessionDtmf = false;
-    s.PasswordChangeSession = true;
-    FormProcess session(this);
+    FormProcess session(SessionRequest { SessionKind::PasswordChange, Direction::Write, State().BandLowMHz },
+                        programPassword_, this);
     session.exec();
-    if (!State().SessionSucceeded)
+    programPassword_ = session.ProgramPassword();
+    if (!session.SessionSucceeded())
         return;
     ShowMessageBox(Lang("Change password successful", "修改密码成功"), BoxIcon::Information);
-    State().ProgramPassword = newPassword;
+    programPassword_ = newPassword;
     accept();
 }
 

@@ -11,11 +11,12 @@ class QPushButton;
 namespace t40 {
 
 // Puts a new programming password into the image and writes the image, the
-// password block included, into the radio. Accepted when that write succeeded.
+// password block included, into the radio. Accepted when that write succeeded;
+// programPassword then holds the new password.
 class FormPasswordChange : public QDialog {
     Q_OBJECT
 public:
-    explicit FormPasswordChange(QWidget* parent = nullptr);
+    explicit FormPasswordChange(QString& programPassword, QWidget* parent = nullptr);
 
     void CommandOK_Click();
     void CommandCancel_Click();
@@ -26,6 +27,9 @@ public:
     std::array<QLineEdit*, 2> TextNewPassword {};
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandCancel = nullptr;
+
+private:
+    QString& programPassword_;
 };
 
 } // namespace t40

@@ -28,12 +28,13 @@ namespace {
 constexpr int ProgressSteps = 1000;
 } // namespace
 
-FormProcess::FormProcess(QWidget* parent)
+FormProcess::FormProcess(const SessionRequest& request, const QString& programPassword, QWidget* parent)
     : QDialog(parent)
+    , request_(request)
+    , programPassword_(programPassword)
 {
     SharedState& s = State();
     s.SessionWindowOpen = true;
-    s.SessionSucceeded = false;
 
     CommandRead = new QPushButton(Lang("Read", "读取"), this);
     CommandWrite = new QPushButton(Lang("Write", "写入"), this);
@@ -53,7 +54,7 @@ FormProcess::FormProcess(QWidget* parent)
 
     // Password controls: carried for the password dialog, never shown here.
     LabelPassword = new QLabel(Lang("Password", "密码"), this);
-    TextPassword = new QLineEdit(s.ProgramPassword, this);
+    TextPassword = new QLineEdit(programPassword, this);
     SetUpPasswordField(TextPassword);
     LabelNewPassword = new QLabel(Lang("NewPassword", "新密码"), this);
     TextNewPassword = new QLineEdit(this);
@@ -79,9 +80,9 @@ FormProcess::FormProcess(QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
-    CommandWrite->setVisible(!s.SessionIsRead);
-    CommandRead->setVisible(s.SessionIsRead);
-    setWindowTitle(s.SessionIsRead ? Lang("Read data from radio", "从对讲机读取数据")
+    CommandWrite->setVisible(!request_.isRead());
+    CommandRead->setVisible(request_.isRead());
+    setWindowTitle(request_.isRead() ? Lang("Read data from radio", "从对讲机读取数据")
                                    : Lang("Write data from radio", "向对讲机写入数据"));
 
     MSComm1 = new QtSerialLink(CurrentPortCatalog().deviceFor(s.ComPortNumber), this);
@@ -128,10 +129,8 @@ void FormProcess::CommandWrite_Click()
 
 void FormProcess::startRun(const QString& caption)
 {
-    const SharedState& s = State();
-    State().SessionSucceeded = false;
-    session_->setRequest(RequestFromFlags(s.SessionIsRead, s.SessionTune, s.SessionDealerInfo, s.SessionSpecial,
-                                          s.SessionDtmf, s.PasswordChangeSession, s.BandLowMHz));
+    succeeded_ = false;
+    session_->setRequest(request_);
     failure_.clear();
     running_ = true;
     session_->Begin(caption);
@@ -172,15 +171,8 @@ void FormProcess::Form_Unload()
     Timer1->stop();
     MSComm1->setReceiveThreshold(0);
     MSComm1->close();
-    SharedState& s = State();
-    s.ProgramPassword = TextPassword->text();
-    s.SessionIsRead = false;
-    s.SessionTune = false;
-    s.SessionDealerInfo = false;
-    s.SessionSpecial = false;
-    s.SessionDtmf = false;
-    s.PasswordChangeSession = false;
-    s.SessionWindowOpen = false;
+    programPassword_ = TextPassword->text();
+    State().SessionWindowOpen = false;
 }
 
 bool FormProcess::retryConnection()
@@ -260,7 +252,7 @@ void FormProcess::completionReport(bool succeeded)
     }
     logRun(succeeded ? ProgrammingLog::ResultOk
                      : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
-    s.SessionSucceeded = succeeded;
+    succeeded_ = succeeded;
     TextPassword->setEnabled(true);
     CheckNewPassword->setEnabled(true);
     TextNewPassword->setEnabled(CheckNewPassword->isChecked());
@@ -272,22 +264,26 @@ void FormProcess::completionReport(bool succeeded)
             TextShow->show();
         }
         CommandWrite->setFocus();
+        emit sessionCompleted(succeeded);
         return;
     }
-    if (!succeeded)
+    if (!succeeded) {
+        emit sessionCompleted(false);
         return;
+    }
     TextShow->setText(Lang("Read Data OK", "读频成功"));
     TextShow->show();
     if (session_->request().kind == SessionKind::Whole)
         keepReadBackup();
     if (session_->BandExtended())
         s.EffectiveHighMHz = 520;
-    if (s.AfterRadioRead)
-        s.AfterRadioRead();
-    // The band decode above sets the limits from the new model block; the
-    // band-extension option of the radio just read still applies on top.
+    emit radioRead();
+    // The band decode of whoever handled the read sets the limits from the new
+    // model block; the band-extension option of the radio just read still
+    // applies on top.
     s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
                                                 AppDocument().value(FieldId::BandExtension));
+    emit sessionCompleted(true);
 }
 
 // Every whole read is also kept in the backup folder; failing that is said but
@@ -305,7 +301,7 @@ void FormProcess::keepReadBackup()
 // handshake's silent repeats wait for it.
 void FormProcess::startVerify()
 {
-    State().SessionSucceeded = false;
+    succeeded_ = false;
     readBack_ = RadioImage();
     verify_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, readBack_);
     verify_->setRequest(VerifyReadFor(session_->request()));
@@ -321,7 +317,7 @@ void FormProcess::finishVerify(bool readBackCompleted)
     logRun(verified ? ProgrammingLog::ResultOk
            : mismatch >= 0 ? ProgrammingLog::ResultVerifyFailed
            : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
-    State().SessionSucceeded = verified;
+    succeeded_ = verified;
     TextPassword->setEnabled(true);
     CheckNewPassword->setEnabled(true);
     TextNewPassword->setEnabled(CheckNewPassword->isChecked());
@@ -332,6 +328,7 @@ void FormProcess::finishVerify(bool readBackCompleted)
     CommandWrite->setFocus();
     if (mismatch >= 0)
         ShowMessageBox(WriteMismatchText(mismatch, AppDocument().uncheckedMemory(), readBack_, State().IsEnglish), BoxIcon::Error);
+    emit sessionCompleted(verified);
 }
 
 } // namespace t40

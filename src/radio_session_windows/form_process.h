@@ -17,14 +17,22 @@ namespace t40 {
 
 class QtSerialLink;
 
-// The session window: runs one read or write with the radio for whoever opened
-// it. Callers set SessionIsRead (and at most one partial-kind flag), exec() it
-// and then look at SessionSucceeded.
+// The session window: runs the read or write its opener asks for. The opener
+// exec()s it and then asks SessionSucceeded(); radioRead() tells whoever
+// listens that a read has completed, while the window still shows its result.
 class FormProcess : public QDialog, public SessionPrompts, public SessionHost {
     Q_OBJECT
 public:
-    explicit FormProcess(QWidget* parent = nullptr);
+    // The programming password is carried through the window unchanged
+    // (its controls are never shown here): ProgramPassword() gives it back.
+    explicit FormProcess(const SessionRequest& request, const QString& programPassword = QString(),
+                         QWidget* parent = nullptr);
     ~FormProcess() override;
+
+    const SessionRequest& request() const { return request_; }
+    // Whether the last run completed; stays set after the window has closed.
+    bool SessionSucceeded() const { return succeeded_; }
+    QString ProgramPassword() const { return programPassword_; }
 
     void CommandRead_Click();
     void CommandWrite_Click();
@@ -49,6 +57,12 @@ public:
     QTimer* Timer1 = nullptr;
 
     void done(int result) override;
+
+signals:
+    // A read completed: the memory holds the radio's bytes.
+    void radioRead();
+    // A run ended, successfully or not.
+    void sessionCompleted(bool succeeded);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +92,9 @@ private:
     std::unique_ptr<ProgrammingSession> verify_;
     RadioImage readBack_;
     bool verifying_ = false;
+    SessionRequest request_;
+    QString programPassword_;
+    bool succeeded_ = false;
     bool unloaded_ = false;
     bool running_ = false;
     QString failure_;

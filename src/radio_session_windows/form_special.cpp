@@ -55,7 +55,7 @@ void FormSpecial::CommandWrite_Click()
     if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (RunPartialSession(this, false, &SharedState::SessionSpecial))
+    if (RunSession(this, PartialRequest(SessionKind::Special, Direction::Write)))
         ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }
 

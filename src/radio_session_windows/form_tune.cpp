@@ -196,7 +196,8 @@ void FormTune::AnalyseTuneData()
         MSHFlexGridSqlTune->item(1, c)->setText(QString::number(Tune::HighThreshold(image, base, c)));
         MSHFlexGridSqlTune->item(2, c)->setText(QString::number(Tune::LowThreshold(image, base, c)));
     }
-    TextPkValue->setText(QString::number(Tune::Deviation(image)));
+    shownPkValue_ = QString::number(Tune::Deviation(image));
+    TextPkValue->setText(shownPkValue_);
 }
 
 void FormTune::RefreshAfterRead()
@@ -325,15 +326,17 @@ void FormTune::applyText2(bool moveOn)
 
 void FormTune::applyPkValue()
 {
-    const QString shown = QString::number(Tune::Deviation(AppDocument().uncheckedMemory()));
+    // Compared with what the box showed, not with the image: once other data
+    // has replaced the image, the box's text is not an entry for it.
     int value = 0;
-    if (TextPkValue->text() == shown)
+    if (TextPkValue->text() == shownPkValue_)
         return; // a deviation above 127 is only changed by an entry
     if (!Tune::ParseEntry(TextPkValue->text(), value)) {
-        TextPkValue->setText(shown);
+        TextPkValue->setText(shownPkValue_);
         return;
     }
-    TextPkValue->setText(QString::number(Tune::SetDeviation(AppDocument().uncheckedMemory(), value)));
+    shownPkValue_ = QString::number(Tune::SetDeviation(AppDocument().uncheckedMemory(), value));
+    TextPkValue->setText(shownPkValue_);
 }
 
 void FormTune::Text1_Enter() { applyText1(true); }
@@ -384,7 +387,7 @@ void FormTune::CommandRead_Click()
     if (ShowMessageBox(Lang("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (!RunPartialSession(this, true, &SharedState::SessionTune))
+    if (!RunSession(this, PartialRequest(SessionKind::Tune, Direction::Read), [this] { emit radioRead(); }))
         return;
     RefreshAfterRead();
     ShowMessageBox(Lang("Read data successful", "读取数据成功"), BoxIcon::Information);
@@ -396,7 +399,7 @@ void FormTune::CommandWrite_Click()
     if (ShowMessageBox(Lang("Write tune data into radio.Do you wish continue?", "向对讲机写入调谐数据？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (!RunPartialSession(this, false, &SharedState::SessionTune))
+    if (!RunSession(this, PartialRequest(SessionKind::Tune, Direction::Write)))
         return;
     ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }

@@ -71,6 +71,7 @@ private:
     int editRow2_ = 0;
     int editColumn2_ = 0;
     bool applying_ = false;
+    QString shownPkValue_; // what TextPkValue showed when last decoded or applied
 };
 
 } // namespace t40

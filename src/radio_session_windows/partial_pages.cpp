@@ -20,29 +20,29 @@ void CloseTunePage(QWidget* parent)
 }
 
 template <typename Page>
-void ReadThenOpen(QWidget* parent, bool SharedState::*kind)
+void ReadThenOpen(QWidget* parent, SessionKind kind, const std::function<void()>& afterRead)
 {
     CloseTunePage(parent);
-    if (!RunPartialSession(parent, true, kind))
+    if (!RunSession(parent, PartialRequest(kind, Direction::Read), afterRead))
         return;
     Page page(parent);
     page.exec();
 }
 } // namespace
 
-void OpenDealerInformation(QWidget* parent)
+void OpenDealerInformation(QWidget* parent, const std::function<void()>& afterRead)
 {
-    ReadThenOpen<FormLocalMessage>(parent, &SharedState::SessionDealerInfo);
+    ReadThenOpen<FormLocalMessage>(parent, SessionKind::DealerInfo, afterRead);
 }
 
-void OpenStunKill(QWidget* parent)
+void OpenStunKill(QWidget* parent, const std::function<void()>& afterRead)
 {
-    ReadThenOpen<FormDtmf>(parent, &SharedState::SessionDtmf);
+    ReadThenOpen<FormDtmf>(parent, SessionKind::Dtmf, afterRead);
 }
 
-void OpenSpecialOption(QWidget* parent)
+void OpenSpecialOption(QWidget* parent, const std::function<void()>& afterRead)
 {
-    ReadThenOpen<FormSpecial>(parent, &SharedState::SessionSpecial);
+    ReadThenOpen<FormSpecial>(parent, SessionKind::Special, afterRead);
 }
 
 } // namespace t40

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace t40 {
 
 // The pages of radio memory outside the image: each reads its range from the
-// radio first and opens its page only when that read completed.
-void OpenDealerInformation(QWidget* parent);
-void OpenStunKill(QWidget* parent);
-void OpenSpecialOption(QWidget* parent);
+// radio first and opens its page only when that read completed. afterRead
+// runs when the read has completed, as after every read from the radio.
+void OpenDealerInformation(QWidget* parent, const std::function<void()>& afterRead = {});
+void OpenStunKill(QWidget* parent, const std::function<void()>& afterRead = {});
+void OpenSpecialOption(QWidget* parent, const std::function<void()>& afterRead = {});
 
 } // namespace t40

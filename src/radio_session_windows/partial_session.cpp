@@ -1,21 +1,22 @@
 #include "partial_session.h"
 
 #include "form_process.h"
+#include "shared_state.h"
 
 namespace t40 {
 
-bool RunPartialSession(QWidget* parent, bool read, bool SharedState::*kind)
+bool RunSession(QWidget* parent, const SessionRequest& request, const std::function<void()>& afterRead)
 {
-    SharedState& s = State();
-    s.SessionSucceeded = false;
-    s.SessionIsRead = read;
-    s.SessionTune = s.SessionDealerInfo = s.SessionSpecial = s.SessionDtmf = false;
-    s.*kind = true;
-    {
-        FormProcess session(parent);
-        session.exec();
-    }
-    return State().SessionSucceeded;
+    FormProcess session(request, QString(), parent);
+    if (afterRead)
+        QObject::connect(&session, &FormProcess::radioRead, &session, afterRead);
+    session.exec();
+    return session.SessionSucceeded();
+}
+
+SessionRequest PartialRequest(SessionKind kind, Direction direction)
+{
+    return SessionRequest { kind, direction, State().BandLowMHz };
 }
 
 } // namespace t40

@@ -1,14 +1,19 @@
 #pragma once
 
-#include "shared_state.h"
+#include "programming_session.h"
+
+#include <functional>
 
 class QWidget;
 
 namespace t40 {
 
-// Runs one partial read or write in the session window, the way every caller
-// opens it: the direction and the kind flag are set, the window runs modally,
-// and the answer is SessionSucceeded.
-bool RunPartialSession(QWidget* parent, bool read, bool SharedState::*kind);
+// Runs one session in the session window, modally, the way every opener does:
+// afterRead (when given) runs once a read has completed, before the window
+// closes. Gives whether the run completed.
+bool RunSession(QWidget* parent, const SessionRequest& request, const std::function<void()>& afterRead = {});
+
+// A partial session of the given kind for the current band.
+SessionRequest PartialRequest(SessionKind kind, Direction direction);
 
 } // namespace t40

@@ -26,6 +26,11 @@ public:
     // Closes the page (its sub-window when it has one).
     void closePage();
 
+signals:
+    // The page's own session has read from the radio: the other pages and
+    // the band follow, as after every read.
+    void radioRead();
+
 protected:
     // Form_Load's last step: sets the open flag and appends the Window-menu
     // entry with the page's caption.

@@ -5,8 +5,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 class QMenu;
 class QMenuBar;
 
@@ -30,16 +28,8 @@ struct SharedState {
 
     bool LanguageChanged = false;
 
-    bool SessionIsRead = false;
-    bool SessionTune = false;
-    bool SessionDealerInfo = false;
-    bool SessionSpecial = false;
-    bool SessionDtmf = false;
-    bool SessionSucceeded = false;
     bool SessionWindowOpen = false;
-    bool PasswordChangeSession = false;
     bool VerifyAfterWrite = false; // a whole-image write is read back and compared
-    QString ProgramPassword;
 
     QString BandName = QStringLiteral("UHF");
     int BandLowMHz = 400;
@@ -59,10 +49,6 @@ struct SharedState {
     int CurrentColumn = 1;
     bool GridRefreshPending = false;
     bool EditorRefreshPending = false;
-
-    // Set by the main window: refreshes the band and the open pages after a
-    // completed read from the radio.
-    std::function<void()> AfterRadioRead;
 
     // Also resets the application's document.
     void reset();

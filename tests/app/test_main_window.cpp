@@ -90,8 +90,7 @@ private slots:
         main.MDIForm_Load();
         State().IsEnglish = true;
         AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, 50);
-        QVERIFY(State().AfterRadioRead);
-        State().AfterRadioRead();
+        main.afterRadioRead();
         QTRY_COMPARE_WITH_TIMEOUT(main.windowTitle(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:new.rdat]"), 1000);
         QCOMPARE(main.StatusPanels.at(0)->text(), QStringLiteral("VHF[136-174 MHz]"));
         State().EffectiveHighMHz = 480;

@@ -164,32 +164,6 @@ private slots:
         QCOMPARE(f.main.openPages().size(), 1);
         QCOMPARE(PageItems(f.main).at(0)->text(), QStringLiteral("信道信息"));
     }
-
-    // An edit still open in the grid goes into the data it was typed for,
-    // never into the data that New puts in its place.
-    void openEditBeforeNewAndSave()
-    {
-        Fixture f;
-        auto* grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
-        QVERIFY(grid);
-        grid->MSHFlexGridChannel_Click(1, 1);
-        QVERIFY(grid->Text1->isVisible());
-        grid->Text1->setText(QStringLiteral("446.00625"));
-        const QString path = f.env.tempPath("edit.rdat");
-        f.env.prompts().paths.push_back(path);
-        f.main.MenuSave_Click();
-        RadioImage saved;
-        QCOMPARE(LoadDataFile(path, saved), DataFileStatus::Ok);
-        QCOMPARE(saved.byte(16), std::uint8_t(0x25)); // 446.00625 stored in the file
-        grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
-        grid->MSHFlexGridChannel_Click(2, 1);
-        grid->Text1->setText(QStringLiteral("440"));
-        f.main.MenuNew_Click();
-        QCOMPARE(AppDocument().uncheckedMemory().byte(32), std::uint8_t(0xFF)); // the template's channel 2 stays empty
-        grid = qobject_cast<FormChannelInformation*>(f.main.page(ChannelPageId));
-        QVERIFY(grid);
-        QVERIFY(grid->cellText(2, 1).isEmpty());
-    }
 };
 
 QTEST_MAIN(TestPageNavigation)

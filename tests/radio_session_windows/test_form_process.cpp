@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace t40;
@@ -17,6 +18,11 @@ using namespace t40::test;
 namespace {
 constexpr int ComNumber = 7;
 constexpr int RunTimeoutMs = 15000;
+
+SessionRequest Whole(bool isRead)
+{
+    return SessionRequest { SessionKind::Whole, isRead ? Direction::Read : Direction::Write };
+}
 
 void FillPattern(RadioImage& memory, int seed)
 {
@@ -64,9 +70,7 @@ private slots:
         QFETCH(QString, button);
         TestEnvironment env;
         State().IsEnglish = english;
-        State().SessionIsRead = isRead;
-        State().ProgramPassword = QStringLiteral("abc");
-        FormProcess form;
+        FormProcess form(Whole(isRead), QStringLiteral("abc"));
         form.show();
         QCOMPARE(form.windowTitle(), caption);
         QPushButton* visible = isRead ? form.CommandRead : form.CommandWrite;
@@ -80,31 +84,25 @@ private slots:
         QVERIFY(!form.CheckNewPassword->isVisible());
         QVERIFY(State().SessionWindowOpen);
 
-        State().SessionDtmf = true;
-        State().PasswordChangeSession = true;
         form.CommandCancel_Click();
         QVERIFY(!State().SessionWindowOpen);
-        QVERIFY(!State().SessionIsRead);
-        QVERIFY(!State().SessionDtmf);
-        QVERIFY(!State().PasswordChangeSession);
-        QCOMPARE(State().ProgramPassword, QStringLiteral("abc"));
+        QCOMPARE(form.ProgramPassword(), QStringLiteral("abc"));
     }
 
     void portThatCannotOpen()
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        State().SessionIsRead = true;
         State().ComPortNumber = 99; // nothing there
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM99"), env.tempPath(QStringLiteral("no-such-tty")));
-        FormProcess form;
+        FormProcess form(Whole(true));
         form.show();
         form.CommandRead_Click();
         QTRY_VERIFY(form.CommandRead->isEnabled());
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Please reselect COM port!"));
         QVERIFY(!env.prompts().messages.front().detail.isEmpty());
-        QVERIFY(!State().SessionSucceeded);
+        QVERIFY(!form.SessionSucceeded());
         QCOMPARE(form.windowTitle(), QStringLiteral("Read data from radio"));
     }
 
@@ -117,9 +115,9 @@ private slots:
         pty.radio.memory().setByte(300, 1);
         QVERIFY(pty.start());
         int refreshes = 0;
-        State().AfterRadioRead = [&refreshes] { ++refreshes; State().EffectiveHighMHz = 480; };
-        State().SessionIsRead = true;
-        FormProcess form;
+        FormProcess form(Whole(true));
+        connect(&form, &FormProcess::radioRead, this, [&refreshes] { ++refreshes; State().EffectiveHighMHz = 480; });
+        QSignalSpy completed(&form, &FormProcess::sessionCompleted);
         form.show();
         form.CommandRead_Click();
         QVERIFY(!form.CommandRead->isEnabled());
@@ -130,8 +128,10 @@ private slots:
         QCOMPARE(form.LabelProcess->text(), QStringLiteral("Complete:100%"));
         QCOMPARE(form.ProgressBar1->value(), form.ProgressBar1->maximum());
         QVERIFY(form.CommandRead->isEnabled());
-        QVERIFY(State().SessionSucceeded);
+        QVERIFY(form.SessionSucceeded());
         QCOMPARE(refreshes, 1);
+        QCOMPARE(completed.size(), 1);
+        QCOMPARE(completed.front().front().toBool(), true);
         QCOMPARE(State().EffectiveHighMHz, 520); // the radio's band extension outlives the refresh
         for (int a = 0; a < RadioImage::ImageSize; ++a)
             QCOMPARE(AppDocument().uncheckedMemory().byte(a), pty.radio.memory().byte(a));
@@ -167,8 +167,7 @@ private slots:
         pty.radio.setBandFlag(0x73);
         pty.radio.faults().changedByteAddress = changedByte;
         const RadioImage before = AppDocument().uncheckedMemory();
-        State().SessionIsRead = false;
-        FormProcess form;
+        FormProcess form(Whole(false));
         form.show();
         form.CommandWrite_Click();
         QCOMPARE(form.windowTitle(), english ? QStringLiteral("Write data into radio") : QString::fromUtf8("往对讲机写入数据"));
@@ -176,7 +175,7 @@ private slots:
         pty.server.stop();
 
         QCOMPARE(form.TextShow->text(), result);
-        QCOMPARE(State().SessionSucceeded, changedByte < 0);
+        QCOMPARE(form.SessionSucceeded(), changedByte < 0);
         QVERIFY(form.CommandWrite->isEnabled());
         QVERIFY(AppDocument().uncheckedMemory() == before); // the read-back never touches the image
         QCOMPARE(int(pty.radio.writeAddresses().size()), 47);
@@ -206,8 +205,7 @@ private slots:
         QVERIFY(pty.start());
         FillPattern(AppDocument().uncheckedMemory(), 1);
         const RadioImage before = AppDocument().uncheckedMemory();
-        State().SessionIsRead = true;
-        FormProcess form;
+        FormProcess form(Whole(true));
         form.show();
         form.CommandRead_Click();
         QTRY_VERIFY_WITH_TIMEOUT(form.CommandRead->isEnabled(), RunTimeoutMs);
@@ -217,7 +215,7 @@ private slots:
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Check connection!Retry or cancel?"));
         QCOMPARE(env.prompts().messages.front().buttons, BoxButtons::RetryCancel);
-        QVERIFY(!State().SessionSucceeded);
+        QVERIFY(!form.SessionSucceeded());
         QVERIFY(!form.TextShow->isVisible());
         QVERIFY(AppDocument().uncheckedMemory() == before);
     }
@@ -257,8 +255,7 @@ private slots:
         env.prompts().answers = { BoxAnswer::Cancel };
         QVERIFY(pty.start());
         const RadioImage before = AppDocument().uncheckedMemory();
-        State().SessionIsRead = isRead;
-        FormProcess form;
+        FormProcess form(Whole(isRead));
         form.show();
         isRead ? form.CommandRead_Click() : form.CommandWrite_Click();
         QPushButton* button = isRead ? form.CommandRead : form.CommandWrite;
@@ -267,7 +264,7 @@ private slots:
 
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, message);
-        QVERIFY(!State().SessionSucceeded);
+        QVERIFY(!form.SessionSucceeded());
         QVERIFY(AppDocument().uncheckedMemory() == before);
         if (fault == QLatin1String("silent"))
             QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), 11);
@@ -281,16 +278,13 @@ private slots:
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 4);
         QVERIFY(pty.start());
-        State().SessionIsRead = true;
-        State().SessionDealerInfo = true;
-        FormProcess form;
+        FormProcess form(SessionRequest { SessionKind::DealerInfo, Direction::Read });
         form.show();
         form.CommandRead_Click();
         QTRY_VERIFY_WITH_TIMEOUT(form.TextShow->isVisible(), RunTimeoutMs);
         pty.server.stop();
         form.CommandCancel_Click();
-        QVERIFY(State().SessionSucceeded);
-        QVERIFY(!State().SessionDealerInfo);
+        QVERIFY(form.SessionSucceeded());
         for (int a = 0; a < RadioImage::MemorySize; ++a)
             QCOMPARE(AppDocument().uncheckedMemory().memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? pty.radio.memory().memoryByte(a) : RadioImage::Erased);
     }
@@ -301,16 +295,15 @@ private slots:
         PtyRadio pty;
         pty.radio.faults().silent = true;
         QVERIFY(pty.start());
-        State().SessionIsRead = true;
         {
-            FormProcess form;
+            FormProcess form(Whole(true));
             form.show();
             form.CommandRead_Click();
             QTest::qWait(50);
             form.CommandCancel_Click();
+            QVERIFY(!form.SessionSucceeded());
         }
         pty.server.stop();
-        QVERIFY(!State().SessionSucceeded);
         QVERIFY(!State().SessionWindowOpen);
         QVERIFY(env.prompts().messages.empty());
     }

@@ -366,7 +366,6 @@ private slots:
         QCOMPARE(env.prompts().messages.front().buttons, BoxButtons::OkCancel);
         QCOMPARE(env.prompts().messages.front().icon, BoxIcon::Warning);
         QVERIFY(!State().SessionWindowOpen);
-        QVERIFY(!State().SessionTune);
     }
 
     // ---- dealer information ----

@@ -81,7 +81,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         TestEnvironment env;
-        FormPasswordChange dialog;
+        QString password;
+        FormPasswordChange dialog(password);
         dialog.show();
         QLineEdit* edit = dialog.TextNewPassword[0];
         edit->setFocus();
@@ -98,8 +99,8 @@ private slots:
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        State().ProgramPassword = QStringLiteral("old");
-        FormPassword dialog;
+        QString password = QStringLiteral("old");
+        FormPassword dialog(password);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Program Password"));
         QCOMPARE(dialog.CommandChange->text(), QStringLiteral("Chann&ge"));
@@ -107,14 +108,14 @@ private slots:
         QVERIFY(dialog.CommandChange->isVisible());
         dialog.TextPassword->setText(QStringLiteral("new1"));
         dialog.CommandCancel_Click();
-        QCOMPARE(State().ProgramPassword, QStringLiteral("old"));
-        FormPassword again;
+        QCOMPARE(password, QStringLiteral("old"));
+        FormPassword again(password);
         again.TextPassword->setText(QStringLiteral("new1"));
         again.CommandOK_Click();
-        QCOMPARE(State().ProgramPassword, QStringLiteral("new1"));
+        QCOMPARE(password, QStringLiteral("new1"));
 
         State().SessionWindowOpen = true;
-        FormPassword during;
+        FormPassword during(password);
         during.show();
         QVERIFY(!during.CommandChange->isVisible());
     }
@@ -133,29 +134,30 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormPasswordChange dialog;
+        QString password;
+        FormPasswordChange dialog(password);
         dialog.TextNewPassword[0]->setText(first);
         dialog.TextNewPassword[1]->setText(second);
         dialog.CommandOK_Click();
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Different between two new passowrds"));
         QVERIFY(AppDocument().uncheckedMemory() == before);
-        QVERIFY(State().ProgramPassword.isEmpty());
+        QVERIFY(password.isEmpty());
     }
 
     void declinedChangeKeepsNewBytes()
     {
         TestEnvironment env;
         env.prompts().answers = { BoxAnswer::Cancel };
-        FormPasswordChange dialog;
+        QString password;
+        FormPasswordChange dialog(password);
         dialog.TextOldPassword->setText(QStringLiteral("old"));
         dialog.TextNewPassword[0]->setText(QStringLiteral("pw"));
         dialog.TextNewPassword[1]->setText(QStringLiteral("pw"));
         dialog.CommandOK_Click();
         QCOMPARE(env.prompts().messages.back().text, QString::fromUtf8("修改密码？"));
         QCOMPARE(PasswordBytes(AppDocument().uncheckedMemory()), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
-        QCOMPARE(State().ProgramPassword, QStringLiteral("old"));
-        QVERIFY(!State().PasswordChangeSession);
+        QCOMPARE(password, QStringLiteral("old"));
     }
 
     void changeWritesThePasswordBlock()
@@ -171,8 +173,9 @@ private slots:
         radio.setBandFlag(AppDocument().uncheckedMemory().byte(445));
         server.startThread();
 
-        FormPassword dialog;
-        FormPasswordChange change(&dialog);
+        QString password;
+        FormPassword dialog(password);
+        FormPasswordChange change(password, &dialog);
         change.TextOldPassword->setText(QStringLiteral("old"));
         change.TextNewPassword[0]->setText(QStringLiteral("s3cret"));
         change.TextNewPassword[1]->setText(QStringLiteral("s3cret"));
@@ -191,8 +194,7 @@ private slots:
         server.stop();
 
         QCOMPARE(env.prompts().messages.back().text, QStringLiteral("Change password successful"));
-        QCOMPARE(State().ProgramPassword, QStringLiteral("s3cret"));
-        QVERIFY(!State().PasswordChangeSession);
+        QCOMPARE(password, QStringLiteral("s3cret"));
         const std::vector<int> addresses = radio.writeAddresses();
         QCOMPARE(int(addresses.size()), 48);
         QCOMPARE(addresses.back(), 0x2F0);

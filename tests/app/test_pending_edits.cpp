@@ -1,0 +1,197 @@
+// Text typed into an editor and not yet committed belongs to the data it was
+// typed for: the commands that read the data take it along, the commands that
+// put other data in its place never let it in.
+#include "data_file.h"
+#include "form_channel_edit.h"
+#include "form_channel_information.h"
+#include "form_embed_message.h"
+#include "form_model_information.h"
+#include "form_print.h"
+#include "form_process.h"
+#include "form_tune.h"
+#include "mdi_form_main.h"
+#include "page_window.h"
+#include "pty_radio_server.h"
+#include "shared_state.h"
+#include "test_support.h"
+#include "window_menu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+using namespace t40;
+using namespace t40::test;
+
+namespace {
+constexpr int ComNumber = 8;
+
+struct Typed {
+    int address;
+    std::uint8_t committed; // the byte once the text is committed
+};
+
+// Leaves text typed, uncommitted, in one editor of the main window's pages.
+Typed TypeInto(MDIFormMain& main, const QString& editor)
+{
+    if (editor == QLatin1String("grid cell")) {
+        auto* grid = qobject_cast<FormChannelInformation*>(main.page(ChannelPageId));
+        grid->MSHFlexGridChannel_Click(1, 1);
+        grid->Text1->setText(QStringLiteral("446.00625"));
+        return { 16, 0x25 };
+    }
+    if (editor == QLatin1String("channel editor")) {
+        State().CurrentChannel = 5;
+        FormChannelEdit* edit = FormChannelEdit::ShowEditor(main.page(ChannelPageId));
+        edit->TextRxFreq->setFocus();
+        edit->TextRxFreq->setText(QStringLiteral("455"));
+        return { 16 * 5 + 3, 0x45 };
+    }
+    if (editor == QLatin1String("message line")) {
+        main.OpenPage(MessagePageId);
+        auto* page = qobject_cast<FormEmbedMessage*>(main.page(MessagePageId));
+        page->TextEmbedMessage[0]->setFocus();
+        page->TextEmbedMessage[0]->selectAll();
+        QTest::keyClicks(page->TextEmbedMessage[0], QStringLiteral("Q"));
+        return { 0x300, 'Q' };
+    }
+    main.TreeView1_NodeClick(QStringLiteral("TreeTuneData"));
+    auto* tune = qobject_cast<FormTune*>(main.page(TunePageId));
+    if (editor == QLatin1String("tune cell")) {
+        tune->MSHFlexGridTuneData_Click(2, 1);
+        tune->Text1->setText(QStringLiteral("201"));
+        return { 0x310 + 48, 201 };
+    }
+    tune->TextPkValue->setFocus();
+    tune->TextPkValue->setText(QStringLiteral("42"));
+    return { 0x3C0, 42 };
+}
+
+// Runs action on the next modal window of type W as soon as it shows.
+template <typename W>
+void OnModal(std::function<void(W*)> action)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!w)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(w);
+    });
+    poll->start(10);
+}
+} // namespace
+
+class TestPendingEdits : public QObject {
+    Q_OBJECT
+private slots:
+    void typedTextStaysWithItsData_data()
+    {
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<QString>("command");
+        const char* editors[] = { "grid cell", "channel editor", "message line", "tune cell", "tune deviation" };
+        const char* commands[] = { "save", "save as", "write", "print", "new", "open", "read", "model", "language" };
+        for (const char* e : editors)
+            for (const char* c : commands)
+                QTest::addRow("%s, %s", e, c) << QString::fromLatin1(e) << QString::fromLatin1(c);
+    }
+    void typedTextStaysWithItsData()
+    {
+        QFETCH(QString, editor);
+        QFETCH(QString, command);
+        TestEnvironment env;
+        MDIFormMain main;
+        main.MDIForm_Load();
+        State().IsEnglish = true;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const RadioImage before = AppDocument().uncheckedMemory();
+        const QString file = env.tempPath(QStringLiteral("data.rdat"));
+        QCOMPARE(SaveDataFile(file, before), DataFileStatus::Ok);
+
+        VirtualRadio radio;
+        PtyRadioServer server(radio);
+        if (command == QLatin1String("read")) {
+            radio.memory() = before;
+            QString reason;
+            QVERIFY2(server.open(&reason), qPrintable(reason));
+            QSettings(QStringLiteral("ZEV"), QStringLiteral("T40"))
+                .setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
+            State().ComPortNumber = ComNumber;
+            server.startThread();
+        }
+
+        const Typed typed = TypeInto(main, editor);
+        QVERIFY(before.byte(typed.address) != typed.committed);
+        // What a command that reads the data found in it when its window came up.
+        int seen = -1;
+        if (command == QLatin1String("save")) {
+            env.prompts().paths.push_back(file);
+            main.MenuSave_Click();
+        } else if (command == QLatin1String("save as")) {
+            env.prompts().paths.push_back(file);
+            main.MenuSaveAs_Click();
+        } else if (command == QLatin1String("write")) {
+            OnModal<FormProcess>([&](FormProcess* w) { seen = AppDocument().uncheckedMemory().byte(typed.address); w->reject(); });
+            main.MenuWrite_Click();
+        } else if (command == QLatin1String("print")) {
+            OnModal<FormPrint>([&](FormPrint* w) { seen = AppDocument().uncheckedMemory().byte(typed.address); w->reject(); });
+            main.MenuPrint_Click();
+        } else if (command == QLatin1String("new")) {
+            main.MenuNew_Click();
+        } else if (command == QLatin1String("open")) {
+            env.prompts().paths.push_back(file);
+            env.prompts().answers.push_back(BoxAnswer::Ok);
+            main.MenuOpen_Click();
+        } else if (command == QLatin1String("read")) {
+            OnModal<FormProcess>([](FormProcess* w) {
+                w->CommandRead_Click();
+                auto* close = new QTimer(w);
+                QObject::connect(close, &QTimer::timeout, w, [w] {
+                    if (w->CommandRead->isEnabled())
+                        w->reject();
+                });
+                close->start(10);
+            });
+            main.MenuRead_Click();
+            server.stop();
+        } else if (command == QLatin1String("model")) {
+            OnModal<FormModelInformation>([](FormModelInformation* w) {
+                w->ComboArea->setCurrentIndex(w->ComboArea->currentIndex() == 0 ? 1 : 0);
+                w->CommandOK_Click();
+            });
+            env.prompts().answers.push_back(BoxAnswer::Ok);
+            main.MenuModelInformation_Click();
+        } else if (command == QLatin1String("language")) {
+            State().IsEnglish = false;
+            State().LanguageChanged = true;
+            main.ApplyLanguageChange();
+        }
+        // Whatever the closing pages and the moving focus still do.
+        QTest::qWait(50);
+        main.CloseAllPages();
+        QTest::qWait(50);
+
+        if (command == QLatin1String("save") || command == QLatin1String("save as")) {
+            RadioImage saved;
+            QCOMPARE(LoadDataFile(file, saved), DataFileStatus::Ok);
+            QCOMPARE(int(saved.byte(typed.address)), int(typed.committed));
+        } else if (command == QLatin1String("write") || command == QLatin1String("print")) {
+            QCOMPARE(seen, int(typed.committed));
+        } else if (command == QLatin1String("language")) {
+            // The same data: the text it was typed for keeps it.
+            QCOMPARE(int(AppDocument().uncheckedMemory().byte(typed.address)), int(typed.committed));
+        } else {
+            QCOMPARE(int(AppDocument().uncheckedMemory().byte(typed.address)), int(before.byte(typed.address)));
+        }
+    }
+};
+
+QTEST_MAIN(TestPendingEdits)
+#include "test_pending_edits.moc"
