@@ -16,9 +16,9 @@ QString NoneText()
     return Lang("None", "无");
 }
 
-void ShowFrequencyWarning()
+void ShowFrequencyWarning(const QString& caption)
 {
-    ShowMessageBox(Lang("Frequency is out of range!", "频率超出范围！"), BoxIcon::Warning, BoxButtons::Ok);
+    ShowMessageBox(Lang("Frequency is out of range!", "频率超出范围！"), BoxIcon::Warning, BoxButtons::Ok, caption);
 }
 
 } // namespace t40

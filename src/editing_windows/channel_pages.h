@@ -15,6 +15,6 @@ BandLimits CurrentBand();
 QString NoneText();
 
 // The one message frequency entry ever shows.
-void ShowFrequencyWarning();
+void ShowFrequencyWarning(const QString& caption = QString());
 
 } // namespace t40

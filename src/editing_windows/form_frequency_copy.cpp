@@ -5,6 +5,7 @@
 #include "channel_pages.h"
 #include "help_topic.h"
 #include "key_filter.h"
+#include "prompts.h"
 #include "shared_state.h"
 
 #include <QGridLayout>
@@ -75,7 +76,7 @@ void FormFrequencyCopy::CommandOK_Click()
         const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
         TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
         if (check.warning)
-            ShowFrequencyWarning();
+            ShowFrequencyWarning(ExecutableName());
         const FrequencyBytes bytes = EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator);
         AppDocument().edit([&](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, bytes); });
     }

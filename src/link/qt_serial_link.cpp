@@ -1,10 +1,12 @@
 #include "qt_serial_link.h"
 
+#include <QFile>
 #include <QThread>
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <termios.h>
+#include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
@@ -15,7 +17,21 @@ namespace t40 {
 
 namespace {
 constexpr int WriteTimeoutMs = 2000;
+
+// Qt reports a port that another program holds (its lock file, or an
+// exclusive open) as a permission error; a device we may open is then in use.
+bool InUse(QSerialPort::SerialPortError error, const QString& device)
+{
+    if (error != QSerialPort::PermissionError)
+        return false;
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
+#else
+    Q_UNUSED(device);
+    return true;
+#endif
 }
+} // namespace
 
 QtSerialLink::QtSerialLink(const QString& device, QObject* parent)
     : QObject(parent)
@@ -47,7 +63,7 @@ bool QtSerialLink::open(QString* reason)
     if (!port_.open(QIODevice::ReadWrite)) {
         accessDenied_ = port_.error() == QSerialPort::PermissionError;
         if (reason)
-            *reason = port_.errorString();
+            *reason = InUse(port_.error(), device_) ? QStringLiteral("in use by another program") : port_.errorString();
         return false;
     }
     port_.clearError();

@@ -11,6 +11,8 @@ namespace t40 {
 void SetUpPasswordField(QLineEdit* edit)
 {
     edit->setEchoMode(QLineEdit::Password);
+    // Masked with "*" whatever the style's own mask character is (42 = "*").
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     edit->setMaxLength(MemoryMap::PasswordLength);
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     edit->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);

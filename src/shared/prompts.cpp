@@ -26,6 +26,11 @@ QString ApplicationTitle()
     return QStringLiteral("ZUL");
 }
 
+QString ExecutableName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
 void SetPromptScript(PromptScript* script)
 {
     g_script = script;

@@ -14,6 +14,8 @@ namespace t40 {
 // tests can answer them by script.
 
 QString ApplicationTitle();
+// The program file's name without its extension: the caption of the copy tools' boxes.
+QString ExecutableName();
 
 enum class BoxIcon { Error, Warning, Information };
 enum class BoxButtons { Ok, OkCancel, RetryCancel };

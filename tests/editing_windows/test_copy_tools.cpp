@@ -138,8 +138,10 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(StoredTx(2), stored);
         QCOMPARE(env->prompts().messages.size(), size_t(warning ? 1 : 0));
-        if (warning)
+        if (warning) {
             QCOMPARE(env->prompts().messages.front().text, QStringLiteral("Frequency is out of range!"));
+            QCOMPARE(env->prompts().messages.front().caption, QStringLiteral("test_copy_tools")); // the executable's name
+        }
         QCOMPARE(ReadCode(AppDocument().uncheckedMemory(), 2, ChannelField::Encode), (SignallingBytes { 0x13, 0x20 }));
         QVERIFY(State().GridRefreshPending);
     }

@@ -319,6 +319,33 @@ private slots:
         QVERIFY(b.image == before);
     }
 
+    // What the serial link says when it cannot open a port.
+    void portOpenReasons_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("held by another program") << true << "in use by another program";
+        QTest::newRow("no such device") << false << "";
+    }
+    void portOpenReasons()
+    {
+        QFETCH(bool, held);
+        QFETCH(QString, reason);
+        VirtualRadio radio;
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        QtSerialLink first(server.devicePath());
+        QString why;
+        if (held)
+            QVERIFY(first.open(&why));
+        QtSerialLink second(held ? server.devicePath() : server.devicePath() + QStringLiteral("-gone"));
+        QVERIFY(!second.open(&why));
+        if (reason.isEmpty())
+            QVERIFY2(!why.isEmpty() && !why.contains(QStringLiteral("in use")), qPrintable(why));
+        else
+            QCOMPARE(why, reason);
+    }
+
     void portThatCannotOpen()
     {
         Bench b;

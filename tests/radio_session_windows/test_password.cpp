@@ -92,6 +92,7 @@ private slots:
         }
         QCOMPARE(edit->text(), kept);
         QCOMPARE(edit->echoMode(), QLineEdit::Password);
+        QCOMPARE(edit->displayText(), QString(kept.size(), QLatin1Char('*')));
         QCOMPARE(edit->maxLength(), 6);
     }
 
