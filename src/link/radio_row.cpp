@@ -4,22 +4,10 @@
 #include "programming_log.h"
 #include "qt_serial_link.h"
 #include "radio_probe.h"
+#include "write_verify.h"
 
 namespace t40 {
 
-namespace {
-// A whole-image write sends 0x000..0x2EF; the password block and the tune
-// data above it stay as the radio has them.
-constexpr int WrittenEnd = 0x02F0;
-
-bool WrittenBytesMatch(const RadioImage& written, const RadioImage& readBack)
-{
-    for (int a = 0; a < WrittenEnd; ++a)
-        if (written.byte(a) != readBack.byte(a))
-            return false;
-    return true;
-}
-} // namespace
 
 QString RowRadioResult::resultText() const
 {
@@ -217,7 +205,7 @@ void RadioRow::completionReport(bool succeeded)
             beginWrite();
         return;
     }
-    const bool same = succeeded && WrittenBytesMatch(image_, readBack_);
+    const bool same = succeeded && FirstWriteMismatch(write_->request(), image_, readBack_) < 0;
     record(same ? RowRadioResult::Outcome::Written : RowRadioResult::Outcome::VerifyFailed, true);
 }
 

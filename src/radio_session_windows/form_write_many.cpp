@@ -106,6 +106,7 @@ void FormWriteMany::CommandStart_Click()
     // The image as it is now; edits made later do not reach this row.
     row_ = std::make_unique<RadioRow>(CurrentPortCatalog().deviceFor(s.ComPortNumber), PortName(), AppDocument().uncheckedMemory());
     row_->setFileName(s.CurrentFileTitle);
+    row_->setVerify(s.VerifyAfterWrite);
     connect(row_.get(), &RadioRow::phaseChanged, this, &FormWriteMany::onPhase);
     connect(row_.get(), &RadioRow::radioDone, this, &FormWriteMany::onRadioDone);
     // Told in the window, not in a box: the row goes on.

@@ -3,6 +3,8 @@
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "page_window.h"
+#include "reg_keys.h"
+#include "settings_values.h"
 #include "shared_state.h"
 #include "test_support.h"
 #include "window_menu.h"
@@ -45,6 +47,8 @@ struct Fixture {
     MDIFormMain main;
     explicit Fixture(bool english = true)
     {
+        // A stored Chinese interface, so that the start does not depend on this machine's locale.
+        RegWriteString(RegHive::LocalMachine, AppRegistryKey, LanguageValue, QStringLiteral("False"));
         main.MDIForm_Load();
         if (english) {
             State().IsEnglish = true;

@@ -45,7 +45,8 @@ int RunDetect(const QCommandLineParser&)
     return ExitOk;
 }
 
-int RunRow(const QString& port, const QString& device, const RadioImage& image, const QString& fileName, int count)
+int RunRow(const QString& port, const QString& device, const RadioImage& image, const QString& fileName, int count,
+           bool verify)
 {
     // A port that cannot be opened at the start is a mistake in the command, not a cable pulled out.
     {
@@ -59,6 +60,7 @@ int RunRow(const QString& port, const QString& device, const RadioImage& image, 
     RadioRow row(device, port, image);
     row.setFileName(fileName);
     row.setCount(count);
+    row.setVerify(verify);
     QEventLoop loop;
     QObject::connect(&row, &RadioRow::stopped, &loop, &QEventLoop::quit);
     QObject::connect(&row, &RadioRow::radioDone, [](const RowRadioResult& r) {

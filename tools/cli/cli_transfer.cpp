@@ -100,7 +100,7 @@ int RunWrite(const QCommandLineParser& args)
             return ExitUsage;
         }
     }
-    for (const char* single : { "force-band", "verify" })
+    for (const char* single : { "force-band" })
         if (repeat && args.isSet(QString::fromLatin1(single))) {
             CliFail(QStringLiteral("--%1 cannot be used with --repeat").arg(QString::fromLatin1(single)));
             return ExitUsage;
@@ -115,7 +115,7 @@ int RunWrite(const QCommandLineParser& args)
             CliFail(QStringLiteral("cannot open the port %1: no such port").arg(port));
             return ExitPort;
         }
-        return RunRow(port, device, image, QFileInfo(file).fileName(), count);
+        return RunRow(port, device, image, QFileInfo(file).fileName(), count, args.isSet(QStringLiteral("verify")));
     }
     BandState band;
     AnalyseModelBlock(image, band);
