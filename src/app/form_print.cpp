@@ -93,7 +93,7 @@ QString FormPrint::reportHtml() const
                                 QStringLiteral("%1 %2-%3MHz").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz),
                                 QDate::currentDate() };
     AppDocument().commitPendingEdits();
-    return ReportHtml(AppDocument().memory(), sections, header);
+    return ReportHtml(AppDocument(), sections, header);
 }
 
 void FormPrint::CommandClearAll_Click() { setAllSections(false); }

@@ -2,6 +2,7 @@
 
 #include "channel_codec.h"
 #include "list_fillers.h"
+#include "radio_document.h"
 #include "radio_functions.h"
 #include "shared_state.h"
 
@@ -116,8 +117,9 @@ QTextDocument* Layout(const QString& html, QObject* parent)
 }
 } // namespace
 
-QString ReportHtml(const RadioImage& memory, const ReportSections& sections, const ReportHeader& header)
+QString ReportHtml(const RadioDocument& document, const ReportSections& sections, const ReportHeader& header)
 {
+    const RadioImage& memory = document.memory();
     QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
                        .arg(Lang("T40 Radio Configuration", "T40 对讲机配置").toHtmlEscaped(),
                             Lang("File", "文件").toHtmlEscaped(), header.fileName.toHtmlEscaped(),

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "radio_image.h"
-
 #include <QDate>
 #include <QPageSize>
 #include <QString>
@@ -10,6 +8,8 @@ class QPagedPaintDevice;
 class QTextDocument;
 
 namespace t40 {
+
+class RadioDocument;
 
 struct ReportSections {
     bool options = false;
@@ -26,7 +26,7 @@ struct ReportHeader {
 
 // The printed report of an image in the interface language, as HTML: a
 // header, then the selected sections.
-QString ReportHtml(const RadioImage& memory, const ReportSections& sections, const ReportHeader& header);
+QString ReportHtml(const RadioDocument& document, const ReportSections& sections, const ReportHeader& header);
 
 // Lays the report out for the device's page and prints it there.
 void PrintReport(const QString& html, QPagedPaintDevice* device);

@@ -50,7 +50,7 @@ void FormPasswordChange::CommandOK_Click()
         ShowMessageBox(Lang("Different between two new passowrds", "新密码不一致"), BoxIcon::Warning);
         return;
     }
-    StorePassword(AppDocument().uncheckedMemory(), newPassword);
+    StorePassword(AppDocument(), newPassword);
     programPassword_ = TextOldPassword->text();
     if (ShowMessageBox(Lang("Change password?", "修改密码？"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;

@@ -1,7 +1,7 @@
 #include "password_fields.h"
 
-#include "memory_map.h"
-#include "radio_image.h"
+#include "field_table.h"
+#include "radio_document.h"
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -13,7 +13,7 @@ void SetUpPasswordField(QLineEdit* edit)
     edit->setEchoMode(QLineEdit::Password);
     // Masked with "*" whatever the style's own mask character is (42 = "*").
     edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    edit->setMaxLength(MemoryMap::PasswordLength);
+    edit->setMaxLength(Field(FieldId::Password).length);
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     edit->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
     // A character that needs more than one byte is refused, at the keyboard and on paste.
@@ -21,18 +21,17 @@ void SetUpPasswordField(QLineEdit* edit)
     edit->setValidator(new QRegularExpressionValidator(singleByte, edit));
 }
 
-void StorePassword(RadioImage& image, const QString& password)
+void StorePassword(RadioDocument& document, const QString& password)
 {
-    using namespace MemoryMap;
-    for (int i = 0; i < PasswordLength; ++i)
-        image.setByte(PasswordBlock + i, RadioImage::Erased);
-    const int n = qMin<int>(int(password.size()), PasswordLength);
+    QByteArray bytes(Field(FieldId::Password).length, char(RadioImage::Erased));
+    const int n = qMin<int>(int(password.size()), int(bytes.size()));
     for (int i = 0; i < n; ++i) {
         const char16_t code = password.at(i).unicode();
         if (code > 0xFF)
             break; // cannot happen through the entry fields
-        image.setByte(PasswordBlock + i, std::uint8_t(code));
+        bytes[i] = char(code);
     }
+    document.setFieldBytes(FieldId::Password, bytes);
 }
 
 } // namespace t40

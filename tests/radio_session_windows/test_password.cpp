@@ -3,6 +3,7 @@
 #include "form_process.h"
 #include "password_fields.h"
 #include "pty_radio_server.h"
+#include "radio_document.h"
 #include "shared_state.h"
 #include "test_support.h"
 
@@ -59,10 +60,10 @@ private slots:
     {
         QFETCH(QString, password);
         QFETCH(std::vector<int>, bytes);
-        RadioImage image;
-        for (int a = 752; a < 768; ++a)
-            image.setByte(a, 0x11);
-        StorePassword(image, password);
+        RadioDocument document;
+        document.setBytes(752, std::vector<std::uint8_t>(16, 0x11));
+        StorePassword(document, password);
+        const RadioImage& image = document.memory();
         QCOMPARE(PasswordBytes(image), bytes);
         for (int a = 758; a < 768; ++a)
             QCOMPARE(image.byte(a), std::uint8_t(0x11)); // rest of the block untouched

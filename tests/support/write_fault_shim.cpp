@@ -33,12 +33,12 @@ int FaultFor(const char* call)
     const char* fault = std::getenv("T40_FAULT");
     if (!fault)
         return 0;
-    const std::string spec(fault);
-    const auto colon = spec.find(':');
+    const std::string setting(fault);
+    const auto colon = setting.find(':');
     if (colon == std::string::npos)
         return 0;
-    const std::string what = spec.substr(0, colon);
-    const std::string how = spec.substr(colon + 1);
+    const std::string what = setting.substr(0, colon);
+    const std::string how = setting.substr(colon + 1);
     if (what == "kill")
         return how == call ? -1 : 0;
     if (what != call)
