@@ -91,6 +91,9 @@ void MDIFormMain::buildMenus()
     MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSaveAs = addMenuAction(MenuFile, &MDIFormMain::MenuSaveAs_Click);
     MenuFile->addSeparator();
+    MenuImportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuImportChannels_Click);
+    MenuExportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuExportChannels_Click);
+    MenuFile->addSeparator();
     MenuPrint = addMenuAction(MenuFile, &MDIFormMain::MenuPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPrint->setText(QString::fromUtf8("打印(&P)"));
     MenuPrintView = addMenuAction(MenuFile, nullptr);
@@ -344,6 +347,8 @@ void MDIFormMain::LanguageRefresh()
         { MenuOpenBackup, "Open &Backup...", "打开备份(&B)..." },
         { MenuSave, "&Save", "保存(&S)" },
         { MenuSaveAs, "Save &As", "另存为(&A)" },
+        { MenuImportChannels, "&Import Channels...", "导入信道(&I)..." },
+        { MenuExportChannels, "E&xport Channels...", "导出信道(&X)..." },
         { MenuExit, "&Exit", "退出(&E)" },
         { MenuMachine->menuAction(), "&Model", "机型(&M)" },
         { MenuModelInformation, "&Model Information", "机型信息(&M)" },

@@ -54,6 +54,8 @@ public:
     void MenuOpenBackup_Click();
     void MenuSave_Click();
     void MenuSaveAs_Click();
+    void MenuImportChannels_Click();
+    void MenuExportChannels_Click();
     void MenuPrint_Click();
     void MenuExit_Click();
     void MenuModelInformation_Click();
@@ -99,6 +101,8 @@ public:
     QAction* MenuOpenBackup = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuSaveAs = nullptr;
+    QAction* MenuImportChannels = nullptr;
+    QAction* MenuExportChannels = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPrintView = nullptr;
     QAction* MenuExit = nullptr;

@@ -43,5 +43,7 @@ int RunWrite(const QCommandLineParser& args);
 int RunShow(const QCommandLineParser& args);
 int RunPorts(const QCommandLineParser& args);
 int RunDetect(const QCommandLineParser& args);
+int RunExport(const QCommandLineParser& args);
+int RunImport(const QCommandLineParser& args);
 
 } // namespace t40

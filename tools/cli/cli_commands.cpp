@@ -38,6 +38,16 @@ const QList<CliCommand>& CliCommands()
               QStringLiteral("FORMAT"), QStringLiteral("text") } },
           RunShow },
         { QStringLiteral("ports"), QStringLiteral("List the serial ports with their COM numbers."), {}, {}, RunPorts },
+        { QStringLiteral("export"), QStringLiteral("Write the channels of a data file as CSV (to stdout or -o)."),
+          { { QStringLiteral("FILE.rdat"), QStringLiteral("A data file (.rdat) or a bare 1024-byte image.") } },
+          { { QStringLiteral("o"), QStringLiteral("The CSV file to write."), QStringLiteral("FILE.csv") } },
+          RunExport },
+        { QStringLiteral("import"), QStringLiteral("Put the channels of a CSV file into a copy of a data file."),
+          { { QStringLiteral("FILE.csv"), QStringLiteral("The channel list; the channels it does not list stay as in BASE.") } },
+          { { QStringLiteral("into"), QStringLiteral("The data file the channels go into."), QStringLiteral("BASE.rdat") },
+            { QStringLiteral("o"), QStringLiteral("The data file to write."), QStringLiteral("OUT.rdat") },
+            { QStringLiteral("accept-valid"), QStringLiteral("Import the valid rows even when other rows have problems.") } },
+          RunImport },
     };
     return commands;
 }

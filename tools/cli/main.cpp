@@ -40,7 +40,7 @@ QString GeneralHelp()
     text += QStringLiteral("\n%1 help COMMAND (or %1 COMMAND --help) describes a command.\n"
                            "Options:\n  -h, --help     Show this help.\n  -v, --version  Show the version.\n\n"
                            "PORT is COMn or a device path such as /dev/ttyUSB0.\n"
-                           "Exit status: 0 done, 1 usage, 2 bad data file, 3 port cannot be opened,\n"
+                           "Exit status: 0 done, 1 usage, 2 bad data or CSV file, 3 port cannot be opened,\n"
                            "4 the radio does not answer, 5 band differs (write), 6 output cannot be written,\n"
                            "7 a radio of a write --repeat row failed.\n").arg(Program);
     return text;

@@ -1,0 +1,90 @@
+// File > Import Channels... and Export Channels...: the channel list as CSV.
+
+#include "channel_csv.h"
+#include "form_import_channels.h"
+#include "mdi_form_main.h"
+#include "prompts.h"
+#include "radio_document.h"
+#include "safe_file_write.h"
+#include "shared_state.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace t40 {
+
+namespace {
+// Far more than any channel list of any radio: a larger file is not one.
+constexpr qint64 MaxCsvBytes = 4 * 1024 * 1024;
+
+QStringList CsvFilters()
+{
+    return { Lang("CSV file(*.csv)", "CSV文件(*.csv)"), Lang("All files(*)", "所有文件(*)") };
+}
+
+// The summary after an import: what changed, and what was stored differently or left aside.
+QString ImportSummary(const ChannelCsvImport& parsed, const QString& fileName)
+{
+    QString text = parsed.rows.empty()
+        ? Lang("%1 lists no channel of this radio. Nothing has been changed.", "%1 中没有本机的信道，未作任何更改。").arg(fileName)
+        : Lang("Imported channels %1 from %2. The channels the file does not list are unchanged.",
+               "已从 %2 导入信道 %1。文件未列出的信道保持不变。")
+              .arg(ImportedLocationList(parsed.rows), fileName);
+    for (const CsvMessage& note : parsed.notes) {
+        const QString place = CsvPlaceText(note);
+        text += QStringLiteral("\n") + (place.isEmpty() ? QString() : place + QStringLiteral(": ")) + note.text(State().IsEnglish);
+    }
+    return text;
+}
+} // namespace
+
+void MDIFormMain::MenuExportChannels_Click()
+{
+    flushChannelEdit();
+    AppDocument().commitPendingEdits();
+    QString name = State().CurrentFileTitle;
+    if (name.contains(u'.'))
+        name = name.left(name.lastIndexOf(u'.'));
+    const QString path = ShowOtherFileDialog(false, Lang("Export Channels", "导出信道"), name + QStringLiteral(".csv"),
+                                             CsvFilters(), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (WriteFileSafely(path, ExportChannelsCsv(AppDocument()), {}, &reason) != FileWriteStatus::Ok)
+        ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
+}
+
+void MDIFormMain::MenuImportChannels_Click()
+{
+    flushChannelEdit();
+    AppDocument().commitPendingEdits();
+    const QString path = ShowOtherFileDialog(true, Lang("Import Channels", "导入信道"), QString(), CsvFilters());
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2")
+                           .arg(path, file.errorString().isEmpty() ? Lang("not a regular file", "不是普通文件") : file.errorString()),
+                       BoxIcon::Error);
+        return;
+    }
+    const QByteArray data = file.read(MaxCsvBytes + 1);
+    const QString fileName = QFileInfo(path).fileName();
+    if (data.size() > MaxCsvBytes) {
+        ShowMessageBox(Lang("%1 is too large to be a channel list.", "%1 太大，不是信道列表。").arg(fileName), BoxIcon::Error);
+        return;
+    }
+    const ChannelCsvImport parsed = ParseChannelsCsv(data, AppDocument().band());
+    if (!parsed.problems.empty()) {
+        FormImportChannels dialog(parsed, fileName, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    // One change of the document: the rows go in together or, above, not at all.
+    ApplyImportedChannels(AppDocument(), parsed.rows);
+    State().GridRefreshPending = true;
+    State().EditorRefreshPending = true;
+    ShowMessageBox(ImportSummary(parsed, fileName), BoxIcon::Information);
+}
+
+} // namespace t40
