@@ -395,6 +395,74 @@ private slots:
             QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625  446.00625  67.0 +D023N +High +25K +None +Add"))), qPrintable(r.out));
     }
 
+    // export and import of the channel list: the CSV produced (on stdout, by -o, or
+    // exported again from the imported data file) and what is reported where.
+    void channelsCsv_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("err");
+        QTest::addColumn<QStringList>("rows"); // none: no output file
+        const QString row1 = QStringLiteral("\r\n1,,446.006250,,0.000000,Cross,88.5,67.0,023,NN,023,DTCS->Tone,FM,5.00,,High,,,,,,None\r\n");
+        const QByteArray bad = "Location,Frequency,Tone\n1,999.0,\n2,446.1,Bogus\n3,446.2,\n";
+        const QStringList import { "import", "IN", "--into", "BASE", "-o", "OUT" };
+        QTest::newRow("export to stdout") << QStringList { "export", "BASE" } << QByteArray() << 0 << QStringList() << QStringList { row1 };
+        QTest::newRow("export -o") << QStringList { "export", "BASE", "-o", "OUT" } << QByteArray() << 0 << QStringList() << QStringList { row1 };
+        QTest::newRow("import") << import << QByteArray("Location,Frequency,Power\n2,446.1,Low\n") << 0
+                                << QStringList { "imported channels 2 from in.csv; the other channels are unchanged" }
+                                << QStringList { row1, "\r\n2,,446.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,,None\r\n" };
+        QTest::newRow("problems") << import << bad << 2
+                                  << QStringList { "in.csv:2:2: Frequency: 999.0 MHz is outside the band 400-520 MHz",
+                                                   "in.csv:3:3: Tone: unknown tone mode \"Bogus\"",
+                                                   "2 problems in in.csv; nothing written (--accept-valid imports the 1 valid rows)" }
+                                  << QStringList();
+        QTest::newRow("problems, valid rows accepted") << import + QStringList { "--accept-valid" } << bad << 0
+                                                       << QStringList { "in.csv:3:3: Tone:", "imported channels 3 from in.csv" }
+                                                       << QStringList { row1, "\r\n3,,446.200000," };
+        QTest::newRow("notes") << import << QByteArray("Location,Frequency,Memo\n1,446.0000051\n") << 0
+                               << QStringList { "in.csv:1: note: columns ignored: Memo",
+                                                "in.csv:2:2: note: Frequency: 446.0000051 MHz is stored as 446.00001 MHz" }
+                               << QStringList { "\r\n1,,446.000010," };
+        QTest::newRow("no --into") << QStringList { "import", "IN", "-o", "OUT" } << QByteArray("Location,Frequency\n") << 1
+                                   << QStringList { "missing --into" } << QStringList();
+    }
+    void channelsCsv()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, csv);
+        QFETCH(int, status);
+        QFETCH(QStringList, err);
+        QFETCH(QStringList, rows);
+        QTemporaryDir dir;
+        const QString base = dir.filePath(QStringLiteral("base.rdat"));
+        const QString in = dir.filePath(QStringLiteral("in.csv"));
+        const QString out = dir.filePath(args.first() == QLatin1String("export") ? QStringLiteral("out.csv") : QStringLiteral("out.rdat"));
+        QCOMPARE(SaveDataFile(base, SampleImage(0x73)), DataFileStatus::Ok);
+        QFile f(in);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size());
+        f.close();
+        args.replaceInStrings(QStringLiteral("BASE"), base);
+        args.replaceInStrings(QStringLiteral("IN"), in);
+        args.replaceInStrings(QStringLiteral("OUT"), out);
+        err.replaceInStrings(QStringLiteral("in.csv"), in);
+        const Result r = RunCli(args);
+        QVERIFY2(r.status == status, qPrintable(r.err));
+        for (const QString& e : err)
+            QVERIFY2(r.err.contains(e), qPrintable(r.err));
+        QString produced = r.out;
+        if (args.first() == QLatin1String("import") && QFile::exists(out))
+            produced = RunCli({ QStringLiteral("export"), out }).out;
+        else if (args.contains(QStringLiteral("-o")) && QFile::exists(out)) {
+            QFile written(out);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            produced = QString::fromUtf8(written.readAll());
+        }
+        QCOMPARE(QFile::exists(out) || !r.out.isEmpty(), !rows.isEmpty());
+        for (const QString& row : rows)
+            QVERIFY2(produced.contains(row), qPrintable(produced));
+    }
+
     // What the parser answers, where it answers, and with which status.
     void arguments_data()
     {
