@@ -40,7 +40,6 @@ QString ImportSummary(const ChannelCsvImport& parsed, const QString& fileName)
 
 void MDIFormMain::MenuExportChannels_Click()
 {
-    flushChannelEdit();
     AppDocument().commitPendingEdits();
     QString name = State().CurrentFileTitle;
     if (name.contains(u'.'))
@@ -56,7 +55,6 @@ void MDIFormMain::MenuExportChannels_Click()
 
 void MDIFormMain::MenuImportChannels_Click()
 {
-    flushChannelEdit();
     AppDocument().commitPendingEdits();
     const QString path = ShowOtherFileDialog(true, Lang("Import Channels", "导入信道"), QString(), CsvFilters());
     if (path.isEmpty())

@@ -27,17 +27,15 @@ FormImportChannels::FormImportChannels(const ChannelCsvImport& parsed, const QSt
     : QDialog(parent)
 {
     setWindowTitle(Lang("Import Channels", "导入信道"));
-    QString summary = Lang("%1 has problems in %2 rows. Nothing has been changed yet.",
-                           "%1 中有 %2 行存在问题，尚未作任何更改。")
-                          .arg(fileName)
-                          .arg(parsed.rowsWithProblems);
+    QString summary = Lang("%1 has the problems listed below. Nothing has been changed yet.",
+                           "%1 存在下列问题，尚未作任何更改。")
+                          .arg(fileName);
     summary += QLatin1Char('\n');
     summary += parsed.rows.empty()
         ? Lang("No row can be imported.", "没有可导入的行。")
-        : Lang("%1 valid rows can be imported (channels %2); the rows with problems and the channels the file "
-               "does not list stay as they are.",
-               "可导入 %1 个有效行（信道 %2）；有问题的行和文件未列出的信道保持不变。")
-              .arg(parsed.rows.size())
+        : Lang("The rows without problems can be imported: channels %1. The rows with problems and the channels "
+               "the file does not list stay as they are.",
+               "可导入没有问题的行：信道 %1。有问题的行和文件未列出的信道保持不变。")
               .arg(ImportedLocationList(parsed.rows));
     LabelSummary = new QLabel(summary, this);
     LabelSummary->setWordWrap(true);

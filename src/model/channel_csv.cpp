@@ -312,8 +312,8 @@ public:
     std::optional<SignallingCode> tone(Column c)
     {
         const auto value = number(c);
-        const bool tenthSteps = value && value->scaled(1) * 10 == value->scaled(2) && value->scaled(2) * 10 == value->scaled(3)
-            && value->scaled(3) * 1000 == value->scaled(6);
+        static const QRegularExpression zeros(QStringLiteral("^0*$"));
+        const bool tenthSteps = value && zeros.match(value->fraction.mid(1)).hasMatch();
         const std::int64_t tenths = value ? value->scaled(1) : 0;
         if (!tenthSteps || tenths < LowestTone || tenths > HighestTone) {
             problem(c,
@@ -605,7 +605,6 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
         if (record->unclosedQuote) {
             result.problems.push_back(Message(record->line, 0, QString(), QStringLiteral("a quoted field is not closed"),
                                               QStringLiteral("引号字段未结束")));
-            ++result.rowsWithProblems;
             continue;
         }
         const QString locationText = row.cell(Location);
@@ -640,7 +639,6 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
             std::stable_sort(row.problems.begin(), row.problems.end(),
                              [](const CsvMessage& a, const CsvMessage& b) { return a.column < b.column; });
             result.problems.insert(result.problems.end(), row.problems.begin(), row.problems.end());
-            ++result.rowsWithProblems;
             continue;
         }
         if (!row.cell(Name).isEmpty())
@@ -650,16 +648,13 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
     }
     if (!outside.empty())
         result.notes.push_back(Message(0, 0, QString(),
-                                       QStringLiteral("%1 rows are not channels of this radio (location outside 1..16): lines %2")
-                                           .arg(outside.size()).arg(LineList(outside)),
-                                       QStringLiteral("%1 行不是本机的信道（位置不在1..16之内）：第 %2 行")
-                                           .arg(outside.size()).arg(LineList(outside))));
+                                       QStringLiteral("rows that are not channels of this radio (location outside 1..16) are left aside: lines %1")
+                                           .arg(LineList(outside)),
+                                       QStringLiteral("不是本机信道的行（位置不在1..16之内）已略过：第 %1 行").arg(LineList(outside))));
     if (!withoutFrequency.empty())
         result.notes.push_back(Message(0, 0, QString(),
-                                       QStringLiteral("%1 rows without frequency are left aside: lines %2")
-                                           .arg(withoutFrequency.size()).arg(LineList(withoutFrequency)),
-                                       QStringLiteral("%1 行没有频率，已略过：第 %2 行")
-                                           .arg(withoutFrequency.size()).arg(LineList(withoutFrequency))));
+                                       QStringLiteral("rows without frequency are left aside: lines %1").arg(LineList(withoutFrequency)),
+                                       QStringLiteral("没有频率的行已略过：第 %1 行").arg(LineList(withoutFrequency))));
     if (!named.empty())
         result.notes.push_back(Message(0, 0, QString(),
                                        QStringLiteral("names are not kept: the radio stores no channel names (lines %1)").arg(LineList(named)),

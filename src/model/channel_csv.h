@@ -44,7 +44,6 @@ struct ChannelCsvImport {
     std::vector<ImportedChannel> rows; // the valid rows, in file order
     std::vector<CsvMessage> problems;  // rows with a problem are not among rows
     std::vector<CsvMessage> notes;     // values stored differently, columns and rows left aside
-    int rowsWithProblems = 0;
 };
 
 // Reads a CSV file (comma or semicolon separated, quoted fields, UTF-8 with

@@ -193,8 +193,8 @@ private slots:
                              "3:441.00000/440.00000 71.9/71.9 High FM Add None",
                              "4:442.00000/442.00000 None/D754I Low FM Add None" }
             << "line 3: 0.5W is stored as Low power\nline 6: 442.0000049 MHz is stored as 442.00000 MHz\n"
-               "2 rows are not channels of this radio (location outside 1..16): lines 2, 7\n"
-               "1 rows without frequency are left aside: lines 8\n"
+               "rows that are not channels of this radio (location outside 1..16) are left aside: lines 2, 7\n"
+               "rows without frequency are left aside: lines 8\n"
                "names are not kept: the radio stores no channel names (lines 3, 5)";
         QTest::newRow("BOM, CRLF, quotes, our busy lock column")
             << QByteArray("\xEF\xBB\xBF\"Location\",\"Frequency\",\"Comment\",BusyLock,Extra\r\n"

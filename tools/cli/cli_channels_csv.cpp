@@ -91,10 +91,11 @@ int RunImport(const QCommandLineParser& args)
     for (const CsvMessage& m : parsed.notes)
         Report(csvName, m, QStringLiteral("note: "));
     if (!parsed.problems.empty() && (!args.isSet(QStringLiteral("accept-valid")) || parsed.rows.empty())) {
-        CliFail(QStringLiteral("%1 problems in %2; nothing written%3")
-                    .arg(parsed.problems.size())
-                    .arg(csvName)
-                    .arg(parsed.rows.empty() ? QString() : QStringLiteral(" (--accept-valid imports the %1 valid rows)").arg(parsed.rows.size())));
+        CliFail(QStringLiteral("problems in %1; nothing written%2")
+                    .arg(csvName,
+                         parsed.rows.empty() ? QString()
+                                             : QStringLiteral(" (--accept-valid imports the rows without problems: channels %1)")
+                                                   .arg(ImportedLocationList(parsed.rows))));
         return ExitBadFile;
     }
     ApplyImportedChannels(document, parsed.rows);
