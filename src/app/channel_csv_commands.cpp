@@ -30,9 +30,11 @@ QString ImportSummary(const ChannelCsvImport& parsed, const QString& fileName)
         : Lang("Imported channels %1 from %2. The channels the file does not list are unchanged.",
                "已从 %2 导入信道 %1。文件未列出的信道保持不变。")
               .arg(ImportedLocationList(parsed.rows), fileName);
+    if (!parsed.notes.empty())
+        text += QLatin1Char('\n');
     for (const CsvMessage& note : parsed.notes) {
         const QString place = CsvPlaceText(note);
-        text += QStringLiteral("\n") + (place.isEmpty() ? QString() : place + QStringLiteral(": ")) + note.text(State().IsEnglish);
+        text += QStringLiteral("\n• ") + (place.isEmpty() ? QString() : place + QStringLiteral(": ")) + note.text(State().IsEnglish);
     }
     return text;
 }

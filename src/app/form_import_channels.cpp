@@ -45,8 +45,9 @@ FormImportChannels::FormImportChannels(const ChannelCsvImport& parsed, const QSt
     ListProblems->setHeaderLabels({ Lang("Line", "行"), Lang("Column", "列"), Lang("Problem", "问题") });
     for (const CsvMessage& m : parsed.problems) {
         const QString column = m.column > 0 ? QStringLiteral("%1 (%2)").arg(m.column).arg(m.columnName) : m.columnName;
-        new QTreeWidgetItem(ListProblems, { m.line > 0 ? QString::number(m.line) : QString(), column,
-                                            m.text(State().IsEnglish) });
+        auto* item = new QTreeWidgetItem(ListProblems, { m.line > 0 ? QString::number(m.line) : QString(), column,
+                                                         m.text(State().IsEnglish) });
+        item->setToolTip(2, item->text(2)); // a long message is cut in its cell
     }
     ListProblems->resizeColumnToContents(0);
     ListProblems->resizeColumnToContents(1);
@@ -61,7 +62,7 @@ FormImportChannels::FormImportChannels(const ChannelCsvImport& parsed, const QSt
     layout->addWidget(LabelSummary);
     layout->addWidget(ListProblems);
     layout->addLayout(ButtonRow({ CommandImport, CommandCancel }));
-    resize(720, 360);
+    resize(860, 380);
 
     connect(CommandImport, &QPushButton::clicked, this, [this] { CommandImport_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });

@@ -372,8 +372,9 @@ void ReadTones(RowReader& row, Channel& channel)
                                               QStringLiteral("DTCS->DTCS") };
         const QString cross = row.cell(CrossMode);
         if (!crossModes.contains(cross, Qt::CaseInsensitive)) {
-            row.problem(CrossMode, QStringLiteral("unknown cross mode \"%1\"").arg(cross),
-                        QStringLiteral("未知的交叉模式“%1”").arg(cross));
+            const QString known = crossModes.join(QStringLiteral(", "));
+            row.problem(CrossMode, QStringLiteral("unknown cross mode \"%1\" (%2)").arg(cross, known),
+                        QStringLiteral("未知的交叉模式“%1”（%2）").arg(cross, known));
             return;
         }
         const qsizetype arrow = cross.indexOf(QLatin1String("->"));

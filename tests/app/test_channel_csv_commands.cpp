@@ -66,11 +66,11 @@ private slots:
         const QByteArray bad = "Location,Frequency,Tone,rToneFreq\n1,446.0,Tone,88.55\n4,446.5,Cross,\n5,446.0,,\n";
         QTest::newRow("clean") << true << QByteArray("Location,Frequency\n1,446.0000051\n") << ""
                                << QStringList { "1:446.00001", "2:440.00000" }
-                               << "Imported channels 1 from in.csv. The channels the file does not list are unchanged.\n"
-                                  "Line 2, column 2 (Frequency): 446.0000051 MHz is stored as 446.00001 MHz";
+                               << "Imported channels 1 from in.csv. The channels the file does not list are unchanged.\n\n"
+                                  "• Line 2, column 2 (Frequency): 446.0000051 MHz is stored as 446.00001 MHz";
         QTest::newRow("clean, Chinese") << false << QByteArray("Location,Frequency,X\n1,446.0\n") << ""
                                         << QStringList { "1:446.00000", "2:440.00000" }
-                                        << "已从 in.csv 导入信道 1。文件未列出的信道保持不变。\n第 1 行: 忽略的列：X";
+                                        << "已从 in.csv 导入信道 1。文件未列出的信道保持不变。\n\n• 第 1 行: 忽略的列：X";
         QTest::newRow("problems, cancelled") << true << bad << "cancel" << QStringList { "2:440.00000" } << "";
         QTest::newRow("problems, valid rows taken") << true << bad << "import"
                                                     << QStringList { "2:440.00000", "5:446.00000" }
