@@ -259,7 +259,6 @@ public:
     std::vector<CsvMessage> problems;
     std::vector<CsvMessage> notes;
 
-    bool has(Column c) const { return index_[c] >= 0; }
     QString cell(Column c) const
     {
         const int i = index_[c];
@@ -337,7 +336,6 @@ public:
         return SignallingCode::dcs(text.toInt(nullptr, 8), inverted);
     }
 
-    int line() const { return record_.line; }
     const BandState& band() const { return band_; }
 
 private:
