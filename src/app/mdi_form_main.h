@@ -54,6 +54,7 @@ public:
     void MenuOpenBackup_Click();
     void MenuSave_Click();
     void MenuSaveAs_Click();
+    void MenuCompare_Click();
     void MenuPrint_Click();
     void MenuExit_Click();
     void MenuModelInformation_Click();
@@ -99,6 +100,7 @@ public:
     QAction* MenuOpenBackup = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuSaveAs = nullptr;
+    QAction* MenuCompare = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPrintView = nullptr;
     QAction* MenuExit = nullptr;

@@ -41,6 +41,7 @@ bool LoadImageArgument(const QString& argument, RadioImage& image, bool bareImag
 int RunRead(const QCommandLineParser& args);
 int RunWrite(const QCommandLineParser& args);
 int RunShow(const QCommandLineParser& args);
+int RunDiff(const QCommandLineParser& args);
 int RunPorts(const QCommandLineParser& args);
 int RunDetect(const QCommandLineParser& args);
 

@@ -42,7 +42,7 @@ QString GeneralHelp()
                            "PORT is COMn or a device path such as /dev/ttyUSB0.\n"
                            "Exit status: 0 done, 1 usage, 2 bad data file, 3 port cannot be opened,\n"
                            "4 the radio does not answer, 5 band differs (write), 6 output cannot be written,\n"
-                           "7 a radio of a write --repeat row failed.\n").arg(Program);
+                           "7 a radio of a write --repeat row failed; diff exits 1 when the files differ.\n").arg(Program);
     return text;
 }
 
