@@ -83,8 +83,8 @@ private slots:
                 d.setValue(FieldId::SquelchLevel, 5);
                 d.setValue(FieldId::KeyPf1Long, 4);
             },
-            { "key pf1 long: 0 -> 4", "squelch level: 3 -> 5" });
-        row("shared byte, by each name", [](RadioDocument& d) { d.setValue(FieldId::PriorityChannel2, 0); },
+            { "key pf1 long: 15 -> 4", "squelch level: 3 -> 5" });
+        row("shared byte, by each name", [](RadioDocument& d) { d.setValue(FieldId::VoxSwitch, 0); },
             { "priority channel 2: 1 -> 0", "vox: 1 -> 0" });
         row("message over the tune data", [](RadioDocument& d) { d.setFieldBytes(FieldId::MessageLine1, Padded("HELLO", 32)); },
             { "message line 1: \"\" -> \"HELLO\"" });

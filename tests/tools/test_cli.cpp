@@ -454,6 +454,7 @@ private slots:
         QTest::newRow("missing option") << QStringList { "read", "-o", "x.rdat" } << 1 << "" << "missing --port";
         QTest::newRow("missing file") << QStringList { "show" } << 1 << "" << "expects t40-cli show [options] FILE";
         QTest::newRow("extra file") << QStringList { "show", "a", "b" } << 1 << "" << "expects";
+        QTest::newRow("diff keeps 1 for different") << QStringList { "diff", "a" } << 2 << "" << "expects t40-cli diff A.rdat B.rdat";
         QTest::newRow("unknown format") << QStringList { "show", "--format", "xml", "a" } << 1 << "" << "unknown format 'xml'";
         QTest::newRow("FIFO") << QStringList { "show", "FIFO" } << 2 << "" << "not a regular file";
         QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";

@@ -24,6 +24,8 @@ struct CliCommand {
     QList<CliPositional> positionals;
     QList<QCommandLineOption> options;
     int (*run)(const QCommandLineParser& args);
+    // The status of a command line the command cannot take; diff keeps 1 for "the files differ".
+    int usageStatus = 1;
 };
 
 // Every command, in the order the help lists them.

@@ -40,7 +40,7 @@ const QList<CliCommand>& CliCommands()
         { QStringLiteral("diff"), QStringLiteral("List the named values that differ between two data files; exit 0 same, 1 different."),
           { { QStringLiteral("A.rdat"), QStringLiteral("A data file (.rdat) or a bare 1024-byte image.") },
             { QStringLiteral("B.rdat"), QStringLiteral("The data file to compare it with.") } },
-          {}, RunDiff },
+          {}, RunDiff, ExitBadFile },
         { QStringLiteral("ports"), QStringLiteral("List the serial ports with their COM numbers."), {}, {}, RunPorts },
     };
     return commands;
