@@ -90,6 +90,7 @@ void MDIFormMain::buildMenus()
     MenuOpenBackup = addMenuAction(MenuFile, &MDIFormMain::MenuOpenBackup_Click);
     MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSaveAs = addMenuAction(MenuFile, &MDIFormMain::MenuSaveAs_Click);
+    MenuCompare = addMenuAction(MenuFile, &MDIFormMain::MenuCompare_Click);
     MenuFile->addSeparator();
     MenuImportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuImportChannels_Click);
     MenuExportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuExportChannels_Click);
@@ -347,6 +348,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuOpenBackup, "Open &Backup...", "打开备份(&B)..." },
         { MenuSave, "&Save", "保存(&S)" },
         { MenuSaveAs, "Save &As", "另存为(&A)" },
+        { MenuCompare, "Co&mpare With...", "比较(&M)..." },
         { MenuImportChannels, "&Import Channels...", "导入信道(&I)..." },
         { MenuExportChannels, "E&xport Channels...", "导出信道(&X)..." },
         { MenuExit, "&Exit", "退出(&E)" },

@@ -54,6 +54,7 @@ public:
     void MenuOpenBackup_Click();
     void MenuSave_Click();
     void MenuSaveAs_Click();
+    void MenuCompare_Click();
     void MenuImportChannels_Click();
     void MenuExportChannels_Click();
     void MenuPrint_Click();
@@ -101,6 +102,7 @@ public:
     QAction* MenuOpenBackup = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuSaveAs = nullptr;
+    QAction* MenuCompare = nullptr;
     QAction* MenuImportChannels = nullptr;
     QAction* MenuExportChannels = nullptr;
     QAction* MenuPrint = nullptr;
