@@ -74,7 +74,7 @@ private slots:
         SetLanguage(english);
         main.LanguageRefresh();
         main.Timer1_Timer();
-        QCOMPARE(main.windowTitle(), title);
+        QCOMPARE(main.windowTitle(), title.insert(title.size() - 1, QStringLiteral("[*]")));
         QCOMPARE(main.StatusPanels.at(0)->text(), QStringLiteral("UHF[400-520 MHz]"));
         QCOMPARE(main.StatusPanels.at(1)->text(), port);
         QVERIFY(!main.StatusPanels.at(2)->text().isEmpty());
@@ -91,7 +91,7 @@ private slots:
         State().IsEnglish = true;
         AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, 50);
         main.afterRadioRead();
-        QTRY_COMPARE_WITH_TIMEOUT(main.windowTitle(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:new.rdat]"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(main.windowTitle(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:new.rdat[*]]"), 1000);
         QCOMPARE(main.StatusPanels.at(0)->text(), QStringLiteral("VHF[136-174 MHz]"));
         State().EffectiveHighMHz = 480;
         main.Timer1_Timer();
@@ -304,7 +304,7 @@ private slots:
         main.ApplyLanguageChange();
         QCOMPARE(main.MenuFile->title(), QStringLiteral("&File"));
         QCOMPARE(main.StatusPanels.at(1)->text(), QStringLiteral("COM1"));
-        QCOMPARE(main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:new.rdat]"));
+        QCOMPARE(main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:new.rdat[*]]"));
         QVERIFY(!State().LanguageChanged);
         QVERIFY(main.TreeView1->topLevelItem(0)->isExpanded());
     }
@@ -325,7 +325,7 @@ private slots:
         QPointer<MDIFormMain> main = splash->mainWindow();
         QVERIFY(main);
         QVERIFY(main->isVisible());
-        QCOMPARE(main->windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [文件名:new.rdat]"));
+        QCOMPARE(main->windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [文件名:new.rdat[*]]"));
         QTRY_VERIFY(splash.isNull());
         main->close();
         QTRY_VERIFY(main.isNull());

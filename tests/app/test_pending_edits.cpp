@@ -147,6 +147,7 @@ private slots:
             main.MenuNew_Click();
         } else if (command == QLatin1String("open")) {
             env.prompts().paths.push_back(file);
+            env.prompts().answers.push_back(BoxAnswer::Discard); // the committed text is not saved
             env.prompts().answers.push_back(BoxAnswer::Ok);
             main.MenuOpen_Click();
         } else if (command == QLatin1String("read")) {
