@@ -61,7 +61,7 @@ MDIFormMain::MDIFormMain(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/t40.png")));
     history_ = new DocumentHistory(AppDocument(), this);
     connect(history_, &DocumentHistory::restored, this, &MDIFormMain::refreshAfterRestore);
-    connect(&AppDocument(), &RadioDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&AppDocument(), &RadioDocument::modifiedChanged, this, &MDIFormMain::showModifiedMark);
     // The band the windows read follows the document's (an undo puts it back too).
     connect(&AppDocument(), &RadioDocument::bandChanged, this, [] {
         const BandState& band = AppDocument().band();
@@ -461,6 +461,20 @@ QString MDIFormMain::markedTitleText() const
 {
     QString title = titleText();
     return title.insert(title.size() - 1, QStringLiteral("[*]"));
+}
+
+void MDIFormMain::showModifiedMark()
+{
+    setWindowModified(AppDocument().isModified());
+}
+
+void MDIFormMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A maximised page that closes clears the mark of the window it was
+    // in; the document decides.
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != AppDocument().isModified())
+        showModifiedMark();
 }
 
 QString MDIFormMain::bandPanelText() const

@@ -44,6 +44,8 @@ public:
     QString titleText() const;
     // The title with the place of the modified mark.
     QString markedTitleText() const;
+    // The title's mark: whether the document has unsaved changes.
+    void showModifiedMark();
     QString bandPanelText() const;
     QString portPanelText() const;
     QString currentFilePath() const { return CurrentFilePath; }
@@ -157,6 +159,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -6,7 +6,7 @@
 #include "form_channel_information.h"
 #include "form_frequency_copy.h"
 #include "form_model_information.h"
-#include "form_option.h"
+#include "form_channel_edit.h"
 #include "form_process.h"
 #include "form_qt_dqt_copy.h"
 #include "mdi_form_main.h"
@@ -14,8 +14,10 @@
 #include "pty_radio_server.h"
 #include "shared_state.h"
 #include "test_support.h"
+#include "window_menu.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -82,7 +84,11 @@ struct Bench {
         State().ComPortNumber = ComNumber;
         server.startThread();
     }
-    ~Bench() { server.stop(); }
+    ~Bench()
+    {
+        delete FormChannelEdit::Instance();
+        server.stop();
+    }
 
     FormChannelInformation* grid() const { return qobject_cast<FormChannelInformation*>(main.page(ChannelPageId)); }
     QStringList gridTexts() const
@@ -146,7 +152,7 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("chinese");
         QTest::newRow("grid cell") << "grid cell" << "Edit channel 1" << "编辑信道1";
-        QTest::newRow("function page") << "function page" << "Change squelch level" << "修改静噪等级";
+        QTest::newRow("channel editor") << "channel editor" << "Edit channel 2" << "编辑信道2";
         QTest::newRow("insert channel") << "insert channel" << "Insert channel" << "插入信道";
         QTest::newRow("delete channel") << "delete channel" << "Delete channel" << "删除信道";
         QTest::newRow("channel copy") << "channel copy" << "Copy channel" << "信道复制";
@@ -174,11 +180,10 @@ private slots:
 
         if (change == QLatin1String("grid cell")) {
             b.editCell();
-        } else if (change == QLatin1String("function page")) {
-            b.main.OpenPage(OptionPageId);
-            auto* options = qobject_cast<FormOption*>(b.main.page(OptionPageId));
-            options->ComboSQ->setCurrentIndex(options->ComboSQ->currentIndex() == 0 ? 1 : 0);
-            emit options->ComboSQ->activated(options->ComboSQ->currentIndex());
+        } else if (change == QLatin1String("channel editor")) {
+            FormChannelEdit* editor = FormChannelEdit::ShowEditor(b.grid());
+            editor->ComboTxPower->setCurrentIndex(1);
+            emit editor->ComboTxPower->activated(1);
         } else if (change == QLatin1String("insert channel")) {
             b.grid()->ActionInsertChannel->trigger();
         } else if (change == QLatin1String("delete channel")) {
