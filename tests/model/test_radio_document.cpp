@@ -1,3 +1,4 @@
+#include "channel_codec.h"
 #include "radio_document.h"
 
 #include <QCoreApplication>
