@@ -34,7 +34,7 @@ struct DocumentState {
 // form a step of their own, named from what they changed, that ends when
 // control returns to the event loop (so that one user action that touches
 // several fields is one step). stepRecorded() reports each step with the
-// state before and after it; the history window layer keeps them.
+// state before and after it; DocumentHistory (beside the windows) keeps them.
 class RadioDocument : public QObject {
     Q_OBJECT
 public:
