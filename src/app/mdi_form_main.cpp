@@ -104,6 +104,7 @@ void MDIFormMain::buildMenus()
     MenuOpenBackup = addMenuAction(MenuFile, &MDIFormMain::MenuOpenBackup_Click);
     MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSaveAs = addMenuAction(MenuFile, &MDIFormMain::MenuSaveAs_Click);
+    MenuCompare = addMenuAction(MenuFile, &MDIFormMain::MenuCompare_Click);
     MenuFile->addSeparator();
     MenuPrint = addMenuAction(MenuFile, &MDIFormMain::MenuPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPrint->setText(QString::fromUtf8("打印(&P)"));
@@ -373,6 +374,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuOpenBackup, "Open &Backup...", "打开备份(&B)..." },
         { MenuSave, "&Save", "保存(&S)" },
         { MenuSaveAs, "Save &As", "另存为(&A)" },
+        { MenuCompare, "Co&mpare With...", "比较(&M)..." },
         { MenuExit, "&Exit", "退出(&E)" },
         { MenuMachine->menuAction(), "&Model", "机型(&M)" },
         { MenuModelInformation, "&Model Information", "机型信息(&M)" },

@@ -60,6 +60,7 @@ public:
     void MenuOpenBackup_Click();
     void MenuSave_Click();
     void MenuSaveAs_Click();
+    void MenuCompare_Click();
     void MenuPrint_Click();
     void MenuExit_Click();
     void MenuModelInformation_Click();
@@ -107,6 +108,7 @@ public:
     QAction* MenuOpenBackup = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuSaveAs = nullptr;
+    QAction* MenuCompare = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPrintView = nullptr;
     QAction* MenuExit = nullptr;

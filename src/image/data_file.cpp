@@ -30,7 +30,18 @@ DataFileStatus ParseDataFile(const QByteArray& bytes, RadioImage& image)
     return DataFileStatus::Ok;
 }
 
-DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* reason)
+DataFileStatus ParseDataFileOrImage(const QByteArray& bytes, RadioImage& image)
+{
+    if (bytes.size() != RadioImage::ImageSize || bytes.startsWith(QByteArray(DataFile::Header, DataFile::CheckedHeaderBytes)))
+        return ParseDataFile(bytes, image);
+    std::array<std::uint8_t, RadioImage::ImageSize> data {};
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()), data.size(), data.begin());
+    image.replaceImage(data);
+    return DataFileStatus::Ok;
+}
+
+namespace {
+DataFileStatus ReadHead(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* reason)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -38,13 +49,29 @@ DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* rea
             *reason = file.errorString();
         return DataFileStatus::IoError;
     }
-    const QByteArray bytes = file.read(DataFile::Size);
+    *bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         if (reason)
             *reason = file.errorString();
         return DataFileStatus::IoError;
     }
-    return ParseDataFile(bytes, image);
+    return DataFileStatus::Ok;
+}
+} // namespace
+
+DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* reason)
+{
+    QByteArray bytes;
+    const DataFileStatus status = ReadHead(path, DataFile::Size, &bytes, reason);
+    return status == DataFileStatus::Ok ? ParseDataFile(bytes, image) : status;
+}
+
+DataFileStatus LoadDataFileOrImage(const QString& path, RadioImage& image, QString* reason)
+{
+    QByteArray bytes;
+    // One byte more than a data file, to tell a bare image from a longer file.
+    const DataFileStatus status = ReadHead(path, DataFile::Size + 1, &bytes, reason);
+    return status == DataFileStatus::Ok ? ParseDataFileOrImage(bytes, image) : status;
 }
 
 DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QString* reason, bool ownerOnly)

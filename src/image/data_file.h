@@ -36,6 +36,12 @@ DataFileStatus ParseDataFile(const QByteArray& bytes, RadioImage& image);
 // reason (when given) names the cause.
 DataFileStatus LoadDataFile(const QString& path, RadioImage& image, QString* reason = nullptr);
 
+// As ParseDataFile, and also a bare image: exactly 1024 bytes without the
+// header, such as the factory Init.dat.
+DataFileStatus ParseDataFileOrImage(const QByteArray& bytes, RadioImage& image);
+// Reads a data file or a bare image (see above) into the image.
+DataFileStatus LoadDataFileOrImage(const QString& path, RadioImage& image, QString* reason = nullptr);
+
 // Writes the header and the image over the first 1040 bytes of the file; an
 // existing longer file keeps its remaining bytes. The file is replaced in one
 // step: on any failure the old file is left whole. ownerOnly creates it

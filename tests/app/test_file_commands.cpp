@@ -12,7 +12,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "form_compare.h"
 #include "form_model_information.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
 
 using namespace t40;
 
@@ -298,6 +302,59 @@ private slots:
         QVERIFY(!State().ModelChanged);
         f.main.Timer1_Timer();
         QVERIFY2(f.main.windowTitle().startsWith(title), qPrintable(f.main.windowTitle()));
+    }
+
+    // File > Compare With...: the open data against a file, in the dialog's language; a bad file gets the open's message.
+    void compareWith_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QByteArray>("file"); // empty: the open data as saved
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("same") << true << QByteArray() << "Compare new.rdat With other.rdat"
+                              << "No differences: new.rdat and other.rdat hold the same data." << "";
+        QTest::newRow("differ, Chinese") << false << QByteArray("squelch") << QString::fromUtf8("比较 new.rdat 与 other.rdat")
+                                         << QString::fromUtf8("共 1 处差异，格式为 new.rdat -> other.rdat：")
+                                         << QString::fromUtf8("静噪等级: 3 -> 5");
+        QTest::newRow("not a data file") << true << QByteArray("ZEVT41") << "" << "Error file！" << "";
+    }
+    void compareWith()
+    {
+        QFETCH(bool, english);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, title);
+        QFETCH(QString, summary);
+        QFETCH(QString, lines);
+        Fixture f;
+        State().IsEnglish = english;
+        AppDocument().setValue(FieldId::SquelchLevel, 3);
+        RadioImage other = AppDocument().memory();
+        if (file == "squelch")
+            other.setByte(MemoryMap::SquelchLevel, 5);
+        const QString path = f.env.tempPath("other.rdat");
+        WriteBytes(path, file.startsWith("ZEVT") ? file : BuildDataFile(other));
+        f.env.prompts().paths.push_back(path);
+        QString shown[3];
+        if (!title.isEmpty())
+            QTimer::singleShot(0, [&shown] {
+                auto* dialog = qobject_cast<FormCompare*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                shown[0] = dialog->windowTitle();
+                shown[1] = dialog->LabelSummary->text().section(QLatin1Char('\n'), 0, 0);
+                shown[2] = dialog->TextDifferences->toPlainText();
+                dialog->CommandClose->click();
+            });
+        f.main.MenuCompare_Click();
+        if (title.isEmpty()) {
+            QCOMPARE(f.env.prompts().messages.size(), size_t(1));
+            QCOMPARE(f.env.prompts().messages[0].text, summary);
+            return;
+        }
+        QCOMPARE(shown[0], title);
+        QCOMPARE(shown[1], summary);
+        QCOMPARE(shown[2], lines);
+        QVERIFY(f.env.prompts().messages.empty());
     }
 };
 

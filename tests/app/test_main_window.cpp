@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(VisibleMenus(main), menus);
         QCOMPARE(State().WindowMenuHandle.data(), main.MenuWindow);
         if (english) {
-            QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "Open &Backup...", "&Save", "Save &As", "-", "打印(&P)", "-", "&Exit" }));
+            QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "Open &Backup...", "&Save", "Save &As", "Co&mpare With...", "-", "打印(&P)", "-", "&Exit" }));
             QCOMPARE(VisibleItems(main.MenuEdit), (QStringList { "&Undo", "&Redo", "-", "&Channel Information", "-", "&Function Setup", "&Key Setting" }));
             QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "&Verify After Write", "Write to &Many Radios...", "-", "&Detect Radio..." }));
             QCOMPARE(VisibleItems(main.MenuView), (QStringList { "Tree &View", "-", "&Toolbar", "&Statusbar" }));

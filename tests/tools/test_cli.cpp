@@ -395,6 +395,46 @@ private slots:
             QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625  446.00625  67.0 +D023N +High +25K +None +Add"))), qPrintable(r.out));
     }
 
+    // diff's statuses as diff(1) has them: 0 the same, 1 different (the lines on stdout), 2 a file it cannot use.
+    void comparesTwoFiles_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("same") << "same.rdat" << 0 << "" << "";
+        QTest::newRow("differ, against a bare image")
+            << "other.dat" << 1 << "channel 1 receive frequency: 446.00625 -> 446.10000\nsquelch level: 3 -> 5\n" << "";
+        QTest::newRow("missing") << "missing.rdat" << 2 << "" << "t40-cli: cannot read";
+        QTest::newRow("not a data file") << "short.rdat" << 2 << "" << "short.rdat is not a T40 data file";
+    }
+    void comparesTwoFiles()
+    {
+        QFETCH(QString, second);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        const RadioImage image = SampleImage(0x73);
+        QCOMPARE(SaveDataFile(dir.filePath(QStringLiteral("a.rdat")), image), DataFileStatus::Ok);
+        QCOMPARE(SaveDataFile(dir.filePath(QStringLiteral("same.rdat")), image), DataFileStatus::Ok);
+        RadioImage other = image;
+        other.setByte(16 + 2, 0x61); // 446.00625 -> 446.10000
+        other.setByte(16 + 1, 0x00);
+        other.setByte(16, 0x00);
+        other.setByte(308, 5);
+        QFile bare(dir.filePath(QStringLiteral("other.dat")));
+        QVERIFY(bare.open(QIODevice::WriteOnly) && bare.write(BuildDataFile(other).mid(DataFile::HeaderSize)) == RadioImage::ImageSize);
+        bare.close();
+        QFile shortFile(dir.filePath(QStringLiteral("short.rdat")));
+        QVERIFY(shortFile.open(QIODevice::WriteOnly) && shortFile.write("ZEVT41") == 6);
+        shortFile.close();
+        const Result r = RunCli({ QStringLiteral("diff"), dir.filePath(QStringLiteral("a.rdat")), dir.filePath(second) });
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, out);
+        QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), qPrintable(r.err));
+    }
+
     // What the parser answers, where it answers, and with which status.
     void arguments_data()
     {
@@ -414,6 +454,7 @@ private slots:
         QTest::newRow("missing option") << QStringList { "read", "-o", "x.rdat" } << 1 << "" << "missing --port";
         QTest::newRow("missing file") << QStringList { "show" } << 1 << "" << "expects t40-cli show [options] FILE";
         QTest::newRow("extra file") << QStringList { "show", "a", "b" } << 1 << "" << "expects";
+        QTest::newRow("diff keeps 1 for different") << QStringList { "diff", "a" } << 2 << "" << "expects t40-cli diff A.rdat B.rdat";
         QTest::newRow("unknown format") << QStringList { "show", "--format", "xml", "a" } << 1 << "" << "unknown format 'xml'";
         QTest::newRow("FIFO") << QStringList { "show", "FIFO" } << 2 << "" << "not a regular file";
         QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";

@@ -24,6 +24,8 @@ struct CliCommand {
     QList<CliPositional> positionals;
     QList<QCommandLineOption> options;
     int (*run)(const QCommandLineParser& args);
+    // The status of a command line the command cannot take; diff keeps 1 for "the files differ".
+    int usageStatus = 1;
 };
 
 // Every command, in the order the help lists them.
@@ -41,6 +43,7 @@ bool LoadImageArgument(const QString& argument, RadioImage& image, bool bareImag
 int RunRead(const QCommandLineParser& args);
 int RunWrite(const QCommandLineParser& args);
 int RunShow(const QCommandLineParser& args);
+int RunDiff(const QCommandLineParser& args);
 int RunPorts(const QCommandLineParser& args);
 int RunDetect(const QCommandLineParser& args);
 

@@ -37,6 +37,10 @@ const QList<CliCommand>& CliCommands()
           { { QStringLiteral("format"), QStringLiteral("text (default), csv (the channel table) or json."),
               QStringLiteral("FORMAT"), QStringLiteral("text") } },
           RunShow },
+        { QStringLiteral("diff"), QStringLiteral("List the named values that differ between two data files; exit 0 same, 1 different."),
+          { { QStringLiteral("A.rdat"), QStringLiteral("A data file (.rdat) or a bare 1024-byte image.") },
+            { QStringLiteral("B.rdat"), QStringLiteral("The data file to compare it with.") } },
+          {}, RunDiff, ExitBadFile },
         { QStringLiteral("ports"), QStringLiteral("List the serial ports with their COM numbers."), {}, {}, RunPorts },
     };
     return commands;
@@ -67,13 +71,7 @@ bool LoadImageArgument(const QString& argument, RadioImage& image, bool bareImag
         return false;
     }
     const QString name = DisplayName(argument);
-    if (bareImage && bytes.size() == RadioImage::ImageSize && !bytes.startsWith(QByteArray(DataFile::Header, DataFile::CheckedHeaderBytes))) {
-        std::array<std::uint8_t, RadioImage::ImageSize> data {};
-        std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()), data.size(), data.begin());
-        image.replaceImage(data);
-        return true;
-    }
-    switch (ParseDataFile(bytes, image)) {
+    switch (bareImage ? ParseDataFileOrImage(bytes, image) : ParseDataFile(bytes, image)) {
     case DataFileStatus::Ok: return true;
     case DataFileStatus::WrongHeader: CliFail(QStringLiteral("%1 is not a T40 data file").arg(name)); break;
     case DataFileStatus::TooShort: CliFail(QStringLiteral("%1 is too short to be a T40 data file").arg(name)); break;

@@ -12,6 +12,7 @@ namespace t40 {
 enum CliExit {
     ExitOk = 0,
     ExitUsage = 1,
+    ExitDiffer = 1, // diff: the files differ
     ExitBadFile = 2,
     ExitPort = 3,
     ExitNoAnswer = 4,

@@ -42,7 +42,8 @@ QString GeneralHelp()
                            "PORT is COMn or a device path such as /dev/ttyUSB0.\n"
                            "Exit status: 0 done, 1 usage, 2 bad data file, 3 port cannot be opened,\n"
                            "4 the radio does not answer, 5 band differs (write), 6 output cannot be written,\n"
-                           "7 a radio of a write --repeat row failed.\n").arg(Program);
+                           "7 a radio of a write --repeat row failed.\n"
+                           "diff: 0 the same, 1 different, 2 a file or the command line is wrong.\n").arg(Program);
     return text;
 }
 
@@ -80,7 +81,7 @@ int RunCommand(const CliCommand& c, const QStringList& rest)
         if (error.endsWith(QLatin1Char('.')))
             error.chop(1);
         CliFail(QStringLiteral("%1: %2 (see %3 help %1)").arg(c.name, error, Program));
-        return ExitUsage;
+        return c.usageStatus;
     }
     if (parser.isSet(QStringLiteral("help")))
         return Out(CommandHelp(c), stdout, ExitOk);
@@ -90,7 +91,7 @@ int RunCommand(const CliCommand& c, const QStringList& rest)
     const qsizetype given = parser.positionalArguments().size();
     if (given < required || given > c.positionals.size()) {
         CliFail(QStringLiteral("%1: expects %2 (see %3 help %1)").arg(c.name, Synopsis(c), Program));
-        return ExitUsage;
+        return c.usageStatus;
     }
     return c.run(parser);
 }

@@ -1,0 +1,41 @@
+// File > Compare With...: the open data against a data file.
+
+#include "data_file.h"
+#include "document_diff.h"
+#include "form_compare.h"
+#include "mdi_form_main.h"
+#include "prompts.h"
+#include "shared_state.h"
+
+#include <QFileInfo>
+
+namespace t40 {
+
+void MDIFormMain::MenuCompare_Click()
+{
+    const QString path = ShowOtherFileDialog(true, Lang("Compare With", "比较"), QString(),
+                                             { Lang("Radio data file(*.rdat *.dat)", "对讲机数据文件(*.rdat *.dat)"),
+                                               Lang("All file(*.*)", "所有文件(*.*)") },
+                                             QString(), CurrentFilePath.isEmpty() ? QString() : QFileInfo(CurrentFilePath).path());
+    if (path.isEmpty())
+        return;
+    RadioImage other;
+    QString reason;
+    const DataFileStatus status = LoadDataFileOrImage(path, other, &reason);
+    if (status == DataFileStatus::IoError) {
+        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2").arg(path, reason), BoxIcon::Error);
+        return;
+    }
+    if (status != DataFileStatus::Ok) {
+        ShowMessageBox(Lang("Error file！", "错误的文件！"), BoxIcon::Error, BoxButtons::Ok, Lang("Error", "错误"));
+        return;
+    }
+    // Text still in an editor is part of the open data.
+    flushChannelEdit();
+    AppDocument().commitPendingEdits();
+    FormCompare form(State().CurrentFileTitle, QFileInfo(path).fileName(),
+                     CompareImages(AppDocument().memory(), other, State().IsEnglish), this);
+    form.exec();
+}
+
+} // namespace t40
