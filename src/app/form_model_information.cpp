@@ -35,6 +35,9 @@ FormModelInformation::FormModelInformation(QWidget* parent)
     grid->addLayout(buttons, 2, 0, 1, 2);
     ComboArea->setMinimumWidth(160);
 
+    const SharedState& s = State();
+    chosen_ = { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
+
     connect(ComboModel, &QComboBox::activated, this, [this] { ComboModel_Click(); });
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
@@ -54,7 +57,7 @@ void FormModelInformation::AnalyseModelInformation()
     Decoding = true;
     ComboModel->clear();
     ComboModel->addItems({ QStringLiteral("VHF"), QStringLiteral("UHF") });
-    const RadioImage& image = AppDocument().uncheckedMemory();
+    const RadioImage& image = AppDocument().memory();
     if (image.byte(MemoryMap::ModelFamily) == FamilyByteVHF) {
         ComboModel->setCurrentIndex(0);
         LastFamily = 0;
@@ -98,7 +101,7 @@ void FormModelInformation::CommandOK_Click()
     const auto expected = ExpectedModelBlock(entry);
     bool same = true;
     for (int i = 0; i < MemoryMap::ModelBlockSize; ++i)
-        same = same && AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock + i) == expected[i];
+        same = same && AppDocument().byte(MemoryMap::ModelBlock + i) == expected[i];
     if (same) {
         accept();
         return;
@@ -109,13 +112,13 @@ void FormModelInformation::CommandOK_Click()
         return;
     }
     const QString text = ComboArea->currentText();
+    chosen_.name = ComboModel->currentText();
+    chosen_.lowMHz = text.mid(0, 3).toInt();
+    chosen_.highMHz = text.mid(4, 3).toInt();
+    chosen_.effectiveHighMHz = chosen_.highMHz;
     SharedState& s = State();
-    s.BandLowMHz = text.mid(0, 3).toInt();
-    s.BandHighMHz = text.mid(4, 3).toInt();
-    s.EffectiveHighMHz = s.BandHighMHz;
     s.TemplateFileName = QStringLiteral("Init.dat");
     s.ModelChanged = true;
-    s.BandName = ComboModel->currentText();
     accept();
 }
 

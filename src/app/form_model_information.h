@@ -1,5 +1,7 @@
 #pragma once
 
+#include "band_table.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -8,11 +10,15 @@ class QPushButton;
 
 namespace t40 {
 
-// Chooses the radio's band family and frequency band.
+// Chooses the radio's band family and frequency band. A confirmed change
+// sets ModelChanged; the main window then applies chosenBand().
 class FormModelInformation : public QDialog {
     Q_OBJECT
 public:
     explicit FormModelInformation(QWidget* parent = nullptr);
+
+    // The band the user confirmed; the current band until then.
+    const BandState& chosenBand() const { return chosen_; }
 
     void AnalyseModelInformation();
     void ComboModel_Click();
@@ -31,6 +37,7 @@ private:
 
     bool Decoding = false;
     int LastFamily = 1;
+    BandState chosen_;
 };
 
 } // namespace t40

@@ -5,6 +5,7 @@
 #include "band_table.h"
 #include "command_hooks.h"
 #include "data_file.h"
+#include "document_history.h"
 #include "form_channel_edit.h"
 #include "form_com_port.h"
 #include "form_detect_radio.h"
@@ -67,6 +68,8 @@ void MDIFormMain::OpenPage(int pageId)
         BringPageToFront(open);
         return;
     }
+    // What a page writes while it decodes on opening is no edit of the user's.
+    const RadioDocument::Unrecorded decoding(AppDocument());
     PageWindow* created = CreatePage(pageId);
     if (!created)
         return;
@@ -135,11 +138,20 @@ void MDIFormMain::AnalyseModel()
 {
     SharedState& s = State();
     BandState band { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
-    AnalyseModelBlock(AppDocument().uncheckedMemory(), band);
+    AnalyseModelBlock(AppDocument().memory(), band);
     s.BandName = band.name;
     s.BandLowMHz = band.lowMHz;
     s.BandHighMHz = band.highMHz;
     s.EffectiveHighMHz = band.effectiveHighMHz;
+    AppDocument().setBand(band);
+}
+
+void MDIFormMain::refreshAfterRestore()
+{
+    for (PageWindow* p : openPages())
+        p->RefreshAfterRead();
+    State().EditorRefreshPending = true;
+    setWindowTitle(markedTitleText());
 }
 
 void MDIFormMain::showPageCommands()
@@ -188,16 +200,43 @@ void MDIFormMain::TreeView1_NodeClick(const QString& key)
 
 // ---- files ----
 
+bool MDIFormMain::maybeSave()
+{
+    if (!AppDocument().isModified())
+        return true;
+    switch (ShowMessageBox(Lang("Save changes to %1?", "是否保存对 %1 的更改？").arg(State().CurrentFileTitle),
+                           BoxIcon::Warning, BoxButtons::SaveDiscardCancel)) {
+    case BoxAnswer::Save:
+        return save(Lang("Save", "保存"));
+    case BoxAnswer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MDIFormMain::startFreshHistory()
+{
+    AppDocument().clearHistory();
+    AppDocument().setModified(false);
+}
+
 void MDIFormMain::MenuNew_Click()
 {
     // An edit still open in the grid belongs to the data being replaced.
     flushChannelEdit();
-    loadTemplate();
-    // The new data belongs to no file yet: Save must not overwrite the last one.
-    CurrentFilePath.clear();
-    State().CurrentFileTitle = QStringLiteral("new.rdat");
-    CloseAllPages();
-    OpenPage(ChannelPageId);
+    if (!maybeSave())
+        return;
+    {
+        const RadioDocument::Unrecorded fresh(AppDocument());
+        loadTemplate();
+        // The new data belongs to no file yet: Save must not overwrite the last one.
+        CurrentFilePath.clear();
+        State().CurrentFileTitle = QStringLiteral("new.rdat");
+        CloseAllPages();
+        OpenPage(ChannelPageId);
+    }
+    startFreshHistory();
 }
 
 void MDIFormMain::MenuOpen_Click()
@@ -214,6 +253,9 @@ void MDIFormMain::MenuOpenBackup_Click()
 
 void MDIFormMain::openDataFile(const QString& title, const QString& folder)
 {
+    flushChannelEdit();
+    if (!maybeSave())
+        return;
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = State().CurrentFileTitle;
     const auto restore = [&] {
@@ -232,17 +274,20 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
         restore();
         return;
     }
-    flushChannelEdit();
     QString reason;
-    const DataFileStatus status = LoadDataFile(CurrentFilePath, AppDocument().uncheckedMemory(), &reason);
+    RadioImage memory = AppDocument().memory();
+    const DataFileStatus status = LoadDataFile(CurrentFilePath, memory, &reason);
     if (status == DataFileStatus::Ok) {
-        // The file's model block decides the band, as after a read.
-        AnalyseModel();
-        SharedState& s = State();
-        s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
-                                                    AppDocument().value(FieldId::BandExtension));
-        CloseAllPages();
-        OpenPage(ChannelPageId);
+        {
+            const RadioDocument::Unrecorded fresh(AppDocument());
+            AppDocument().replaceImage(memory, false);
+            // The file's model block decides the band, as after a read.
+            AnalyseModel();
+            AppDocument().applyBandExtensionAfterRead();
+            CloseAllPages();
+            OpenPage(ChannelPageId);
+        }
+        startFreshHistory();
         return;
     }
     if (status == DataFileStatus::IoError)
@@ -257,7 +302,7 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
 bool MDIFormMain::writeFile(const QString& path)
 {
     QString reason;
-    switch (SaveDataFile(path, AppDocument().uncheckedMemory(), &reason)) {
+    switch (SaveDataFile(path, AppDocument().memory(), &reason)) {
     case DataFileStatus::Ok:
         return true;
     case DataFileStatus::NotRegularFile:
@@ -274,14 +319,15 @@ bool MDIFormMain::writeFile(const QString& path)
     return false;
 }
 
-void MDIFormMain::save(const QString& dialogTitle)
+bool MDIFormMain::save(const QString& dialogTitle)
 {
     flushChannelEdit();
     if (CurrentFilePath.isEmpty())
         CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), dialogTitle, State().CurrentFileTitle);
-    if (CurrentFilePath.isEmpty())
-        return;
-    writeFile(CurrentFilePath);
+    if (CurrentFilePath.isEmpty() || !writeFile(CurrentFilePath))
+        return false;
+    AppDocument().setModified(false);
+    return true;
 }
 
 void MDIFormMain::MenuSave_Click()
@@ -302,7 +348,9 @@ void MDIFormMain::MenuSaveAs_Click()
     if (!writeFile(CurrentFilePath)) {
         CurrentFilePath = previousPath;
         State().CurrentFileTitle = previousTitle;
+        return;
     }
+    AppDocument().setModified(false);
 }
 
 void MDIFormMain::MenuPrint_Click()
@@ -317,21 +365,27 @@ void MDIFormMain::MenuExit_Click() { close(); }
 
 void MDIFormMain::MenuModelInformation_Click()
 {
+    BandState band;
     {
         FormModelInformation dialog(this);
         dialog.exec();
+        band = dialog.chosenBand();
     }
     SharedState& s = State();
     if (!s.ModelChanged)
         return;
+    s.ModelChanged = false;
     flushChannelEdit();
+    if (!maybeSave())
+        return;
+    const RadioDocument::Step step(AppDocument(), StepNames::ChangeModel());
     loadTemplate();
-    const ModelBytes bytes = ModelBytesForBand(s.BandLowMHz, s.BandHighMHz);
-    AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, bytes.family);
-    AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, bytes.code);
+    const ModelBytes bytes = ModelBytesForBand(band.lowMHz, band.highMHz);
+    AppDocument().setByte(MemoryMap::ModelFamily, bytes.family);
+    AppDocument().setByte(MemoryMap::ModelBandCode, bytes.code);
+    AppDocument().setBand(band);
     CloseAllPages();
     OpenPage(ChannelPageId);
-    s.ModelChanged = false;
 }
 
 // ---- radio ----
@@ -339,6 +393,8 @@ void MDIFormMain::MenuModelInformation_Click()
 void MDIFormMain::MenuRead_Click()
 {
     flushChannelEdit();
+    if (!maybeSave())
+        return;
     ShowProgrammingSession(this, true, ProgramPassword, [this] { afterRadioRead(); });
 }
 
@@ -402,13 +458,15 @@ void MDIFormMain::ApplyLanguageChange()
     if (!State().LanguageChanged)
         return;
     flushChannelEdit();
+    // Windows built anew in the other language change nothing of the user's.
+    const RadioDocument::Unrecorded rebuilding(AppDocument());
     CloseAllPages();
     ApplyQtTranslation(State().IsEnglish);
     LanguageRefresh();
     TreeView1->expandAll();
     LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
     OpenPage(ChannelPageId);
-    setWindowTitle(titleText());
+    setWindowTitle(markedTitleText());
     State().LanguageChanged = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "band_table.h"
 #include "data_file.h"
+#include "document_history.h"
 #include "help_topic.h"
 #include "memory_map.h"
 #include "page_window.h"
@@ -58,6 +59,18 @@ MDIFormMain::MDIFormMain(QWidget* parent)
 {
     InitResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/t40.png")));
+    history_ = new DocumentHistory(AppDocument(), this);
+    connect(history_, &DocumentHistory::restored, this, &MDIFormMain::refreshAfterRestore);
+    connect(&AppDocument(), &RadioDocument::modifiedChanged, this, &MDIFormMain::showModifiedMark);
+    // The band the windows read follows the document's (an undo puts it back too).
+    connect(&AppDocument(), &RadioDocument::bandChanged, this, [] {
+        const BandState& band = AppDocument().band();
+        SharedState& s = State();
+        s.BandName = band.name;
+        s.BandLowMHz = band.lowMHz;
+        s.BandHighMHz = band.highMHz;
+        s.EffectiveHighMHz = band.effectiveHighMHz;
+    });
     buildMenus();
     buildToolbar();
     buildClientArea();
@@ -65,6 +78,7 @@ MDIFormMain::MDIFormMain(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setInterval(TimerIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &MDIFormMain::Timer1_Timer);
+    setWindowTitle(markedTitleText());
     resize(1000, 680);
 }
 
@@ -107,6 +121,11 @@ void MDIFormMain::buildMenus()
     MenuModelInformation = addMenuAction(MenuMachine, &MDIFormMain::MenuModelInformation_Click);
 
     MenuEdit = bar->addMenu(QString());
+    MenuUndo = history_->undoAction();
+    MenuRedo = history_->redoAction();
+    MenuEdit->addAction(MenuUndo);
+    MenuEdit->addAction(MenuRedo);
+    MenuEdit->addSeparator();
     // The page in front lists its own commands here (see showPageCommands).
     pageCommandsEnd_ = MenuEdit->addSeparator();
     pageCommandsEnd_->setVisible(false);
@@ -212,6 +231,13 @@ void MDIFormMain::buildToolbar()
         QAction* action = Toolbar1->addAction(style()->standardIcon(button.icon), key);
         action->setProperty(ToolbarKey, key);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        if (key == QString::fromUtf8("保存")) {
+            Toolbar1->addSeparator();
+            history_->undoAction()->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+            history_->redoAction()->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+            Toolbar1->addAction(history_->undoAction());
+            Toolbar1->addAction(history_->redoAction());
+        }
     }
 }
 
@@ -286,6 +312,7 @@ void MDIFormMain::MDIForm_Load()
         TreeView1->topLevelItem(0)->setExpanded(true);
     State().ChildWindowState = 0;
     OpenPage(ChannelPageId);
+    startFreshHistory();
     placeAtStart();
     Timer1_Timer();
     Timer1->start();
@@ -325,7 +352,9 @@ void MDIFormMain::loadTemplate()
 {
     static bool told = false;
     const QString path = ProgramDataPath(State().TemplateFileName);
-    const TemplateStatus status = LoadTemplate(path, AppDocument().uncheckedMemory());
+    RadioImage memory = AppDocument().memory();
+    const TemplateStatus status = LoadTemplate(path, memory);
+    AppDocument().replaceImage(memory, AppDocument().isModified());
     if (status != TemplateStatus::Ok && !told) {
         told = true;
         ShowMessageBox(Lang("The factory data file Init.dat is missing or damaged. The missing data is left empty.",
@@ -389,6 +418,7 @@ void MDIFormMain::LanguageRefresh()
     };
     for (const Caption& caption : captions)
         caption.action->setText(Lang(caption.english, caption.chinese));
+    history_->retranslate();
 
     struct Tip {
         const char* key;
@@ -434,6 +464,26 @@ QString MDIFormMain::titleText() const
         + Lang(" MHz] [FileName:", " MHz] [文件名:") + s.CurrentFileTitle + QStringLiteral("]");
 }
 
+QString MDIFormMain::markedTitleText() const
+{
+    QString title = titleText();
+    return title.insert(title.size() - 1, QStringLiteral("[*]"));
+}
+
+void MDIFormMain::showModifiedMark()
+{
+    setWindowModified(AppDocument().isModified());
+}
+
+void MDIFormMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A maximised page that closes clears the mark of the window it was
+    // in; the document decides.
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != AppDocument().isModified())
+        showModifiedMark();
+}
+
 QString MDIFormMain::bandPanelText() const
 {
     const SharedState& s = State();
@@ -450,7 +500,7 @@ void MDIFormMain::Timer1_Timer()
     const QLocale locale;
     StatusPanels.at(2)->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     StatusPanels.at(3)->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
-    setWindowTitle(titleText());
+    setWindowTitle(markedTitleText());
     StatusPanels.at(0)->setText(bandPanelText());
     if (LayoutPending) {
         Timer1->setInterval(TimerIntervalMs);
@@ -584,6 +634,11 @@ void MDIFormMain::fitPagesToArea()
 
 void MDIFormMain::closeEvent(QCloseEvent* event)
 {
+    flushChannelEdit();
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
     settings.beginGroup(WindowSettingsGroup);
     settings.setValue(GeometrySetting, saveGeometry());

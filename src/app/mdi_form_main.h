@@ -15,6 +15,7 @@ class QTreeWidgetItem;
 
 namespace t40 {
 
+class DocumentHistory;
 class PageWindow;
 
 // The main window: menus, toolbar, page tree, status bar and the page area.
@@ -41,9 +42,14 @@ public:
     QList<PageWindow*> openPages() const;
 
     QString titleText() const;
+    // The title with the place of the modified mark.
+    QString markedTitleText() const;
+    // The title's mark: whether the document has unsaved changes.
+    void showModifiedMark();
     QString bandPanelText() const;
     QString portPanelText() const;
     QString currentFilePath() const { return CurrentFilePath; }
+    DocumentHistory& history() const { return *history_; }
     // Twips to pixels on this screen, and back.
     int twipsPerPixel() const;
     int splitterTwips() const { return splitterTwips_; }
@@ -97,6 +103,8 @@ public:
 
     // Controls, named as the program knows them.
     QMenu* MenuFile = nullptr;
+    QAction* MenuUndo = nullptr;
+    QAction* MenuRedo = nullptr;
     QAction* MenuNew = nullptr;
     QAction* MenuOpen = nullptr;
     QAction* MenuOpenBackup = nullptr;
@@ -157,6 +165,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -173,8 +182,16 @@ private:
     // enough for the whole channel grid and the uncut tree texts.
     void placeAtStart();
     int treeTwipsNeeded() const;
-    void save(const QString& dialogTitle);
+    // False when nothing was written (no name chosen, or the write failed).
+    bool save(const QString& dialogTitle);
     bool writeFile(const QString& path);
+    // Before a command that replaces the document: asks whether to save
+    // unsaved changes. False when the user cancels or the save fails.
+    bool maybeSave();
+    // After New or Open: the history starts afresh and nothing is unsaved.
+    void startFreshHistory();
+    // After an undo or redo: the open pages show the document again.
+    void refreshAfterRestore();
     void flushChannelEdit();
     void unloadTunePage();
     void openDataFile(const QString& title, const QString& folder);
@@ -183,6 +200,7 @@ private:
     // Puts the commands of the page in front at the top of the Edit menu.
     void showPageCommands();
 
+    DocumentHistory* history_ = nullptr;
     QList<QPointer<QAction>> pageCommands_;
     QAction* pageCommandsEnd_ = nullptr;
     QString CurrentFilePath;

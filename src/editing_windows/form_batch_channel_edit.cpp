@@ -606,7 +606,7 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
     const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
     const BatchFill fill = fillFromControls();
-    AppDocument().edit([&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
+    AppDocument().edit(StepNames::BatchEdit(), [&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
     State().GridRefreshPending = true;
     State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }

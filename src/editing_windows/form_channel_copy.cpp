@@ -90,7 +90,7 @@ void FormChannelCopy::ComboChannelTo_Click(int index)
 void FormChannelCopy::CommandCopy_Click()
 {
     if (source_ != destination_) {
-        AppDocument().edit([this](RadioImage& m) { CopyChannel(m, source_, destination_); });
+        AppDocument().edit(StepNames::CopyChannel(), [this](RadioImage& m) { CopyChannel(m, source_, destination_); });
         State().GridRefreshPending = true;
     }
     ComboChannelTo->setFocus();

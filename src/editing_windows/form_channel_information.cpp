@@ -568,6 +568,7 @@ void FormChannelInformation::runCopyTool(int kind)
 void FormChannelInformation::insertChannel()
 {
     SharedState& s = State();
+    const RadioDocument::Step step(AppDocument(), StepNames::InsertChannel());
     bool inserted = false;
     AppDocument().edit([&](RadioImage& m) { inserted = InsertChannel(m, s.CurrentChannel, s.DecimalSeparator); });
     if (inserted) {
@@ -579,6 +580,7 @@ void FormChannelInformation::insertChannel()
 void FormChannelInformation::deleteChannel()
 {
     SharedState& s = State();
+    const RadioDocument::Step step(AppDocument(), StepNames::DeleteChannel());
     AppDocument().edit([&](RadioImage& m) { RemoveChannel(m, s.CurrentChannel); });
     AnalyseChannelInformation();
     s.EditorRefreshPending = true;

@@ -71,14 +71,14 @@ void FormFrequencyCopy::CommandOK_Click()
     const BandLimits band = CurrentBand();
     const QString typed = TextTxFreq->text();
     if (typed.isEmpty()) {
-        AppDocument().edit([this](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, NoFrequency); });
+        AppDocument().edit(StepNames::CopyFrequency(), [this](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, NoFrequency); });
     } else {
         const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
         TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
         if (check.warning)
             ShowFrequencyWarning(ExecutableName());
         const FrequencyBytes bytes = EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator);
-        AppDocument().edit([&](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, bytes); });
+        AppDocument().edit(StepNames::CopyFrequency(), [&](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, bytes); });
     }
     s.GridRefreshPending = true;
     accept();

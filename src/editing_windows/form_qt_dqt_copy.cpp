@@ -104,7 +104,7 @@ void FormQtDqtCopy::CommandOK_Click()
     const QString text = ComboEncode->currentText();
     const SignallingBytes bytes = IsNoneText(text) ? NoSignallingCode
                                                    : EncodeSignallingCodeFromText(text, s.DecimalSeparator).bytes;
-    AppDocument().edit([&](RadioImage& m) { WriteCode(m, channel_, ChannelField::Encode, bytes); });
+    AppDocument().edit(StepNames::CopyQtDqt(), [&](RadioImage& m) { WriteCode(m, channel_, ChannelField::Encode, bytes); });
     s.GridRefreshPending = true;
     accept();
 }

@@ -663,6 +663,7 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
 
 void ApplyImportedChannels(RadioDocument& document, const std::vector<ImportedChannel>& rows)
 {
+    const RadioDocument::Step step(document, StepNames::ImportChannels());
     for (const ImportedChannel& row : rows) {
         Channel channel = row.channel;
         if (!row.busyLockGiven) {

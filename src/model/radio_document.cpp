@@ -5,9 +5,103 @@
 
 namespace t40 {
 
+namespace {
+bool SameBand(const BandState& a, const BandState& b)
+{
+    return a.name == b.name && a.lowMHz == b.lowMHz && a.highMHz == b.highMHz
+        && a.effectiveHighMHz == b.effectiveHighMHz;
+}
+} // namespace
+
 RadioDocument::RadioDocument(QObject* parent)
     : QObject(parent)
 {
+    stepEnd_.setSingleShot(true);
+    stepEnd_.setInterval(0);
+    connect(&stepEnd_, &QTimer::timeout, this, &RadioDocument::closeOpenStep);
+}
+
+RadioDocument::Step::Step(RadioDocument& document, const StepName& name)
+    : document_(document)
+{
+    document_.beginStep(name);
+}
+
+RadioDocument::Step::~Step()
+{
+    document_.endStep();
+}
+
+RadioDocument::Unrecorded::Unrecorded(RadioDocument& document)
+    : document_(document)
+{
+    document_.closeOpenStep();
+    ++document_.unrecorded_;
+}
+
+RadioDocument::Unrecorded::~Unrecorded()
+{
+    --document_.unrecorded_;
+}
+
+void RadioDocument::aboutToChange()
+{
+    if (!recording() || stepDepth_ > 0 || openStep_)
+        return;
+    openStep_ = true;
+    stepBefore_ = state();
+    stepEnd_.start();
+}
+
+void RadioDocument::beginStep(const StepName& name)
+{
+    if (stepDepth_++ > 0)
+        return;
+    closeOpenStep();
+    stepName_ = name;
+    stepBefore_ = state();
+}
+
+void RadioDocument::endStep()
+{
+    if (--stepDepth_ > 0)
+        return;
+    if (recording())
+        recordStep(stepName_);
+}
+
+void RadioDocument::closeOpenStep()
+{
+    if (!openStep_)
+        return;
+    openStep_ = false;
+    stepEnd_.stop();
+    recordStep(StepName());
+}
+
+void RadioDocument::recordStep(const StepName& name)
+{
+    const DocumentState after = state();
+    if (after.memory == stepBefore_.memory && SameBand(after.band, stepBefore_.band))
+        return;
+    emit stepRecorded(name.isEmpty() ? NameForChange(stepBefore_.memory, after.memory) : name, stepBefore_, after);
+}
+
+void RadioDocument::restore(const DocumentState& state)
+{
+    const Unrecorded quiet(*this);
+    emit aboutToReplace();
+    memory_ = state.memory;
+    emit changed(0, RadioImage::MemorySize);
+    setBand(state.band);
+    emit replaced();
+}
+
+void RadioDocument::clearHistory()
+{
+    openStep_ = false;
+    stepEnd_.stop();
+    emit historyCleared();
 }
 
 QByteArray RadioDocument::bytes(int address, int length) const
@@ -24,9 +118,11 @@ bool RadioDocument::applyBytes(int address, std::span<const std::uint8_t> data)
     const auto current = memory_.memory().subspan(address, data.size());
     if (std::equal(data.begin(), data.end(), current.begin()))
         return true;
+    aboutToChange();
     memory_.writeBlock(address, data);
     emit changed(address, static_cast<int>(data.size()));
-    setModified(true);
+    if (recording())
+        setModified(true);
     return true;
 }
 
@@ -96,6 +192,12 @@ void RadioDocument::edit(const std::function<void(RadioImage&)>& rule)
         applyBytes(first, after.subspan(first, last - first + 1));
 }
 
+void RadioDocument::edit(const StepName& name, const std::function<void(RadioImage&)>& rule)
+{
+    const Step step(*this, name);
+    edit(rule);
+}
+
 void RadioDocument::setChannel(int c, const Channel& channel)
 {
     edit([&](RadioImage& m) { WriteChannel(m, c, ReadChannel(m, c), channel); });
@@ -104,6 +206,8 @@ void RadioDocument::setChannel(int c, const Channel& channel)
 void RadioDocument::replaceImage(const RadioImage& source, bool modified)
 {
     emit aboutToReplace();
+    if (!(memory_ == source))
+        aboutToChange();
     memory_ = source;
     emit changed(0, RadioImage::MemorySize);
     setModified(modified);
@@ -131,9 +235,9 @@ void RadioDocument::setPath(const QString& path, const QString& title)
 
 void RadioDocument::setBand(const BandState& band)
 {
-    if (band.name == band_.name && band.lowMHz == band_.lowMHz && band.highMHz == band_.highMHz
-        && band.effectiveHighMHz == band_.effectiveHighMHz)
+    if (SameBand(band, band_))
         return;
+    aboutToChange();
     band_ = band;
     emit bandChanged();
 }
@@ -176,6 +280,7 @@ void RadioDocument::reset()
     setModified(false);
     emit changed(0, RadioImage::MemorySize);
     emit replaced();
+    clearHistory();
 }
 
 } // namespace t40

@@ -5,25 +5,75 @@
 #include "channel.h"
 #include "field_table.h"
 #include "radio_image.h"
+#include "step_name.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <span>
 
 namespace t40 {
 
+// What an undo step restores: the whole memory and the band.
+struct DocumentState {
+    RadioImage memory;
+    BandState band;
+};
+
 // The one document the user edits: the radio memory (the 1024-byte image
 // and the 4 KB storage of the partial sessions), the file it belongs to,
 // the band and whether it differs from what was last loaded or saved.
-// Every change of memory bytes passes through applyBytes(), so that an
-// undo command can wrap it; changed() follows each one.
+// Every change of memory bytes passes through applyBytes(); changed()
+// follows each one.
+//
+// Changes are gathered into undo steps: the changes between the start and
+// the end of a Step form one step under its name; changes made outside one
+// form a step of their own, named from what they changed, that ends when
+// control returns to the event loop (so that one user action that touches
+// several fields is one step). stepRecorded() reports each step with the
+// state before and after it; DocumentHistory (beside the windows) keeps them.
 class RadioDocument : public QObject {
     Q_OBJECT
 public:
     explicit RadioDocument(QObject* parent = nullptr);
+
+    // A named step for as long as it lives; nested steps join the outer one.
+    class Step {
+    public:
+        Step(RadioDocument& document, const StepName& name);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        RadioDocument& document_;
+    };
+
+    // The program's own changes for as long as it lives (a fresh start, the
+    // pages decoding what they show, the refresh after an undo): no step,
+    // and the modified flag stays as it is.
+    class Unrecorded {
+    public:
+        explicit Unrecorded(RadioDocument& document);
+        ~Unrecorded();
+        Unrecorded(const Unrecorded&) = delete;
+        Unrecorded& operator=(const Unrecorded&) = delete;
+
+    private:
+        RadioDocument& document_;
+    };
+
+    DocumentState state() const { return { memory_, band_ }; }
+    // Puts a recorded state back (undo and redo): no step of its own.
+    void restore(const DocumentState& state);
+    // Ends the open step of changes made outside a named step now.
+    void closeOpenStep();
+    // The history starts afresh (New, Open): the open step is dropped and
+    // historyCleared() tells the history to forget its steps.
+    void clearHistory();
 
     const RadioImage& memory() const { return memory_; }
     // Transition only: writes through it bypass changed() and the modified
@@ -48,6 +98,8 @@ public:
     // Runs a codec rule over a copy of the memory and takes over what it
     // changed as one change (for the rules that work on bytes).
     void edit(const std::function<void(RadioImage&)>& rule);
+    // The same as one named step.
+    void edit(const StepName& name, const std::function<void(RadioImage&)>& rule);
 
     // Channels 1..16.
     Channel channel(int c) const;
@@ -98,16 +150,32 @@ signals:
     void modifiedChanged(bool modified);
     void bandChanged();
     void pathChanged();
+    // One undo step has ended: the state before it and after it.
+    void stepRecorded(const t40::StepName& name, const t40::DocumentState& before, const t40::DocumentState& after);
+    void historyCleared();
 
 private:
     // The single path of every byte change.
     bool applyBytes(int address, std::span<const std::uint8_t> data);
+    // Called before every change: opens a step for a change outside a named one.
+    void aboutToChange();
+    void beginStep(const StepName& name);
+    void endStep();
+    void recordStep(const StepName& name);
+    bool recording() const { return unrecorded_ == 0; }
 
     RadioImage memory_;
     QString path_;
     QString title_ = QStringLiteral("new.rdat");
     BandState band_ { QStringLiteral("UHF"), 400, 520, 520 };
     bool modified_ = false;
+
+    int stepDepth_ = 0;     // named steps open
+    bool openStep_ = false; // the step of changes outside a named one
+    int unrecorded_ = 0;
+    StepName stepName_;
+    DocumentState stepBefore_;
+    QTimer stepEnd_;
 };
 
 } // namespace t40

@@ -89,7 +89,9 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     MSComm1->setPauseBeforeClose(SessionTiming::PauseBeforeCloseMs);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
-    session_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, AppDocument().uncheckedMemory());
+    // The session works on a copy of the document's memory: a read goes into
+    // the document only once it has completed, as one step.
+    session_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, memory_);
 
     connect(CommandRead, &QPushButton::clicked, this, [this] { CommandRead_Click(); });
     connect(CommandWrite, &QPushButton::clicked, this, [this] { CommandWrite_Click(); });
@@ -130,6 +132,7 @@ void FormProcess::CommandWrite_Click()
 void FormProcess::startRun(const QString& caption)
 {
     succeeded_ = false;
+    memory_ = AppDocument().memory();
     session_->setRequest(request_);
     failure_.clear();
     running_ = true;
@@ -273,17 +276,32 @@ void FormProcess::completionReport(bool succeeded)
     }
     TextShow->setText(Lang("Read Data OK", "读频成功"));
     TextShow->show();
-    if (session_->request().kind == SessionKind::Whole)
-        keepReadBackup();
-    if (session_->BandExtended())
-        s.EffectiveHighMHz = 520;
-    emit radioRead();
-    // The band decode of whoever handled the read sets the limits from the new
-    // model block; the band-extension option of the radio just read still
-    // applies on top.
-    s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
-                                                AppDocument().value(FieldId::BandExtension));
+    {
+        // The read, the band it brings and whatever the pages write while
+        // they show it are one step.
+        RadioDocument& document = AppDocument();
+        const RadioDocument::Step step(document, StepNames::ReadFromRadio());
+        const SessionRange range = RangeFor(session_->request());
+        document.commitRange({ range.start, range.end }, memory_);
+        if (session_->request().kind == SessionKind::Whole)
+            keepReadBackup();
+        if (session_->BandExtended())
+            setEffectiveHigh(520);
+        emit radioRead();
+        // The band decode of whoever handled the read sets the limits from the new
+        // model block; the band-extension option of the radio just read still
+        // applies on top.
+        setEffectiveHigh(EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz, document.value(FieldId::BandExtension)));
+    }
     emit sessionCompleted(true);
+}
+
+// The transmit upper limit, in the shared band and the document's.
+void FormProcess::setEffectiveHigh(int mhz)
+{
+    SharedState& s = State();
+    s.EffectiveHighMHz = mhz;
+    AppDocument().setBand({ s.BandName, s.BandLowMHz, s.BandHighMHz, mhz });
 }
 
 // Every whole read is also kept in the backup folder; failing that is said but
@@ -291,7 +309,7 @@ void FormProcess::completionReport(bool succeeded)
 void FormProcess::keepReadBackup()
 {
     QString path, reason;
-    if (SaveReadBackup(AppDocument().uncheckedMemory(), ReadBackupFolder(), &path, &reason) != DataFileStatus::Ok)
+    if (SaveReadBackup(AppDocument().memory(), ReadBackupFolder(), &path, &reason) != DataFileStatus::Ok)
         ShowMessageBox(Lang("The backup copy %1 could not be written: %2", "无法写入备份文件 %1：%2").arg(path, reason),
                        BoxIcon::Warning);
 }
@@ -312,7 +330,7 @@ void FormProcess::startVerify()
 void FormProcess::finishVerify(bool readBackCompleted)
 {
     verifying_ = false;
-    const int mismatch = readBackCompleted ? FirstWriteMismatch(session_->request(), AppDocument().uncheckedMemory(), readBack_) : -1;
+    const int mismatch = readBackCompleted ? FirstWriteMismatch(session_->request(), memory_, readBack_) : -1;
     const bool verified = readBackCompleted && mismatch < 0;
     logRun(verified ? ProgrammingLog::ResultOk
            : mismatch >= 0 ? ProgrammingLog::ResultVerifyFailed
@@ -327,7 +345,7 @@ void FormProcess::finishVerify(bool readBackCompleted)
     TextShow->show();
     CommandWrite->setFocus();
     if (mismatch >= 0)
-        ShowMessageBox(WriteMismatchText(mismatch, AppDocument().uncheckedMemory(), readBack_, State().IsEnglish), BoxIcon::Error);
+        ShowMessageBox(WriteMismatchText(mismatch, memory_, readBack_, State().IsEnglish), BoxIcon::Error);
     emit sessionCompleted(verified);
 }
 

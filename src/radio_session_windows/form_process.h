@@ -84,12 +84,15 @@ private:
     void logRun(const QString& result);
     ProgrammingSession& activeSession() { return verifying_ ? *verify_ : *session_; }
     void keepReadBackup();
+    void setEffectiveHigh(int mhz);
     void startVerify();
     void finishVerify(bool readBackCompleted);
 
     std::unique_ptr<ProgrammingSession> session_;
     // The read-back after a write.
     std::unique_ptr<ProgrammingSession> verify_;
+    // What the session sends, or gathers a read into.
+    RadioImage memory_;
     RadioImage readBack_;
     bool verifying_ = false;
     SessionRequest request_;

@@ -43,7 +43,9 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     if (g_script) {
         g_script->messages.push_back({ text, title, icon, buttons, detail });
         if (g_script->answers.empty())
-            return buttons == BoxButtons::RetryCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
+            return buttons == BoxButtons::RetryCancel         ? BoxAnswer::Cancel
+                : buttons == BoxButtons::SaveDiscardCancel ? BoxAnswer::Discard
+                                                           : BoxAnswer::Ok;
         const BoxAnswer answer = g_script->answers.front();
         g_script->answers.pop_front();
         return answer;
@@ -63,6 +65,10 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case BoxButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    case BoxButtons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        break;
     }
     // The buttons speak the interface language, not the desktop's.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
@@ -71,7 +77,15 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
         cancel->setText(Lang("Cancel", "取消"));
     if (QAbstractButton* retry = box.button(QMessageBox::Retry))
         retry->setText(Lang("Retry", "重试"));
+    if (QAbstractButton* save = box.button(QMessageBox::Save))
+        save->setText(Lang("&Save", "保存(&S)"));
+    if (QAbstractButton* discard = box.button(QMessageBox::Discard))
+        discard->setText(Lang("&Don't Save", "不保存(&N)"));
     const int result = box.exec();
+    if (result == QMessageBox::Save)
+        return BoxAnswer::Save;
+    if (result == QMessageBox::Discard)
+        return BoxAnswer::Discard;
     if (result == QMessageBox::Retry)
         return BoxAnswer::Retry;
     if (result == QMessageBox::Ok)

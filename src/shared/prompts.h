@@ -18,8 +18,8 @@ QString ApplicationTitle();
 QString ExecutableName();
 
 enum class BoxIcon { Error, Warning, Information };
-enum class BoxButtons { Ok, OkCancel, RetryCancel };
-enum class BoxAnswer { Ok, Cancel, Retry };
+enum class BoxButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel };
+enum class BoxAnswer { Ok, Cancel, Retry, Save, Discard };
 
 // A modal message box; the caption defaults to the application title.
 BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
@@ -59,7 +59,7 @@ struct FileDialogRecord {
 };
 
 // Answers for tests. Message boxes take the next answer (Ok when none is
-// queued; Cancel for Retry/Cancel boxes); file dialogs take the next path
+// queued; Cancel for Retry/Cancel boxes; Discard for Save/Discard/Cancel); file dialogs take the next path
 // (an empty path = cancelled; cancelled when none is queued).
 struct PromptScript {
     std::deque<BoxAnswer> answers;

@@ -282,9 +282,10 @@ private slots:
             QCOMPARE(env.prompts().messages[0].buttons, BoxButtons::OkCancel);
         }
         QCOMPARE(State().ModelChanged, changed);
-        QCOMPARE(State().BandLowMHz, low);
-        QCOMPARE(State().BandHighMHz, high);
-        QCOMPARE(State().EffectiveHighMHz, high);
+        // The main window applies the band the dialog reports.
+        QCOMPARE(dialog.chosenBand().lowMHz, low);
+        QCOMPARE(dialog.chosenBand().highMHz, high);
+        QCOMPARE(dialog.chosenBand().effectiveHighMHz, high);
         // The dialog itself never touches the image.
         QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBandCode), std::uint8_t(0x73));
     }

@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(f.env.prompts().messages[0].buttons, BoxButtons::OkCancel);
         QCOMPARE(f.main.currentFilePath(), path);
         f.main.Timer1_Timer();
-        QCOMPARE(f.main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:radio.rdat]"));
+        QCOMPARE(f.main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:radio.rdat[*]]"));
         // The band is not re-derived from an opened file.
         QCOMPARE(State().BandLowMHz, 400);
     }

@@ -215,7 +215,11 @@ private slots:
             return texts;
         };
         emit main.MenuEdit->aboutToShow();
-        QCOMPARE(shown(main.MenuEdit->actions()), items);
+        // Undo and Redo head the menu, with the desktop's keys.
+        const auto key = [](QKeySequence::StandardKey k) { return QStringLiteral("\t") + QKeySequence(k).toString(QKeySequence::NativeText); };
+        QCOMPARE(shown(main.MenuEdit->actions()),
+                 QStringList({ Lang("&Undo", "撤销(&U)") + key(QKeySequence::Undo), Lang("&Redo", "重做(&R)") + key(QKeySequence::Redo) })
+                     + items);
 
         // A channel typed into row 3; right-click on it, then Insert: it moves to row 4.
         FormChannelInformation* grid = Grid(main);
@@ -236,10 +240,13 @@ private slots:
         QCOMPARE(grid->cellText(3, 1), QString());
         QCOMPARE(grid->cellText(4, 1), QStringLiteral("446.00000"));
 
-        // Another page in front: the grid's commands leave the Edit menu.
+        // Another page in front: the grid's commands leave the Edit menu;
+        // Undo stays, naming the insert.
         main.OpenPage(OptionPageId);
         emit main.MenuEdit->aboutToShow();
-        QVERIFY(shown(main.MenuEdit->actions()).isEmpty());
+        QCOMPARE(shown(main.MenuEdit->actions()),
+                 QStringList({ Lang("&Undo Insert channel", "撤销 插入信道(&U)") + key(QKeySequence::Undo),
+                               Lang("&Redo", "重做(&R)") + key(QKeySequence::Redo) }));
     }
 };
 

@@ -146,8 +146,9 @@ private slots:
         } else if (command == QLatin1String("new")) {
             main.MenuNew_Click();
         } else if (command == QLatin1String("open")) {
+            // Unanswered, the question about unsaved changes discards them
+            // and the overwrite question goes on.
             env.prompts().paths.push_back(file);
-            env.prompts().answers.push_back(BoxAnswer::Ok);
             main.MenuOpen_Click();
         } else if (command == QLatin1String("read")) {
             OnModal<FormProcess>([](FormProcess* w) {

@@ -1,5 +1,7 @@
+#include "channel_codec.h"
 #include "radio_document.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -43,6 +45,8 @@ private slots:
     void edits();
     void channelKeepsWhatNoPageShows();
     void replacementsWarnTheWindowsFirst();
+    void steps_data();
+    void steps();
 };
 
 void TestRadioDocument::fieldTableIsConsistent()
@@ -160,6 +164,104 @@ void TestRadioDocument::replacementsWarnTheWindowsFirst()
     QCOMPARE(doc.byte(0xB80), std::uint8_t(2));
     QVERIFY(!doc.isModified());
     QCOMPARE(order, QStringList({ "about", "changed 2688 256", "replaced", "about", "changed 0 4096", "replaced" }));
+}
+
+void TestRadioDocument::steps_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QStringList>("english"); // the steps recorded, in order
+    QTest::addColumn<QStringList>("chinese");
+
+    QTest::newRow("a channel") << Edit([](RadioDocument& d) { d.setChannel(3, Sample()); })
+                               << QStringList { "Edit channel 3" } << QStringList { "编辑信道3" };
+    QTest::newRow("a scan bit") << Edit([](RadioDocument& d) { d.edit([](RadioImage& m) { WriteScanBit(m, 12, false); }); })
+                                << QStringList { "Edit channel 12" } << QStringList { "编辑信道12" };
+    QTest::newRow("channels in one turn")
+        << Edit([](RadioDocument& d) {
+               d.setChannel(1, Sample());
+               d.setChannel(2, Sample());
+           })
+        << QStringList { "Edit channels" } << QStringList { "编辑信道" };
+    QTest::newRow("a field") << Edit([](RadioDocument& d) { d.setValue(FieldId::SquelchLevel, 5); })
+                             << QStringList { "Change squelch level" } << QStringList { "修改静噪等级" };
+    QTest::newRow("bits of a shared byte") << Edit([](RadioDocument& d) { d.setValue(FieldId::KeyPf2Long, 2); })
+                                           << QStringList { "Change key pf2 long" } << QStringList { "修改PF2长按键" };
+    QTest::newRow("vox in the priority bytes") << Edit([](RadioDocument& d) { d.setValue(FieldId::VoxLevel, 4); })
+                                               << QStringList { "Change vox level" } << QStringList { "修改声控等级" };
+    QTest::newRow("two fields") << Edit([](RadioDocument& d) {
+        d.setValue(FieldId::SquelchLevel, 5);
+        d.setValue(FieldId::TimeOutTimer, 3);
+    }) << QStringList { "Edit" } << QStringList { "编辑" };
+    QTest::newRow("a band") << Edit([](RadioDocument& d) { d.setBand({ QStringLiteral("VHF"), 136, 174, 174 }); })
+                            << QStringList { "Edit" } << QStringList { "编辑" };
+    QTest::newRow("two turns")
+        << Edit([](RadioDocument& d) {
+               d.setValue(FieldId::SquelchLevel, 5);
+               QCoreApplication::processEvents();
+               d.setChannel(4, Sample());
+           })
+        << QStringList { "Change squelch level", "Edit channel 4" } << QStringList { "修改静噪等级", "编辑信道4" };
+    QTest::newRow("named, nested, then outside")
+        << Edit([](RadioDocument& d) {
+               d.setValue(FieldId::SquelchLevel, 5);
+               {
+                   const RadioDocument::Step outer(d, StepNames::BatchEdit());
+                   d.setChannel(1, Sample());
+                   d.edit(StepNames::CopyChannel(), [](RadioImage& m) { CopyChannel(m, 1, 2); });
+               }
+               d.setBandExtension(true);
+           })
+        << QStringList { "Change squelch level", "Batch edit", "Change band extension" }
+        << QStringList { "修改静噪等级", "批信道编辑", "修改频段扩展" };
+    QTest::newRow("unrecorded") << Edit([](RadioDocument& d) {
+        const RadioDocument::Unrecorded quiet(d);
+        d.setChannel(3, Sample());
+    }) << QStringList() << QStringList();
+    QTest::newRow("no change") << Edit([](RadioDocument& d) { d.setValue(FieldId::SquelchLevel, 3); })
+                               << QStringList() << QStringList();
+}
+
+// Changes become undo steps with the states around them; a restore puts a
+// state back exactly and records nothing.
+void TestRadioDocument::steps()
+{
+    QFETCH(Edit, edit);
+    QFETCH(QStringList, english);
+    QFETCH(QStringList, chinese);
+    RadioDocument doc;
+    doc.setValue(FieldId::SquelchLevel, 3);
+    doc.closeOpenStep();
+    doc.setModified(false);
+    const DocumentState start = doc.state();
+    QStringList englishNames, chineseNames;
+    std::vector<std::pair<DocumentState, DocumentState>> states;
+    connect(&doc, &RadioDocument::stepRecorded, this,
+            [&](const StepName& name, const DocumentState& before, const DocumentState& after) {
+                englishNames << name.english;
+                chineseNames << name.chinese;
+                states.emplace_back(before, after);
+            });
+    edit(doc);
+    doc.closeOpenStep();
+    QCOMPARE(englishNames, english);
+    QCOMPARE(chineseNames, chinese);
+    QCOMPARE(doc.isModified(), !english.isEmpty() && QTest::currentDataTag() != QByteArray("a band"));
+    if (states.empty())
+        return;
+    QVERIFY(states.front().first.memory == start.memory);
+    for (std::size_t i = 1; i < states.size(); ++i)
+        QVERIFY(states[i].first.memory == states[i - 1].second.memory);
+    const DocumentState end = doc.state();
+    QVERIFY(states.back().second.memory == end.memory);
+    QCOMPARE(states.back().second.band.lowMHz, end.band.lowMHz);
+
+    doc.restore(start);
+    QVERIFY(doc.memory() == start.memory);
+    QCOMPARE(doc.band().name, start.band.name);
+    QCOMPARE(doc.band().effectiveHighMHz, start.band.effectiveHighMHz);
+    QCoreApplication::processEvents();
+    doc.closeOpenStep();
+    QCOMPARE(englishNames.size(), english.size());
 }
 
 QTEST_GUILESS_MAIN(TestRadioDocument)

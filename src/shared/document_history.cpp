@@ -1,0 +1,153 @@
+#include "document_history.h"
+
+#include "shared_state.h"
+
+#include <QAction>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace t40 {
+
+namespace {
+// Each step keeps both whole states: 8 KB a step.
+constexpr int UndoLimit = 200;
+} // namespace
+
+class StepCommand : public QUndoCommand {
+public:
+    StepCommand(DocumentHistory& history, const StepName& name, const DocumentState& before,
+                const DocumentState& after)
+        : QUndoCommand(name.english)
+        , history_(history)
+        , name_(name)
+        , before_(before)
+        , after_(after)
+    {
+    }
+
+    const StepName& name() const { return name_; }
+    void undo() override { history_.put(before_); }
+    // The first redo is the push: the document holds the new state already.
+    void redo() override
+    {
+        if (pushed_)
+            history_.put(after_);
+        pushed_ = true;
+    }
+
+private:
+    DocumentHistory& history_;
+    StepName name_;
+    DocumentState before_;
+    DocumentState after_;
+    bool pushed_ = false;
+};
+
+DocumentHistory::DocumentHistory(RadioDocument& document, QObject* parent)
+    : QObject(parent)
+    , document_(document)
+{
+    stack_ = new QUndoStack(this);
+    stack_->setUndoLimit(UndoLimit);
+    undoAction_ = new QAction(this);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    connect(undoAction_, &QAction::triggered, this, &DocumentHistory::undo);
+    redoAction_ = new QAction(this);
+    redoAction_->setShortcut(QKeySequence::Redo);
+    connect(redoAction_, &QAction::triggered, this, &DocumentHistory::redo);
+
+    connect(&document_, &RadioDocument::stepRecorded, this, &DocumentHistory::record);
+    connect(&document_, &RadioDocument::historyCleared, stack_, &QUndoStack::clear);
+    // Saved (or freshly loaded): the state shown now is the clean one.
+    connect(&document_, &RadioDocument::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            stack_->setClean();
+    });
+    connect(stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { document_.setModified(!clean); });
+    connect(stack_, &QUndoStack::indexChanged, this, &DocumentHistory::retranslate);
+    retranslate();
+}
+
+DocumentHistory::~DocumentHistory() = default;
+
+void DocumentHistory::record(const StepName& name, const DocumentState& before, const DocumentState& after)
+{
+    stack_->push(new StepCommand(*this, name, before, after));
+}
+
+void DocumentHistory::put(const DocumentState& state)
+{
+    // What the windows write while they show the restored state is theirs,
+    // not a new step that would cut the redo history.
+    const RadioDocument::Unrecorded quiet(document_);
+    document_.restore(state);
+    emit restored();
+}
+
+void DocumentHistory::undo()
+{
+    document_.closeOpenStep();
+    if (!stack_->canUndo())
+        return;
+    stack_->undo();
+    document_.setModified(!stack_->isClean());
+}
+
+void DocumentHistory::redo()
+{
+    document_.closeOpenStep();
+    if (!stack_->canRedo())
+        return;
+    stack_->redo();
+    document_.setModified(!stack_->isClean());
+}
+
+int DocumentHistory::count() const
+{
+    document_.closeOpenStep();
+    return stack_->count();
+}
+
+StepName DocumentHistory::nameAt(int index) const
+{
+    if (index < 0 || index >= stack_->count())
+        return {};
+    return static_cast<const StepCommand*>(stack_->command(index))->name();
+}
+
+QString DocumentHistory::undoName() const
+{
+    document_.closeOpenStep();
+    return nameAt(stack_->index() - 1).text(State().IsEnglish);
+}
+
+QString DocumentHistory::redoName() const
+{
+    document_.closeOpenStep();
+    return nameAt(stack_->index()).text(State().IsEnglish);
+}
+
+void DocumentHistory::retranslate()
+{
+    const bool english = State().IsEnglish;
+    const QString undoName = nameAt(stack_->index() - 1).text(english);
+    const QString redoName = nameAt(stack_->index()).text(english);
+    undoAction_->setEnabled(stack_->canUndo());
+    redoAction_->setEnabled(stack_->canRedo());
+    if (stack_->canUndo()) {
+        undoAction_->setText(Lang("&Undo %1", "撤销 %1(&U)").arg(undoName));
+        undoAction_->setToolTip(Lang("Undo %1", "撤销 %1").arg(undoName));
+    } else {
+        undoAction_->setText(Lang("&Undo", "撤销(&U)"));
+        undoAction_->setToolTip(Lang("Undo", "撤销"));
+    }
+    if (stack_->canRedo()) {
+        redoAction_->setText(Lang("&Redo %1", "重做 %1(&R)").arg(redoName));
+        redoAction_->setToolTip(Lang("Redo %1", "重做 %1").arg(redoName));
+    } else {
+        redoAction_->setText(Lang("&Redo", "重做(&R)"));
+        redoAction_->setToolTip(Lang("Redo", "重做"));
+    }
+}
+
+} // namespace t40
