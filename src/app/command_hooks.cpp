@@ -15,7 +15,7 @@ namespace t40 {
 void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword,
                             const std::function<void()>& afterRead)
 {
-    const SessionRequest request { SessionKind::Whole, read ? Direction::Read : Direction::Write, State().BandLowMHz };
+    const SessionRequest request { SessionKind::Whole, read ? Direction::Read : Direction::Write, AppDocument().band().lowMHz };
     FormProcess session(request, programPassword, parent);
     QObject::connect(&session, &FormProcess::radioRead, &session, afterRead);
     session.exec();
@@ -30,14 +30,14 @@ void ShowPasswordDialog(QWidget* parent, QString& programPassword)
 
 void RunDealerInformation(QWidget* parent, const std::function<void()>& afterRead)
 {
-    OpenDealerInformation(parent, afterRead);
+    OpenDealerInformation(AppDocument(), parent, afterRead);
 }
 
-void RunStunKill(QWidget* parent, const std::function<void()>& afterRead) { OpenStunKill(parent, afterRead); }
+void RunStunKill(QWidget* parent, const std::function<void()>& afterRead) { OpenStunKill(AppDocument(), parent, afterRead); }
 
 void RunSpecialOption(QWidget* parent, const std::function<void()>& afterRead)
 {
-    OpenSpecialOption(parent, afterRead);
+    OpenSpecialOption(AppDocument(), parent, afterRead);
 }
 
 void ShowBatchChannelEdit(QWidget* parent)
@@ -53,7 +53,7 @@ void ShowBatchChannelEdit(QWidget* parent)
 
 void ShowWriteMany(QWidget* parent)
 {
-    FormWriteMany row(parent);
+    FormWriteMany row(AppDocument(), parent);
     row.exec();
 }
 

@@ -109,13 +109,10 @@ void FormModelInformation::CommandOK_Click()
         return;
     }
     const QString text = ComboArea->currentText();
-    SharedState& s = State();
-    s.BandLowMHz = text.mid(0, 3).toInt();
-    s.BandHighMHz = text.mid(4, 3).toInt();
-    s.EffectiveHighMHz = s.BandHighMHz;
-    s.TemplateFileName = QStringLiteral("Init.dat");
-    s.ModelChanged = true;
-    s.BandName = ComboModel->currentText();
+    const int low = text.mid(0, 3).toInt();
+    const int high = text.mid(4, 3).toInt();
+    chosenBand_ = BandState { ComboModel->currentText(), low, high, high };
+    State().TemplateFileName = QStringLiteral("Init.dat");
     accept();
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "band_table.h"
+
 #include <QDialog>
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -19,6 +23,9 @@ public:
     void CommandOK_Click();
     void CommandCancel_Click();
 
+    // The band the user confirmed a change to; none when nothing changes.
+    const std::optional<BandState>& ChosenBand() const { return chosenBand_; }
+
     QLabel* LabelModel = nullptr;
     QComboBox* ComboModel = nullptr;
     QLabel* LabelArea = nullptr;
@@ -31,6 +38,7 @@ private:
 
     bool Decoding = false;
     int LastFamily = 1;
+    std::optional<BandState> chosenBand_;
 };
 
 } // namespace t40

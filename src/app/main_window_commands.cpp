@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -133,13 +134,7 @@ void MDIFormMain::afterRadioRead()
 
 void MDIFormMain::AnalyseModel()
 {
-    SharedState& s = State();
-    BandState band { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
-    AnalyseModelBlock(AppDocument().uncheckedMemory(), band);
-    s.BandName = band.name;
-    s.BandLowMHz = band.lowMHz;
-    s.BandHighMHz = band.highMHz;
-    s.EffectiveHighMHz = band.effectiveHighMHz;
+    AppDocument().analyseBand();
 }
 
 void MDIFormMain::showPageCommands()
@@ -195,7 +190,7 @@ void MDIFormMain::MenuNew_Click()
     loadTemplate();
     // The new data belongs to no file yet: Save must not overwrite the last one.
     CurrentFilePath.clear();
-    State().CurrentFileTitle = QStringLiteral("new.rdat");
+    AppDocument().setPath(QString(), QStringLiteral("new.rdat"));
     CloseAllPages();
     OpenPage(ChannelPageId);
 }
@@ -215,16 +210,17 @@ void MDIFormMain::MenuOpenBackup_Click()
 void MDIFormMain::openDataFile(const QString& title, const QString& folder)
 {
     const QString previousPath = CurrentFilePath;
-    const QString previousTitle = State().CurrentFileTitle;
+    const QString previousTitle = AppDocument().title();
     const auto restore = [&] {
         CurrentFilePath = previousPath;
-        State().CurrentFileTitle = previousTitle;
+        AppDocument().setPath(previousPath, previousTitle);
     };
     CurrentFilePath = ShowFileDialog(QStringLiteral("OPEN"), title, QString(), folder);
     if (CurrentFilePath.isEmpty()) {
         restore();
         return;
     }
+    AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
     if (ShowMessageBox(Lang("Do you want to cover current data?", "覆盖当前数据？"), BoxIcon::Warning,
                        BoxButtons::OkCancel)
         != BoxAnswer::Ok) {
@@ -238,9 +234,7 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
     if (status == DataFileStatus::Ok) {
         // The file's model block decides the band, as after a read.
         AnalyseModel();
-        SharedState& s = State();
-        s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
-                                                    AppDocument().value(FieldId::BandExtension));
+        AppDocument().applyBandExtensionAfterRead();
         CloseAllPages();
         OpenPage(ChannelPageId);
         return;
@@ -277,10 +271,12 @@ bool MDIFormMain::writeFile(const QString& path)
 void MDIFormMain::save(const QString& dialogTitle)
 {
     flushChannelEdit();
-    if (CurrentFilePath.isEmpty())
-        CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), dialogTitle, State().CurrentFileTitle);
-    if (CurrentFilePath.isEmpty())
-        return;
+    if (CurrentFilePath.isEmpty()) {
+        CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), dialogTitle, AppDocument().title());
+        if (CurrentFilePath.isEmpty())
+            return;
+        AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
+    }
     writeFile(CurrentFilePath);
 }
 
@@ -293,15 +289,16 @@ void MDIFormMain::MenuSaveAs_Click()
 {
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
-    const QString previousTitle = State().CurrentFileTitle;
+    const QString previousTitle = AppDocument().title();
     CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), Lang("Save As", "另存为"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
         return;
     }
+    AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
     if (!writeFile(CurrentFilePath)) {
         CurrentFilePath = previousPath;
-        State().CurrentFileTitle = previousTitle;
+        AppDocument().setPath(previousPath, previousTitle);
     }
 }
 
@@ -317,21 +314,22 @@ void MDIFormMain::MenuExit_Click() { close(); }
 
 void MDIFormMain::MenuModelInformation_Click()
 {
+    std::optional<BandState> chosen;
     {
         FormModelInformation dialog(this);
         dialog.exec();
+        chosen = dialog.ChosenBand();
     }
-    SharedState& s = State();
-    if (!s.ModelChanged)
+    if (!chosen)
         return;
     flushChannelEdit();
     loadTemplate();
-    const ModelBytes bytes = ModelBytesForBand(s.BandLowMHz, s.BandHighMHz);
+    AppDocument().setBand(*chosen);
+    const ModelBytes bytes = ModelBytesForBand(chosen->lowMHz, chosen->highMHz);
     AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, bytes.family);
     AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, bytes.code);
     CloseAllPages();
     OpenPage(ChannelPageId);
-    s.ModelChanged = false;
 }
 
 // ---- radio ----

@@ -422,15 +422,15 @@ void MDIFormMain::LanguageRefresh()
 
 QString MDIFormMain::titleText() const
 {
-    const SharedState& s = State();
-    return QStringLiteral("T40[%1: %2 - %3").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz)
-        + Lang(" MHz] [FileName:", " MHz] [文件名:") + s.CurrentFileTitle + QStringLiteral("]");
+    const BandState& band = AppDocument().band();
+    return QStringLiteral("T40[%1: %2 - %3").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz)
+        + Lang(" MHz] [FileName:", " MHz] [文件名:") + AppDocument().title() + QStringLiteral("]");
 }
 
 QString MDIFormMain::bandPanelText() const
 {
-    const SharedState& s = State();
-    return QStringLiteral("%1[%2-%3 MHz]").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz);
+    const BandState& band = AppDocument().band();
+    return QStringLiteral("%1[%2-%3 MHz]").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz);
 }
 
 QString MDIFormMain::portPanelText() const

@@ -7,8 +7,8 @@ namespace t40 {
 
 BandLimits CurrentBand()
 {
-    const SharedState& s = State();
-    return { s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
+    const BandState& band = AppDocument().band();
+    return { band.lowMHz, band.highMHz, band.effectiveHighMHz };
 }
 
 QString NoneText()

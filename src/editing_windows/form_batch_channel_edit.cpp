@@ -104,8 +104,8 @@ FormBatchChannelEdit::FormBatchChannelEdit(QWidget* parent)
     // Start values.
     OptionArea[0]->setChecked(true);
     OptionArea_Click(0);
-    TextRxStartFreq->setText(LimitText(State().BandLowMHz, State().DecimalSeparator));
-    TextTxStartFreq->setText(LimitText(State().BandLowMHz, State().DecimalSeparator));
+    TextRxStartFreq->setText(LimitText(AppDocument().band().lowMHz, State().DecimalSeparator));
+    TextTxStartFreq->setText(LimitText(AppDocument().band().lowMHz, State().DecimalSeparator));
     for (QComboBox* list : { ComboDecodeStart, ComboEncodeStart, ComboTxPower, ComboSpace, ComboBusyLock })
         list->setCurrentIndex(0);
     valuesShown_ = false;
@@ -480,8 +480,8 @@ void FormBatchChannelEdit::TextEndChannel_LostFocus()
 void FormBatchChannelEdit::repairStartFrequency(QLineEdit* box, int highMHz)
 {
     const QString& sep = State().DecimalSeparator;
-    const FrequencyCheck check = CheckFrequencyText(box->text(), sep, State().BandLowMHz, highMHz);
-    const QString text = check.empty ? LimitText(State().BandLowMHz, sep) : check.text;
+    const FrequencyCheck check = CheckFrequencyText(box->text(), sep, AppDocument().band().lowMHz, highMHz);
+    const QString text = check.empty ? LimitText(AppDocument().band().lowMHz, sep) : check.text;
     box->setText(CompleteFrequencyText(text, sep));
 }
 
@@ -493,8 +493,8 @@ void FormBatchChannelEdit::repairStep(QLineEdit* box, int highest)
         box->setText(QString::number(highest));
 }
 
-void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, State().BandHighMHz); }
-void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, State().EffectiveHighMHz); }
+void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, AppDocument().band().highMHz); }
+void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, AppDocument().band().effectiveHighMHz); }
 void FormBatchChannelEdit::TextRxStep_LostFocus() { repairStep(TextRxStep, HighestReceiveStepKHz); }
 void FormBatchChannelEdit::TextTxStep_LostFocus() { repairStep(TextTxStep, HighestTransmitStepKHz); }
 void FormBatchChannelEdit::TextTxOffset_LostFocus() { repairStep(TextTxOffset, 0); }
@@ -604,7 +604,7 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.first = rangeStart_;
     range.last = rangeEnd_;
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
-    const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
+    const BandLimits band { AppDocument().band().lowMHz, AppDocument().band().highMHz, AppDocument().band().effectiveHighMHz };
     const BatchFill fill = fillFromControls();
     AppDocument().edit([&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
     State().GridRefreshPending = true;

@@ -4,7 +4,7 @@
 #include "help_topic.h"
 #include "key_filter.h"
 #include "memory_map.h"
-#include "radio_functions.h"
+#include "page_settings.h"
 #include "window_menu.h"
 
 #include <QEvent>
@@ -35,8 +35,9 @@ public:
 
 } // namespace
 
-FormEmbedMessage::FormEmbedMessage(QWidget* parent)
+FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
     : PageWindow(MessagePageId, &SharedState::MessagePageOpen, parent)
+    , document_(document)
 {
     auto* lines = new QVBoxLayout;
     for (int i = 0; i < MemoryMap::MessageLineCount; ++i) {
@@ -78,7 +79,7 @@ FormEmbedMessage::FormEmbedMessage(QWidget* parent)
 
 void FormEmbedMessage::AnalyseEmbeddedInformation()
 {
-    const std::array<QString, 2> text = DecodeEmbeddedMessage(AppDocument().uncheckedMemory());
+    const MessageLines text = ReadMessageLines(document_);
     for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
         TextEmbedMessage[i]->setText(text[i]);
     Edited = false;
@@ -88,7 +89,7 @@ void FormEmbedMessage::FreshEmbeddedInformation()
 {
     if (!Edited)
         return;
-    if (EncodeEmbeddedMessage(AppDocument().uncheckedMemory(), TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text()))
+    if (WriteMessageLines(document_, { TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text() }))
         Edited = false;
 }
 

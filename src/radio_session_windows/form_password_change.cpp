@@ -55,7 +55,7 @@ void FormPasswordChange::CommandOK_Click()
     if (ShowMessageBox(Lang("Change password?", "修改密码？"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
 
-    FormProcess session(SessionRequest { SessionKind::PasswordChange, Direction::Write, State().BandLowMHz },
+    FormProcess session(SessionRequest { SessionKind::PasswordChange, Direction::Write, AppDocument().band().lowMHz },
                         programPassword_, this);
     session.exec();
     programPassword_ = session.ProgramPassword();

@@ -233,7 +233,7 @@ void FormProcess::logRun(const QString& result)
     entry.port = QStringLiteral("COM%1").arg(s.ComPortNumber);
     if (session_->IdentityBandFlag() >= 0)
         entry.band = BandFromIdentity(std::uint8_t(session_->IdentityBandFlag()));
-    entry.fileName = s.CurrentFileTitle;
+    entry.fileName = AppDocument().title();
     entry.result = result;
     ProgrammingLog::Append(entry);
 }
@@ -275,14 +275,16 @@ void FormProcess::completionReport(bool succeeded)
     TextShow->show();
     if (session_->request().kind == SessionKind::Whole)
         keepReadBackup();
-    if (session_->BandExtended())
-        s.EffectiveHighMHz = 520;
+    if (session_->BandExtended()) {
+        BandState band = AppDocument().band();
+        band.effectiveHighMHz = ExtendedHighMHz;
+        AppDocument().setBand(band);
+    }
     emit radioRead();
     // The band decode of whoever handled the read sets the limits from the new
     // model block; the band-extension option of the radio just read still
     // applies on top.
-    s.EffectiveHighMHz = EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz,
-                                                AppDocument().value(FieldId::BandExtension));
+    AppDocument().applyBandExtensionAfterRead();
     emit sessionCompleted(true);
 }
 

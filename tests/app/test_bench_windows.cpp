@@ -37,7 +37,7 @@ private slots:
         QFETCH(bool, english);
         TestEnvironment env;
         State().IsEnglish = english;
-        State().CurrentFileTitle = QStringLiteral("site.rdat");
+        AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
         AppDocument().uncheckedMemory().setByte(445, 0x73);
         VirtualRadio radio;
         radio.memory().setByte(445, 0x73);
@@ -61,7 +61,7 @@ private slots:
         }
 
         {
-            FormWriteMany row;
+            FormWriteMany row(AppDocument());
             row.show();
             row.CommandStart->click();
             QVERIFY(QTest::qWaitFor([&] { return row.row()->radios() == 2; }, 20000));

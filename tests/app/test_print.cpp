@@ -251,7 +251,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         test::TestEnvironment env;
         State().IsEnglish = english;
-        State().CurrentFileTitle = QStringLiteral("report.rdat");
+        AppDocument().setPath(QString(), QStringLiteral("report.rdat"));
         RadioImage& image = AppDocument().uncheckedMemory();
         const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0xEC, 0xA1, 0x88, 0xFF, 0xFF, 0xFF };
         for (int i = 0; i < 16; ++i)

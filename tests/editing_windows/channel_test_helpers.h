@@ -17,9 +17,7 @@ namespace t40::test {
 inline void UseEnglishBand400To480(int effectiveHighMHz)
 {
     State().IsEnglish = true;
-    State().BandLowMHz = 400;
-    State().BandHighMHz = 480;
-    State().EffectiveHighMHz = effectiveHighMHz;
+    AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, effectiveHighMHz });
 }
 
 inline QString StoredRx(int channel)

@@ -67,7 +67,7 @@ private slots:
         QFETCH(QString, start);
         test::TestEnvironment env;
         State().IsEnglish = english;
-        State().BandLowMHz = bandLow;
+        AppDocument().setBand({ QStringLiteral("UHF"), bandLow, 520, 520 });
         State().DecimalSeparator = separator;
         FormBatchChannelEdit form;
         QCOMPARE(form.windowTitle(), title);
@@ -190,8 +190,7 @@ private slots:
         QFETCH(QString, shown);
         test::TestEnvironment env;
         State().IsEnglish = true;
-        State().BandHighMHz = 480;
-        State().EffectiveHighMHz = 470;
+        AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, 470 });
         FormBatchChannelEdit form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

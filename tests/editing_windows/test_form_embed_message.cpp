@@ -88,7 +88,7 @@ private slots:
         for (int i = 0; i < 64; ++i)
             AppDocument().uncheckedMemory().setByte(Line1 + i, std::uint8_t(bytes[i]));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QCOMPARE(page.TextEmbedMessage[0]->text(), line1);
         QCOMPARE(page.TextEmbedMessage[1]->text(), line2);
         // Visiting both lines without changing them leaves the bytes alone.
@@ -117,7 +117,7 @@ private slots:
         TestEnvironment env;
         FillTuneData();
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         Type(page.TextEmbedMessage[line], typed);
         QCOMPARE(AppDocument().uncheckedMemory().byte(Line1), before.byte(Line1)); // nothing stored while typing
         LeaveLine(page.TextEmbedMessage[line]);
@@ -131,7 +131,7 @@ private slots:
         TestEnvironment env;
         AppDocument().uncheckedMemory().setByte(Line1, 0x41);
         AppDocument().uncheckedMemory().setByte(Line1 + 2, 0x42);
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QCOMPARE(page.TextEmbedMessage[0]->text(), QStringLiteral("AB"));
         page.TextEmbedMessage[0]->end(false);
         QTest::keyClicks(page.TextEmbedMessage[0], "C");
@@ -143,7 +143,7 @@ private slots:
     {
         TestEnvironment env;
         AppDocument().uncheckedMemory().setByte(Line2, 'Z');
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         page.TextEmbedMessage[0]->setFocus();
@@ -162,12 +162,12 @@ private slots:
     void pendingEditKeptOnFlushAndClose()
     {
         TestEnvironment env;
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QTest::keyClicks(page.TextEmbedMessage[0], "Save me");
         page.FreshData(); // before a save or a transfer
         QCOMPARE(MessageBytes(), Expected("Save me", ""));
 
-        auto* second = new FormEmbedMessage;
+        auto* second = new FormEmbedMessage(AppDocument());
         second->setAttribute(Qt::WA_DeleteOnClose);
         QTest::keyClicks(second->TextEmbedMessage[1], "bye");
         second->close();
@@ -177,7 +177,7 @@ private slots:
     void refreshAfterReadShowsNewText()
     {
         TestEnvironment env;
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QTest::keyClicks(page.TextEmbedMessage[0], "typed");
         FillTuneData();
         AppDocument().uncheckedMemory().setByte(Line1, 'N');
@@ -199,7 +199,7 @@ private slots:
         QFETCH(bool, english);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Embedded Message") : QStringLiteral("嵌入信息"));
         QCOMPARE(page.CommandClose->text(), english ? QStringLiteral("&Close") : QStringLiteral("关闭(&C)"));
         QCOMPARE(page.TextEmbedMessage[0]->maxLength(), 32);
@@ -210,7 +210,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormEmbedMessage;
+        auto* page = new FormEmbedMessage(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().MessagePageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);

@@ -39,7 +39,7 @@ private slots:
         AppDocument().uncheckedMemory().setByte(285, std::uint8_t(byte285));
         AppDocument().uncheckedMemory().setByte(286, std::uint8_t(byte286));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormKeySetting page;
+        FormKeySetting page(AppDocument());
         QStringList texts;
         for (QComboBox* list : page.ComboKeySet)
             texts.append(list->currentText());
@@ -73,7 +73,7 @@ private slots:
         AppDocument().uncheckedMemory().setByte(285, 0x27);
         AppDocument().uncheckedMemory().setByte(286, std::uint8_t(start286));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormKeySetting page;
+        FormKeySetting page(AppDocument());
         Choose(page.ComboKeySet[key], position);
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(285)), after285);
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(286)), after286);
@@ -86,7 +86,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         AppDocument().uncheckedMemory().setByte(285, 0x31);
-        FormKeySetting page;
+        FormKeySetting page(AppDocument());
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
         AppDocument().uncheckedMemory().setByte(285, 0x2F); // as a read might bring it
         const RadioImage read = AppDocument().uncheckedMemory();
@@ -111,7 +111,7 @@ private slots:
         QFETCH(QStringList, items);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormKeySetting page;
+        FormKeySetting page(AppDocument());
         QCOMPARE(page.windowTitle(), title);
         const QStringList labels { "PF1", "PF2", "PF1_Long", "PF2_Long" };
         for (int i = 0; i < 4; ++i) {
@@ -126,7 +126,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormKeySetting;
+        auto* page = new FormKeySetting(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().KeyPageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);

@@ -93,7 +93,7 @@ private slots:
         FillValid(AppDocument().uncheckedMemory());
         AppDocument().uncheckedMemory().setByte(offset, std::uint8_t(stored));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormOption page;
+        FormOption page(AppDocument());
         QCOMPARE(Shown(page, control), shown);
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), after);
         const QList<int> expected = after == stored ? QList<int>() : QList<int> { offset };
@@ -106,7 +106,7 @@ private slots:
         using namespace MemoryMap;
         for (int offset : { TimeOutTimer, TotPreAlert, SquelchLevel, VoicePrompt, VoxSwitch, VoxLevel, BatterySave, RogerTone })
             AppDocument().uncheckedMemory().setByte(offset, 0xEE);
-        FormOption page;
+        FormOption page(AppDocument());
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(TimeOutTimer)), 12);
         QCOMPARE(page.ComboTOT->currentText(), QStringLiteral("180"));
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(TotPreAlert)), 0);
@@ -148,7 +148,7 @@ private slots:
         QFETCH(int, stored);
         TestEnvironment env;
         FillValid(AppDocument().uncheckedMemory());
-        FormOption page;
+        FormOption page(AppDocument());
         const RadioImage before = AppDocument().uncheckedMemory();
         auto* list = page.findChild<QComboBox*>(control);
         QVERIFY(list);
@@ -181,7 +181,7 @@ private slots:
         QFETCH(int, ticked);
         QFETCH(int, cleared);
         TestEnvironment env;
-        FormOption page;
+        FormOption page(AppDocument());
         auto* check = page.findChild<QCheckBox*>(control);
         QVERIFY(check);
         check->setEnabled(true);
@@ -196,7 +196,7 @@ private slots:
     {
         TestEnvironment env;
         AppDocument().uncheckedMemory().setByte(MemoryMap::VoxSwitch, 2);
-        FormOption page;
+        FormOption page(AppDocument());
         QVERIFY(!page.CheckVox->isChecked());
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::VoxSwitch)), 0);
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboVoxLevel, page.ComboVoxDelay, page.CheckVoxCancel, page.CheckVoxTone })
@@ -223,16 +223,15 @@ private slots:
         QFETCH(int, tickedHigh);
         QFETCH(int, clearedHigh);
         TestEnvironment env;
-        State().BandLowMHz = bandLow;
-        State().EffectiveHighMHz = bandLow == 400 ? 520 : 174;
-        FormOption page;
+        AppDocument().setBand({ QStringLiteral("UHF"), bandLow, bandLow == 400 ? 520 : 174, bandLow == 400 ? 520 : 174 });
+        FormOption page(AppDocument());
         page.CheckExtension->setChecked(true);
         page.CheckExtension->click(); // clears
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::BandExtension)), 0);
-        QCOMPARE(State().EffectiveHighMHz, clearedHigh);
+        QCOMPARE(AppDocument().band().effectiveHighMHz, clearedHigh);
         page.CheckExtension->click();
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::BandExtension)), 1);
-        QCOMPARE(State().EffectiveHighMHz, tickedHigh);
+        QCOMPARE(AppDocument().band().effectiveHighMHz, tickedHigh);
     }
 
     void hiddenControlsStayHiddenAndUndecoded()
@@ -241,7 +240,7 @@ private slots:
         using namespace MemoryMap;
         AppDocument().uncheckedMemory().setByte(CallResponse, 4);
         AppDocument().uncheckedMemory().setByte(AlertLock, 0);
-        FormOption page;
+        FormOption page(AppDocument());
         page.show();
         QVERIFY(page.CheckVox->isVisible());
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboCall, page.ComboMicReduction, page.ComboVoxDelay,
@@ -256,7 +255,7 @@ private slots:
     {
         TestEnvironment env;
         FillValid(AppDocument().uncheckedMemory());
-        FormOption page;
+        FormOption page(AppDocument());
         QCOMPARE(page.ComboTOT->currentIndex(), 4);
         RadioImage read = AppDocument().uncheckedMemory();
         read.setByte(MemoryMap::TimeOutTimer, 40);
@@ -285,7 +284,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         State().DecimalSeparator = separator;
-        FormOption page;
+        FormOption page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Function Setup") : QStringLiteral("功能设定"));
         QCOMPARE(page.ComboTOT->count(), 40);
         QCOMPARE(page.ComboTOT->itemText(0), QStringLiteral("15"));
@@ -312,7 +311,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormOption;
+        auto* page = new FormOption(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().OptionPageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);
@@ -325,7 +324,7 @@ private slots:
     void helpOpensTopic()
     {
         TestEnvironment env;
-        FormOption page;
+        FormOption page(AppDocument());
         page.CommandHelp->click();
         QVERIFY(HelpWindow());
         QVERIFY(HelpWindow()->source().toString().endsWith(QStringLiteral("optfeatures.htm")));

@@ -65,7 +65,7 @@ private slots:
         FillValid();
         AppDocument().uncheckedMemory().setByte(PriorityScanType, std::uint8_t(stored));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboPriority->currentIndex(), shown);
         QCOMPARE(page.ComboScanBackTime[0]->isEnabled(), lookBack);
         QCOMPARE(page.ComboScanBackTime[1]->isEnabled(), lookBack);
@@ -98,7 +98,7 @@ private slots:
         FillValid();
         AppDocument().uncheckedMemory().setByte(offset, std::uint8_t(stored));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QComboBox* lists[] = { page.ComboScanBackTime[0], page.ComboScanBackTime[1], nullptr, page.ComboScanDelay[0],
             page.ComboScanDelay[1] };
         QCOMPARE(lists[offset - LookBackTimeA]->currentText(), shown);
@@ -122,7 +122,7 @@ private slots:
         QFETCH(int, stored);
         TestEnvironment env;
         FillValid();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         const RadioImage before = AppDocument().uncheckedMemory();
         if (offset <= LookBackTimeB)
             Choose(page.ComboScanBackTime[offset - LookBackTimeA], choice);
@@ -155,7 +155,7 @@ private slots:
         AppDocument().uncheckedMemory().setByte(PriorityScanType, std::uint8_t(type));
         AppDocument().uncheckedMemory().setByte(RevertChannel, std::uint8_t(stored));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboRevertChannel->currentText(), shown);
         QVERIFY(AppDocument().uncheckedMemory() == before);
     }
@@ -167,7 +167,7 @@ private slots:
         FillValid();
         AppDocument().uncheckedMemory().setByte(PriorityScanType, 0);
         AppDocument().uncheckedMemory().setByte(RevertChannel, 3);
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         const QStringList full { "Selected", "Selected+Talk Back", "Priority", "Priority+Talk Back" };
         for (int round = 0; round < 2; ++round) {
             Choose(page.ComboPriority, 1);
@@ -217,7 +217,7 @@ private slots:
             AppDocument().uncheckedMemory().setByte(PriorityChannels + k, 5);
         AppDocument().uncheckedMemory().setByte(PriorityChannels + index, std::uint8_t(stored));
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(Items(page.ComboPriorityChannel[index]), (QStringList { "3", "5", "9" }));
         QCOMPARE(page.ComboPriorityChannel[index]->currentText(), shown);
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(PriorityChannels + index)), after);
@@ -230,7 +230,7 @@ private slots:
         TestEnvironment env;
         FillValid();
         const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         for (QComboBox* list : page.ComboPriorityChannel)
             QCOMPARE(list->count(), 0);
         QVERIFY(AppDocument().uncheckedMemory() == before);
@@ -242,7 +242,7 @@ private slots:
         FillValid();
         for (int c : { 3, 5, 9 })
             AddChannel(c);
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         const RadioImage before = AppDocument().uncheckedMemory();
         Choose(page.ComboPriorityChannel[3], 2);
         QCOMPARE(int(AppDocument().uncheckedMemory().byte(PriorityChannels + 3)), 9);
@@ -261,7 +261,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         FillValid();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboPriorityChannel[0]->count(), 0);
         AddChannel(2);
         AppDocument().uncheckedMemory().setByte(PriorityScanType, 0);
@@ -292,7 +292,7 @@ private slots:
         State().IsEnglish = english;
         State().DecimalSeparator = separator;
         FillValid();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Scan Information") : QStringLiteral("扫描信息"));
         for (QComboBox* list : { page.ComboScanBackTime[0], page.ComboScanDelay[1] }) {
             QCOMPARE(list->count(), 9);
@@ -316,7 +316,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormScanInformation;
+        auto* page = new FormScanInformation(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().ScanPageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);

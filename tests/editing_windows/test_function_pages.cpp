@@ -55,17 +55,17 @@ private slots:
         State().IsEnglish = true;
         QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), AppDocument().uncheckedMemory()),
             TemplateStatus::Ok);
-        FormOption option;
+        FormOption option(AppDocument());
         QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
         QCOMPARE(option.ComboSQ->currentText(), QStringLiteral("3"));
         QVERIFY(!option.CheckVox->isChecked());
         QVERIFY(option.CheckSave->isChecked());
-        FormKeySetting keys;
+        FormKeySetting keys(AppDocument());
         QCOMPARE(keys.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
-        FormScanInformation scan;
+        FormScanInformation scan(AppDocument());
         for (int offset : { MemoryMap::LookBackTimeA, MemoryMap::LookBackTimeB, MemoryMap::DropoutDelay, MemoryMap::TransmitDwell })
             QVERIFY(ScanTimeIndex(AppDocument().uncheckedMemory().byte(offset)) >= 0);
-        FormEmbedMessage message;
+        FormEmbedMessage message(AppDocument());
         QVERIFY(message.TextEmbedMessage[0]->text().isEmpty());
     }
 

@@ -29,9 +29,7 @@ void PutText(int address, const char* text)
 
 void SetBand(int low, int high, int effectiveHigh)
 {
-    State().BandLowMHz = low;
-    State().BandHighMHz = high;
-    State().EffectiveHighMHz = effectiveHigh;
+    AppDocument().setBand({ QStringLiteral("UHF"), low, high, effectiveHigh });
 }
 
 QString Cell(QTableWidget* grid, int row, int column)
@@ -84,7 +82,7 @@ private slots:
         QFETCH(int, powerEnd);
         TestEnvironment env;
         SetBand(low, high, effective);
-        FormTune page;
+        FormTune page(AppDocument());
         for (int c = 1; c <= 16; ++c)
             QCOMPARE(Cell(page.MSHFlexGridTuneData, 0, c), headings.at(c - 1));
         const QColor inBand = page.palette().base().color();
@@ -119,7 +117,7 @@ private slots:
         image.setByte(base + 144 + 4, 0x81); // detection 3
         image.setByte(base + 145 + 4, 0x85);
         image.setByte(0x3C0, 99);
-        FormTune page;
+        FormTune page(AppDocument());
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 1, 1), QStringLiteral("69"));
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 1, 2), QString::number((base + 1) & 0x7F));
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 2, 16), QStringLiteral("250"));
@@ -154,7 +152,7 @@ private slots:
         QFETCH(int, stored);
         TestEnvironment env;
         SetBand(400, 520, 520);
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         RadioImage before = AppDocument().uncheckedMemory();
         page.MSHFlexGridTuneData_Click(row, column);
@@ -174,7 +172,7 @@ private slots:
         TestEnvironment env;
         SetBand(400, 520, 520);
         AppDocument().uncheckedMemory().setByte(0x310 + 48, 88);
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         const RadioImage before = AppDocument().uncheckedMemory();
         page.MSHFlexGridTuneData_Click(2, 1);
@@ -191,7 +189,7 @@ private slots:
     {
         TestEnvironment env;
         SetBand(400, 470, 480); // row 1 in band up to column 8, rows 2 and 3 up to column 9
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         page.MSHFlexGridTuneData_Click(1, 7);
         page.Text1_Enter();
@@ -239,7 +237,7 @@ private slots:
         SetBand(136, 174, 174);
         AppDocument().uncheckedMemory().setByte(0x300 + 144 + 2, 0x81);
         AppDocument().uncheckedMemory().setByte(0x300 + 145 + 2, 0x85);
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         page.MSHFlexGridSqlTune_Click(row, 2);
         QCOMPARE(page.Text2->text(), Cell(page.MSHFlexGridSqlTune, row, 2));
@@ -261,7 +259,7 @@ private slots:
         image.setByte(0x310 + 144, 0xFF); // detection 1: 511 and 127
         image.setByte(0x310 + 145, 0xFF);
         image.setByte(0x3C0, 0xFF);       // deviation 255
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         const RadioImage before = image;
         page.MSHFlexGridTuneData_Click(1, 1);
@@ -281,7 +279,7 @@ private slots:
     {
         TestEnvironment env;
         SetBand(400, 520, 520);
-        auto* page = new FormTune;
+        auto* page = new FormTune(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         page->show();
         page->MSHFlexGridTuneData_Click(3, 2);
@@ -294,7 +292,7 @@ private slots:
     void tuneDeviation()
     {
         TestEnvironment env;
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         page.TextPkValue->setText(QStringLiteral("200"));
         page.TextPkValue_Enter();
@@ -328,7 +326,7 @@ private slots:
         QFETCH(QStringList, texts);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormTune page;
+        FormTune page(AppDocument());
         const QStringList shown { page.windowTitle(),
                                   Cell(page.MSHFlexGridTuneData, 0, 0),
                                   Cell(page.MSHFlexGridTuneData, 1, 0),
@@ -359,7 +357,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         env.prompts().answers.push_back(BoxAnswer::Cancel);
-        FormTune page;
+        FormTune page(AppDocument());
         read ? page.CommandRead_Click() : page.CommandWrite_Click();
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, question);
@@ -395,7 +393,7 @@ private slots:
         PutText(0x0B00, "Wang");
         PutText(0x0B10, "Keypad replaced");
         PutText(448, "0123");
-        FormLocalMessage page;
+        FormLocalMessage page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Local Message") : QString::fromUtf8("本机信息"));
         QCOMPARE(page.ComboRadioType->count(), 8);
         QCOMPARE(page.ComboRadioType->currentText(), QStringLiteral("T40U01"));
@@ -428,7 +426,7 @@ private slots:
         AppDocument().uncheckedMemory().setMemoryByte(0x0A86, 3);
         AppDocument().uncheckedMemory().setMemoryByte(0x0A90, 0);
         PutText(0x0A91, "hidden");
-        FormLocalMessage page;
+        FormLocalMessage page(AppDocument());
         QCOMPARE(page.ComboRadioType->currentIndex(), 7);
         QCOMPARE(page.ComboFrequencyArea->currentText(), QStringLiteral("136-174MHz"));
         QCOMPARE(page.TextSerialNumber->text(), QString());
@@ -470,7 +468,7 @@ private slots:
         m.setMemoryByte(0x0B92, std::uint8_t(ack));
         m.setMemoryByte(0x0B93, std::uint8_t(enable));
         const RadioImage before = m;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         QCOMPARE(page.ComboStatus->currentIndex(), statusPosition);
         QCOMPARE(page.ComboAckType->currentIndex(), ackPosition);
         QCOMPARE(page.CheckStunEnable->isChecked(), enable == 0x55);
@@ -492,7 +490,7 @@ private slots:
         QFETCH(bool, service);
         TestEnvironment env;
         State().ServiceMode = service;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         QCOMPARE(page.CheckStunEnable->isVisible(), service);
     }
@@ -503,7 +501,7 @@ private slots:
         State().ServiceMode = true;
         RadioImage& m = AppDocument().uncheckedMemory();
         m.setMemoryByte(0x0B90, 0x30);
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         page.ComboStatus->setCurrentIndex(2);
         page.ComboStatus_Click();
@@ -553,7 +551,7 @@ private slots:
         m.setMemoryByte(0x0B90, 0x9F);
         m.setMemoryByte(0x0B93, 0x55);
         const RadioImage before = m;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         page.TextStun->setFocus();
@@ -598,7 +596,7 @@ private slots:
         m.setMemoryByte(0x0B93, std::uint8_t(enable));
         const RadioImage before = m;
         env.prompts().answers.push_back(BoxAnswer::Cancel); // the warning, or the question (no session)
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         page.CommandWrite_Click();
@@ -634,7 +632,7 @@ private slots:
         QFETCH(QStringList, texts);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         const QStringList shown { page.windowTitle(), page.LabelStatus->text(), page.ComboStatus->itemText(0),
                                   page.ComboStatus->itemText(1), page.ComboStatus->itemText(2), page.FrameDtmf->title(),
                                   page.LabelStun->text(), page.LabelKill->text(), page.LabelAckType->text(),
@@ -660,7 +658,7 @@ private slots:
         QFETCH(QString, shown);
         TestEnvironment env;
         AppDocument().uncheckedMemory().setMemoryByte(0x0E11, std::uint8_t(byte));
-        FormSpecial page;
+        FormSpecial page(AppDocument());
         QCOMPARE(page.ComboRxVoice->count(), 16);
         QCOMPARE(page.ComboRxVoice->currentText(), shown);
         QCOMPARE(int(AppDocument().uncheckedMemory().memoryByte(0x0E11)), byte); // decoding repairs nothing
@@ -678,7 +676,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         env.prompts().answers.push_back(BoxAnswer::Cancel);
-        FormSpecial page;
+        FormSpecial page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Special Option") : QString::fromUtf8("特殊选项"));
         QCOMPARE(page.LabelRxVoice->text(), english ? QStringLiteral("RX Voice Level:") : QString::fromUtf8("接收声音等级:"));
         page.ComboRxVoice->setCurrentIndex(6);
