@@ -3,7 +3,6 @@
 #include "button_row.h"
 #include "help_topic.h"
 #include "key_filter.h"
-#include "memory_map.h"
 #include "page_settings.h"
 #include "window_menu.h"
 
@@ -29,7 +28,7 @@ public:
         for (QChar c : input)
             if (!IsMessageCode(c.unicode()))
                 return Invalid;
-        return input.size() <= MemoryMap::MessageLineLength ? Acceptable : Invalid;
+        return input.size() <= MessageLineChars ? Acceptable : Invalid;
     }
 };
 
@@ -40,10 +39,10 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
     , document_(document)
 {
     auto* lines = new QVBoxLayout;
-    for (int i = 0; i < MemoryMap::MessageLineCount; ++i) {
+    for (int i = 0; i < MessageLineCount; ++i) {
         auto* edit = new QLineEdit(this);
         TextEmbedMessage[i] = edit;
-        edit->setMaxLength(MemoryMap::MessageLineLength);
+        edit->setMaxLength(MessageLineChars);
         edit->setValidator(new MessageValidator(edit));
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         QFont fixed = edit->font();
@@ -80,7 +79,7 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
 void FormEmbedMessage::AnalyseEmbeddedInformation()
 {
     const MessageLines text = ReadMessageLines(document_);
-    for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
+    for (int i = 0; i < MessageLineCount; ++i)
         TextEmbedMessage[i]->setText(text[i]);
     Edited = false;
 }
@@ -109,7 +108,7 @@ void FormEmbedMessage::TextEmbedMessage_LostFocus(int index)
 
 void FormEmbedMessage::TextEmbedMessage_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii != KeyEnter || index < 0 || index >= MemoryMap::MessageLineCount)
+    if (keyAscii != KeyEnter || index < 0 || index >= MessageLineCount)
         return;
     EnterPressed = true;
     TextEmbedMessage_LostFocus(index);
@@ -126,7 +125,7 @@ bool FormEmbedMessage::event(QEvent* event)
 bool FormEmbedMessage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
+        for (int i = 0; i < MessageLineCount; ++i)
             if (watched == TextEmbedMessage[i])
                 TextEmbedMessage_LostFocus(i);
     }

@@ -34,7 +34,9 @@ bool ChannelPresent(const RadioDocument& document, int c);
 
 // ---- Embedded message -----------------------------------------------------
 
-using MessageLines = std::array<QString, 2>;
+constexpr int MessageLineCount = 2;
+constexpr int MessageLineChars = Field(FieldId::MessageLine1).length;
+using MessageLines = std::array<QString, MessageLineCount>;
 MessageLines ReadMessageLines(const RadioDocument& document);
 // Both lines, 0xFF after the text; false, touching nothing, for a line that
 // cannot be stored (see EncodeEmbeddedMessage).

@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "window_menu.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -67,6 +68,35 @@ private slots:
             QVERIFY(ScanTimeIndex(AppDocument().uncheckedMemory().byte(offset)) >= 0);
         FormEmbedMessage message(AppDocument());
         QVERIFY(message.TextEmbedMessage[0]->text().isEmpty());
+    }
+
+    // A change made elsewhere (another window, an undo) shows on the open page.
+    void followsChangesMadeElsewhere_data()
+    {
+        QTest::addColumn<int>("pageId");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("shown"); // list position
+        QTest::newRow("squelch") << int(OptionPageId) << int(FieldId::SquelchLevel) << 7 << 7;
+        QTest::newRow("PF2 monitor") << int(KeyPageId) << int(FieldId::KeyPf2) << 3 << 2;
+        QTest::newRow("look-back time A") << int(ScanPageId) << int(FieldId::LookBackTimeA) << 20 << 2;
+    }
+    void followsChangesMadeElsewhere()
+    {
+        QFETCH(int, pageId);
+        QFETCH(int, field);
+        QFETCH(int, value);
+        QFETCH(int, shown);
+        TestEnvironment env;
+        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), AppDocument().uncheckedMemory()),
+            TemplateStatus::Ok);
+        std::unique_ptr<PageWindow> page(CreatePage(pageId));
+        QComboBox* list = pageId == OptionPageId ? static_cast<FormOption*>(page.get())->ComboSQ
+            : pageId == KeyPageId                ? static_cast<FormKeySetting*>(page.get())->ComboKeySet[1]
+                                                 : static_cast<FormScanInformation*>(page.get())->ComboScanBackTime[0];
+        QVERIFY(list->currentIndex() != shown);
+        QVERIFY(AppDocument().setValue(FieldId(field), value));
+        QCOMPARE(list->currentIndex(), shown);
     }
 
     void windowMenuAndChildWindowState()
