@@ -24,6 +24,16 @@
 using namespace t40;
 using namespace t40::test;
 
+namespace {
+bool LoadTemplateInto(RadioDocument& document, const QString& path)
+{
+    RadioImage image;
+    const bool loaded = LoadTemplate(path, image) == TemplateStatus::Ok;
+    document.replaceImage(image, false);
+    return loaded;
+}
+} // namespace
+
 // The four radio-function pages as the main window hosts them.
 class TestFunctionPages : public QObject {
     Q_OBJECT
@@ -41,21 +51,20 @@ private slots:
         QFETCH(int, pageId);
         TestEnvironment env;
         const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat");
-        QCOMPARE(LoadTemplate(path, AppDocument().uncheckedMemory()), TemplateStatus::Ok);
-        const RadioImage factory = AppDocument().uncheckedMemory();
+        QVERIFY(LoadTemplateInto(AppDocument(), path));
+        const RadioImage factory = AppDocument().memory();
         std::unique_ptr<PageWindow> page(CreatePage(pageId));
         QVERIFY(page);
-        QCOMPARE(ChangedBytes(factory, AppDocument().uncheckedMemory()), QList<int>());
+        QCOMPARE(ChangedBytes(factory, AppDocument().memory()), QList<int>());
         page->RefreshAfterRead();
-        QCOMPARE(ChangedBytes(factory, AppDocument().uncheckedMemory()), QList<int>());
+        QCOMPARE(ChangedBytes(factory, AppDocument().memory()), QList<int>());
     }
 
     void factoryImageShowsItsDefaults()
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), AppDocument().uncheckedMemory()),
-            TemplateStatus::Ok);
+        QVERIFY(LoadTemplateInto(AppDocument(), QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat")));
         FormOption option(AppDocument());
         QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
         QCOMPARE(option.ComboSQ->currentText(), QStringLiteral("3"));
@@ -65,7 +74,7 @@ private slots:
         QCOMPARE(keys.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
         FormScanInformation scan(AppDocument());
         for (int offset : { MemoryMap::LookBackTimeA, MemoryMap::LookBackTimeB, MemoryMap::DropoutDelay, MemoryMap::TransmitDwell })
-            QVERIFY(ScanTimeIndex(AppDocument().uncheckedMemory().byte(offset)) >= 0);
+            QVERIFY(ScanTimeIndex(AppDocument().byte(offset)) >= 0);
         FormEmbedMessage message(AppDocument());
         QVERIFY(message.TextEmbedMessage[0]->text().isEmpty());
     }
@@ -88,8 +97,7 @@ private slots:
         QFETCH(int, value);
         QFETCH(int, shown);
         TestEnvironment env;
-        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), AppDocument().uncheckedMemory()),
-            TemplateStatus::Ok);
+        QVERIFY(LoadTemplateInto(AppDocument(), QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat")));
         std::unique_ptr<PageWindow> page(CreatePage(pageId));
         QComboBox* list = pageId == OptionPageId ? static_cast<FormOption*>(page.get())->ComboSQ
             : pageId == KeyPageId                ? static_cast<FormKeySetting*>(page.get())->ComboKeySet[1]
