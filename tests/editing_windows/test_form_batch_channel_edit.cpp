@@ -22,7 +22,7 @@ using namespace t40;
 namespace {
 QString Rx(int channel)
 {
-    const auto f = DecodeFrequency(ReadFrequency(AppDocument().uncheckedMemory(), channel, ChannelField::Receive),
+    const auto f = DecodeFrequency(ReadFrequency(AppDocument().memory(), channel, ChannelField::Receive),
                                    State().DecimalSeparator);
     return f.present ? f.text : QString();
 }
@@ -39,7 +39,7 @@ void Type(QLineEdit* box, const QString& text)
 void FillAllChannels()
 {
     for (int c = 1; c <= ChannelsPerGroup; ++c)
-        WriteFrequency(AppDocument().uncheckedMemory(), c, ChannelField::Receive, EncodeFrequency(QStringLiteral("410"), "."));
+        AppDocument().edit([&](RadioImage& m) { WriteFrequency(m, c, ChannelField::Receive, EncodeFrequency(QStringLiteral("410"), ".")); });
 }
 } // namespace
 
@@ -294,7 +294,7 @@ private slots:
         form.CommandApply_Click();
         const int expected[] = { 282, 0, 1, 2 };
         for (int c = 1; c <= 4; ++c) {
-            const SignallingBytes b = ReadCode(AppDocument().uncheckedMemory(), c, ChannelField::Decode);
+            const SignallingBytes b = ReadCode(AppDocument().memory(), c, ChannelField::Decode);
             QCOMPARE(DecodeSignallingCode(b.low, b.high, ".", "None").position, expected[c - 1]);
         }
     }
@@ -303,7 +303,7 @@ private slots:
     {
         test::TestEnvironment env;
         FillAllChannels();
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         FormBatchChannelEdit form;
         form.OptionArea[1]->click();
         form.TextStartChannel->setText(QStringLiteral("3"));
@@ -312,7 +312,7 @@ private slots:
         form.OptionArea[0]->click(); // the tick stays, but does not count
         QVERIFY(form.CheckOption->isChecked());
         form.CommandApply_Click();
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QVERIFY(State().GridRefreshPending);
     }
 

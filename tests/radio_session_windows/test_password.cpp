@@ -135,7 +135,7 @@ private slots:
         QFETCH(QString, second);
         TestEnvironment env;
         State().IsEnglish = true;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         QString password;
         FormPasswordChange dialog(password);
         dialog.TextNewPassword[0]->setText(first);
@@ -143,7 +143,7 @@ private slots:
         dialog.CommandOK_Click();
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Different between two new passowrds"));
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QVERIFY(password.isEmpty());
     }
 
@@ -158,7 +158,7 @@ private slots:
         dialog.TextNewPassword[1]->setText(QStringLiteral("pw"));
         dialog.CommandOK_Click();
         QCOMPARE(env.prompts().messages.back().text, QString::fromUtf8("修改密码？"));
-        QCOMPARE(PasswordBytes(AppDocument().uncheckedMemory()), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
+        QCOMPARE(PasswordBytes(AppDocument().memory()), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
         QCOMPARE(password, QStringLiteral("old"));
     }
 
@@ -172,7 +172,7 @@ private slots:
         QVERIFY2(server.open(&reason), qPrintable(reason));
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM3"), server.devicePath());
         State().ComPortNumber = 3;
-        radio.setBandFlag(AppDocument().uncheckedMemory().byte(445));
+        radio.setBandFlag(AppDocument().byte(445));
         server.startThread();
 
         QString password;
