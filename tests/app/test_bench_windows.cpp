@@ -38,7 +38,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
-        AppDocument().uncheckedMemory().setByte(445, 0x73);
+        AppDocument().setByte(445, 0x73);
         VirtualRadio radio;
         radio.memory().setByte(445, 0x73);
         radio.setBandFlag(0x73);
