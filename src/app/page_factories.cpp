@@ -13,7 +13,7 @@ namespace t40 {
 PageWindow* CreatePage(int pageId)
 {
     switch (pageId) {
-    case ChannelPageId: return new FormChannelInformation;
+    case ChannelPageId: return new FormChannelInformation(AppDocument());
     case OptionPageId: return new FormOption(AppDocument());
     case KeyPageId: return new FormKeySetting(AppDocument());
     case ScanPageId: return new FormScanInformation(AppDocument());

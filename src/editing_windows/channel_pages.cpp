@@ -5,9 +5,9 @@
 
 namespace t40 {
 
-BandLimits CurrentBand()
+BandLimits CurrentBand(const RadioDocument& document)
 {
-    const BandState& band = AppDocument().band();
+    const BandState& band = document.band();
     return { band.lowMHz, band.highMHz, band.effectiveHighMHz };
 }
 

@@ -68,7 +68,7 @@ void FormFrequencyCopy::Form_Load()
 void FormFrequencyCopy::CommandOK_Click()
 {
     SharedState& s = State();
-    const BandLimits band = CurrentBand();
+    const BandLimits band = CurrentBand(AppDocument());
     const QString typed = TextTxFreq->text();
     if (typed.isEmpty()) {
         AppDocument().edit([this](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, NoFrequency); });

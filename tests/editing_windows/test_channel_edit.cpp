@@ -22,7 +22,7 @@ class TestChannelEdit : public QObject {
     void openEditor(int channel)
     {
         State().CurrentChannel = channel;
-        editor = FormChannelEdit::ShowEditor(nullptr);
+        editor = FormChannelEdit::ShowEditor(AppDocument(), nullptr);
         QVERIFY(editor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
@@ -258,7 +258,7 @@ private slots:
     void gridAndEditorFollowEachOther()
     {
         PutChannel(2, "446", "446");
-        FormChannelInformation grid;
+        FormChannelInformation grid(AppDocument());
         grid.show();
         grid.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&grid));

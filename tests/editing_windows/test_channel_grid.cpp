@@ -23,7 +23,7 @@ class TestChannelGrid : public QObject {
 
     void openGrid()
     {
-        grid = std::make_unique<FormChannelInformation>();
+        grid = std::make_unique<FormChannelInformation>(AppDocument());
         grid->show();
         grid->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(grid.get()));
