@@ -47,7 +47,7 @@ void ShowBatchChannelEdit(QWidget* parent)
     if (auto* main = qobject_cast<MDIFormMain*>(parent))
         for (PageWindow* page : main->openPages())
             page->FreshData();
-    FormBatchChannelEdit dialog(parent);
+    FormBatchChannelEdit dialog(AppDocument(), parent);
     dialog.exec();
 }
 

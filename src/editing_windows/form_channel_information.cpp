@@ -549,13 +549,13 @@ void FormChannelInformation::runCopyTool(int kind)
 {
     const int channel = State().CurrentChannel;
     if (kind == ChannelCopyTool) {
-        FormChannelCopy dialog(channel, this);
+        FormChannelCopy dialog(document_, channel, this);
         dialog.exec();
     } else if (kind == FrequencyCopyTool) {
-        FormFrequencyCopy dialog(channel, cellText(channel, ReceiveColumn), this);
+        FormFrequencyCopy dialog(document_, channel, cellText(channel, ReceiveColumn), this);
         dialog.exec();
     } else {
-        FormQtDqtCopy dialog(channel, cellText(channel, DecodeColumn), this);
+        FormQtDqtCopy dialog(document_, channel, cellText(channel, DecodeColumn), this);
         dialog.exec();
     }
     if (State().GridRefreshPending) {

@@ -55,15 +55,15 @@ private slots:
         QFETCH(QStringList, frequencyCopy);
         QFETCH(QStringList, codeCopy);
         State().IsEnglish = english;
-        FormChannelCopy c(3);
+        FormChannelCopy c(AppDocument(), 3);
         QCOMPARE((QStringList { c.windowTitle(), c.LabelChannelCopy->text(), c.CommandCopy->text(),
                                 c.CommandCancel->text(), c.CommandHelp->text() }),
                  channelCopy);
-        FormFrequencyCopy f(3, QStringLiteral("446.00000"));
+        FormFrequencyCopy f(AppDocument(), 3, QStringLiteral("446.00000"));
         QCOMPARE((QStringList { f.windowTitle(), f.LabelRxFreq->text(), f.LabelTxFreq->text(), f.CommandOK->text(),
                                 f.CommandCancel->text(), f.CommandHelp->text() }),
                  frequencyCopy);
-        FormQtDqtCopy q(3, QStringLiteral("None"));
+        FormQtDqtCopy q(AppDocument(), 3, QStringLiteral("None"));
         QCOMPARE((QStringList { q.windowTitle(), q.LabelDecode->text(), q.LabelEncode->text(), q.CommandOK->text(),
                                 q.CommandCancel->text(), q.CommandHelp->text() }),
                  codeCopy);
@@ -76,7 +76,7 @@ private slots:
         PutChannel(3, "433.5", "434", 0x4B, false);
         AppDocument().setByte(16 * 3 + 15, 0x02);
         PutChannel(5, "446", "446", 0x88, true);
-        FormChannelCopy dialog(3);
+        FormChannelCopy dialog(AppDocument(), 3);
         showActive(dialog);
         QCOMPARE(dialog.TextChannelFrom->text(), QStringLiteral("3"));
         QCOMPARE(dialog.ComboChannelTo->currentIndex(), 2);
@@ -126,7 +126,7 @@ private slots:
         State().DecimalSeparator = separator;
         PutChannel(2, "446.00625", "450");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 2, ChannelField::Encode, { 0x13, 0x20 }); });
-        FormFrequencyCopy dialog(2, QStringLiteral("446") + separator + QStringLiteral("00625"));
+        FormFrequencyCopy dialog(AppDocument(), 2, QStringLiteral("446") + separator + QStringLiteral("00625"));
         showActive(dialog);
         QCOMPARE(dialog.TextTxFreq->text(), dialog.TextRxFreq->text());
         QCOMPARE(dialog.TextTxFreq->selectedText(), dialog.TextRxFreq->text());
@@ -151,13 +151,13 @@ private slots:
         PutChannel(2, "446", "450");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 2, ChannelField::Encode, { 0x13, 0x20 }); });
         {
-            FormFrequencyCopy dialog(2, QStringLiteral("446.00000"));
+            FormFrequencyCopy dialog(AppDocument(), 2, QStringLiteral("446.00000"));
             const RadioImage before = AppDocument().memory();
             dialog.TextTxFreq->clear();
             dialog.CommandCancel->click();
             QVERIFY(AppDocument().memory() == before);
         }
-        FormFrequencyCopy dialog(2, QStringLiteral("446.00000"));
+        FormFrequencyCopy dialog(AppDocument(), 2, QStringLiteral("446.00000"));
         dialog.TextTxFreq->clear();
         dialog.CommandOK->click();
         QCOMPARE(ReadFrequency(AppDocument().memory(), 2, ChannelField::Transmit), NoFrequency);
@@ -184,7 +184,7 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         PutChannel(4, "446", "446");
-        FormQtDqtCopy dialog(4, QStringLiteral("D023N"));
+        FormQtDqtCopy dialog(AppDocument(), 4, QStringLiteral("D023N"));
         showActive(dialog);
         QCOMPARE(dialog.ComboEncode->currentText(), QStringLiteral("D023N"));
         QCOMPARE(dialog.ComboEncode->lineEdit()->selectedText(), QStringLiteral("D023N"));
@@ -205,7 +205,7 @@ private slots:
     {
         PutChannel(4, "446", "446");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 4, ChannelField::Encode, { 0x75, 0x03 }); });
-        FormQtDqtCopy dialog(4, QString::fromUtf8("None"));
+        FormQtDqtCopy dialog(AppDocument(), 4, QString::fromUtf8("None"));
         showActive(dialog);
         QLineEdit* edit = dialog.ComboEncode->lineEdit();
         edit->setText(QStringLiteral("D023N"));

@@ -69,7 +69,7 @@ private slots:
         State().IsEnglish = english;
         AppDocument().setBand({ QStringLiteral("UHF"), bandLow, 520, 520 });
         State().DecimalSeparator = separator;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         QCOMPARE(form.windowTitle(), title);
         QCOMPARE(form.RangeStart(), 0);
         QCOMPARE(form.RangeEnd(), 127);
@@ -126,7 +126,7 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, last);
         test::TestEnvironment env;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OptionArea[1]->click();
@@ -150,7 +150,7 @@ private slots:
     void channelBoxesTakeThreeDigits()
     {
         test::TestEnvironment env;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OptionArea[1]->click();
@@ -191,7 +191,7 @@ private slots:
         test::TestEnvironment env;
         State().IsEnglish = true;
         AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, 470 });
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.CommandSelectAll_Click();
@@ -211,7 +211,7 @@ private slots:
     void panels()
     {
         test::TestEnvironment env;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         // Nothing ticked: the values panel shows no value controls.
         for (QWidget* w : std::initializer_list<QWidget*> { form.FrameRxFreq, form.FrameTxFreq, form.FrameDecode,
                                                             form.FrameEncode, form.ComboTxPower, form.ComboSpace,
@@ -255,7 +255,7 @@ private slots:
     {
         test::TestEnvironment env;
         FillAllChannels();
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OptionArea[1]->click();
@@ -287,7 +287,7 @@ private slots:
     {
         test::TestEnvironment env;
         FillAllChannels();
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.CheckSetDecode->setChecked(true);
         form.ComboDecodeStart->setCurrentIndex(282);
         form.TextDecodeStep->setText(QStringLiteral("1"));
@@ -304,7 +304,7 @@ private slots:
         test::TestEnvironment env;
         FillAllChannels();
         const RadioImage before = AppDocument().memory();
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.OptionArea[1]->click();
         form.TextStartChannel->setText(QStringLiteral("3"));
         form.TextStartChannel_LostFocus();
