@@ -24,7 +24,7 @@ void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword
 
 void ShowPasswordDialog(QWidget* parent, QString& programPassword)
 {
-    FormPassword dialog(programPassword, parent);
+    FormPassword dialog(AppDocument(), programPassword, parent);
     dialog.exec();
 }
 
