@@ -43,7 +43,7 @@ QString ImportSummary(const ChannelCsvImport& parsed, const QString& fileName)
 void MDIFormMain::MenuExportChannels_Click()
 {
     AppDocument().commitPendingEdits();
-    QString name = State().CurrentFileTitle;
+    QString name = AppDocument().title();
     if (name.contains(u'.'))
         name = name.left(name.lastIndexOf(u'.'));
     const QString path = ShowOtherFileDialog(false, Lang("Export Channels", "导出信道"), name + QStringLiteral(".csv"),

@@ -15,7 +15,7 @@ namespace t40 {
 void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword,
                             const std::function<void()>& afterRead)
 {
-    const SessionRequest request { SessionKind::Whole, read ? Direction::Read : Direction::Write, State().BandLowMHz };
+    const SessionRequest request { SessionKind::Whole, read ? Direction::Read : Direction::Write, AppDocument().band().lowMHz };
     FormProcess session(request, programPassword, parent);
     QObject::connect(&session, &FormProcess::radioRead, &session, afterRead);
     session.exec();
@@ -24,20 +24,20 @@ void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword
 
 void ShowPasswordDialog(QWidget* parent, QString& programPassword)
 {
-    FormPassword dialog(programPassword, parent);
+    FormPassword dialog(AppDocument(), programPassword, parent);
     dialog.exec();
 }
 
 void RunDealerInformation(QWidget* parent, const std::function<void()>& afterRead)
 {
-    OpenDealerInformation(parent, afterRead);
+    OpenDealerInformation(AppDocument(), parent, afterRead);
 }
 
-void RunStunKill(QWidget* parent, const std::function<void()>& afterRead) { OpenStunKill(parent, afterRead); }
+void RunStunKill(QWidget* parent, const std::function<void()>& afterRead) { OpenStunKill(AppDocument(), parent, afterRead); }
 
 void RunSpecialOption(QWidget* parent, const std::function<void()>& afterRead)
 {
-    OpenSpecialOption(parent, afterRead);
+    OpenSpecialOption(AppDocument(), parent, afterRead);
 }
 
 void ShowBatchChannelEdit(QWidget* parent)
@@ -47,13 +47,13 @@ void ShowBatchChannelEdit(QWidget* parent)
     if (auto* main = qobject_cast<MDIFormMain*>(parent))
         for (PageWindow* page : main->openPages())
             page->FreshData();
-    FormBatchChannelEdit dialog(parent);
+    FormBatchChannelEdit dialog(AppDocument(), parent);
     dialog.exec();
 }
 
 void ShowWriteMany(QWidget* parent)
 {
-    FormWriteMany row(parent);
+    FormWriteMany row(AppDocument(), parent);
     row.exec();
 }
 

@@ -33,7 +33,7 @@ void MDIFormMain::MenuCompare_Click()
     // Text still in an editor is part of the open data.
     flushChannelEdit();
     AppDocument().commitPendingEdits();
-    FormCompare form(State().CurrentFileTitle, QFileInfo(path).fileName(),
+    FormCompare form(AppDocument().title(), QFileInfo(path).fileName(),
                      CompareImages(AppDocument().memory(), other, State().IsEnglish), this);
     form.exec();
 }

@@ -35,9 +35,6 @@ FormModelInformation::FormModelInformation(QWidget* parent)
     grid->addLayout(buttons, 2, 0, 1, 2);
     ComboArea->setMinimumWidth(160);
 
-    const SharedState& s = State();
-    chosen_ = { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
-
     connect(ComboModel, &QComboBox::activated, this, [this] { ComboModel_Click(); });
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
@@ -112,13 +109,10 @@ void FormModelInformation::CommandOK_Click()
         return;
     }
     const QString text = ComboArea->currentText();
-    chosen_.name = ComboModel->currentText();
-    chosen_.lowMHz = text.mid(0, 3).toInt();
-    chosen_.highMHz = text.mid(4, 3).toInt();
-    chosen_.effectiveHighMHz = chosen_.highMHz;
-    SharedState& s = State();
-    s.TemplateFileName = QStringLiteral("Init.dat");
-    s.ModelChanged = true;
+    const int low = text.mid(0, 3).toInt();
+    const int high = text.mid(4, 3).toInt();
+    chosenBand_ = BandState { ComboModel->currentText(), low, high, high };
+    State().TemplateFileName = QStringLiteral("Init.dat");
     accept();
 }
 

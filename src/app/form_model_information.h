@@ -4,26 +4,28 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace t40 {
 
-// Chooses the radio's band family and frequency band. A confirmed change
-// sets ModelChanged; the main window then applies chosenBand().
+// Chooses the radio's band family and frequency band; the main window
+// applies a confirmed change, ChosenBand().
 class FormModelInformation : public QDialog {
     Q_OBJECT
 public:
     explicit FormModelInformation(QWidget* parent = nullptr);
 
-    // The band the user confirmed; the current band until then.
-    const BandState& chosenBand() const { return chosen_; }
-
     void AnalyseModelInformation();
     void ComboModel_Click();
     void CommandOK_Click();
     void CommandCancel_Click();
+
+    // The band the user confirmed a change to; none when nothing changes.
+    const std::optional<BandState>& ChosenBand() const { return chosenBand_; }
 
     QLabel* LabelModel = nullptr;
     QComboBox* ComboModel = nullptr;
@@ -37,7 +39,7 @@ private:
 
     bool Decoding = false;
     int LastFamily = 1;
-    BandState chosen_;
+    std::optional<BandState> chosenBand_;
 };
 
 } // namespace t40

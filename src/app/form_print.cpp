@@ -88,9 +88,9 @@ QString FormPrint::reportHtml() const
     sections.keys = CheckKeySetting->isChecked();
     sections.message = CheckEmbedMessage->isChecked();
     sections.channels = CheckChannelInfo->isChecked();
-    const SharedState& s = State();
-    const ReportHeader header { s.CurrentFileTitle,
-                                QStringLiteral("%1 %2-%3MHz").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz),
+    const BandState& band = AppDocument().band();
+    const ReportHeader header { AppDocument().title(),
+                                QStringLiteral("%1 %2-%3MHz").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz),
                                 QDate::currentDate() };
     AppDocument().commitPendingEdits();
     return ReportHtml(AppDocument(), sections, header);
@@ -105,7 +105,7 @@ void FormPrint::CommandOK_Click()
     if (!printer_.device.isEmpty())
         printer.setPrinterName(printer_.device);
     printer.setPageOrientation(printer_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(State().CurrentFileTitle);
+    printer.setDocName(AppDocument().title());
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(Lang("Print Preview", "打印预览"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&html](QPrinter* target) { PrintReport(html, target); });
@@ -114,7 +114,7 @@ void FormPrint::CommandOK_Click()
 
 void FormPrint::CommandExportPdf_Click()
 {
-    QString name = State().CurrentFileTitle;
+    QString name = AppDocument().title();
     name = name.left(name.lastIndexOf(u'.')) + QStringLiteral(".pdf");
     const QString path = ShowOtherFileDialog(false, Lang("Export PDF", "导出PDF"), name,
                                              { Lang("PDF file(*.pdf)", "PDF文件(*.pdf)") }, QStringLiteral("pdf"));

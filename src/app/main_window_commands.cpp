@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -136,14 +137,7 @@ void MDIFormMain::afterRadioRead()
 
 void MDIFormMain::AnalyseModel()
 {
-    SharedState& s = State();
-    BandState band { s.BandName, s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
-    AnalyseModelBlock(AppDocument().memory(), band);
-    s.BandName = band.name;
-    s.BandLowMHz = band.lowMHz;
-    s.BandHighMHz = band.highMHz;
-    s.EffectiveHighMHz = band.effectiveHighMHz;
-    AppDocument().setBand(band);
+    AppDocument().analyseBand();
 }
 
 void MDIFormMain::refreshAfterRestore()
@@ -204,7 +198,7 @@ bool MDIFormMain::maybeSave()
 {
     if (!AppDocument().isModified())
         return true;
-    switch (ShowMessageBox(Lang("Save changes to %1?", "是否保存对 %1 的更改？").arg(State().CurrentFileTitle),
+    switch (ShowMessageBox(Lang("Save changes to %1?", "是否保存对 %1 的更改？").arg(AppDocument().title()),
                            BoxIcon::Warning, BoxButtons::SaveDiscardCancel)) {
     case BoxAnswer::Save:
         return save(Lang("Save", "保存"));
@@ -232,7 +226,7 @@ void MDIFormMain::MenuNew_Click()
         loadTemplate();
         // The new data belongs to no file yet: Save must not overwrite the last one.
         CurrentFilePath.clear();
-        State().CurrentFileTitle = QStringLiteral("new.rdat");
+        AppDocument().setPath(QString(), QStringLiteral("new.rdat"));
         CloseAllPages();
         OpenPage(ChannelPageId);
     }
@@ -257,16 +251,17 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
     if (!maybeSave())
         return;
     const QString previousPath = CurrentFilePath;
-    const QString previousTitle = State().CurrentFileTitle;
+    const QString previousTitle = AppDocument().title();
     const auto restore = [&] {
         CurrentFilePath = previousPath;
-        State().CurrentFileTitle = previousTitle;
+        AppDocument().setPath(previousPath, previousTitle);
     };
     CurrentFilePath = ShowFileDialog(QStringLiteral("OPEN"), title, QString(), folder);
     if (CurrentFilePath.isEmpty()) {
         restore();
         return;
     }
+    AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
     if (ShowMessageBox(Lang("Do you want to cover current data?", "覆盖当前数据？"), BoxIcon::Warning,
                        BoxButtons::OkCancel)
         != BoxAnswer::Ok) {
@@ -322,9 +317,13 @@ bool MDIFormMain::writeFile(const QString& path)
 bool MDIFormMain::save(const QString& dialogTitle)
 {
     flushChannelEdit();
-    if (CurrentFilePath.isEmpty())
-        CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), dialogTitle, State().CurrentFileTitle);
-    if (CurrentFilePath.isEmpty() || !writeFile(CurrentFilePath))
+    if (CurrentFilePath.isEmpty()) {
+        CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), dialogTitle, AppDocument().title());
+        if (CurrentFilePath.isEmpty())
+            return false;
+        AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
+    }
+    if (!writeFile(CurrentFilePath))
         return false;
     AppDocument().setModified(false);
     return true;
@@ -339,15 +338,16 @@ void MDIFormMain::MenuSaveAs_Click()
 {
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
-    const QString previousTitle = State().CurrentFileTitle;
+    const QString previousTitle = AppDocument().title();
     CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), Lang("Save As", "另存为"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
         return;
     }
+    AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
     if (!writeFile(CurrentFilePath)) {
         CurrentFilePath = previousPath;
-        State().CurrentFileTitle = previousTitle;
+        AppDocument().setPath(previousPath, previousTitle);
         return;
     }
     AppDocument().setModified(false);
@@ -365,25 +365,23 @@ void MDIFormMain::MenuExit_Click() { close(); }
 
 void MDIFormMain::MenuModelInformation_Click()
 {
-    BandState band;
+    std::optional<BandState> chosen;
     {
         FormModelInformation dialog(this);
         dialog.exec();
-        band = dialog.chosenBand();
+        chosen = dialog.ChosenBand();
     }
-    SharedState& s = State();
-    if (!s.ModelChanged)
+    if (!chosen)
         return;
-    s.ModelChanged = false;
     flushChannelEdit();
     if (!maybeSave())
         return;
     const RadioDocument::Step step(AppDocument(), StepNames::ChangeModel());
     loadTemplate();
-    const ModelBytes bytes = ModelBytesForBand(band.lowMHz, band.highMHz);
+    const ModelBytes bytes = ModelBytesForBand(chosen->lowMHz, chosen->highMHz);
     AppDocument().setByte(MemoryMap::ModelFamily, bytes.family);
     AppDocument().setByte(MemoryMap::ModelBandCode, bytes.code);
-    AppDocument().setBand(band);
+    AppDocument().setBand(*chosen);
     CloseAllPages();
     OpenPage(ChannelPageId);
 }

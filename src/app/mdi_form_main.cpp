@@ -62,15 +62,6 @@ MDIFormMain::MDIFormMain(QWidget* parent)
     history_ = new DocumentHistory(AppDocument(), this);
     connect(history_, &DocumentHistory::restored, this, &MDIFormMain::refreshAfterRestore);
     connect(&AppDocument(), &RadioDocument::modifiedChanged, this, &MDIFormMain::showModifiedMark);
-    // The band the windows read follows the document's (an undo puts it back too).
-    connect(&AppDocument(), &RadioDocument::bandChanged, this, [] {
-        const BandState& band = AppDocument().band();
-        SharedState& s = State();
-        s.BandName = band.name;
-        s.BandLowMHz = band.lowMHz;
-        s.BandHighMHz = band.highMHz;
-        s.EffectiveHighMHz = band.effectiveHighMHz;
-    });
     buildMenus();
     buildToolbar();
     buildClientArea();
@@ -459,9 +450,9 @@ void MDIFormMain::LanguageRefresh()
 
 QString MDIFormMain::titleText() const
 {
-    const SharedState& s = State();
-    return QStringLiteral("T40[%1: %2 - %3").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz)
-        + Lang(" MHz] [FileName:", " MHz] [文件名:") + s.CurrentFileTitle + QStringLiteral("]");
+    const BandState& band = AppDocument().band();
+    return QStringLiteral("T40[%1: %2 - %3").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz)
+        + Lang(" MHz] [FileName:", " MHz] [文件名:") + AppDocument().title() + QStringLiteral("]");
 }
 
 QString MDIFormMain::markedTitleText() const
@@ -486,8 +477,8 @@ void MDIFormMain::changeEvent(QEvent* event)
 
 QString MDIFormMain::bandPanelText() const
 {
-    const SharedState& s = State();
-    return QStringLiteral("%1[%2-%3 MHz]").arg(s.BandName).arg(s.BandLowMHz).arg(s.EffectiveHighMHz);
+    const BandState& band = AppDocument().band();
+    return QStringLiteral("%1[%2-%3 MHz]").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz);
 }
 
 QString MDIFormMain::portPanelText() const

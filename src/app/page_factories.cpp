@@ -13,12 +13,12 @@ namespace t40 {
 PageWindow* CreatePage(int pageId)
 {
     switch (pageId) {
-    case ChannelPageId: return new FormChannelInformation;
-    case OptionPageId: return new FormOption;
-    case KeyPageId: return new FormKeySetting;
-    case ScanPageId: return new FormScanInformation;
-    case MessagePageId: return new FormEmbedMessage;
-    case TunePageId: return new FormTune;
+    case ChannelPageId: return new FormChannelInformation(AppDocument());
+    case OptionPageId: return new FormOption(AppDocument());
+    case KeyPageId: return new FormKeySetting(AppDocument());
+    case ScanPageId: return new FormScanInformation(AppDocument());
+    case MessagePageId: return new FormEmbedMessage(AppDocument());
+    case TunePageId: return new FormTune(AppDocument());
     default: return nullptr;
     }
 }

@@ -5,10 +5,10 @@
 
 namespace t40 {
 
-BandLimits CurrentBand()
+BandLimits CurrentBand(const RadioDocument& document)
 {
-    const SharedState& s = State();
-    return { s.BandLowMHz, s.BandHighMHz, s.EffectiveHighMHz };
+    const BandState& band = document.band();
+    return { band.lowMHz, band.highMHz, band.effectiveHighMHz };
 }
 
 QString NoneText()

@@ -8,8 +8,10 @@ namespace t40 {
 
 // Small pieces the channel grid, the channel editor and the copy tools share.
 
-// The band limits of the model in use.
-BandLimits CurrentBand();
+class RadioDocument;
+
+// The band limits of the document's model.
+BandLimits CurrentBand(const RadioDocument& document);
 
 // The first entry of the code list in the interface language.
 QString NoneText();

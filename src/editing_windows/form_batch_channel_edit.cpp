@@ -52,9 +52,10 @@ int NumberIn(const QLineEdit* box)
 }
 } // namespace
 
-FormBatchChannelEdit::FormBatchChannelEdit(QWidget* parent)
+FormBatchChannelEdit::FormBatchChannelEdit(RadioDocument& document, QWidget* parent)
     : QDialog(parent)
     , Random(ClockSeededRandom())
+    , document_(document)
 {
     setWindowTitle(Lang("Batch ChannelEdit", "信道批量编辑"));
 
@@ -104,8 +105,8 @@ FormBatchChannelEdit::FormBatchChannelEdit(QWidget* parent)
     // Start values.
     OptionArea[0]->setChecked(true);
     OptionArea_Click(0);
-    TextRxStartFreq->setText(LimitText(State().BandLowMHz, State().DecimalSeparator));
-    TextTxStartFreq->setText(LimitText(State().BandLowMHz, State().DecimalSeparator));
+    TextRxStartFreq->setText(LimitText(document_.band().lowMHz, State().DecimalSeparator));
+    TextTxStartFreq->setText(LimitText(document_.band().lowMHz, State().DecimalSeparator));
     for (QComboBox* list : { ComboDecodeStart, ComboEncodeStart, ComboTxPower, ComboSpace, ComboBusyLock })
         list->setCurrentIndex(0);
     valuesShown_ = false;
@@ -480,8 +481,8 @@ void FormBatchChannelEdit::TextEndChannel_LostFocus()
 void FormBatchChannelEdit::repairStartFrequency(QLineEdit* box, int highMHz)
 {
     const QString& sep = State().DecimalSeparator;
-    const FrequencyCheck check = CheckFrequencyText(box->text(), sep, State().BandLowMHz, highMHz);
-    const QString text = check.empty ? LimitText(State().BandLowMHz, sep) : check.text;
+    const FrequencyCheck check = CheckFrequencyText(box->text(), sep, document_.band().lowMHz, highMHz);
+    const QString text = check.empty ? LimitText(document_.band().lowMHz, sep) : check.text;
     box->setText(CompleteFrequencyText(text, sep));
 }
 
@@ -493,8 +494,8 @@ void FormBatchChannelEdit::repairStep(QLineEdit* box, int highest)
         box->setText(QString::number(highest));
 }
 
-void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, State().BandHighMHz); }
-void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, State().EffectiveHighMHz); }
+void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, document_.band().highMHz); }
+void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, document_.band().effectiveHighMHz); }
 void FormBatchChannelEdit::TextRxStep_LostFocus() { repairStep(TextRxStep, HighestReceiveStepKHz); }
 void FormBatchChannelEdit::TextTxStep_LostFocus() { repairStep(TextTxStep, HighestTransmitStepKHz); }
 void FormBatchChannelEdit::TextTxOffset_LostFocus() { repairStep(TextTxOffset, 0); }
@@ -604,9 +605,9 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.first = rangeStart_;
     range.last = rangeEnd_;
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
-    const BandLimits band { State().BandLowMHz, State().BandHighMHz, State().EffectiveHighMHz };
+    const BandLimits band { document_.band().lowMHz, document_.band().highMHz, document_.band().effectiveHighMHz };
     const BatchFill fill = fillFromControls();
-    AppDocument().edit(StepNames::BatchEdit(), [&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
+    document_.edit(StepNames::BatchEdit(), [&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
     State().GridRefreshPending = true;
     State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }

@@ -18,12 +18,14 @@ class QStackedWidget;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Fills a range of channels at once: stepped frequencies, stepped or random
 // codes and fixed flags, optionally clearing the channels outside the range.
 class FormBatchChannelEdit : public QDialog {
     Q_OBJECT
 public:
-    explicit FormBatchChannelEdit(QWidget* parent = nullptr);
+    explicit FormBatchChannelEdit(RadioDocument& document, QWidget* parent = nullptr);
     ~FormBatchChannelEdit() override;
 
     // Help context of the panel on show.
@@ -138,6 +140,7 @@ public:
     QPushButton* CommandClose = nullptr;
 
 private:
+    RadioDocument& document_;
     void nameControls();
     void buildRange();
     void buildSelectionPanel();

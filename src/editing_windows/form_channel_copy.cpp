@@ -16,8 +16,9 @@
 
 namespace t40 {
 
-FormChannelCopy::FormChannelCopy(int channel, QWidget* parent)
+FormChannelCopy::FormChannelCopy(RadioDocument& document, int channel, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
     , source_(qBound(1, channel, ChannelsPerGroup))
     , destination_(source_)
 {
@@ -90,7 +91,7 @@ void FormChannelCopy::ComboChannelTo_Click(int index)
 void FormChannelCopy::CommandCopy_Click()
 {
     if (source_ != destination_) {
-        AppDocument().edit(StepNames::CopyChannel(), [this](RadioImage& m) { CopyChannel(m, source_, destination_); });
+        document_.edit(StepNames::CopyChannel(), [this](RadioImage& m) { CopyChannel(m, source_, destination_); });
         State().GridRefreshPending = true;
     }
     ComboChannelTo->setFocus();

@@ -9,11 +9,13 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Copies one channel's whole record (and its scan membership) onto others.
 class FormChannelCopy : public QDialog {
     Q_OBJECT
 public:
-    FormChannelCopy(int channel, QWidget* parent = nullptr);
+    FormChannelCopy(RadioDocument& document, int channel, QWidget* parent = nullptr);
 
     QLabel* LabelChannelCopy;
     QLineEdit* TextChannelFrom;
@@ -30,6 +32,7 @@ public:
     void CommandHelp_Click();
 
 private:
+    RadioDocument& document_;
     void Form_Load();
     void placeBoxesInCaption();
 

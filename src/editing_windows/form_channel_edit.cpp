@@ -65,8 +65,9 @@ public:
 };
 } // namespace
 
-FormChannelEdit::FormChannelEdit(QWidget* parent)
+FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     : QWidget(parent)
+    , document_(document)
 {
     setObjectName(QStringLiteral("FormChannelEdit"));
     LabelChannel = new QLabel(this);
@@ -156,8 +157,8 @@ FormChannelEdit::FormChannelEdit(QWidget* parent)
     // Text typed into a box belongs to the document it was typed for: it goes
     // in before the document is saved or sent, and is dropped when the
     // document is replaced.
-    connect(&AppDocument(), &RadioDocument::pendingEditsRequested, this, &FormChannelEdit::commitOpenEdit);
-    connect(&AppDocument(), &RadioDocument::aboutToReplace, this, &FormChannelEdit::dropOpenEdit);
+    connect(&document_, &RadioDocument::pendingEditsRequested, this, &FormChannelEdit::commitOpenEdit);
+    connect(&document_, &RadioDocument::aboutToReplace, this, &FormChannelEdit::dropOpenEdit);
 
     Form_Load();
 }
@@ -193,14 +194,14 @@ FormChannelEdit* FormChannelEdit::Instance()
     return OpenEditor;
 }
 
-FormChannelEdit* FormChannelEdit::ShowEditor(QWidget* from)
+FormChannelEdit* FormChannelEdit::ShowEditor(RadioDocument& document, QWidget* from)
 {
     if (OpenEditor) {
         OpenEditor->AnalyseOneChannel();
         BringPageToFront(OpenEditor);
         return OpenEditor;
     }
-    auto* editor = new FormChannelEdit;
+    auto* editor = new FormChannelEdit(document);
     OpenEditor = editor;
     QWidget* frame = editor;
     if (QMdiArea* area = AreaOf(from)) {
@@ -267,9 +268,9 @@ void FormChannelEdit::AnalyseOneChannel()
     CheckScanAdd->setEnabled(false);
     shownRx_ = shownTx_ = shownDecode_ = shownEncode_ = QString();
 
-    const ChannelView view = DecodeChannel(AppDocument().memory(), shown_, s.DecimalSeparator, NoneText());
+    const ChannelView view = DecodeChannel(document_.memory(), shown_, s.DecimalSeparator, NoneText());
     if (!view.present) {
-        AppDocument().setChannel(shown_, Channel {}); // an absent channel takes no part in scanning
+        document_.setChannel(shown_, Channel {}); // an absent channel takes no part in scanning
         Decoding = false;
         return;
     }
@@ -301,7 +302,7 @@ void FormChannelEdit::AnalyseOneChannel()
 
     ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
     if (view.powerBits == 3) // stored back as High; no page needs to hear of it
-        AppDocument().edit([&](RadioImage& m) { WriteFlagBits(m, shown_, ChannelFlags::PowerMask, 0x80); });
+        document_.edit([&](RadioImage& m) { WriteFlagBits(m, shown_, ChannelFlags::PowerMask, 0x80); });
     ComboSpace->setCurrentIndex(view.spacingBit);
     CheckScanAdd->setChecked(view.scanAdd);
     ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));
@@ -339,7 +340,7 @@ void FormChannelEdit::commitFrequency(const QString& text, const QString& shownT
     committing_ = true;
     SharedState& s = State();
     EntryResult result;
-    AppDocument().edit([&](RadioImage& m) { result = enter(m, shown_, text, s.DecimalSeparator, CurrentBand()); });
+    document_.edit([&](RadioImage& m) { result = enter(m, shown_, text, s.DecimalSeparator, CurrentBand(document_)); });
     if (result.written)
         afterWrite();
     AnalyseOneChannel();
@@ -353,12 +354,12 @@ void FormChannelEdit::pickCode(QComboBox* combo, int field, int index)
     if (Decoding || !combo->isEnabled())
         return;
     SharedState& s = State();
-    Channel channel = AppDocument().channel(shown_);
+    Channel channel = document_.channel(shown_);
     if (index < 0 || index >= combo->count() || !channel.present())
         return;
     (field == ChannelField::Decode ? channel.decode : channel.encode)
         = SignallingCode::fromListEntry(index, combo->itemText(index), s.DecimalSeparator);
-    AppDocument().setChannel(shown_, channel);
+    document_.setChannel(shown_, channel);
     (field == ChannelField::Decode ? shownDecode_ : shownEncode_) = combo->itemText(index);
     afterWrite();
 }
@@ -370,7 +371,7 @@ void FormChannelEdit::commitCode(QComboBox* combo, int field, QString& shownText
     if (Decoding || committing_ || !combo->isEnabled() || (!byEnter && combo->currentText() == shownText))
         return;
     SharedState& s = State();
-    Channel channel = AppDocument().channel(shown_);
+    Channel channel = document_.channel(shown_);
     if (!channel.present())
         return;
     const QString text = combo->currentText();
@@ -378,7 +379,7 @@ void FormChannelEdit::commitCode(QComboBox* combo, int field, QString& shownText
         QString normalised;
         (field == ChannelField::Decode ? channel.decode : channel.encode)
             = SignallingCode::fromTyped(text, s.DecimalSeparator, &normalised);
-        AppDocument().setChannel(shown_, channel);
+        document_.setChannel(shown_, channel);
         combo->setEditText(normalised);
         afterWrite();
     }
@@ -396,11 +397,11 @@ void FormChannelEdit::changeChannel(int listIndex, const std::function<void(Chan
 {
     if (Decoding || listIndex < 0)
         return;
-    Channel channel = AppDocument().channel(shown_);
+    Channel channel = document_.channel(shown_);
     if (!channel.present())
         return;
     change(channel);
-    AppDocument().setChannel(shown_, channel);
+    document_.setChannel(shown_, channel);
     afterWrite();
 }
 

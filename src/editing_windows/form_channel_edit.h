@@ -15,6 +15,8 @@ class QTimer;
 
 namespace t40 {
 
+class RadioDocument;
+
 struct Channel;
 
 // One channel at a time, one control per field; every change is written to
@@ -22,12 +24,12 @@ struct Channel;
 class FormChannelEdit : public QWidget {
     Q_OBJECT
 public:
-    explicit FormChannelEdit(QWidget* parent = nullptr);
+    explicit FormChannelEdit(RadioDocument& document, QWidget* parent = nullptr);
     ~FormChannelEdit() override;
 
     // Opens the editor on CurrentChannel (beside the page that asks, in the
     // same window area), or brings the open one to the front.
-    static FormChannelEdit* ShowEditor(QWidget* from);
+    static FormChannelEdit* ShowEditor(RadioDocument& document, QWidget* from);
     static FormChannelEdit* Instance();
 
     // Decodes CurrentChannel into the controls.
@@ -81,6 +83,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    RadioDocument& document_;
     void Form_Load();
     void fillCaptions();
     void commitCode(QComboBox* combo, int field, QString& shownText);

@@ -63,8 +63,9 @@ bool Within(const QWidget* editor, const QWidget* w)
 }
 } // namespace
 
-FormChannelInformation::FormChannelInformation(QWidget* parent)
+FormChannelInformation::FormChannelInformation(RadioDocument& document, QWidget* parent)
     : PageWindow(ChannelPageId, &SharedState::ChannelPageOpen, parent)
+    , document_(document)
 {
     MSHFlexGridChannel = new QTableWidget(RowCount - 1, ColumnCount, this);
     MSHFlexGridChannel->setObjectName(QStringLiteral("MSHFlexGridChannel"));
@@ -111,8 +112,8 @@ FormChannelInformation::FormChannelInformation(QWidget* parent)
     // Text typed into a cell belongs to the document it was typed for: it goes
     // in before the document is saved or sent, and is dropped when the
     // document is replaced.
-    connect(&AppDocument(), &RadioDocument::pendingEditsRequested, this, &FormChannelInformation::FreshData);
-    connect(&AppDocument(), &RadioDocument::aboutToReplace, this, &FormChannelInformation::dropOpenEdit);
+    connect(&document_, &RadioDocument::pendingEditsRequested, this, &FormChannelInformation::FreshData);
+    connect(&document_, &RadioDocument::aboutToReplace, this, &FormChannelInformation::dropOpenEdit);
     MSHFlexGridChannel->installEventFilter(this);
     buildCommandActions();
 
@@ -286,9 +287,9 @@ void FormChannelInformation::decodeRow(int row)
     SharedState& s = State();
     for (int c = ReceiveColumn; c <= BusyLockColumn; ++c)
         setCell(row, c, QString());
-    const ChannelView view = DecodeChannel(AppDocument().memory(), row, s.DecimalSeparator, NoneText());
+    const ChannelView view = DecodeChannel(document_.memory(), row, s.DecimalSeparator, NoneText());
     if (!view.present) {
-        AppDocument().setChannel(row, Channel {}); // an absent channel takes no part in scanning
+        document_.setChannel(row, Channel {}); // an absent channel takes no part in scanning
         return;
     }
     setCell(row, ReceiveColumn, view.receiveText);
@@ -375,7 +376,7 @@ void FormChannelInformation::Text1_Commit()
     // Passing through a cell writes nothing; Enter always commits.
     if (row >= 1 && column >= 1 && (text != editOriginal_ || enterCommit_)) {
         const auto enter = column == ReceiveColumn ? EnterReceiveFrequency : EnterTransmitFrequency;
-        AppDocument().edit([&](RadioImage& m) { result = enter(m, row, text, s.DecimalSeparator, CurrentBand()); });
+        document_.edit([&](RadioImage& m) { result = enter(m, row, text, s.DecimalSeparator, CurrentBand(document_)); });
         Text1->setText(result.text);
         if (result.written)
             s.EditorRefreshPending = true;
@@ -398,7 +399,7 @@ void FormChannelInformation::Combo1_Commit(int k)
     combo->hide();
     const QString text = combo->currentText();
     const int position = combo->currentIndex();
-    Channel channel = AppDocument().channel(row);
+    Channel channel = document_.channel(row);
     if (channel.present() && (text != editOriginal_ || enterCommit_) && !(position < 0 && column >= PowerColumn)) {
         switch (column) {
         case DecodeColumn:
@@ -416,7 +417,7 @@ void FormChannelInformation::Combo1_Commit(int k)
         case BusyLockColumn: channel.busyLock = BusyLock(position); break;
         default: break;
         }
-        AppDocument().setChannel(row, channel);
+        document_.setChannel(row, channel);
         s.EditorRefreshPending = true;
     }
     afterCommit(row, column);
@@ -548,13 +549,13 @@ void FormChannelInformation::runCopyTool(int kind)
 {
     const int channel = State().CurrentChannel;
     if (kind == ChannelCopyTool) {
-        FormChannelCopy dialog(channel, this);
+        FormChannelCopy dialog(document_, channel, this);
         dialog.exec();
     } else if (kind == FrequencyCopyTool) {
-        FormFrequencyCopy dialog(channel, cellText(channel, ReceiveColumn), this);
+        FormFrequencyCopy dialog(document_, channel, cellText(channel, ReceiveColumn), this);
         dialog.exec();
     } else {
-        FormQtDqtCopy dialog(channel, cellText(channel, DecodeColumn), this);
+        FormQtDqtCopy dialog(document_, channel, cellText(channel, DecodeColumn), this);
         dialog.exec();
     }
     if (State().GridRefreshPending) {
@@ -568,9 +569,9 @@ void FormChannelInformation::runCopyTool(int kind)
 void FormChannelInformation::insertChannel()
 {
     SharedState& s = State();
-    const RadioDocument::Step step(AppDocument(), StepNames::InsertChannel());
+    const RadioDocument::Step step(document_, StepNames::InsertChannel());
     bool inserted = false;
-    AppDocument().edit([&](RadioImage& m) { inserted = InsertChannel(m, s.CurrentChannel, s.DecimalSeparator); });
+    document_.edit([&](RadioImage& m) { inserted = InsertChannel(m, s.CurrentChannel, s.DecimalSeparator); });
     if (inserted) {
         AnalyseChannelInformation();
         s.EditorRefreshPending = true;
@@ -580,8 +581,8 @@ void FormChannelInformation::insertChannel()
 void FormChannelInformation::deleteChannel()
 {
     SharedState& s = State();
-    const RadioDocument::Step step(AppDocument(), StepNames::DeleteChannel());
-    AppDocument().edit([&](RadioImage& m) { RemoveChannel(m, s.CurrentChannel); });
+    const RadioDocument::Step step(document_, StepNames::DeleteChannel());
+    document_.edit([&](RadioImage& m) { RemoveChannel(m, s.CurrentChannel); });
     AnalyseChannelInformation();
     s.EditorRefreshPending = true;
 }
@@ -589,7 +590,7 @@ void FormChannelInformation::deleteChannel()
 void FormChannelInformation::CommandChannelEdit_Click()
 {
     FreshData();
-    FormChannelEdit::ShowEditor(this);
+    FormChannelEdit::ShowEditor(document_, this);
 }
 
 void FormChannelInformation::CommandClose_Click()

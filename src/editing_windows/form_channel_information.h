@@ -14,13 +14,15 @@ class QTimer;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The channel page: all 16 channels in a grid, edited in place through one
 // text box (frequencies) and six combo boxes (codes and options) laid over
 // the selected cell.
 class FormChannelInformation : public PageWindow {
     Q_OBJECT
 public:
-    explicit FormChannelInformation(QWidget* parent = nullptr);
+    explicit FormChannelInformation(RadioDocument& document, QWidget* parent = nullptr);
     ~FormChannelInformation() override;
 
     // Decodes the whole grid from the image.
@@ -73,6 +75,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    RadioDocument& document_;
     void Form_Load();
     void fillCaptions();
     void setColumnWidths();

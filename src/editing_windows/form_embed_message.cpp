@@ -3,8 +3,7 @@
 #include "button_row.h"
 #include "help_topic.h"
 #include "key_filter.h"
-#include "memory_map.h"
-#include "radio_functions.h"
+#include "page_settings.h"
 #include "window_menu.h"
 
 #include <QEvent>
@@ -29,20 +28,21 @@ public:
         for (QChar c : input)
             if (!IsMessageCode(c.unicode()))
                 return Invalid;
-        return input.size() <= MemoryMap::MessageLineLength ? Acceptable : Invalid;
+        return input.size() <= MessageLineChars ? Acceptable : Invalid;
     }
 };
 
 } // namespace
 
-FormEmbedMessage::FormEmbedMessage(QWidget* parent)
+FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
     : PageWindow(MessagePageId, &SharedState::MessagePageOpen, parent)
+    , document_(document)
 {
     auto* lines = new QVBoxLayout;
-    for (int i = 0; i < MemoryMap::MessageLineCount; ++i) {
+    for (int i = 0; i < MessageLineCount; ++i) {
         auto* edit = new QLineEdit(this);
         TextEmbedMessage[i] = edit;
-        edit->setMaxLength(MemoryMap::MessageLineLength);
+        edit->setMaxLength(MessageLineChars);
         edit->setValidator(new MessageValidator(edit));
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         QFont fixed = edit->font();
@@ -78,8 +78,8 @@ FormEmbedMessage::FormEmbedMessage(QWidget* parent)
 
 void FormEmbedMessage::AnalyseEmbeddedInformation()
 {
-    const std::array<QString, 2> text = DecodeEmbeddedMessage(AppDocument().uncheckedMemory());
-    for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
+    const MessageLines text = ReadMessageLines(document_);
+    for (int i = 0; i < MessageLineCount; ++i)
         TextEmbedMessage[i]->setText(text[i]);
     Edited = false;
 }
@@ -88,7 +88,7 @@ void FormEmbedMessage::FreshEmbeddedInformation()
 {
     if (!Edited)
         return;
-    if (EncodeEmbeddedMessage(AppDocument().uncheckedMemory(), TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text()))
+    if (WriteMessageLines(document_, { TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text() }))
         Edited = false;
 }
 
@@ -108,7 +108,7 @@ void FormEmbedMessage::TextEmbedMessage_LostFocus(int index)
 
 void FormEmbedMessage::TextEmbedMessage_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii != KeyEnter || index < 0 || index >= MemoryMap::MessageLineCount)
+    if (keyAscii != KeyEnter || index < 0 || index >= MessageLineCount)
         return;
     EnterPressed = true;
     TextEmbedMessage_LostFocus(index);
@@ -125,7 +125,7 @@ bool FormEmbedMessage::event(QEvent* event)
 bool FormEmbedMessage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        for (int i = 0; i < MemoryMap::MessageLineCount; ++i)
+        for (int i = 0; i < MessageLineCount; ++i)
             if (watched == TextEmbedMessage[i])
                 TextEmbedMessage_LostFocus(i);
     }

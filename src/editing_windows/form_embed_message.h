@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The embedded message: two lines of up to 32 single-byte characters at
 // 0x300..0x33F. Those bytes are also the first tune-data group, so the page
 // writes them only after the user has changed a line; viewing it never
@@ -16,7 +18,7 @@ namespace t40 {
 class FormEmbedMessage : public PageWindow {
     Q_OBJECT
 public:
-    explicit FormEmbedMessage(QWidget* parent = nullptr);
+    explicit FormEmbedMessage(RadioDocument& document, QWidget* parent = nullptr);
 
     void AnalyseEmbeddedInformation();
     // Stores both lines when one of them has been edited since the decode.
@@ -39,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    RadioDocument& document_;
     bool EnterPressed = false;
     bool Edited = false;
 };

@@ -18,8 +18,9 @@
 
 namespace t40 {
 
-FormFrequencyCopy::FormFrequencyCopy(int channel, const QString& receiveText, QWidget* parent)
+FormFrequencyCopy::FormFrequencyCopy(RadioDocument& document, int channel, const QString& receiveText, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
     , channel_(channel)
 {
     setObjectName(QStringLiteral("FormFrequencyCopy"));
@@ -68,17 +69,17 @@ void FormFrequencyCopy::Form_Load()
 void FormFrequencyCopy::CommandOK_Click()
 {
     SharedState& s = State();
-    const BandLimits band = CurrentBand();
+    const BandLimits band = CurrentBand(document_);
     const QString typed = TextTxFreq->text();
     if (typed.isEmpty()) {
-        AppDocument().edit(StepNames::CopyFrequency(), [this](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, NoFrequency); });
+        document_.edit(StepNames::CopyFrequency(), [this](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, NoFrequency); });
     } else {
         const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
         TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
         if (check.warning)
             ShowFrequencyWarning(ExecutableName());
         const FrequencyBytes bytes = EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator);
-        AppDocument().edit(StepNames::CopyFrequency(), [&](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, bytes); });
+        document_.edit(StepNames::CopyFrequency(), [&](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, bytes); });
     }
     s.GridRefreshPending = true;
     accept();

@@ -8,11 +8,13 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Sets a channel's transmit frequency, proposing its receive frequency.
 class FormFrequencyCopy : public QDialog {
     Q_OBJECT
 public:
-    FormFrequencyCopy(int channel, const QString& receiveText, QWidget* parent = nullptr);
+    FormFrequencyCopy(RadioDocument& document, int channel, const QString& receiveText, QWidget* parent = nullptr);
 
     QLabel* LabelRxFreq;
     QLineEdit* TextRxFreq;
@@ -29,6 +31,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    RadioDocument& document_;
     void Form_Load();
 
     int channel_;

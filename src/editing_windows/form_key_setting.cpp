@@ -2,7 +2,7 @@
 
 #include "button_row.h"
 #include "help_topic.h"
-#include "radio_functions.h"
+#include "page_settings.h"
 #include "window_menu.h"
 
 #include <QComboBox>
@@ -14,8 +14,9 @@
 
 namespace t40 {
 
-FormKeySetting::FormKeySetting(QWidget* parent)
+FormKeySetting::FormKeySetting(RadioDocument& document, QWidget* parent)
     : PageWindow(KeyPageId, &SharedState::KeyPageOpen, parent)
+    , document_(document)
 {
     static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
     auto* keys = new QGridLayout;
@@ -49,13 +50,16 @@ FormKeySetting::FormKeySetting(QWidget* parent)
 
     AnalyseKeySetting();
     registerPage();
+    followChanges(document_, { FieldOffset(FieldId::KeyPf1), FieldEnd(FieldId::KeyPf2) }, Decoding,
+                  [this] { AnalyseKeySetting(); });
 }
 
 void FormKeySetting::AnalyseKeySetting()
 {
     Decoding = true;
+    const KeySettings keys = ReadKeys(document_);
     for (int i = 0; i < KeyCount; ++i)
-        ComboKeySet[i]->setCurrentIndex(KeyPositionOfCode(KeyCode(AppDocument().uncheckedMemory(), i)));
+        ComboKeySet[i]->setCurrentIndex(qMax(0, keys.function[i]));
     Decoding = false;
 }
 
@@ -63,7 +67,11 @@ void FormKeySetting::ComboKeySet_Click(int index)
 {
     if (Decoding || index < 0 || index >= KeyCount || ComboKeySet[index]->currentIndex() < 0)
         return;
-    SetKeyCode(AppDocument().uncheckedMemory(), index, KeyCodeOfPosition(ComboKeySet[index]->currentIndex()));
+    KeySettings keys = ReadKeys(document_);
+    keys.function[index] = ComboKeySet[index]->currentIndex();
+    Decoding = true;
+    WriteKeys(document_, keys);
+    Decoding = false;
 }
 
 void FormKeySetting::CommandClose_Click()

@@ -10,14 +10,16 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The side-key page: short and long press functions of PF1 and PF2, four
 // 4-bit codes in two image bytes.
 class FormKeySetting : public PageWindow {
     Q_OBJECT
 public:
-    explicit FormKeySetting(QWidget* parent = nullptr);
+    explicit FormKeySetting(RadioDocument& document, QWidget* parent = nullptr);
 
-    // Shows the stored functions; never writes the image (an unknown code
+    // Shows the stored functions; never writes the document (an unknown code
     // shows "None" and stays stored until the user picks a function).
     void AnalyseKeySetting();
     void RefreshAfterRead() override { AnalyseKeySetting(); }
@@ -34,6 +36,7 @@ public slots:
     void CommandHelp_Click();
 
 private:
+    RadioDocument& document_;
     bool Decoding = false;
 };
 

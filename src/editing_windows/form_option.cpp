@@ -1,10 +1,8 @@
 #include "form_option.h"
 
-#include "band_extension.h"
 #include "button_row.h"
 #include "help_topic.h"
-#include "memory_map.h"
-#include "radio_functions.h"
+#include "page_settings.h"
 #include "window_menu.h"
 
 #include <QCheckBox>
@@ -18,15 +16,17 @@
 
 namespace t40 {
 
-using namespace MemoryMap;
-
-FormOption::FormOption(QWidget* parent)
+FormOption::FormOption(RadioDocument& document, QWidget* parent)
     : PageWindow(OptionPageId, &SharedState::OptionPageOpen, parent)
+    , document_(document)
 {
     buildControls();
     fillListsAndCaptions();
     AnalyseOption();
     registerPage();
+    // From the call response to the VOX level.
+    followChanges(document_, { FieldOffset(FieldId::CallResponse), FieldEnd(FieldId::VoxLevel) }, Decoding,
+                  [this] { AnalyseOption(); });
 }
 
 void FormOption::buildControls()
@@ -213,7 +213,8 @@ void FormOption::fillListsAndCaptions()
 void FormOption::AnalyseOption()
 {
     Decoding = true;
-    const OptionSettings s = DecodeOptions(AppDocument().uncheckedMemory());
+    RepairOptions(document_);
+    const OptionSettings s = ReadOptions(document_);
     ComboTOT->setCurrentIndex(s.totIndex);
     ComboTOTWarning->setCurrentIndex(s.totWarningIndex);
     ComboSQ->setCurrentIndex(s.squelchIndex);
@@ -223,7 +224,7 @@ void FormOption::AnalyseOption()
     ComboVoxLevel->setCurrentIndex(s.voxLevelIndex);
     CheckSave->setChecked(s.batterySave);
     CheckRoger->setChecked(s.roger);
-    CheckScramble->setChecked(s.scramble);
+    CheckScramble->setChecked(s.scramble());
     Decoding = false;
 }
 
@@ -236,65 +237,69 @@ void FormOption::enableVoxControls(bool on)
     CheckVoxTone->setEnabled(on);
 }
 
-void FormOption::storeIndex(int offset, const QComboBox* list)
-{
-    if (Decoding || list->currentIndex() < 0)
-        return;
-    AppDocument().uncheckedMemory().setByte(offset, static_cast<std::uint8_t>(list->currentIndex()));
-}
-
-void FormOption::storeCheck(int offset, const QCheckBox* check)
+void FormOption::store(const std::function<void(OptionSettings&)>& change)
 {
     if (Decoding)
         return;
-    AppDocument().uncheckedMemory().setByte(offset, check->isChecked() ? 1 : 0);
+    OptionSettings s = ReadOptions(document_);
+    change(s);
+    Decoding = true; // our own change needs no decode
+    WriteOptions(document_, s);
+    Decoding = false;
 }
 
-void FormOption::ComboTOT_Click()
+void FormOption::storeIndex(int OptionSettings::*field, const QComboBox* list)
 {
-    if (Decoding || ComboTOT->currentIndex() < 0)
-        return;
-    AppDocument().uncheckedMemory().setByte(TimeOutTimer, static_cast<std::uint8_t>(ComboTOT->currentIndex() + 1));
+    if (list->currentIndex() >= 0)
+        store([&](OptionSettings& s) { s.*field = list->currentIndex(); });
 }
 
-void FormOption::ComboTOTWarning_Click() { storeIndex(TotPreAlert, ComboTOTWarning); }
-void FormOption::ComboSQ_Click() { storeIndex(SquelchLevel, ComboSQ); }
-void FormOption::ComboVoice_Click() { storeIndex(VoicePrompt, ComboVoice); }
-void FormOption::ComboVoxLevel_Click() { storeIndex(VoxLevel, ComboVoxLevel); }
-void FormOption::ComboCall_Click() { storeIndex(CallResponse, ComboCall); }
-void FormOption::ComboMicReduction_Click() { storeIndex(MicNoiseReduction, ComboMicReduction); }
-void FormOption::ComboVoxDelay_Click() { storeIndex(VoxDelay, ComboVoxDelay); }
+void FormOption::storeFlag(std::optional<bool> OptionSettings::*field, const QCheckBox* check)
+{
+    store([&](OptionSettings& s) { s.*field = check->isChecked(); });
+}
+
+void FormOption::ComboTOT_Click() { storeIndex(&OptionSettings::totIndex, ComboTOT); }
+void FormOption::ComboTOTWarning_Click() { storeIndex(&OptionSettings::totWarningIndex, ComboTOTWarning); }
+void FormOption::ComboSQ_Click() { storeIndex(&OptionSettings::squelchIndex, ComboSQ); }
+void FormOption::ComboVoice_Click() { storeIndex(&OptionSettings::voiceIndex, ComboVoice); }
+void FormOption::ComboVoxLevel_Click() { storeIndex(&OptionSettings::voxLevelIndex, ComboVoxLevel); }
+void FormOption::ComboCall_Click() { storeIndex(&OptionSettings::callResponse, ComboCall); }
+void FormOption::ComboMicReduction_Click() { storeIndex(&OptionSettings::micNoiseReduction, ComboMicReduction); }
+void FormOption::ComboVoxDelay_Click() { storeIndex(&OptionSettings::voxDelayIndex, ComboVoxDelay); }
 
 void FormOption::CheckVox_Click()
 {
     if (Decoding)
         return;
-    storeCheck(VoxSwitch, CheckVox);
+    store([this](OptionSettings& s) { s.vox = CheckVox->isChecked(); });
     enableVoxControls(CheckVox->isChecked());
 }
 
-void FormOption::CheckSave_Click() { storeCheck(BatterySave, CheckSave); }
-void FormOption::CheckRoger_Click() { storeCheck(RogerTone, CheckRoger); }
-void FormOption::CheckVoxCancel_Click() { storeCheck(VoxCancel, CheckVoxCancel); }
-void FormOption::CheckVoxTone_Click() { storeCheck(VoxProceedTone, CheckVoxTone); }
-void FormOption::CheckTail_Click() { storeCheck(SquelchTail, CheckTail); }
-void FormOption::CheckResetAllow_Click() { storeCheck(ResetAllowed, CheckResetAllow); }
-void FormOption::CheckScramble_Click() { storeCheck(BandExtension, CheckScramble); }
-
-void FormOption::CheckAlertLock_Click()
+void FormOption::CheckSave_Click()
 {
-    if (Decoding)
-        return;
-    AppDocument().uncheckedMemory().setByte(AlertLock, CheckAlertLock->isChecked() ? 0 : 1);
+    store([this](OptionSettings& s) { s.batterySave = CheckSave->isChecked(); });
 }
+
+void FormOption::CheckRoger_Click()
+{
+    store([this](OptionSettings& s) { s.roger = CheckRoger->isChecked(); });
+}
+
+void FormOption::CheckVoxCancel_Click() { storeFlag(&OptionSettings::voxCancel, CheckVoxCancel); }
+void FormOption::CheckVoxTone_Click() { storeFlag(&OptionSettings::voxProceedTone, CheckVoxTone); }
+void FormOption::CheckTail_Click() { storeFlag(&OptionSettings::squelchTail, CheckTail); }
+void FormOption::CheckResetAllow_Click() { storeFlag(&OptionSettings::resetAllowed, CheckResetAllow); }
+void FormOption::CheckScramble_Click() { storeFlag(&OptionSettings::bandExtension, CheckScramble); }
+void FormOption::CheckAlertLock_Click() { storeFlag(&OptionSettings::alertLock, CheckAlertLock); }
 
 void FormOption::CheckExtension_Click()
 {
     if (Decoding)
         return;
-    storeCheck(BandExtension, CheckExtension);
-    State().EffectiveHighMHz
-        = EffectiveHighForOption(State().BandLowMHz, State().EffectiveHighMHz, CheckExtension->isChecked());
+    Decoding = true;
+    document_.setBandExtension(CheckExtension->isChecked());
+    Decoding = false;
 }
 
 void FormOption::CommandClose_Click()

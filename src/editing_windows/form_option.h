@@ -2,6 +2,9 @@
 
 #include "page_window.h"
 
+#include <functional>
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -10,17 +13,20 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+struct OptionSettings;
+
 // The optional features page: time-out timer, squelch, voice prompt, VOX,
-// battery save and roger tone, each one byte of the image written at once.
+// battery save and roger tone, each written into the document at once.
 // The controls for features this model lacks exist hidden: they fix what
 // their bytes mean but are never shown.
 class FormOption : public PageWindow {
     Q_OBJECT
 public:
-    explicit FormOption(QWidget* parent = nullptr);
+    explicit FormOption(RadioDocument& document, QWidget* parent = nullptr);
 
-    // Brings the controls into line with the image, storing the default of
-    // every setting whose stored value is out of range.
+    // Brings the controls into line with the document, storing the default
+    // of every setting whose stored value is out of range.
     void AnalyseOption();
     void RefreshAfterRead() override { AnalyseOption(); }
 
@@ -82,9 +88,12 @@ private:
     void buildControls();
     void fillListsAndCaptions();
     void enableVoxControls(bool on);
-    void storeIndex(int offset, const QComboBox* list);
-    void storeCheck(int offset, const QCheckBox* check);
+    // Hands the settings with one value changed to the document.
+    void store(const std::function<void(OptionSettings&)>& change);
+    void storeIndex(int OptionSettings::*field, const QComboBox* list);
+    void storeFlag(std::optional<bool> OptionSettings::*field, const QCheckBox* check);
 
+    RadioDocument& document_;
     bool Decoding = false;
 };
 

@@ -19,8 +19,9 @@
 
 namespace t40 {
 
-FormQtDqtCopy::FormQtDqtCopy(int channel, const QString& decodeText, QWidget* parent)
+FormQtDqtCopy::FormQtDqtCopy(RadioDocument& document, int channel, const QString& decodeText, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
     , channel_(channel)
 {
     setObjectName(QStringLiteral("FormQtDqtCopy"));
@@ -104,7 +105,7 @@ void FormQtDqtCopy::CommandOK_Click()
     const QString text = ComboEncode->currentText();
     const SignallingBytes bytes = IsNoneText(text) ? NoSignallingCode
                                                    : EncodeSignallingCodeFromText(text, s.DecimalSeparator).bytes;
-    AppDocument().edit(StepNames::CopyQtDqt(), [&](RadioImage& m) { WriteCode(m, channel_, ChannelField::Encode, bytes); });
+    document_.edit(StepNames::CopyQtDqt(), [&](RadioImage& m) { WriteCode(m, channel_, ChannelField::Encode, bytes); });
     s.GridRefreshPending = true;
     accept();
 }

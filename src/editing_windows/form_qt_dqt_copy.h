@@ -9,11 +9,13 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Sets a channel's transmit code (encode), proposing its receive code.
 class FormQtDqtCopy : public QDialog {
     Q_OBJECT
 public:
-    FormQtDqtCopy(int channel, const QString& decodeText, QWidget* parent = nullptr);
+    FormQtDqtCopy(RadioDocument& document, int channel, const QString& decodeText, QWidget* parent = nullptr);
     ~FormQtDqtCopy() override;
 
     QLabel* LabelDecode;
@@ -34,6 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    RadioDocument& document_;
     void Form_Load();
 
     int channel_;

@@ -1,10 +1,8 @@
 #include "form_scan_information.h"
 
 #include "button_row.h"
-#include "channel_codec.h"
 #include "help_topic.h"
-#include "memory_map.h"
-#include "radio_functions.h"
+#include "page_settings.h"
 #include "window_menu.h"
 
 #include <QComboBox>
@@ -17,14 +15,13 @@
 
 namespace t40 {
 
-using namespace MemoryMap;
-
 namespace {
-enum PriorityType { PriorityNone = 0, PriorityFixed = 1, PrioritySelected = 2 };
+constexpr int ChannelCount = 16;
 }
 
-FormScanInformation::FormScanInformation(QWidget* parent)
+FormScanInformation::FormScanInformation(RadioDocument& document, QWidget* parent)
     : PageWindow(ScanPageId, &SharedState::ScanPageOpen, parent)
+    , document_(document)
 {
     auto combo = [this] {
         auto* c = new QComboBox(this);
@@ -58,7 +55,7 @@ FormScanInformation::FormScanInformation(QWidget* parent)
     settings->setRowStretch(6, 1);
 
     auto* channels = new QGridLayout;
-    for (int k = 0; k < PriorityChannelCount; ++k) {
+    for (int k = 0; k < PriorityChannelSlots; ++k) {
         LabelPriorityChannel[k] = new QLabel(this);
         ComboPriorityChannel[k] = new QComboBox(this);
         ComboPriorityChannel[k]->setMinimumWidth(70);
@@ -91,6 +88,8 @@ FormScanInformation::FormScanInformation(QWidget* parent)
     LanguageChange();
     AnalyseScanInformation();
     registerPage();
+    followChanges(document_, { FieldOffset(FieldId::PriorityScanType), FieldEnd(FieldId::PriorityChannel8) }, Decoding,
+                  [this] { AnalyseScanInformation(); });
 }
 
 void FormScanInformation::LanguageChange()
@@ -109,7 +108,7 @@ void FormScanInformation::LanguageChange()
     LabelRevertScanDelay[0]->setText(Lang("Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"));
     LabelRevertScanDelay[1]->setText(Lang("TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"));
     LabelRevertChannel->setText(Lang("Revert Channel", "返回信道"));
-    for (int k = 0; k < PriorityChannelCount; ++k)
+    for (int k = 0; k < PriorityChannelSlots; ++k)
         LabelPriorityChannel[k]->setText(Lang("Priority Channel ", "优先信道") + QString::number(k + 1));
     CommandClose->setText(Lang("&Close", "关闭(&C)"));
     CommandHelp->setText(Lang("&Help", "帮助(&H)"));
@@ -124,49 +123,58 @@ void FormScanInformation::LanguageChange()
 void FormScanInformation::AnalyseScanInformation()
 {
     Decoding = true;
-    const RadioImage& image = AppDocument().uncheckedMemory();
-
-    const int stored = image.byte(PriorityScanType);
-    const int type = stored == PriorityFixed || stored == PrioritySelected ? stored : PriorityNone;
+    ScanSettings s = ReadScan(document_);
+    const int type = qMax(int(PriorityNone), s.priorityType);
     ComboPriority->setCurrentIndex(type);
     applyPriorityType(type);
 
     for (int i = 0; i < 2; ++i) {
-        ComboScanBackTime[i]->setCurrentIndex(qMax(0, ScanTimeIndex(image.byte(LookBackTimeA + i))));
-        ComboScanDelay[i]->setCurrentIndex(qMax(0, ScanTimeIndex(image.byte(DropoutDelay + i))));
+        ComboScanBackTime[i]->setCurrentIndex(qMax(0, s.lookBackTime[i]));
+        ComboScanDelay[i]->setCurrentIndex(qMax(0, s.revertDelay[i]));
     }
 
-    ComboRevertChannel->setCurrentIndex(RevertChannelIndex(image.byte(RevertChannel), ComboRevertChannel->count()));
+    ComboRevertChannel->setCurrentIndex(RevertChannelIndex(std::uint8_t(s.revertChannel), ComboRevertChannel->count()));
 
-    for (int k = 0; k < PriorityChannelCount; ++k)
-        showPriorityChannel(k);
+    const ScanSettings stored = s;
+    for (int k = 0; k < PriorityChannelSlots; ++k)
+        showPriorityChannel(k, s);
+    if (s != stored)
+        WriteScan(document_, s);
     Decoding = false;
 }
 
-void FormScanInformation::showPriorityChannel(int k)
+void FormScanInformation::showPriorityChannel(int k, ScanSettings& settings)
 {
     QComboBox* list = ComboPriorityChannel[k];
     list->clear();
     for (int c = 1; c <= ChannelCount; ++c)
-        if (ReceivePresent(AppDocument().uncheckedMemory(), c, State().DecimalSeparator))
+        if (ChannelPresent(document_, c))
             list->addItem(QString::number(c), c);
-    const int offset = PriorityChannels + k;
-    const int match = list->findData(int(AppDocument().uncheckedMemory().byte(offset)));
+    const int match = list->findData(settings.priorityChannel[k]);
     if (match >= 0) {
         list->setCurrentIndex(match);
     } else if (IsVoxShared(k)) {
         list->setCurrentIndex(-1); // shows nothing rather than a number the radio does not hold
     } else if (list->count() > 0) {
         list->setCurrentIndex(0);
-        AppDocument().uncheckedMemory().setByte(offset, static_cast<std::uint8_t>(list->itemData(0).toInt()));
+        settings.priorityChannel[k] = list->itemData(0).toInt();
     }
+}
+
+void FormScanInformation::store(const std::function<void(ScanSettings&)>& change)
+{
+    ScanSettings s = ReadScan(document_);
+    change(s);
+    Decoding = true; // our own change needs no decode
+    WriteScan(document_, s);
+    Decoding = false;
 }
 
 void FormScanInformation::applyPriorityType(int type)
 {
     ComboScanBackTime[0]->setEnabled(type != PriorityNone);
     ComboScanBackTime[1]->setEnabled(type != PriorityNone);
-    for (int k = 0; k < PriorityChannelCount; ++k) {
+    for (int k = 0; k < PriorityChannelSlots; ++k) {
         const bool on = type == PriorityFixed && !IsVoxShared(k);
         ComboPriorityChannel[k]->setEnabled(on);
         LabelPriorityChannel[k]->setEnabled(on);
@@ -186,7 +194,7 @@ void FormScanInformation::ComboPriority_Click()
     const int type = ComboPriority->currentIndex();
     if (Decoding || type < 0)
         return;
-    AppDocument().uncheckedMemory().setByte(PriorityScanType, static_cast<std::uint8_t>(type));
+    store([type](ScanSettings& s) { s.priorityType = type; });
     applyPriorityType(type);
 }
 
@@ -194,32 +202,32 @@ void FormScanInformation::ComboScanBackTime_Click(int index)
 {
     if (Decoding || index < 0 || index > 1 || ComboScanBackTime[index]->currentIndex() < 0)
         return;
-    AppDocument().uncheckedMemory().setByte(LookBackTimeA + index, ScanTimeByte(ComboScanBackTime[index]->currentIndex()));
+    store([&](ScanSettings& s) { s.lookBackTime[index] = ComboScanBackTime[index]->currentIndex(); });
 }
 
 void FormScanInformation::ComboScanDelay_Click(int index)
 {
     if (Decoding || index < 0 || index > 1 || ComboScanDelay[index]->currentIndex() < 0)
         return;
-    AppDocument().uncheckedMemory().setByte(DropoutDelay + index, ScanTimeByte(ComboScanDelay[index]->currentIndex()));
+    store([&](ScanSettings& s) { s.revertDelay[index] = ComboScanDelay[index]->currentIndex(); });
 }
 
 void FormScanInformation::ComboRevertChannel_Click()
 {
     if (Decoding || ComboRevertChannel->currentIndex() < 0)
         return;
-    AppDocument().uncheckedMemory().setByte(RevertChannel, static_cast<std::uint8_t>(ComboRevertChannel->currentIndex()));
+    store([this](ScanSettings& s) { s.revertChannel = ComboRevertChannel->currentIndex(); });
 }
 
 void FormScanInformation::ComboPriorityChannel_Click(int index)
 {
-    if (Decoding || index < 0 || index >= PriorityChannelCount || IsVoxShared(index))
+    if (Decoding || index < 0 || index >= PriorityChannelSlots || IsVoxShared(index))
         return;
     QComboBox* list = ComboPriorityChannel[index];
     if (list->currentIndex() < 0)
         return;
     // The channel number shown, which is what the decode matches.
-    AppDocument().uncheckedMemory().setByte(PriorityChannels + index, static_cast<std::uint8_t>(list->currentData().toInt()));
+    store([&](ScanSettings& s) { s.priorityChannel[index] = list->currentData().toInt(); });
 }
 
 void FormScanInformation::CommandClose_Click()

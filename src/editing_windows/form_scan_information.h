@@ -1,6 +1,9 @@
 #pragma once
 
 #include "page_window.h"
+#include "radio_functions.h"
+
+#include <functional>
 
 #include <array>
 
@@ -10,22 +13,24 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The scan page: priority-scan type, priority channels, revert channel,
-// look-back, dropout-delay and transmit-dwell times. The decode only reads
-// the image. Priority channels 2 and 3 share their bytes with the VOX switch
+// look-back, dropout-delay and transmit-dwell times. The decode writes only
+// a priority channel that names no present channel. Priority channels 2 and 3 share their bytes with the VOX switch
 // and level of the optional features, so this page shows them disabled and
 // never writes them.
 class FormScanInformation : public PageWindow {
     Q_OBJECT
 public:
-    explicit FormScanInformation(QWidget* parent = nullptr);
+    explicit FormScanInformation(RadioDocument& document, QWidget* parent = nullptr);
 
     void LanguageChange();
     void AnalyseScanInformation();
     void RefreshAfterRead() override { AnalyseScanInformation(); }
 
     // Priority channels whose bytes belong to the VOX settings.
-    static bool IsVoxShared(int index) { return index == 1 || index == 2; }
+    static bool IsVoxShared(int index) { return IsVoxSharedPriority(index); }
 
     QLabel* LabelPriority;
     QComboBox* ComboPriority;
@@ -51,8 +56,10 @@ public slots:
 
 private:
     void applyPriorityType(int type);
-    void showPriorityChannel(int index);
+    void showPriorityChannel(int index, ScanSettings& settings);
+    void store(const std::function<void(ScanSettings&)>& change);
 
+    RadioDocument& document_;
     bool Decoding = false;
 };
 

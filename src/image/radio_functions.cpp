@@ -28,22 +28,103 @@ bool RepairExactFlag(RadioImage& image, int offset)
 
 } // namespace
 
-OptionSettings DecodeOptions(RadioImage& image)
+namespace {
+
+// The value of a one-byte field, or its default when the stored byte lies
+// outside the field's range.
+int InRangeOrDefault(const RadioImage& image, FieldId id)
+{
+    const FieldSpec& f = Field(id);
+    const int value = image.byte(f.offset);
+    return value >= f.min && value <= f.max ? value : f.def;
+}
+
+std::optional<bool> StoredFlag(const RadioImage& image, FieldId id, int onValue = 1)
+{
+    const int value = image.byte(FieldOffset(id));
+    if (value != 0 && value != 1)
+        return std::nullopt;
+    return value == onValue;
+}
+
+void StoreIfChanged(RadioImage& image, FieldId id, int before, int after)
+{
+    if (before != after)
+        image.setByte(FieldOffset(id), static_cast<std::uint8_t>(after));
+}
+
+void StoreFlagIfChanged(RadioImage& image, FieldId id, std::optional<bool> before, std::optional<bool> after, int onValue = 1)
+{
+    if (before != after && after.has_value())
+        image.setByte(FieldOffset(id), static_cast<std::uint8_t>(*after ? onValue : 1 - onValue));
+}
+
+} // namespace
+
+void RepairOptions(RadioImage& image)
+{
+    using namespace MemoryMap;
+    Repair(image, TimeOutTimer, 1, 40, 12);
+    Repair(image, TotPreAlert, 0, 10, 0);
+    Repair(image, SquelchLevel, 0, 9, 3);
+    Repair(image, VoicePrompt, 0, 2, 1);
+    RepairExactFlag(image, VoxSwitch);
+    Repair(image, VoxLevel, 0, 9, 3);
+    if (image.byte(BatterySave) > 1)
+        image.setByte(BatterySave, 1);
+    RepairExactFlag(image, RogerTone);
+}
+
+OptionSettings ReadOptions(const RadioImage& image)
 {
     using namespace MemoryMap;
     OptionSettings s;
-    s.totIndex = Repair(image, TimeOutTimer, 1, 40, 12) - 1;
-    s.totWarningIndex = Repair(image, TotPreAlert, 0, 10, 0);
-    s.squelchIndex = Repair(image, SquelchLevel, 0, 9, 3);
-    s.voiceIndex = Repair(image, VoicePrompt, 0, 2, 1);
-    s.vox = RepairExactFlag(image, VoxSwitch);
-    s.voxLevelIndex = Repair(image, VoxLevel, 0, 9, 3);
+    s.totIndex = InRangeOrDefault(image, FieldId::TimeOutTimer) - 1;
+    s.totWarningIndex = InRangeOrDefault(image, FieldId::TotPreAlert);
+    s.squelchIndex = InRangeOrDefault(image, FieldId::SquelchLevel);
+    s.voiceIndex = InRangeOrDefault(image, FieldId::VoicePrompt);
+    s.vox = image.byte(VoxSwitch) == 1;
+    s.voxLevelIndex = InRangeOrDefault(image, FieldId::VoxLevel);
     s.batterySave = image.byte(BatterySave) != 0;
-    if (image.byte(BatterySave) > 1)
-        image.setByte(BatterySave, 1);
-    s.roger = RepairExactFlag(image, RogerTone);
-    s.scramble = image.byte(BandExtension) == 1;
+    s.roger = image.byte(RogerTone) == 1;
+    s.bandExtension = StoredFlag(image, FieldId::BandExtension);
+    s.callResponse = image.byte(CallResponse);
+    s.micNoiseReduction = image.byte(MicNoiseReduction);
+    s.voxDelayIndex = image.byte(VoxDelay);
+    s.voxCancel = StoredFlag(image, FieldId::VoxCancel);
+    s.voxProceedTone = StoredFlag(image, FieldId::VoxProceedTone);
+    s.squelchTail = StoredFlag(image, FieldId::SquelchTail);
+    s.alertLock = StoredFlag(image, FieldId::AlertLock, 0);
+    s.resetAllowed = StoredFlag(image, FieldId::ResetAllowed);
     return s;
+}
+
+OptionSettings DecodeOptions(RadioImage& image)
+{
+    RepairOptions(image);
+    return ReadOptions(image);
+}
+
+void WriteOptions(RadioImage& image, const OptionSettings& s)
+{
+    const OptionSettings b = ReadOptions(image);
+    StoreIfChanged(image, FieldId::TimeOutTimer, b.totIndex + 1, s.totIndex + 1);
+    StoreIfChanged(image, FieldId::TotPreAlert, b.totWarningIndex, s.totWarningIndex);
+    StoreIfChanged(image, FieldId::SquelchLevel, b.squelchIndex, s.squelchIndex);
+    StoreIfChanged(image, FieldId::VoicePrompt, b.voiceIndex, s.voiceIndex);
+    StoreIfChanged(image, FieldId::VoxSwitch, b.vox, s.vox);
+    StoreIfChanged(image, FieldId::VoxLevel, b.voxLevelIndex, s.voxLevelIndex);
+    StoreIfChanged(image, FieldId::BatterySave, b.batterySave, s.batterySave);
+    StoreIfChanged(image, FieldId::RogerTone, b.roger, s.roger);
+    StoreFlagIfChanged(image, FieldId::BandExtension, b.bandExtension, s.bandExtension);
+    StoreIfChanged(image, FieldId::CallResponse, b.callResponse, s.callResponse);
+    StoreIfChanged(image, FieldId::MicNoiseReduction, b.micNoiseReduction, s.micNoiseReduction);
+    StoreIfChanged(image, FieldId::VoxDelay, b.voxDelayIndex, s.voxDelayIndex);
+    StoreFlagIfChanged(image, FieldId::VoxCancel, b.voxCancel, s.voxCancel);
+    StoreFlagIfChanged(image, FieldId::VoxProceedTone, b.voxProceedTone, s.voxProceedTone);
+    StoreFlagIfChanged(image, FieldId::SquelchTail, b.squelchTail, s.squelchTail);
+    StoreFlagIfChanged(image, FieldId::AlertLock, b.alertLock, s.alertLock, 0);
+    StoreFlagIfChanged(image, FieldId::ResetAllowed, b.resetAllowed, s.resetAllowed);
 }
 
 int KeyCodeOfPosition(int position)
@@ -90,6 +171,24 @@ void SetKeyCode(RadioImage& image, int key, int code)
     image.setByte(offset, static_cast<std::uint8_t>(updated));
 }
 
+KeySettings ReadKeys(const RadioImage& image)
+{
+    KeySettings s;
+    for (int k = 0; k < KeyCount; ++k) {
+        const int code = KeyCode(image, k);
+        s.function[k] = code >= 0 && code <= 6 && code != 2 ? KeyPositionOfCode(code) : -1;
+    }
+    return s;
+}
+
+void WriteKeys(RadioImage& image, const KeySettings& settings)
+{
+    const KeySettings before = ReadKeys(image);
+    for (int k = 0; k < KeyCount; ++k)
+        if (settings.function[k] != before.function[k] && settings.function[k] >= 0)
+            SetKeyCode(image, k, KeyCodeOfPosition(settings.function[k]));
+}
+
 std::uint8_t ScanTimeByte(int index)
 {
     if (index < 0 || index >= ScanTimeCount)
@@ -109,6 +208,43 @@ int RevertChannelIndex(std::uint8_t value, int listCount)
     if ((value >= 4 && listCount == 4) || (value >= 2 && listCount == 2))
         return 1;
     return value < listCount ? value : 0;
+}
+
+ScanSettings ReadScan(const RadioImage& image)
+{
+    using namespace MemoryMap;
+    ScanSettings s;
+    const int type = image.byte(PriorityScanType);
+    s.priorityType = type == PriorityNone || type == PriorityFixed || type == PrioritySelected ? type : -1;
+    for (int i = 0; i < 2; ++i) {
+        s.lookBackTime[i] = ScanTimeIndex(image.byte(LookBackTimeA + i));
+        s.revertDelay[i] = ScanTimeIndex(image.byte(DropoutDelay + i));
+    }
+    s.revertChannel = image.byte(RevertChannel);
+    for (int k = 0; k < PriorityChannelSlots; ++k)
+        s.priorityChannel[k] = image.byte(PriorityChannels + k);
+    return s;
+}
+
+void WriteScan(RadioImage& image, const ScanSettings& s)
+{
+    using namespace MemoryMap;
+    const ScanSettings b = ReadScan(image);
+    auto store = [&image](int offset, int before, int after) {
+        if (after != before && after >= 0)
+            image.setByte(offset, static_cast<std::uint8_t>(after));
+    };
+    store(PriorityScanType, b.priorityType, s.priorityType);
+    for (int i = 0; i < 2; ++i) {
+        if (s.lookBackTime[i] != b.lookBackTime[i] && s.lookBackTime[i] >= 0)
+            image.setByte(LookBackTimeA + i, ScanTimeByte(s.lookBackTime[i]));
+        if (s.revertDelay[i] != b.revertDelay[i] && s.revertDelay[i] >= 0)
+            image.setByte(DropoutDelay + i, ScanTimeByte(s.revertDelay[i]));
+    }
+    store(RevertChannel, b.revertChannel, s.revertChannel);
+    for (int k = 0; k < PriorityChannelSlots; ++k)
+        if (!IsVoxSharedPriority(k))
+            store(PriorityChannels + k, b.priorityChannel[k], s.priorityChannel[k]);
 }
 
 std::array<QString, 2> DecodeEmbeddedMessage(const RadioImage& image)

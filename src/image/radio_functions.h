@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The radio-wide settings of the function pages: how each stored byte maps to
 // a list position and back. The optional-features decode repairs the image;
@@ -14,7 +15,9 @@ namespace t40 {
 
 // ---- Optional features ----------------------------------------------------
 
-// List positions (and check states) of the shown optional features.
+// List positions (and check states) of the optional features. The shown
+// ones read as the repair would leave them; the hidden ones (features this
+// model lacks) as stored, a flag holding neither 0 nor 1 as no state.
 struct OptionSettings {
     int totIndex = 0;        // 0..39: (index + 1) * 15 seconds
     int totWarningIndex = 0; // 0..10, 0 = off
@@ -24,13 +27,31 @@ struct OptionSettings {
     int voxLevelIndex = 0;   // 0..9, 0 = off
     bool batterySave = false;
     bool roger = false;
-    bool scramble = false;   // byte 300, never repaired
+    // Byte 300: the scramble and the band-extension options; never repaired.
+    std::optional<bool> bandExtension;
+
+    int callResponse = 0;      // stored byte: 0 off .. 5 vibration + chord 2
+    int micNoiseReduction = 0; // stored byte: 0 through, 1 low, 2 high
+    int voxDelayIndex = 0;     // stored byte: (index + 3) tenths of a second
+    std::optional<bool> voxCancel;
+    std::optional<bool> voxProceedTone;
+    std::optional<bool> squelchTail;
+    std::optional<bool> alertLock; // stored 0 when locked
+    std::optional<bool> resetAllowed;
+
+    bool scramble() const { return bandExtension.value_or(false); }
+    bool operator==(const OptionSettings&) const = default;
 };
 
-// Reads the optional features. A byte outside its range is replaced in the
-// image by its default, in the order TOT, pre-alert, squelch, voice, VOX,
-// VOX level, battery save, roger.
+// Replaces every shown feature's byte outside its range by its default, in
+// the order TOT, pre-alert, squelch, voice, VOX, VOX level, battery save, roger.
+void RepairOptions(RadioImage& image);
+OptionSettings ReadOptions(const RadioImage& image);
+// Repairs, then reads.
 OptionSettings DecodeOptions(RadioImage& image);
+// Stores the features whose value differs from what the image reads as, so
+// that a byte no control changed stays as it is.
+void WriteOptions(RadioImage& image, const OptionSettings& settings);
 
 // ---- Key assignment -------------------------------------------------------
 
@@ -48,6 +69,16 @@ int KeyCode(const RadioImage& image, int key);
 // Writes a key's code, leaving the other nibble of its byte as it is.
 void SetKeyCode(RadioImage& image, int key, int code);
 
+// The function list position of each key; -1 for a code that is none of the
+// list's (shown as its first entry).
+struct KeySettings {
+    std::array<int, KeyCount> function { 0, 0, 0, 0 };
+    bool operator==(const KeySettings&) const = default;
+};
+KeySettings ReadKeys(const RadioImage& image);
+// Stores the keys whose position differs from what the image reads as.
+void WriteKeys(RadioImage& image, const KeySettings& settings);
+
 // ---- Scan settings --------------------------------------------------------
 
 constexpr int ScanTimeCount = 9; // 1.0 .. 5.0 s in steps of 0.5
@@ -59,6 +90,30 @@ int ScanTimeIndex(std::uint8_t value);
 
 // Revert-channel list position for a stored type and a list of 2 or 4 items.
 int RevertChannelIndex(std::uint8_t value, int listCount);
+
+constexpr int PriorityNone = 0;
+constexpr int PriorityFixed = 1;
+constexpr int PrioritySelected = 2;
+constexpr int PriorityChannelSlots = 8;
+
+// Priority channels 2 and 3 (index 1 and 2) share their bytes with the VOX
+// switch and level: the scan settings never store them.
+constexpr bool IsVoxSharedPriority(int index) { return index == 1 || index == 2; }
+
+// The scan settings: list positions, -1 for a stored value that is none of
+// the list's; the revert type and the priority channels as stored.
+struct ScanSettings {
+    int priorityType = PriorityNone;
+    std::array<int, 2> lookBackTime { 0, 0 };  // A, B
+    std::array<int, 2> revertDelay { 0, 0 };   // dropout delay, transmit dwell
+    int revertChannel = 0;                     // 0..3
+    std::array<int, PriorityChannelSlots> priorityChannel {}; // channel numbers
+    bool operator==(const ScanSettings&) const = default;
+};
+ScanSettings ReadScan(const RadioImage& image);
+// Stores the settings that differ from what the image reads as; never the
+// VOX-shared priority channels.
+void WriteScan(RadioImage& image, const ScanSettings& settings);
 
 // ---- Embedded message -----------------------------------------------------
 

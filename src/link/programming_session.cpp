@@ -1,5 +1,9 @@
 #include "programming_session.h"
 
+#include "band_extension.h"
+#include "field_table.h"
+#include "tune_codec.h"
+
 #include <QtMath>
 
 #include <vector>
@@ -7,77 +11,48 @@
 namespace t40 {
 
 namespace {
-constexpr int PasswordBlockStart = 0x02F0;
-constexpr int PasswordBlockEnd = 0x02FF;
-constexpr int BandExtensionByte = 300;
-constexpr int ModelBandCodeByte = 445;
-constexpr int ExtendedBandLowMHz = 400;
+constexpr int PasswordBlockStart = FieldOffset(FieldId::PasswordBlock);
+constexpr int PasswordBlockEnd = FieldEnd(FieldId::PasswordBlock) - 1;
+constexpr int ModelBandCodeByte = FieldOffset(FieldId::ModelBandCode);
 constexpr std::uint8_t VhfBandFlag = 1;
-
-// Session ranges by radio address.
-constexpr std::uint16_t WholeStart = 0x0000;
-constexpr std::uint16_t WholeReadEnd = 0x0400;
-constexpr std::uint16_t WholeWriteEnd = 0x0300;
-constexpr std::uint16_t TuneStart = 0x0300;
-constexpr std::uint16_t TuneStart400 = 0x0310; // the band sections of 400 and 200 MHz models
-constexpr std::uint16_t TuneStart200 = 0x0320;
-constexpr std::uint16_t TuneEnd = 0x0400; // the tune data ends with the image: nothing above 0x3FF is touched
-constexpr std::uint16_t DealerStart = 0x0A80;
-constexpr std::uint16_t DealerEnd = 0x0B80;
-constexpr std::uint16_t SpecialStart = 0x0E10;
-constexpr std::uint16_t SpecialEnd = 0x0E20;
-constexpr std::uint16_t DtmfStart = 0x0B80;
-constexpr std::uint16_t DtmfEnd = 0x0BA0;
 constexpr int LongReadBlock = 64;
 constexpr int ShortReadBlock = 16;
 
-// Tune writes send only the model's section of each 48-byte group below 0xC0.
-constexpr int TuneGroupsEndLow = 0xC0;
-constexpr int TuneLastSectionLow = 0xA0;
-constexpr int TuneSkip = 0x20;
-} // namespace
+// Tune writes send only the model's 16-byte section of each tune group; the
+// address moves on within its low byte.
+constexpr int TuneSectionSize = 16;
+constexpr int TuneGroupsEndLow = FieldOffset(FieldId::TuneCommon) & 0xFF;
+constexpr int TuneLastSectionLow = (FieldOffset(FieldId::TuneGroup4) & 0xFF) + TuneSectionSize;
+constexpr int TuneSkip = Field(FieldId::TuneGroup1).length - TuneSectionSize;
+static_assert(TuneGroupsEndLow == 0xC0 && TuneLastSectionLow == 0xA0 && TuneSkip == 0x20);
 
-SessionRequest RequestFromFlags(bool isRead, bool tune, bool dealerInfo, bool special, bool dtmf, bool passwordChange,
-                                int bandLowMHz)
+SessionRange Range(MemoryRange r, int readBlock, int start = -1)
 {
-    SessionRequest r;
-    r.direction = isRead ? Direction::Read : Direction::Write;
-    r.bandLowMHz = bandLowMHz;
-    if (tune)
-        r.kind = SessionKind::Tune;
-    else if (dealerInfo)
-        r.kind = SessionKind::DealerInfo;
-    else if (special)
-        r.kind = SessionKind::Special;
-    else if (dtmf)
-        r.kind = SessionKind::Dtmf;
-    else
-        r.kind = passwordChange ? SessionKind::PasswordChange : SessionKind::Whole;
-    return r;
+    return { std::uint16_t(start < 0 ? r.begin : start), std::uint16_t(r.end), readBlock, std::uint16_t(r.begin) };
 }
+} // namespace
 
 SessionRange RangeFor(const SessionRequest& request)
 {
     switch (request.kind) {
-    case SessionKind::Tune: {
-        std::uint16_t start = TuneStart;
-        if (!request.isRead() && request.bandLowMHz == 400)
-            start = TuneStart400;
-        else if (!request.isRead() && request.bandLowMHz == 200)
-            start = TuneStart200;
-        return { start, TuneEnd, LongReadBlock, TuneStart };
-    }
+    case SessionKind::Tune:
+        // A tune write starts at the model's band section; the tune data ends
+        // with the image, so nothing above it is touched.
+        return Range(TransferRange::TuneData, LongReadBlock,
+                     request.isRead() ? TransferRange::TuneData.begin : Tune::SectionBase(request.bandLowMHz));
     case SessionKind::DealerInfo:
-        return { DealerStart, DealerEnd, ShortReadBlock, DealerStart };
+        return Range(TransferRange::Dealer, ShortReadBlock);
     case SessionKind::Special:
-        return { SpecialStart, SpecialEnd, ShortReadBlock, SpecialStart };
+        return Range(TransferRange::Special, ShortReadBlock);
     case SessionKind::Dtmf:
-        return { DtmfStart, DtmfEnd, ShortReadBlock, DtmfStart };
+        return Range(TransferRange::StunKill, ShortReadBlock);
     case SessionKind::Whole:
     case SessionKind::PasswordChange:
         break;
     }
-    return { WholeStart, request.isRead() ? WholeReadEnd : WholeWriteEnd, LongReadBlock, WholeStart };
+    // Writes run to the end of the password block, which only a password
+    // change sends.
+    return Range(request.isRead() ? TransferRange::WholeImageRead : TransferRange::PasswordWrite, LongReadBlock);
 }
 
 QString PercentText(double fraction)
@@ -332,7 +307,7 @@ void ProgrammingSession::complete()
         link_.close();
     if (request_.isRead()) {
         image_.writeBlock(range_.start, staging_.memory().subspan(range_.start, range_.end - range_.start));
-        bandExtended_ = image_.byte(BandExtensionByte) == 1 && request_.bandLowMHz == ExtendedBandLowMHz;
+        bandExtended_ = image_.byte(FieldOffset(FieldId::BandExtension)) == 1 && request_.bandLowMHz == ExtensibleBandLowMHz;
     }
     succeeded_ = true;
     finishRun();

@@ -25,11 +25,6 @@ struct SessionRequest {
     bool operator==(const SessionRequest&) const = default;
 };
 
-// The request the shared session flags describe: the first partial flag set,
-// in the order tune, dealer information, special, stun/kill, decides the kind.
-SessionRequest RequestFromFlags(bool isRead, bool tune, bool dealerInfo, bool special, bool dtmf, bool passwordChange,
-                                int bandLowMHz);
-
 // The radio addresses a run walks: from start up to (not including) end.
 struct SessionRange {
     std::uint16_t start;

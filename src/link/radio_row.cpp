@@ -43,7 +43,6 @@ RadioRow::RadioRow(const QString& device, const QString& portName, const RadioIm
     write_->setRequest({ SessionKind::Whole, Direction::Write, band.lowMHz });
     verifyRead_->setRequest({ SessionKind::Whole, Direction::Read, band.lowMHz });
 
-    watchdog_.setSingleShot(true);
     poll_.setSingleShot(true);
     removalTimeout_.setSingleShot(true);
     connect(&watchdog_, &QTimer::timeout, this, &RadioRow::onWatchdog);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "programming_session.h"
+#include "timer_session_host.h"
 
 #include <QObject>
 #include <QString>
@@ -33,7 +34,7 @@ struct RowRadioResult {
 // goes on. A port that cannot be opened (a cable pulled out of the computer)
 // pauses the row until the port is back. Every radio gets its line in the
 // programming log. No windows: the row window and t40-cli both run it.
-class RadioRow : public QObject, private SessionPrompts, private SessionHost {
+class RadioRow : public QObject, private SessionPrompts, private TimerSessionHost {
     Q_OBJECT
 public:
     enum class Phase { Idle, WaitingForRadio, Writing, Verifying, WaitingForRemoval, Paused, Stopped };
@@ -77,9 +78,6 @@ private:
     bool retryConnection() override;
     bool overwriteBand() override;
     void portOpenFailed(const QString& reason) override;
-    void startWatchdog(int intervalMs) override { watchdog_.start(intervalMs); }
-    void stopWatchdog() override { watchdog_.stop(); }
-    void setCaption(const QString&) override { }
     void showProgress(double fraction) override;
     void completionReport(bool succeeded) override;
 
@@ -103,7 +101,6 @@ private:
     std::unique_ptr<ProgrammingSession> write_;
     std::unique_ptr<ProgrammingSession> verifyRead_;
     ProgrammingSession* current_ = nullptr;
-    QTimer watchdog_;
     QTimer poll_;
     QTimer removalTimeout_;
     QString portName_;

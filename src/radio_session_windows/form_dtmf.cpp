@@ -4,7 +4,7 @@
 #include "partial_session.h"
 #include "prompts.h"
 #include "shared_state.h"
-#include "stun_kill_codec.h"
+#include "page_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +22,9 @@ namespace t40 {
 
 using StunKill::Code;
 
-FormDtmf::FormDtmf(QWidget* parent)
+FormDtmf::FormDtmf(RadioDocument& document, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
 {
     Form_Load();
 }
@@ -94,13 +95,13 @@ void FormDtmf::setCaptions()
 
 void FormDtmf::decode()
 {
-    const RadioImage& memory = AppDocument().uncheckedMemory();
+    const StunKillSettings s = ReadStunKill(document_);
     Decoding = true;
-    ComboStatus->setCurrentIndex(StunKill::StatusPosition(memory));
-    ComboAckType->setCurrentIndex(StunKill::AckTypePosition(memory));
-    CheckStunEnable->setChecked(StunKill::IsEnabled(memory));
-    TextStun->setText(StunKill::DecodeCode(memory, Code::Stun));
-    TextKill->setText(StunKill::DecodeCode(memory, Code::Kill));
+    ComboStatus->setCurrentIndex(qMax(0, s.status));
+    ComboAckType->setCurrentIndex(qMax(0, s.ackType));
+    CheckStunEnable->setChecked(s.enabled);
+    TextStun->setText(s.stunCode);
+    TextKill->setText(s.killCode);
     followEnable();
     Decoding = false;
 }
@@ -125,53 +126,48 @@ void FormDtmf::ComboStatus_Click()
 {
     if (Decoding)
         return;
-    StunKill::SetStatusPosition(AppDocument().uncheckedMemory(), ComboStatus->currentIndex());
+    StunKillSettings s = ReadStunKill(document_);
+    s.status = ComboStatus->currentIndex();
+    WriteStunKill(document_, s);
 }
 
 void FormDtmf::ComboAckType_Click()
 {
     if (Decoding)
         return;
-    StunKill::SetAckTypePosition(AppDocument().uncheckedMemory(), ComboAckType->currentIndex());
+    StunKillSettings s = ReadStunKill(document_);
+    s.ackType = ComboAckType->currentIndex();
+    WriteStunKill(document_, s);
 }
 
 void FormDtmf::CheckStunEnable_Click()
 {
     if (Decoding)
         return;
-    StunKill::SetEnabled(AppDocument().uncheckedMemory(), CheckStunEnable->isChecked());
+    StunKillSettings s = ReadStunKill(document_);
+    s.enabled = CheckStunEnable->isChecked();
+    WriteStunKill(document_, s);
     followEnable();
 }
 
-void FormDtmf::TextStun_LostFocus()
-{
-    if (Decoding)
-        return;
-    const QString clean = StunKill::CleanCode(TextStun->text());
-    if (clean != TextStun->text())
-        TextStun->setText(clean);
-    StunKill::EncodeCode(AppDocument().uncheckedMemory(), Code::Stun, clean);
-}
+void FormDtmf::TextStun_LostFocus() { storeCode(TextStun); }
+void FormDtmf::TextKill_LostFocus() { storeCode(TextKill); }
 
-void FormDtmf::TextKill_LostFocus()
+void FormDtmf::storeCode(QLineEdit* box)
 {
     if (Decoding)
         return;
-    const QString clean = StunKill::CleanCode(TextKill->text());
-    if (clean != TextKill->text())
-        TextKill->setText(clean);
-    StunKill::EncodeCode(AppDocument().uncheckedMemory(), Code::Kill, clean);
+    const QString clean = StunKill::CleanCode(box->text());
+    if (clean != box->text())
+        box->setText(clean);
+    WriteStunKillCode(document_, box == TextStun ? Code::Stun : Code::Kill, clean);
 }
 
 void FormDtmf::commitCode(QLineEdit* box)
 {
-    const Code code = box == TextStun ? Code::Stun : Code::Kill;
-    if (box->text() == StunKill::DecodeCode(AppDocument().uncheckedMemory(), code))
-        return;
-    if (box == TextStun)
-        TextStun_LostFocus();
-    else
-        TextKill_LostFocus();
+    const StunKillSettings s = ReadStunKill(document_);
+    if (box->text() != (box == TextStun ? s.stunCode : s.killCode))
+        storeCode(box);
 }
 
 bool FormDtmf::eventFilter(QObject* watched, QEvent* event)
@@ -224,7 +220,7 @@ void FormDtmf::CommandWrite_Click()
     if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (RunSession(this, PartialRequest(SessionKind::Dtmf, Direction::Write)))
+    if (RunSession(this, PartialRequest(document_, SessionKind::Dtmf, Direction::Write)))
         ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }
 

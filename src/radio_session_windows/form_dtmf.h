@@ -11,12 +11,14 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The DTMF remote stun/kill settings, shown after a stun/kill read and written
 // back with a stun/kill write.
 class FormDtmf : public QDialog {
     Q_OBJECT
 public:
-    explicit FormDtmf(QWidget* parent = nullptr);
+    explicit FormDtmf(RadioDocument& document, QWidget* parent = nullptr);
 
     void Form_Load();
     void ComboStatus_Click();
@@ -48,10 +50,12 @@ private:
     void setCaptions();
     void decode();
     void followEnable();
-    // Stores a code box whose text differs from what the memory holds.
+    // Stores a code box whose text differs from what the document holds.
     void commitCode(QLineEdit* box);
     bool codeTooShort(QLineEdit* box);
+    void storeCode(QLineEdit* box);
 
+    RadioDocument& document_;
     bool Decoding = false;
 };
 

@@ -1,8 +1,8 @@
 #include "form_local_message.h"
 
 #include "button_row.h"
-#include "dealer_record.h"
 #include "help_topic.h"
+#include "page_settings.h"
 #include "shared_state.h"
 
 #include <QComboBox>
@@ -28,8 +28,9 @@ QLineEdit* AddField(QGridLayout* grid, int row, int column, QLabel*& label, QWid
 }
 } // namespace
 
-FormLocalMessage::FormLocalMessage(QWidget* parent)
+FormLocalMessage::FormLocalMessage(RadioDocument& document, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
 {
     Form_Load();
 }
@@ -118,7 +119,7 @@ void FormLocalMessage::setCaptions()
 
 void FormLocalMessage::decode()
 {
-    const DealerRecord record = DecodeDealerRecord(AppDocument().uncheckedMemory());
+    const DealerRecord record = ReadDealerRecord(document_);
     ComboRadioType->addItems(DealerModelNames());
     ComboRadioType->setCurrentIndex(DealerModelIndex(record.modelName));
     ComboFrequencyArea->addItems(FrequencyAreaNames());
@@ -134,7 +135,7 @@ void FormLocalMessage::decode()
     TextSellDate->setText(record.sellDate);
     TextSeller->setText(record.seller);
     TextMaintainedDescription->setPlainText(record.maintenanceDescription);
-    TextVersion->setText(FirmwareVersionText(AppDocument().uncheckedMemory(), State().DecimalSeparator));
+    TextVersion->setText(ReadFirmwareVersion(document_, State().DecimalSeparator));
 }
 
 void FormLocalMessage::Form_Load()

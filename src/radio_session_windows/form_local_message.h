@@ -11,12 +11,14 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Shows the radio's production and sales record after a dealer-information
 // read. A viewer: every field is disabled and nothing is written back.
 class FormLocalMessage : public QDialog {
     Q_OBJECT
 public:
-    explicit FormLocalMessage(QWidget* parent = nullptr);
+    explicit FormLocalMessage(RadioDocument& document, QWidget* parent = nullptr);
 
     void Form_Load();
     void CommandClose_Click();
@@ -58,6 +60,7 @@ public:
     QPushButton* CommandHelp = nullptr;
 
 private:
+    RadioDocument& document_;
     void buildControls();
     void setCaptions();
     void decode();

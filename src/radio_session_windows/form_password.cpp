@@ -13,9 +13,10 @@
 
 namespace t40 {
 
-FormPassword::FormPassword(QString& programPassword, QWidget* parent)
+FormPassword::FormPassword(RadioDocument& document, QString& programPassword, QWidget* parent)
     : QDialog(parent)
     , programPassword_(programPassword)
+    , document_(document)
 {
     setWindowTitle(Lang("Program Password", "编程密码"));
     LabelPassword = new QLabel(Lang("Password", "密码"), this);
@@ -53,7 +54,7 @@ void FormPassword::CommandCancel_Click()
 
 void FormPassword::CommandChange_Click()
 {
-    FormPasswordChange change(programPassword_, this);
+    FormPasswordChange change(document_, programPassword_, this);
     if (change.exec() == QDialog::Accepted)
         TextPassword->setText(programPassword_);
 }

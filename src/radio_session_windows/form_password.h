@@ -8,12 +8,14 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The programming password: the user types it here, or opens the change
 // dialog from here. programPassword is the opener's, kept for the run.
 class FormPassword : public QDialog {
     Q_OBJECT
 public:
-    explicit FormPassword(QString& programPassword, QWidget* parent = nullptr);
+    FormPassword(RadioDocument& document, QString& programPassword, QWidget* parent = nullptr);
 
     void CommandOK_Click();
     void CommandCancel_Click();
@@ -27,6 +29,7 @@ public:
 
 private:
     QString& programPassword_;
+    RadioDocument& document_;
 };
 
 } // namespace t40

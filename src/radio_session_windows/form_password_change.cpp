@@ -14,9 +14,10 @@
 
 namespace t40 {
 
-FormPasswordChange::FormPasswordChange(QString& programPassword, QWidget* parent)
+FormPasswordChange::FormPasswordChange(RadioDocument& document, QString& programPassword, QWidget* parent)
     : QDialog(parent)
     , programPassword_(programPassword)
+    , document_(document)
 {
     setWindowTitle(Lang("Change Password", "编程密码"));
     LabelOldPassword = new QLabel(Lang("OldPassword", "旧密码"), this);
@@ -50,12 +51,12 @@ void FormPasswordChange::CommandOK_Click()
         ShowMessageBox(Lang("Different between two new passowrds", "新密码不一致"), BoxIcon::Warning);
         return;
     }
-    StorePassword(AppDocument(), newPassword);
+    StorePassword(document_, newPassword);
     programPassword_ = TextOldPassword->text();
     if (ShowMessageBox(Lang("Change password?", "修改密码？"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
 
-    FormProcess session(SessionRequest { SessionKind::PasswordChange, Direction::Write, State().BandLowMHz },
+    FormProcess session(SessionRequest { SessionKind::PasswordChange, Direction::Write, document_.band().lowMHz },
                         programPassword_, this);
     session.exec();
     programPassword_ = session.ProgramPassword();

@@ -10,13 +10,15 @@ class QPushButton;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Puts a new programming password into the image and writes the image, the
 // password block included, into the radio. Accepted when that write succeeded;
 // programPassword then holds the new password.
 class FormPasswordChange : public QDialog {
     Q_OBJECT
 public:
-    explicit FormPasswordChange(QString& programPassword, QWidget* parent = nullptr);
+    FormPasswordChange(RadioDocument& document, QString& programPassword, QWidget* parent = nullptr);
 
     void CommandOK_Click();
     void CommandCancel_Click();
@@ -30,6 +32,7 @@ public:
 
 private:
     QString& programPassword_;
+    RadioDocument& document_;
 };
 
 } // namespace t40

@@ -236,7 +236,7 @@ void FormProcess::logRun(const QString& result)
     entry.port = QStringLiteral("COM%1").arg(s.ComPortNumber);
     if (session_->IdentityBandFlag() >= 0)
         entry.band = BandFromIdentity(std::uint8_t(session_->IdentityBandFlag()));
-    entry.fileName = s.CurrentFileTitle;
+    entry.fileName = AppDocument().title();
     entry.result = result;
     ProgrammingLog::Append(entry);
 }
@@ -285,23 +285,18 @@ void FormProcess::completionReport(bool succeeded)
         document.commitRange({ range.start, range.end }, memory_);
         if (session_->request().kind == SessionKind::Whole)
             keepReadBackup();
-        if (session_->BandExtended())
-            setEffectiveHigh(520);
+        if (session_->BandExtended()) {
+            BandState band = document.band();
+            band.effectiveHighMHz = ExtendedHighMHz;
+            document.setBand(band);
+        }
         emit radioRead();
         // The band decode of whoever handled the read sets the limits from the new
         // model block; the band-extension option of the radio just read still
         // applies on top.
-        setEffectiveHigh(EffectiveHighAfterRead(s.BandLowMHz, s.EffectiveHighMHz, document.value(FieldId::BandExtension)));
+        document.applyBandExtensionAfterRead();
     }
     emit sessionCompleted(true);
-}
-
-// The transmit upper limit, in the shared band and the document's.
-void FormProcess::setEffectiveHigh(int mhz)
-{
-    SharedState& s = State();
-    s.EffectiveHighMHz = mhz;
-    AppDocument().setBand({ s.BandName, s.BandLowMHz, s.BandHighMHz, mhz });
 }
 
 // Every whole read is also kept in the backup folder; failing that is said but

@@ -84,7 +84,6 @@ private:
     void logRun(const QString& result);
     ProgrammingSession& activeSession() { return verifying_ ? *verify_ : *session_; }
     void keepReadBackup();
-    void setEffectiveHigh(int mhz);
     void startVerify();
     void finishVerify(bool readBackCompleted);
 

@@ -4,7 +4,7 @@
 #include "partial_session.h"
 #include "prompts.h"
 #include "shared_state.h"
-#include "stun_kill_codec.h"
+#include "page_settings.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -14,8 +14,9 @@
 
 namespace t40 {
 
-FormSpecial::FormSpecial(QWidget* parent)
+FormSpecial::FormSpecial(RadioDocument& document, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
 {
     Form_Load();
 }
@@ -43,7 +44,7 @@ void FormSpecial::Form_Load()
         ComboRxVoice->addItem(QString::number(level));
     CommandWrite->setText(Lang("&Write", "写入(&W)"));
     CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    ComboRxVoice->setCurrentIndex(Special::RxVoicePosition(AppDocument().uncheckedMemory()));
+    ComboRxVoice->setCurrentIndex(ReadSpecialOption(document_).rxVoiceLevel);
 
     connect(CommandWrite, &QPushButton::clicked, this, &FormSpecial::CommandWrite_Click);
     connect(CommandClose, &QPushButton::clicked, this, &FormSpecial::CommandClose_Click);
@@ -51,11 +52,11 @@ void FormSpecial::Form_Load()
 
 void FormSpecial::CommandWrite_Click()
 {
-    Special::SetRxVoicePosition(AppDocument().uncheckedMemory(), ComboRxVoice->currentIndex());
+    WriteSpecialOption(document_, { ComboRxVoice->currentIndex() });
     if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (RunSession(this, PartialRequest(SessionKind::Special, Direction::Write)))
+    if (RunSession(this, PartialRequest(document_, SessionKind::Special, Direction::Write)))
         ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }
 

@@ -3,7 +3,7 @@
 #include "key_filter.h"
 #include "partial_session.h"
 #include "prompts.h"
-#include "tune_codec.h"
+#include "page_settings.h"
 #include "window_menu.h"
 
 #include <QCloseEvent>
@@ -72,8 +72,9 @@ QLineEdit* MakeCellEditor(QTableWidget* grid)
 }
 } // namespace
 
-FormTune::FormTune(QWidget* parent)
+FormTune::FormTune(RadioDocument& document, QWidget* parent)
     : PageWindow(TunePageId, &SharedState::TunePageOpen, parent)
+    , document_(document)
 {
     Form_Load();
 }
@@ -162,16 +163,11 @@ void FormTune::Form_Load()
     registerPage();
 }
 
-int FormTune::sectionBase() const
-{
-    return Tune::SectionBase(State().BandLowMHz);
-}
-
 void FormTune::paintBands()
 {
-    const int low = State().BandLowMHz;
-    const int squelchEnd = Tune::FirstColumnAbove(low, State().BandHighMHz);
-    const int powerEnd = Tune::FirstColumnAbove(low, State().EffectiveHighMHz);
+    const BandState& band = document_.band();
+    const int squelchEnd = Tune::FirstColumnAbove(band.lowMHz, band.highMHz);
+    const int powerEnd = Tune::FirstColumnAbove(band.lowMHz, band.effectiveHighMHz);
     const QBrush inBand = palette().base();
     const QBrush outOfBand = palette().dark();
     for (int row = 1; row <= Tune::DataRows; ++row) {
@@ -183,20 +179,19 @@ void FormTune::paintBands()
 
 void FormTune::AnalyseTuneData()
 {
-    const RadioImage& image = AppDocument().uncheckedMemory();
-    const int low = State().BandLowMHz;
-    const int base = sectionBase();
+    const TuneTable tune = ReadTuneTable(document_);
+    const int low = document_.band().lowMHz;
     for (int c = 1; c < DataColumns; ++c) {
         MSHFlexGridTuneData->item(0, c)->setText(Tune::PointHeading(low, c));
         for (int row = 1; row <= Tune::DataRows; ++row)
-            MSHFlexGridTuneData->item(row, c)->setText(QString::number(Tune::CellValue(image, base, row, c)));
+            MSHFlexGridTuneData->item(row, c)->setText(QString::number(tune.cells[row - 1][c - 1]));
     }
     paintBands();
     for (int c = 1; c < SqlColumns; ++c) {
-        MSHFlexGridSqlTune->item(1, c)->setText(QString::number(Tune::HighThreshold(image, base, c)));
-        MSHFlexGridSqlTune->item(2, c)->setText(QString::number(Tune::LowThreshold(image, base, c)));
+        MSHFlexGridSqlTune->item(1, c)->setText(QString::number(tune.highThreshold[c - 1]));
+        MSHFlexGridSqlTune->item(2, c)->setText(QString::number(tune.lowThreshold[c - 1]));
     }
-    shownPkValue_ = QString::number(Tune::Deviation(image));
+    shownPkValue_ = QString::number(tune.deviation);
     TextPkValue->setText(shownPkValue_);
 }
 
@@ -269,14 +264,14 @@ void FormTune::applyText1(bool moveOn)
     // value that its byte holds in another form (bit 7 of a squelch byte).
     const bool changed = Text1->text() != MSHFlexGridTuneData->item(row, column)->text();
     if (changed && Tune::ParseEntry(Text1->text(), value)) {
-        const int stored = Tune::SetCellValue(AppDocument().uncheckedMemory(), sectionBase(), row, column, value);
+        const int stored = WriteTuneCell(document_, row, column, value);
         MSHFlexGridTuneData->item(row, column)->setText(QString::number(stored));
         Text1->setText(QString::number(stored));
     }
     if (!moveOn)
         return;
-    const int low = State().BandLowMHz;
-    const int end = Tune::FirstColumnAbove(low, row == 1 ? State().BandHighMHz : State().EffectiveHighMHz);
+    const BandState& band = document_.band();
+    const int end = Tune::FirstColumnAbove(band.lowMHz, row == 1 ? band.highMHz : band.effectiveHighMHz);
     applying_ = true;
     if (column + 1 <= Tune::PointCount && column + 1 < end) {
         editColumn1_ = column + 1;
@@ -302,9 +297,8 @@ void FormTune::applyText2(bool moveOn)
     // Unchanged, a threshold above 127 (stored by the factory) is kept as it is.
     const bool changed = Text2->text() != MSHFlexGridSqlTune->item(row, column)->text();
     if (changed && Tune::ParseEntry(Text2->text(), value)) {
-        RadioImage& image = AppDocument().uncheckedMemory();
-        const int stored = row == 1 ? Tune::SetHighThreshold(image, sectionBase(), column, value)
-                                    : Tune::SetLowThreshold(image, sectionBase(), column, value);
+        const int stored = row == 1 ? WriteHighThreshold(document_, column, value)
+                                    : WriteLowThreshold(document_, column, value);
         MSHFlexGridSqlTune->item(row, column)->setText(QString::number(stored));
         Text2->setText(QString::number(stored));
     }
@@ -335,7 +329,7 @@ void FormTune::applyPkValue()
         TextPkValue->setText(shownPkValue_);
         return;
     }
-    shownPkValue_ = QString::number(Tune::SetDeviation(AppDocument().uncheckedMemory(), value));
+    shownPkValue_ = QString::number(WriteDeviation(document_, value));
     TextPkValue->setText(shownPkValue_);
 }
 
@@ -387,7 +381,7 @@ void FormTune::CommandRead_Click()
     if (ShowMessageBox(Lang("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (!RunSession(this, PartialRequest(SessionKind::Tune, Direction::Read), [this] { emit radioRead(); }))
+    if (!RunSession(this, PartialRequest(document_, SessionKind::Tune, Direction::Read), [this] { emit radioRead(); }))
         return;
     RefreshAfterRead();
     ShowMessageBox(Lang("Read data successful", "读取数据成功"), BoxIcon::Information);
@@ -399,7 +393,7 @@ void FormTune::CommandWrite_Click()
     if (ShowMessageBox(Lang("Write tune data into radio.Do you wish continue?", "向对讲机写入调谐数据？"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
-    if (!RunSession(this, PartialRequest(SessionKind::Tune, Direction::Write)))
+    if (!RunSession(this, PartialRequest(document_, SessionKind::Tune, Direction::Write)))
         return;
     ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
 }

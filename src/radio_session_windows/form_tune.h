@@ -9,15 +9,17 @@ class QTableWidget;
 
 namespace t40 {
 
+class RadioDocument;
+
 // The tune-data page: the factory alignment values of the model's band
 // section, edited in place in two grids, with its own tune read and write.
 class FormTune : public PageWindow {
     Q_OBJECT
 public:
-    explicit FormTune(QWidget* parent = nullptr);
+    explicit FormTune(RadioDocument& document, QWidget* parent = nullptr);
 
     void Form_Load();
-    // Fills both grids and the deviation box from the image.
+    // Fills both grids and the deviation box from the document.
     void AnalyseTuneData();
     void RefreshAfterRead() override;
     // Applies an open cell editor and the deviation box.
@@ -64,8 +66,8 @@ private:
     void applyText1(bool moveOn);
     void applyText2(bool moveOn);
     void applyPkValue();
-    int sectionBase() const;
 
+    RadioDocument& document_;
     int editRow1_ = 0;
     int editColumn1_ = 0;
     int editRow2_ = 0;

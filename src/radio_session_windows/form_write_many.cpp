@@ -1,6 +1,5 @@
 #include "form_write_many.h"
 
-#include "band_table.h"
 #include "button_row.h"
 #include "port_catalog.h"
 #include "shared_state.h"
@@ -47,16 +46,15 @@ QString OutcomeText(const RowRadioResult& result)
     return QString();
 }
 
-FormWriteMany::FormWriteMany(QWidget* parent)
+FormWriteMany::FormWriteMany(RadioDocument& document, QWidget* parent)
     : QDialog(parent)
+    , document_(document)
 {
-    const SharedState& s = State();
     setWindowTitle(Lang("Write to Many Radios", "批量写入对讲机"));
 
-    BandState band;
-    AnalyseModelBlock(AppDocument().uncheckedMemory(), band);
+    const BandState& band = document_.band();
     LabelInfo = new QLabel(Lang("File: %1    Band: %2 %3-%4 MHz    Port: %5", "文件：%1    频段：%2 %3-%4 MHz    端口：%5")
-                               .arg(s.CurrentFileTitle, band.name)
+                               .arg(document_.title(), band.name)
                                .arg(band.lowMHz)
                                .arg(band.highMHz)
                                .arg(PortName()),
@@ -104,8 +102,8 @@ void FormWriteMany::CommandStart_Click()
         return;
     const SharedState& s = State();
     // The image as it is now; edits made later do not reach this row.
-    row_ = std::make_unique<RadioRow>(CurrentPortCatalog().deviceFor(s.ComPortNumber), PortName(), AppDocument().uncheckedMemory());
-    row_->setFileName(s.CurrentFileTitle);
+    row_ = std::make_unique<RadioRow>(CurrentPortCatalog().deviceFor(s.ComPortNumber), PortName(), document_.memory());
+    row_->setFileName(document_.title());
     row_->setVerify(s.VerifyAfterWrite);
     connect(row_.get(), &RadioRow::phaseChanged, this, &FormWriteMany::onPhase);
     connect(row_.get(), &RadioRow::radioDone, this, &FormWriteMany::onRadioDone);

@@ -13,13 +13,15 @@ class QTreeWidget;
 
 namespace t40 {
 
+class RadioDocument;
+
 // Program > Write to Many Radios: writes the open image into one radio after
 // another on the current port, with the count and the last result in large
 // text, until the user stops.
 class FormWriteMany : public QDialog {
     Q_OBJECT
 public:
-    explicit FormWriteMany(QWidget* parent = nullptr);
+    explicit FormWriteMany(RadioDocument& document, QWidget* parent = nullptr);
     ~FormWriteMany() override;
 
     void CommandStart_Click();
@@ -48,6 +50,7 @@ private:
     void updateButtons();
     bool finishBeforeClosing();
 
+    RadioDocument& document_;
     std::unique_ptr<RadioRow> row_;
     bool closeWhenStopped_ = false;
 };

@@ -20,29 +20,29 @@ void CloseTunePage(QWidget* parent)
 }
 
 template <typename Page>
-void ReadThenOpen(QWidget* parent, SessionKind kind, const std::function<void()>& afterRead)
+void ReadThenOpen(RadioDocument& document, QWidget* parent, SessionKind kind, const std::function<void()>& afterRead)
 {
     CloseTunePage(parent);
-    if (!RunSession(parent, PartialRequest(kind, Direction::Read), afterRead))
+    if (!RunSession(parent, PartialRequest(document, kind, Direction::Read), afterRead))
         return;
-    Page page(parent);
+    Page page(document, parent);
     page.exec();
 }
 } // namespace
 
-void OpenDealerInformation(QWidget* parent, const std::function<void()>& afterRead)
+void OpenDealerInformation(RadioDocument& document, QWidget* parent, const std::function<void()>& afterRead)
 {
-    ReadThenOpen<FormLocalMessage>(parent, SessionKind::DealerInfo, afterRead);
+    ReadThenOpen<FormLocalMessage>(document, parent, SessionKind::DealerInfo, afterRead);
 }
 
-void OpenStunKill(QWidget* parent, const std::function<void()>& afterRead)
+void OpenStunKill(RadioDocument& document, QWidget* parent, const std::function<void()>& afterRead)
 {
-    ReadThenOpen<FormDtmf>(parent, SessionKind::Dtmf, afterRead);
+    ReadThenOpen<FormDtmf>(document, parent, SessionKind::Dtmf, afterRead);
 }
 
-void OpenSpecialOption(QWidget* parent, const std::function<void()>& afterRead)
+void OpenSpecialOption(RadioDocument& document, QWidget* parent, const std::function<void()>& afterRead)
 {
-    ReadThenOpen<FormSpecial>(parent, SessionKind::Special, afterRead);
+    ReadThenOpen<FormSpecial>(document, parent, SessionKind::Special, afterRead);
 }
 
 } // namespace t40

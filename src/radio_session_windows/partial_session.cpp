@@ -14,9 +14,9 @@ bool RunSession(QWidget* parent, const SessionRequest& request, const std::funct
     return session.SessionSucceeded();
 }
 
-SessionRequest PartialRequest(SessionKind kind, Direction direction)
+SessionRequest PartialRequest(const RadioDocument& document, SessionKind kind, Direction direction)
 {
-    return SessionRequest { kind, direction, State().BandLowMHz };
+    return SessionRequest { kind, direction, document.band().lowMHz };
 }
 
 } // namespace t40

@@ -26,6 +26,15 @@ void PageWindow::registerPage()
     registered_ = true;
 }
 
+void PageWindow::followChanges(RadioDocument& document, MemoryRange range, const bool& busy,
+                               std::function<void()> refresh)
+{
+    connect(&document, &RadioDocument::changed, this, [range, &busy, refresh](int offset, int length) {
+        if (!busy && offset < range.end && offset + length > range.begin)
+            refresh();
+    });
+}
+
 void PageWindow::unregisterPage()
 {
     if (!registered_)

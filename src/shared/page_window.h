@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 namespace t40 {
 
 // Base of the editing pages hosted in the main window: keeps the page-open
@@ -35,6 +37,9 @@ protected:
     // Form_Load's last step: sets the open flag and appends the Window-menu
     // entry with the page's caption.
     void registerPage();
+    // Runs refresh when a change of the document (another window, an undo)
+    // touches the page's bytes while the page is not decoding or storing.
+    void followChanges(RadioDocument& document, MemoryRange range, const bool& busy, std::function<void()> refresh);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -132,9 +132,6 @@ QString ShowFileDialog(const QString& kind, const QString& title, const QString&
     const bool open = kind.toUpper() == QStringLiteral("OPEN");
     const QString path
         = ShowOtherFileDialog(open, title, defaultName, FileFilters(), QStringLiteral("rdat"), folder);
-    if (path.isEmpty())
-        return QString();
-    State().CurrentFileTitle = QFileInfo(path).fileName();
     return path;
 }
 

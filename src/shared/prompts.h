@@ -27,14 +27,13 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
                          const QString& detail = QString());
 
 // The open or save dialog for data files ("OPEN", any case, gives an open
-// dialog). Returns the chosen path, or an empty string when cancelled. A
-// confirmed dialog sets CurrentFileTitle to the chosen file's name.
+// dialog). Returns the chosen path, or an empty string when cancelled.
 // folder: where the dialog starts; empty leaves it to the system.
 QString ShowFileDialog(const QString& kind, const QString& title, const QString& defaultName,
                        const QString& folder = QString());
 
 // An open or save dialog for other files (CSV, PDF): the given filters, and
-// on saving the default suffix. CurrentFileTitle is left alone.
+// on saving the default suffix.
 QString ShowOtherFileDialog(bool open, const QString& title, const QString& defaultName, const QStringList& filters,
                             const QString& defaultSuffix = QString(), const QString& folder = QString());
 

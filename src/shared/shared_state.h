@@ -31,14 +31,7 @@ struct SharedState {
     bool SessionWindowOpen = false;
     bool VerifyAfterWrite = false; // a whole-image write is read back and compared
 
-    QString BandName = QStringLiteral("UHF");
-    int BandLowMHz = 400;
-    int BandHighMHz = 520;
-    int EffectiveHighMHz = 520;
     QString TemplateFileName = QStringLiteral("Init.dat"); // in the program folder
-    bool ModelChanged = false;
-
-    QString CurrentFileTitle = QStringLiteral("new.rdat");
     bool ServiceMode = false;
 
     QPointer<QMenuBar> MainMenuHandle;

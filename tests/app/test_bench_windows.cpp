@@ -37,8 +37,8 @@ private slots:
         QFETCH(bool, english);
         TestEnvironment env;
         State().IsEnglish = english;
-        State().CurrentFileTitle = QStringLiteral("site.rdat");
-        AppDocument().uncheckedMemory().setByte(445, 0x73);
+        AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
+        AppDocument().setByte(445, 0x73);
         VirtualRadio radio;
         radio.memory().setByte(445, 0x73);
         radio.setBandFlag(0x73);
@@ -61,7 +61,7 @@ private slots:
         }
 
         {
-            FormWriteMany row;
+            FormWriteMany row(AppDocument());
             row.show();
             row.CommandStart->click();
             QVERIFY(QTest::qWaitFor([&] { return row.row()->radios() == 2; }, 20000));

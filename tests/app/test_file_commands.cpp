@@ -89,7 +89,7 @@ private slots:
         f.main.Timer1_Timer();
         QCOMPARE(f.main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:radio.rdat[*]]"));
         // The band is not re-derived from an opened file.
-        QCOMPARE(State().BandLowMHz, 400);
+        QCOMPARE(AppDocument().band().lowMHz, 400);
     }
 
     void rejectedFiles_data()
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(f.env.prompts().messages[1].icon, BoxIcon::Error);
         // The rejected file does not become the target of Save.
         QVERIFY(f.main.currentFilePath().isEmpty());
-        QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
+        QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
     }
 
     void unreadableFileIsNamed()
@@ -153,7 +153,7 @@ private slots:
         f.main.MenuOpen_Click(); // question declined
         QVERIFY(before == AppDocument().uncheckedMemory());
         QVERIFY(f.main.currentFilePath().isEmpty());
-        QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
+        QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
     }
 
     void saveWithoutPathAndCancelledWritesNothing()
@@ -194,11 +194,11 @@ private slots:
         f.env.prompts().paths.push_back(path);
         f.main.MenuSave_Click();
         QCOMPARE(FileBytes(path), BuildDataFile(Pattern()));
-        QCOMPARE(State().CurrentFileTitle, QStringLiteral("saved.rdat"));
+        QCOMPARE(AppDocument().title(), QStringLiteral("saved.rdat"));
 
         f.main.MenuNew_Click();
         QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
-        QCOMPARE(State().CurrentFileTitle, QStringLiteral("new.rdat"));
+        QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
         QVERIFY(f.main.currentFilePath().isEmpty());
         QVERIFY(f.main.titleText().endsWith(QStringLiteral("[FileName:new.rdat]")));
         f.main.MenuSave_Click(); // cancelled
@@ -219,8 +219,8 @@ private slots:
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
         QCOMPARE(f.main.titleText(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:vhf.rdat]"));
-        QCOMPARE(State().BandLowMHz, 136);
-        QCOMPARE(State().EffectiveHighMHz, 174);
+        QCOMPARE(AppDocument().band().lowMHz, 136);
+        QCOMPARE(AppDocument().band().effectiveHighMHz, 174);
     }
 
     void saveOntoLongerFile()
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(f.env.prompts().messages[0].text.contains(unwritable));
         QCOMPARE(f.env.prompts().messages[0].icon, BoxIcon::Error);
         QCOMPARE(f.main.currentFilePath(), first);
-        QCOMPARE(State().CurrentFileTitle, QStringLiteral("first.rdat"));
+        QCOMPARE(AppDocument().title(), QStringLiteral("first.rdat"));
     }
 
     // The model dialog, driven as a user would, reloads the template and
@@ -299,7 +299,6 @@ private slots:
             && QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("same band");
         QCOMPARE(AppDocument().uncheckedMemory().byte(20), std::uint8_t(changed ? 0xFF : 0x44));
         QCOMPARE(f.env.prompts().messages.size(), size_t(QTest::currentDataTag() == QByteArray("same band") ? 0 : 1));
-        QVERIFY(!State().ModelChanged);
         f.main.Timer1_Timer();
         QVERIFY2(f.main.windowTitle().startsWith(title), qPrintable(f.main.windowTitle()));
     }

@@ -93,7 +93,9 @@ private slots:
         main.afterRadioRead();
         QTRY_COMPARE_WITH_TIMEOUT(main.windowTitle(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:new.rdat[*]]"), 1000);
         QCOMPARE(main.StatusPanels.at(0)->text(), QStringLiteral("VHF[136-174 MHz]"));
-        State().EffectiveHighMHz = 480;
+        BandState band = AppDocument().band();
+        band.effectiveHighMHz = 480;
+        AppDocument().setBand(band);
         main.Timer1_Timer();
         QCOMPARE(main.StatusPanels.at(0)->text(), QStringLiteral("VHF[136-480 MHz]"));
     }

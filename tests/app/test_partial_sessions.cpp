@@ -150,9 +150,9 @@ private slots:
         Pattern(bench.radio.memory(), 11);
         QVERIFY(bench.start());
         for (int a = 0x300; a < 0x400; ++a)
-            AppDocument().uncheckedMemory().setByte(a, 0x11);
-        AppDocument().uncheckedMemory().setMemoryByte(0x0A80, 0x22);
-        const RadioImage before = AppDocument().uncheckedMemory();
+            AppDocument().setByte(a, 0x11);
+        AppDocument().setByte(0x0A80, 0x22);
+        const RadioImage before = AppDocument().memory();
 
         bench.main.TreeView1_NodeClick(QStringLiteral("TreeTuneData"));
         auto* page = bench.main.findChild<FormTune*>();
@@ -166,7 +166,7 @@ private slots:
         }
         // Only the tune data came in; nothing else changed.
         for (int a = 0; a < RadioImage::MemorySize; ++a)
-            QCOMPARE(AppDocument().uncheckedMemory().memoryByte(a), a >= 0x300 && a < 0x400 ? bench.radio.memory().memoryByte(a) : before.memoryByte(a));
+            QCOMPARE(AppDocument().byte(a), a >= 0x300 && a < 0x400 ? bench.radio.memory().memoryByte(a) : before.memoryByte(a));
         QCOMPARE(page->MSHFlexGridTuneData->item(2, 1)->text(), QString::number(bench.radio.memory().byte(0x310 + 48)));
         QCOMPARE(page->TextPkValue->text(), QString::number(bench.radio.memory().byte(0x3C0)));
         QCOMPARE(bench.messages(), (QStringList { "Read tune data from radio.Do you wish continue?", "Read data successful" }));
@@ -190,7 +190,7 @@ private slots:
         for (int a = 0; a < RadioImage::MemorySize; ++a) {
             const bool sent = (a >= 0x310 && a < 0x320) || (a >= 0x340 && a < 0x350) || (a >= 0x370 && a < 0x380)
                 || (a >= 0x3A0 && a < 0x3B0) || (a >= 0x3C0 && a < 0x400);
-            QCOMPARE(bench.radio.memory().memoryByte(a), sent ? AppDocument().uncheckedMemory().memoryByte(a) : radioBefore.memoryByte(a));
+            QCOMPARE(bench.radio.memory().memoryByte(a), sent ? AppDocument().byte(a) : radioBefore.memoryByte(a));
         }
         QCOMPARE(bench.messages().mid(2),
                  (QStringList { "Write tune data into radio.Do you wish continue?", "Write data successful" }));
@@ -210,8 +210,8 @@ private slots:
         PutText(r, 0x0B10, "Battery contacts cleaned", 96);
         QVERIFY(bench.start());
         for (int i = 0; i < 4; ++i)
-            AppDocument().uncheckedMemory().setByte(448 + i, std::uint8_t("1234"[i]));
-        const RadioImage before = AppDocument().uncheckedMemory();
+            AppDocument().setByte(448 + i, std::uint8_t("1234"[i]));
+        const RadioImage before = AppDocument().memory();
         bench.main.TreeView1_NodeClick(QStringLiteral("TreeTuneData"));
         QVERIFY(State().TunePageOpen);
 
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(!State().TunePageOpen); // the tune page was closed first
         QCOMPARE(shown, (QStringList { "T40U02", "400-480MHz", "0755", "SN-000123", "USERCODE", "Chen", "12.34" }));
         for (int a = 0; a < RadioImage::MemorySize; ++a)
-            QCOMPARE(AppDocument().uncheckedMemory().memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? r.memoryByte(a) : before.memoryByte(a));
+            QCOMPARE(AppDocument().byte(a), a >= 0x0A80 && a < 0x0B80 ? r.memoryByte(a) : before.memoryByte(a));
         QCOMPARE(bench.radio.countFrames(RadioFrame::Read), 16);
         QVERIFY(bench.radio.writeAddresses().empty());
     }
@@ -250,7 +250,7 @@ private slots:
         Pattern(bench.radio.memory(), 9);
         bench.radio.faults().wrongAckAtFrame = 3; // the answer to the identity is refused
         QVERIFY(bench.start());
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         {
             Driver driver;
             bench.main.TreeView1_NodeClick(key);
@@ -258,7 +258,7 @@ private slots:
             QCOMPARE(driver.pages, 0);
             QVERIFY(!driver.succeeded);
         }
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QVERIFY(bench.messages().contains(QStringLiteral("Check connection!Retry or cancel?")));
     }
 

@@ -46,7 +46,7 @@ Typed TypeInto(MDIFormMain& main, const QString& editor)
     }
     if (editor == QLatin1String("channel editor")) {
         State().CurrentChannel = 5;
-        FormChannelEdit* edit = FormChannelEdit::ShowEditor(main.page(ChannelPageId));
+        FormChannelEdit* edit = FormChannelEdit::ShowEditor(AppDocument(), main.page(ChannelPageId));
         edit->TextRxFreq->setFocus();
         edit->TextRxFreq->setText(QStringLiteral("455"));
         return { 16 * 5 + 3, 0x45 };

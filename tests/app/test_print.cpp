@@ -251,13 +251,14 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         test::TestEnvironment env;
         State().IsEnglish = english;
-        State().CurrentFileTitle = QStringLiteral("report.rdat");
-        RadioImage& image = AppDocument().uncheckedMemory();
+        AppDocument().setPath(QString(), QStringLiteral("report.rdat"));
+        RadioImage image;
         const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0xEC, 0xA1, 0x88, 0xFF, 0xFF, 0xFF };
         for (int i = 0; i < 16; ++i)
             image.setByte(16 + i, channel[i]);
         SetKeyCode(image, 3, KeyCodeOfPosition(2));
         QVERIFY(EncodeEmbeddedMessage(image, QStringLiteral("HELLO T40"), QString()));
+        AppDocument().edit([&](RadioImage& m) { m = image; });
         FormPrint form;
         form.CommandSelectAll->click();
         QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };

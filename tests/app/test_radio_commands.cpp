@@ -81,7 +81,7 @@ private slots:
         main.show();
         State().ComPortNumber = 4;
         State().IsEnglish = true;
-        QCOMPARE(State().BandName, QStringLiteral("UHF"));
+        QCOMPARE(AppDocument().band().name, QStringLiteral("UHF"));
         {
             SessionDriver driver;
             main.MenuRead_Click();
@@ -89,8 +89,8 @@ private slots:
             QVERIFY(driver.succeeded);
         }
         QVERIFY(!State().SessionWindowOpen);
-        QCOMPARE(State().BandName, QStringLiteral("VHF")); // the model block was decoded again
-        QCOMPARE(State().BandLowMHz, 136);
+        QCOMPARE(AppDocument().band().name, QStringLiteral("VHF")); // the model block was decoded again
+        QCOMPARE(AppDocument().band().lowMHz, 136);
         QCOMPARE(AppDocument().uncheckedMemory().byte(19), std::uint8_t(0x14));
         // The read is also kept as a backup.
         const QStringList backups = QDir(ReadBackupFolder()).entryList(QDir::Files);

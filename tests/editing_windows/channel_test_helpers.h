@@ -17,39 +17,38 @@ namespace t40::test {
 inline void UseEnglishBand400To480(int effectiveHighMHz)
 {
     State().IsEnglish = true;
-    State().BandLowMHz = 400;
-    State().BandHighMHz = 480;
-    State().EffectiveHighMHz = effectiveHighMHz;
+    AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, effectiveHighMHz });
 }
 
 inline QString StoredRx(int channel)
 {
-    const auto f = DecodeFrequency(ReadFrequency(AppDocument().uncheckedMemory(), channel, ChannelField::Receive), State().DecimalSeparator);
+    const auto f = DecodeFrequency(ReadFrequency(AppDocument().memory(), channel, ChannelField::Receive), State().DecimalSeparator);
     return f.present ? f.text : QString();
 }
 
 inline QString StoredTx(int channel)
 {
-    const auto f = DecodeFrequency(ReadFrequency(AppDocument().uncheckedMemory(), channel, ChannelField::Transmit), State().DecimalSeparator);
+    const auto f = DecodeFrequency(ReadFrequency(AppDocument().memory(), channel, ChannelField::Transmit), State().DecimalSeparator);
     return f.present ? f.text : QString();
 }
 
 inline int RecordByte(int channel, int k)
 {
-    return AppDocument().uncheckedMemory().byte(16 * channel + k);
+    return AppDocument().byte(16 * channel + k);
 }
 
 // Stores a channel the way a radio or a data file would hold it.
 inline void PutChannel(int channel, const QString& rx, const QString& tx, std::uint8_t flags = 0x88, bool scan = true)
 {
-    RadioImage& image = AppDocument().uncheckedMemory();
-    WriteFrequency(image, channel, ChannelField::Receive, EncodeFrequency(rx, QStringLiteral(".")));
-    WriteFrequency(image, channel, ChannelField::Transmit,
-                   tx.isEmpty() ? NoFrequency : EncodeFrequency(tx, QStringLiteral(".")));
-    WriteCode(image, channel, ChannelField::Decode, NoSignallingCode);
-    WriteCode(image, channel, ChannelField::Encode, NoSignallingCode);
-    WriteFlagBits(image, channel, 0xFF, flags);
-    WriteScanBit(image, channel, scan);
+    AppDocument().edit([&](RadioImage& image) {
+        WriteFrequency(image, channel, ChannelField::Receive, EncodeFrequency(rx, QStringLiteral(".")));
+        WriteFrequency(image, channel, ChannelField::Transmit,
+                       tx.isEmpty() ? NoFrequency : EncodeFrequency(tx, QStringLiteral(".")));
+        WriteCode(image, channel, ChannelField::Decode, NoSignallingCode);
+        WriteCode(image, channel, ChannelField::Encode, NoSignallingCode);
+        WriteFlagBits(image, channel, 0xFF, flags);
+        WriteScanBit(image, channel, scan);
+    });
 }
 
 // Sends keys to whatever has the focus, as a user's typing would reach it.

@@ -22,7 +22,7 @@ class TestChannelEdit : public QObject {
     void openEditor(int channel)
     {
         State().CurrentChannel = channel;
-        editor = FormChannelEdit::ShowEditor(nullptr);
+        editor = FormChannelEdit::ShowEditor(AppDocument(), nullptr);
         QVERIFY(editor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
@@ -142,7 +142,7 @@ private slots:
     void clearingTransmit()
     {
         PutChannel(3, "446", "446");
-        WriteCode(AppDocument().uncheckedMemory(), 3, ChannelField::Encode, { 0x13, 0x20 });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 3, ChannelField::Encode, { 0x13, 0x20 }); });
         openEditor(3);
         QCOMPARE(editor->ComboEncode->currentText(), QStringLiteral("D023N"));
         editor->TextTxFreq->setFocus();
@@ -150,8 +150,8 @@ private slots:
         KeyIntoFocus(Qt::Key_Return);
         QVERIFY(!editor->ComboEncode->isEnabled());
         QCOMPARE(editor->ComboEncode->currentText(), QString());
-        QCOMPARE(ReadCode(AppDocument().uncheckedMemory(), 3, ChannelField::Encode), NoSignallingCode);
-        QCOMPARE(ReadFrequency(AppDocument().uncheckedMemory(), 3, ChannelField::Transmit), NoFrequency);
+        QCOMPARE(ReadCode(AppDocument().memory(), 3, ChannelField::Encode), NoSignallingCode);
+        QCOMPARE(ReadFrequency(AppDocument().memory(), 3, ChannelField::Transmit), NoFrequency);
         QVERIFY(editor->TextTxFreq->isEnabled());
     }
 
@@ -171,7 +171,7 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         PutChannel(4, "446", "446");
-        WriteCode(AppDocument().uncheckedMemory(), 4, ChannelField::Decode, { 0x75, 0x03 });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 4, ChannelField::Decode, { 0x75, 0x03 }); });
         openEditor(4);
         QCOMPARE(editor->ComboDecode->currentText(), QStringLiteral("88.5"));
         const int index = editor->ComboDecode->findText(entry);
@@ -206,7 +206,7 @@ private slots:
     void optionsWriteTheirBits()
     {
         PutChannel(7, "446", "446", 0x88, true);
-        AppDocument().uncheckedMemory().setByte(16 * 7 + 12, 0x8D); // bits 2..0 belong to no control
+        AppDocument().setByte(16 * 7 + 12, 0x8D); // bits 2..0 belong to no control
         openEditor(7);
         editor->ComboTxPower->setCurrentIndex(1);
         emit editor->ComboTxPower->activated(1);
@@ -216,7 +216,7 @@ private slots:
         emit editor->ComboBusyLock->activated(2);
         QCOMPARE(RecordByte(7, 12), 0x65);
         editor->CheckScanAdd->click();
-        QVERIFY(!ReadScanBit(AppDocument().uncheckedMemory(), 7));
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 7));
     }
 
     void powerRepair()
@@ -244,11 +244,11 @@ private slots:
 
     void unreadableChannel()
     {
-        WriteFrequency(AppDocument().uncheckedMemory(), 6, ChannelField::Receive, { 0x00, 0x00, 0x60, 0x04 });
-        AppDocument().uncheckedMemory().setByte(16 * 6 + 12, 0x33);
+        AppDocument().edit([&](RadioImage& m) { WriteFrequency(m, 6, ChannelField::Receive, { 0x00, 0x00, 0x60, 0x04 }); });
+        AppDocument().setByte(16 * 6 + 12, 0x33);
         openEditor(6);
         QCOMPARE(editor->TextRxFreq->text(), QString());
-        QVERIFY(!ReadScanBit(AppDocument().uncheckedMemory(), 6));
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 6));
         leave(editor->TextRxFreq); // passing through the empty box erases nothing
         QCOMPARE(RecordByte(6, 12), 0x33);
         QCOMPARE(RecordByte(6, 2), 0x60);
@@ -258,7 +258,7 @@ private slots:
     void gridAndEditorFollowEachOther()
     {
         PutChannel(2, "446", "446");
-        FormChannelInformation grid;
+        FormChannelInformation grid(AppDocument());
         grid.show();
         grid.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&grid));

@@ -23,7 +23,7 @@ class TestChannelGrid : public QObject {
 
     void openGrid()
     {
-        grid = std::make_unique<FormChannelInformation>();
+        grid = std::make_unique<FormChannelInformation>(AppDocument());
         grid->show();
         grid->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(grid.get()));
@@ -94,11 +94,11 @@ private slots:
     void decodesStoredChannels()
     {
         PutChannel(1, "446.00625", "446.00625", 0x60, false);
-        WriteCode(AppDocument().uncheckedMemory(), 1, ChannelField::Decode, { 0x13, 0x20 });
-        WriteCode(AppDocument().uncheckedMemory(), 1, ChannelField::Encode, { 0x9E, 0x02 });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 1, ChannelField::Decode, { 0x13, 0x20 }); });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 1, ChannelField::Encode, { 0x9E, 0x02 }); });
         PutChannel(2, "450", "", 0xF7); // receive-only, power 11, busy 11, narrow
-        WriteFrequency(AppDocument().uncheckedMemory(), 3, ChannelField::Receive, { 0x00, 0x00, 0x60, 0x04 }); // 46 MHz
-        AppDocument().uncheckedMemory().setByte(16 * 3 + 12, 0x12);
+        AppDocument().edit([&](RadioImage& m) { WriteFrequency(m, 3, ChannelField::Receive, { 0x00, 0x00, 0x60, 0x04 }); }); // 46 MHz
+        AppDocument().setByte(16 * 3 + 12, 0x12);
         openGrid();
         const QStringList row1 { "446.00625", "446.00625", "D023N", "67.0", "Middle", "Delete", "12.5K(Narrow)", "QT/DQT", "" };
         const QStringList row2 { "450.00000", "", "None", "None", "High", "Add", "12.5K(Narrow)", "None", "" };
@@ -108,7 +108,7 @@ private slots:
             QCOMPARE(grid->cellText(3, c), QString());
         }
         // The unreadable row loses its scan bit and nothing else.
-        QVERIFY(!ReadScanBit(AppDocument().uncheckedMemory(), 3));
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 3));
         QCOMPARE(RecordByte(3, 12), 0x12);
         QCOMPARE(RecordByte(2, 12), 0xF7);
         // Passing through its receive cell leaves its bytes alone.
@@ -136,7 +136,7 @@ private slots:
         for (int c = 1; c <= 8; ++c)
             QCOMPARE(grid->cellText(4, c), row.at(c - 1));
         QCOMPARE(RecordByte(4, 12), 0x88);
-        QVERIFY(ReadScanBit(AppDocument().uncheckedMemory(), 4));
+        QVERIFY(ReadScanBit(AppDocument().memory(), 4));
         QVERIFY(State().EditorRefreshPending);
         // Enter moved on to the transmit cell; the next Enter edits it.
         QCOMPARE(currentRow(), 4);
@@ -206,7 +206,7 @@ private slots:
         TypeIntoFocus(QStringLiteral("446,5"));
         KeyIntoFocus(Qt::Key_Return);
         QCOMPARE(grid->cellText(2, 1), QStringLiteral("446,50000"));
-        QCOMPARE(ReadFrequency(AppDocument().uncheckedMemory(), 2, ChannelField::Receive), (FrequencyBytes { 0x00, 0x00, 0x65, 0x44 }));
+        QCOMPARE(ReadFrequency(AppDocument().memory(), 2, ChannelField::Receive), (FrequencyBytes { 0x00, 0x00, 0x65, 0x44 }));
         QCOMPARE(grid->cellText(2, 7), QStringLiteral("25K(Wide)"));
         QCOMPARE(grid->Combo1[4]->itemText(0), QStringLiteral("12,5K(Narrow)"));
         // Tones are typed with the comma too.
@@ -230,19 +230,19 @@ private slots:
             QCOMPARE(grid->cellText(9, c), QString());
         for (int k = 0; k < 16; ++k)
             QCOMPARE(RecordByte(9, k), 0xFF);
-        QVERIFY(!ReadScanBit(AppDocument().uncheckedMemory(), 9));
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 9));
     }
 
     void clearingTransmitMakesReceiveOnly()
     {
         PutChannel(5, "446", "446");
-        WriteCode(AppDocument().uncheckedMemory(), 5, ChannelField::Encode, { 0x13, 0x20 });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 5, ChannelField::Encode, { 0x13, 0x20 }); });
         openGrid();
         clickCell(5, 2);
         KeyIntoFocus(Qt::Key_Backspace);
         KeyIntoFocus(Qt::Key_Return);
         QCOMPARE(StoredTx(5), QString());
-        QCOMPARE(ReadCode(AppDocument().uncheckedMemory(), 5, ChannelField::Encode), NoSignallingCode);
+        QCOMPARE(ReadCode(AppDocument().memory(), 5, ChannelField::Encode), NoSignallingCode);
         QCOMPARE(grid->cellText(5, 4), QStringLiteral("None"));
         // The encode cell of a receive-only channel edits its transmit frequency.
         clickCell(5, 4);
@@ -298,7 +298,7 @@ private slots:
         KeyIntoFocus(Qt::Key_Return); // scan add
         grid->Combo1[3]->setCurrentIndex(1);
         KeyIntoFocus(Qt::Key_Return);
-        QVERIFY(!ReadScanBit(AppDocument().uncheckedMemory(), 6));
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 6));
         KeyIntoFocus(Qt::Key_Return); // spacing
         grid->Combo1[4]->setCurrentIndex(0);
         KeyIntoFocus(Qt::Key_Return);
@@ -336,7 +336,7 @@ private slots:
         QFETCH(int, high);
         State().IsEnglish = english;
         PutChannel(8, "446", "446");
-        WriteCode(AppDocument().uncheckedMemory(), 8, ChannelField::Decode, { 0x13, 0x20 });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 8, ChannelField::Decode, { 0x13, 0x20 }); });
         openGrid();
         clickCell(8, 3);
         QComboBox* decode = grid->Combo1[0];
@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(grid->cellText(1, 1), QString());
         for (int c = 2; c <= 6; ++c)
             QCOMPARE(grid->cellText(c, 1), QStringLiteral("%1.00000").arg(440 + c - 1));
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::ScanAddBitmap)), 0x2A);
+        QCOMPARE(int(AppDocument().byte(MemoryMap::ScanAddBitmap)), 0x2A);
         QVERIFY(State().EditorRefreshPending);
 
         clickCell(3, 1);
@@ -374,16 +374,16 @@ private slots:
         QCOMPARE(grid->cellText(2, 1), QStringLiteral("441.00000"));
         QCOMPARE(grid->cellText(5, 1), QStringLiteral("445.00000"));
         QCOMPARE(grid->cellText(6, 1), QString());
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::ScanAddBitmap)), 0x16);
+        QCOMPARE(int(AppDocument().byte(MemoryMap::ScanAddBitmap)), 0x16);
 
         // A full table refuses an insert.
         for (int c = 1; c <= 16; ++c)
             PutChannel(c, QString::number(440 + c), QString());
         grid->AnalyseChannelInformation();
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         clickCell(4, 2);
         KeyIntoFocus(Qt::Key_F9, Qt::ShiftModifier);
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
 
         // Deleting the last channel empties it.
         clickCell(16, 1);

@@ -55,15 +55,15 @@ private slots:
         QFETCH(QStringList, frequencyCopy);
         QFETCH(QStringList, codeCopy);
         State().IsEnglish = english;
-        FormChannelCopy c(3);
+        FormChannelCopy c(AppDocument(), 3);
         QCOMPARE((QStringList { c.windowTitle(), c.LabelChannelCopy->text(), c.CommandCopy->text(),
                                 c.CommandCancel->text(), c.CommandHelp->text() }),
                  channelCopy);
-        FormFrequencyCopy f(3, QStringLiteral("446.00000"));
+        FormFrequencyCopy f(AppDocument(), 3, QStringLiteral("446.00000"));
         QCOMPARE((QStringList { f.windowTitle(), f.LabelRxFreq->text(), f.LabelTxFreq->text(), f.CommandOK->text(),
                                 f.CommandCancel->text(), f.CommandHelp->text() }),
                  frequencyCopy);
-        FormQtDqtCopy q(3, QStringLiteral("None"));
+        FormQtDqtCopy q(AppDocument(), 3, QStringLiteral("None"));
         QCOMPARE((QStringList { q.windowTitle(), q.LabelDecode->text(), q.LabelEncode->text(), q.CommandOK->text(),
                                 q.CommandCancel->text(), q.CommandHelp->text() }),
                  codeCopy);
@@ -74,15 +74,15 @@ private slots:
     void channelCopy()
     {
         PutChannel(3, "433.5", "434", 0x4B, false);
-        AppDocument().uncheckedMemory().setByte(16 * 3 + 15, 0x02);
+        AppDocument().setByte(16 * 3 + 15, 0x02);
         PutChannel(5, "446", "446", 0x88, true);
-        FormChannelCopy dialog(3);
+        FormChannelCopy dialog(AppDocument(), 3);
         showActive(dialog);
         QCOMPARE(dialog.TextChannelFrom->text(), QStringLiteral("3"));
         QCOMPARE(dialog.ComboChannelTo->currentIndex(), 2);
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         dialog.CommandCopy->click(); // onto itself
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QVERIFY(!State().GridRefreshPending);
 
         dialog.ComboChannelTo->setCurrentIndex(4);
@@ -90,16 +90,16 @@ private slots:
         dialog.CommandCopy->click();
         for (int k = 0; k < 16; ++k)
             QCOMPARE(RecordByte(5, k), RecordByte(3, k));
-        QVERIFY(!ReadScanBit(AppDocument().uncheckedMemory(), 5));
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 5));
         QVERIFY(State().GridRefreshPending);
         QCOMPARE(QApplication::focusWidget(), dialog.ComboChannelTo);
         QVERIFY(dialog.isVisible()); // stays open for more copies
 
         // A source in the scan list puts the destination in it.
-        WriteScanBit(AppDocument().uncheckedMemory(), 3, true);
+        AppDocument().edit([&](RadioImage& m) { WriteScanBit(m, 3, true); });
         emit dialog.ComboChannelTo->activated(15);
         dialog.CommandCopy->click();
-        QVERIFY(ReadScanBit(AppDocument().uncheckedMemory(), 16));
+        QVERIFY(ReadScanBit(AppDocument().memory(), 16));
         QCOMPARE(StoredRx(16), QStringLiteral("433.50000"));
     }
 
@@ -125,8 +125,8 @@ private slots:
         QFETCH(bool, warning);
         State().DecimalSeparator = separator;
         PutChannel(2, "446.00625", "450");
-        WriteCode(AppDocument().uncheckedMemory(), 2, ChannelField::Encode, { 0x13, 0x20 });
-        FormFrequencyCopy dialog(2, QStringLiteral("446") + separator + QStringLiteral("00625"));
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 2, ChannelField::Encode, { 0x13, 0x20 }); });
+        FormFrequencyCopy dialog(AppDocument(), 2, QStringLiteral("446") + separator + QStringLiteral("00625"));
         showActive(dialog);
         QCOMPARE(dialog.TextTxFreq->text(), dialog.TextRxFreq->text());
         QCOMPARE(dialog.TextTxFreq->selectedText(), dialog.TextRxFreq->text());
@@ -142,26 +142,26 @@ private slots:
             QCOMPARE(env->prompts().messages.front().text, QStringLiteral("Frequency is out of range!"));
             QCOMPARE(env->prompts().messages.front().caption, QStringLiteral("test_copy_tools")); // the executable's name
         }
-        QCOMPARE(ReadCode(AppDocument().uncheckedMemory(), 2, ChannelField::Encode), (SignallingBytes { 0x13, 0x20 }));
+        QCOMPARE(ReadCode(AppDocument().memory(), 2, ChannelField::Encode), (SignallingBytes { 0x13, 0x20 }));
         QVERIFY(State().GridRefreshPending);
     }
 
     void frequencyCopyEmptyAndCancel()
     {
         PutChannel(2, "446", "450");
-        WriteCode(AppDocument().uncheckedMemory(), 2, ChannelField::Encode, { 0x13, 0x20 });
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 2, ChannelField::Encode, { 0x13, 0x20 }); });
         {
-            FormFrequencyCopy dialog(2, QStringLiteral("446.00000"));
-            const RadioImage before = AppDocument().uncheckedMemory();
+            FormFrequencyCopy dialog(AppDocument(), 2, QStringLiteral("446.00000"));
+            const RadioImage before = AppDocument().memory();
             dialog.TextTxFreq->clear();
             dialog.CommandCancel->click();
-            QVERIFY(AppDocument().uncheckedMemory() == before);
+            QVERIFY(AppDocument().memory() == before);
         }
-        FormFrequencyCopy dialog(2, QStringLiteral("446.00000"));
+        FormFrequencyCopy dialog(AppDocument(), 2, QStringLiteral("446.00000"));
         dialog.TextTxFreq->clear();
         dialog.CommandOK->click();
-        QCOMPARE(ReadFrequency(AppDocument().uncheckedMemory(), 2, ChannelField::Transmit), NoFrequency);
-        QCOMPARE(ReadCode(AppDocument().uncheckedMemory(), 2, ChannelField::Encode), (SignallingBytes { 0x13, 0x20 }));
+        QCOMPARE(ReadFrequency(AppDocument().memory(), 2, ChannelField::Transmit), NoFrequency);
+        QCOMPARE(ReadCode(AppDocument().memory(), 2, ChannelField::Encode), (SignallingBytes { 0x13, 0x20 }));
     }
 
     void codeCopy_data()
@@ -184,7 +184,7 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         PutChannel(4, "446", "446");
-        FormQtDqtCopy dialog(4, QStringLiteral("D023N"));
+        FormQtDqtCopy dialog(AppDocument(), 4, QStringLiteral("D023N"));
         showActive(dialog);
         QCOMPARE(dialog.ComboEncode->currentText(), QStringLiteral("D023N"));
         QCOMPARE(dialog.ComboEncode->lineEdit()->selectedText(), QStringLiteral("D023N"));
@@ -204,8 +204,8 @@ private slots:
     void codeCopyNormalisesOnLeaving()
     {
         PutChannel(4, "446", "446");
-        WriteCode(AppDocument().uncheckedMemory(), 4, ChannelField::Encode, { 0x75, 0x03 });
-        FormQtDqtCopy dialog(4, QString::fromUtf8("None"));
+        AppDocument().edit([&](RadioImage& m) { WriteCode(m, 4, ChannelField::Encode, { 0x75, 0x03 }); });
+        FormQtDqtCopy dialog(AppDocument(), 4, QString::fromUtf8("None"));
         showActive(dialog);
         QLineEdit* edit = dialog.ComboEncode->lineEdit();
         edit->setText(QStringLiteral("D023N"));
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(RecordByte(4, 10), 0x75);
         dialog.ComboEncode->setEditText(QStringLiteral("None"));
         dialog.CommandOK->click();
-        QCOMPARE(ReadCode(AppDocument().uncheckedMemory(), 4, ChannelField::Encode), NoSignallingCode);
+        QCOMPARE(ReadCode(AppDocument().memory(), 4, ChannelField::Encode), NoSignallingCode);
     }
 };
 

@@ -22,7 +22,7 @@ using namespace t40;
 namespace {
 QString Rx(int channel)
 {
-    const auto f = DecodeFrequency(ReadFrequency(AppDocument().uncheckedMemory(), channel, ChannelField::Receive),
+    const auto f = DecodeFrequency(ReadFrequency(AppDocument().memory(), channel, ChannelField::Receive),
                                    State().DecimalSeparator);
     return f.present ? f.text : QString();
 }
@@ -39,7 +39,7 @@ void Type(QLineEdit* box, const QString& text)
 void FillAllChannels()
 {
     for (int c = 1; c <= ChannelsPerGroup; ++c)
-        WriteFrequency(AppDocument().uncheckedMemory(), c, ChannelField::Receive, EncodeFrequency(QStringLiteral("410"), "."));
+        AppDocument().edit([&](RadioImage& m) { WriteFrequency(m, c, ChannelField::Receive, EncodeFrequency(QStringLiteral("410"), ".")); });
 }
 } // namespace
 
@@ -67,9 +67,9 @@ private slots:
         QFETCH(QString, start);
         test::TestEnvironment env;
         State().IsEnglish = english;
-        State().BandLowMHz = bandLow;
+        AppDocument().setBand({ QStringLiteral("UHF"), bandLow, 520, 520 });
         State().DecimalSeparator = separator;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         QCOMPARE(form.windowTitle(), title);
         QCOMPARE(form.RangeStart(), 0);
         QCOMPARE(form.RangeEnd(), 127);
@@ -126,7 +126,7 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, last);
         test::TestEnvironment env;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OptionArea[1]->click();
@@ -150,7 +150,7 @@ private slots:
     void channelBoxesTakeThreeDigits()
     {
         test::TestEnvironment env;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OptionArea[1]->click();
@@ -190,9 +190,8 @@ private slots:
         QFETCH(QString, shown);
         test::TestEnvironment env;
         State().IsEnglish = true;
-        State().BandHighMHz = 480;
-        State().EffectiveHighMHz = 470;
-        FormBatchChannelEdit form;
+        AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, 470 });
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.CommandSelectAll_Click();
@@ -212,7 +211,7 @@ private slots:
     void panels()
     {
         test::TestEnvironment env;
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         // Nothing ticked: the values panel shows no value controls.
         for (QWidget* w : std::initializer_list<QWidget*> { form.FrameRxFreq, form.FrameTxFreq, form.FrameDecode,
                                                             form.FrameEncode, form.ComboTxPower, form.ComboSpace,
@@ -256,7 +255,7 @@ private slots:
     {
         test::TestEnvironment env;
         FillAllChannels();
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OptionArea[1]->click();
@@ -288,14 +287,14 @@ private slots:
     {
         test::TestEnvironment env;
         FillAllChannels();
-        FormBatchChannelEdit form;
+        FormBatchChannelEdit form(AppDocument());
         form.CheckSetDecode->setChecked(true);
         form.ComboDecodeStart->setCurrentIndex(282);
         form.TextDecodeStep->setText(QStringLiteral("1"));
         form.CommandApply_Click();
         const int expected[] = { 282, 0, 1, 2 };
         for (int c = 1; c <= 4; ++c) {
-            const SignallingBytes b = ReadCode(AppDocument().uncheckedMemory(), c, ChannelField::Decode);
+            const SignallingBytes b = ReadCode(AppDocument().memory(), c, ChannelField::Decode);
             QCOMPARE(DecodeSignallingCode(b.low, b.high, ".", "None").position, expected[c - 1]);
         }
     }
@@ -304,8 +303,8 @@ private slots:
     {
         test::TestEnvironment env;
         FillAllChannels();
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormBatchChannelEdit form;
+        const RadioImage before = AppDocument().memory();
+        FormBatchChannelEdit form(AppDocument());
         form.OptionArea[1]->click();
         form.TextStartChannel->setText(QStringLiteral("3"));
         form.TextStartChannel_LostFocus();
@@ -313,7 +312,7 @@ private slots:
         form.OptionArea[0]->click(); // the tick stays, but does not count
         QVERIFY(form.CheckOption->isChecked());
         form.CommandApply_Click();
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QVERIFY(State().GridRefreshPending);
     }
 

@@ -26,7 +26,7 @@ constexpr int Line2 = 0x320;
 void FillTuneData()
 {
     for (int i = 0; i < 0x100; ++i)
-        AppDocument().uncheckedMemory().setByte(0x300 + i, std::uint8_t(0x80 + i % 0x70));
+        AppDocument().setByte(0x300 + i, std::uint8_t(0x80 + i % 0x70));
 }
 
 void LeaveLine(QLineEdit* edit)
@@ -57,7 +57,7 @@ QByteArray MessageBytes()
 {
     QByteArray bytes;
     for (int i = 0; i < 64; ++i)
-        bytes.append(char(AppDocument().uncheckedMemory().byte(Line1 + i)));
+        bytes.append(char(AppDocument().byte(Line1 + i)));
     return bytes;
 }
 
@@ -86,16 +86,16 @@ private slots:
         TestEnvironment env;
         FillTuneData();
         for (int i = 0; i < 64; ++i)
-            AppDocument().uncheckedMemory().setByte(Line1 + i, std::uint8_t(bytes[i]));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormEmbedMessage page;
+            AppDocument().setByte(Line1 + i, std::uint8_t(bytes[i]));
+        const RadioImage before = AppDocument().memory();
+        FormEmbedMessage page(AppDocument());
         QCOMPARE(page.TextEmbedMessage[0]->text(), line1);
         QCOMPARE(page.TextEmbedMessage[1]->text(), line2);
         // Visiting both lines without changing them leaves the bytes alone.
         LeaveLine(page.TextEmbedMessage[0]);
         LeaveLine(page.TextEmbedMessage[1]);
         page.FreshData();
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void editingStores_data()
@@ -116,22 +116,22 @@ private slots:
         QFETCH(QByteArray, expected);
         TestEnvironment env;
         FillTuneData();
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormEmbedMessage page;
+        const RadioImage before = AppDocument().memory();
+        FormEmbedMessage page(AppDocument());
         Type(page.TextEmbedMessage[line], typed);
-        QCOMPARE(AppDocument().uncheckedMemory().byte(Line1), before.byte(Line1)); // nothing stored while typing
+        QCOMPARE(AppDocument().byte(Line1), before.byte(Line1)); // nothing stored while typing
         LeaveLine(page.TextEmbedMessage[line]);
         QCOMPARE(MessageBytes(), expected);
-        for (int offset : ChangedBytes(before, AppDocument().uncheckedMemory()))
+        for (int offset : ChangedBytes(before, AppDocument().memory()))
             QVERIFY(offset >= 0x300 && offset < 0x340);
     }
 
     void gapClosesUpWhenStored()
     {
         TestEnvironment env;
-        AppDocument().uncheckedMemory().setByte(Line1, 0x41);
-        AppDocument().uncheckedMemory().setByte(Line1 + 2, 0x42);
-        FormEmbedMessage page;
+        AppDocument().setByte(Line1, 0x41);
+        AppDocument().setByte(Line1 + 2, 0x42);
+        FormEmbedMessage page(AppDocument());
         QCOMPARE(page.TextEmbedMessage[0]->text(), QStringLiteral("AB"));
         page.TextEmbedMessage[0]->end(false);
         QTest::keyClicks(page.TextEmbedMessage[0], "C");
@@ -142,8 +142,8 @@ private slots:
     void enterStoresAndMovesOn()
     {
         TestEnvironment env;
-        AppDocument().uncheckedMemory().setByte(Line2, 'Z');
-        FormEmbedMessage page;
+        AppDocument().setByte(Line2, 'Z');
+        FormEmbedMessage page(AppDocument());
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         page.TextEmbedMessage[0]->setFocus();
@@ -162,12 +162,12 @@ private slots:
     void pendingEditKeptOnFlushAndClose()
     {
         TestEnvironment env;
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QTest::keyClicks(page.TextEmbedMessage[0], "Save me");
         page.FreshData(); // before a save or a transfer
         QCOMPARE(MessageBytes(), Expected("Save me", ""));
 
-        auto* second = new FormEmbedMessage;
+        auto* second = new FormEmbedMessage(AppDocument());
         second->setAttribute(Qt::WA_DeleteOnClose);
         QTest::keyClicks(second->TextEmbedMessage[1], "bye");
         second->close();
@@ -177,15 +177,15 @@ private slots:
     void refreshAfterReadShowsNewText()
     {
         TestEnvironment env;
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QTest::keyClicks(page.TextEmbedMessage[0], "typed");
         FillTuneData();
-        AppDocument().uncheckedMemory().setByte(Line1, 'N');
-        const RadioImage read = AppDocument().uncheckedMemory();
+        AppDocument().setByte(Line1, 'N');
+        const RadioImage read = AppDocument().memory();
         page.RefreshAfterRead();
         QCOMPARE(page.TextEmbedMessage[0]->text(), QStringLiteral("N"));
         LeaveLine(page.TextEmbedMessage[0]); // the earlier typing is gone with the read
-        QVERIFY(AppDocument().uncheckedMemory() == read);
+        QVERIFY(AppDocument().memory() == read);
     }
 
     void captions_data()
@@ -199,7 +199,7 @@ private slots:
         QFETCH(bool, english);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormEmbedMessage page;
+        FormEmbedMessage page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Embedded Message") : QStringLiteral("嵌入信息"));
         QCOMPARE(page.CommandClose->text(), english ? QStringLiteral("&Close") : QStringLiteral("关闭(&C)"));
         QCOMPARE(page.TextEmbedMessage[0]->maxLength(), 32);
@@ -210,7 +210,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormEmbedMessage;
+        auto* page = new FormEmbedMessage(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().MessagePageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);

@@ -36,16 +36,16 @@ private slots:
         QFETCH(QStringList, shown);
         TestEnvironment env;
         State().IsEnglish = true;
-        AppDocument().uncheckedMemory().setByte(285, std::uint8_t(byte285));
-        AppDocument().uncheckedMemory().setByte(286, std::uint8_t(byte286));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormKeySetting page;
+        AppDocument().setByte(285, std::uint8_t(byte285));
+        AppDocument().setByte(286, std::uint8_t(byte286));
+        const RadioImage before = AppDocument().memory();
+        FormKeySetting page(AppDocument());
         QStringList texts;
         for (QComboBox* list : page.ComboKeySet)
             texts.append(list->currentText());
         QCOMPARE(texts, shown);
         page.AnalyseKeySetting();
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void choicesEncodeNibbles_data()
@@ -70,14 +70,14 @@ private slots:
         QFETCH(int, after285);
         QFETCH(int, after286);
         TestEnvironment env;
-        AppDocument().uncheckedMemory().setByte(285, 0x27);
-        AppDocument().uncheckedMemory().setByte(286, std::uint8_t(start286));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormKeySetting page;
+        AppDocument().setByte(285, 0x27);
+        AppDocument().setByte(286, std::uint8_t(start286));
+        const RadioImage before = AppDocument().memory();
+        FormKeySetting page(AppDocument());
         Choose(page.ComboKeySet[key], position);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(285)), after285);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(286)), after286);
-        for (int offset : ChangedBytes(before, AppDocument().uncheckedMemory()))
+        QCOMPARE(int(AppDocument().byte(285)), after285);
+        QCOMPARE(int(AppDocument().byte(286)), after286);
+        for (int offset : ChangedBytes(before, AppDocument().memory()))
             QVERIFY(offset == 285 || offset == 286);
     }
 
@@ -85,15 +85,15 @@ private slots:
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        AppDocument().uncheckedMemory().setByte(285, 0x31);
-        FormKeySetting page;
+        AppDocument().setByte(285, 0x31);
+        FormKeySetting page(AppDocument());
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
-        AppDocument().uncheckedMemory().setByte(285, 0x2F); // as a read might bring it
-        const RadioImage read = AppDocument().uncheckedMemory();
+        AppDocument().setByte(285, 0x2F); // as a read might bring it
+        const RadioImage read = AppDocument().memory();
         page.RefreshAfterRead();
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("None"));
         QCOMPARE(page.ComboKeySet[2]->currentText(), QStringLiteral("None"));
-        QVERIFY(AppDocument().uncheckedMemory() == read);
+        QVERIFY(AppDocument().memory() == read);
     }
 
     void listsAndCaptions_data()
@@ -111,7 +111,7 @@ private slots:
         QFETCH(QStringList, items);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormKeySetting page;
+        FormKeySetting page(AppDocument());
         QCOMPARE(page.windowTitle(), title);
         const QStringList labels { "PF1", "PF2", "PF1_Long", "PF2_Long" };
         for (int i = 0; i < 4; ++i) {
@@ -126,7 +126,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormKeySetting;
+        auto* page = new FormKeySetting(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().KeyPageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);

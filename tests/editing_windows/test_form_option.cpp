@@ -90,14 +90,14 @@ private slots:
         QFETCH(int, shown);
         QFETCH(int, after);
         TestEnvironment env;
-        FillValid(AppDocument().uncheckedMemory());
-        AppDocument().uncheckedMemory().setByte(offset, std::uint8_t(stored));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormOption page;
+        AppDocument().edit(FillValid);
+        AppDocument().setByte(offset, std::uint8_t(stored));
+        const RadioImage before = AppDocument().memory();
+        FormOption page(AppDocument());
         QCOMPARE(Shown(page, control), shown);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), after);
+        QCOMPARE(int(AppDocument().byte(offset)), after);
         const QList<int> expected = after == stored ? QList<int>() : QList<int> { offset };
-        QCOMPARE(ChangedBytes(before, AppDocument().uncheckedMemory()), expected);
+        QCOMPARE(ChangedBytes(before, AppDocument().memory()), expected);
     }
 
     void everyRepairInOneDecode()
@@ -105,21 +105,21 @@ private slots:
         TestEnvironment env;
         using namespace MemoryMap;
         for (int offset : { TimeOutTimer, TotPreAlert, SquelchLevel, VoicePrompt, VoxSwitch, VoxLevel, BatterySave, RogerTone })
-            AppDocument().uncheckedMemory().setByte(offset, 0xEE);
-        FormOption page;
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(TimeOutTimer)), 12);
+            AppDocument().setByte(offset, 0xEE);
+        FormOption page(AppDocument());
+        QCOMPARE(int(AppDocument().byte(TimeOutTimer)), 12);
         QCOMPARE(page.ComboTOT->currentText(), QStringLiteral("180"));
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(TotPreAlert)), 0);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(SquelchLevel)), 3);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(VoicePrompt)), 1);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(VoxSwitch)), 0);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(VoxLevel)), 3);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(BatterySave)), 1);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(RogerTone)), 0);
+        QCOMPARE(int(AppDocument().byte(TotPreAlert)), 0);
+        QCOMPARE(int(AppDocument().byte(SquelchLevel)), 3);
+        QCOMPARE(int(AppDocument().byte(VoicePrompt)), 1);
+        QCOMPARE(int(AppDocument().byte(VoxSwitch)), 0);
+        QCOMPARE(int(AppDocument().byte(VoxLevel)), 3);
+        QCOMPARE(int(AppDocument().byte(BatterySave)), 1);
+        QCOMPARE(int(AppDocument().byte(RogerTone)), 0);
         // A second decode of the repaired image changes nothing.
-        const RadioImage repaired = AppDocument().uncheckedMemory();
+        const RadioImage repaired = AppDocument().memory();
         page.AnalyseOption();
-        QVERIFY(AppDocument().uncheckedMemory() == repaired);
+        QVERIFY(AppDocument().memory() == repaired);
     }
 
     void userChoicesStore_data()
@@ -147,14 +147,14 @@ private slots:
         QFETCH(int, offset);
         QFETCH(int, stored);
         TestEnvironment env;
-        FillValid(AppDocument().uncheckedMemory());
-        FormOption page;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        AppDocument().edit(FillValid);
+        FormOption page(AppDocument());
+        const RadioImage before = AppDocument().memory();
         auto* list = page.findChild<QComboBox*>(control);
         QVERIFY(list);
         Choose(list, choice);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), stored);
-        QVERIFY(ChangedBytes(before, AppDocument().uncheckedMemory()).size() <= 1);
+        QCOMPARE(int(AppDocument().byte(offset)), stored);
+        QVERIFY(ChangedBytes(before, AppDocument().memory()).size() <= 1);
     }
 
     void checkBoxesStore_data()
@@ -181,28 +181,28 @@ private slots:
         QFETCH(int, ticked);
         QFETCH(int, cleared);
         TestEnvironment env;
-        FormOption page;
+        FormOption page(AppDocument());
         auto* check = page.findChild<QCheckBox*>(control);
         QVERIFY(check);
         check->setEnabled(true);
         check->setChecked(false);
         check->click();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), ticked);
+        QCOMPARE(int(AppDocument().byte(offset)), ticked);
         check->click();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), cleared);
+        QCOMPARE(int(AppDocument().byte(offset)), cleared);
     }
 
     void voxEnablesItsControls()
     {
         TestEnvironment env;
-        AppDocument().uncheckedMemory().setByte(MemoryMap::VoxSwitch, 2);
-        FormOption page;
+        AppDocument().setByte(MemoryMap::VoxSwitch, 2);
+        FormOption page(AppDocument());
         QVERIFY(!page.CheckVox->isChecked());
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::VoxSwitch)), 0);
+        QCOMPARE(int(AppDocument().byte(MemoryMap::VoxSwitch)), 0);
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboVoxLevel, page.ComboVoxDelay, page.CheckVoxCancel, page.CheckVoxTone })
             QVERIFY(!w->isEnabled());
         page.CheckVox->click();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::VoxSwitch)), 1);
+        QCOMPARE(int(AppDocument().byte(MemoryMap::VoxSwitch)), 1);
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboVoxLevel, page.ComboVoxDelay, page.CheckVoxCancel, page.CheckVoxTone })
             QVERIFY(w->isEnabled());
         page.CheckVox->click();
@@ -223,52 +223,51 @@ private slots:
         QFETCH(int, tickedHigh);
         QFETCH(int, clearedHigh);
         TestEnvironment env;
-        State().BandLowMHz = bandLow;
-        State().EffectiveHighMHz = bandLow == 400 ? 520 : 174;
-        FormOption page;
+        AppDocument().setBand({ QStringLiteral("UHF"), bandLow, bandLow == 400 ? 520 : 174, bandLow == 400 ? 520 : 174 });
+        FormOption page(AppDocument());
         page.CheckExtension->setChecked(true);
         page.CheckExtension->click(); // clears
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::BandExtension)), 0);
-        QCOMPARE(State().EffectiveHighMHz, clearedHigh);
+        QCOMPARE(int(AppDocument().byte(MemoryMap::BandExtension)), 0);
+        QCOMPARE(AppDocument().band().effectiveHighMHz, clearedHigh);
         page.CheckExtension->click();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::BandExtension)), 1);
-        QCOMPARE(State().EffectiveHighMHz, tickedHigh);
+        QCOMPARE(int(AppDocument().byte(MemoryMap::BandExtension)), 1);
+        QCOMPARE(AppDocument().band().effectiveHighMHz, tickedHigh);
     }
 
     void hiddenControlsStayHiddenAndUndecoded()
     {
         TestEnvironment env;
         using namespace MemoryMap;
-        AppDocument().uncheckedMemory().setByte(CallResponse, 4);
-        AppDocument().uncheckedMemory().setByte(AlertLock, 0);
-        FormOption page;
+        AppDocument().setByte(CallResponse, 4);
+        AppDocument().setByte(AlertLock, 0);
+        FormOption page(AppDocument());
         page.show();
         QVERIFY(page.CheckVox->isVisible());
         for (QWidget* w : std::initializer_list<QWidget*> { page.ComboCall, page.ComboMicReduction, page.ComboVoxDelay,
                  page.CheckVoxCancel, page.CheckVoxTone, page.CheckTail, page.CheckAlertLock, page.CheckResetAllow,
                  page.CheckExtension, page.CheckScramble })
             QVERIFY(!w->isVisible());
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(CallResponse)), 4);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(AlertLock)), 0);
+        QCOMPARE(int(AppDocument().byte(CallResponse)), 4);
+        QCOMPARE(int(AppDocument().byte(AlertLock)), 0);
     }
 
     void refreshShowsNewImageWithoutStoringIndices()
     {
         TestEnvironment env;
-        FillValid(AppDocument().uncheckedMemory());
-        FormOption page;
+        AppDocument().edit(FillValid);
+        FormOption page(AppDocument());
         QCOMPARE(page.ComboTOT->currentIndex(), 4);
-        RadioImage read = AppDocument().uncheckedMemory();
+        RadioImage read = AppDocument().memory();
         read.setByte(MemoryMap::TimeOutTimer, 40);
         read.setByte(MemoryMap::SquelchLevel, 1);
         read.setByte(MemoryMap::VoxSwitch, 0);
-        AppDocument().uncheckedMemory() = read;
+        AppDocument().replaceImage(read, false);
         page.RefreshAfterRead();
         QCOMPARE(page.ComboTOT->currentText(), QStringLiteral("600"));
         QCOMPARE(page.ComboSQ->currentIndex(), 1);
         QVERIFY(!page.CheckVox->isChecked());
         QVERIFY(!page.ComboVoxLevel->isEnabled());
-        QVERIFY(AppDocument().uncheckedMemory() == read);
+        QVERIFY(AppDocument().memory() == read);
     }
 
     void listsAndCaptions_data()
@@ -285,7 +284,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         State().DecimalSeparator = separator;
-        FormOption page;
+        FormOption page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Function Setup") : QStringLiteral("功能设定"));
         QCOMPARE(page.ComboTOT->count(), 40);
         QCOMPARE(page.ComboTOT->itemText(0), QStringLiteral("15"));
@@ -312,7 +311,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormOption;
+        auto* page = new FormOption(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().OptionPageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);
@@ -325,7 +324,7 @@ private slots:
     void helpOpensTopic()
     {
         TestEnvironment env;
-        FormOption page;
+        FormOption page(AppDocument());
         page.CommandHelp->click();
         QVERIFY(HelpWindow());
         QVERIFY(HelpWindow()->source().toString().endsWith(QStringLiteral("optfeatures.htm")));

@@ -24,16 +24,16 @@ void AddChannel(int channel)
     const int record = ChannelTable + ChannelRecordSize * (channel - 1);
     const std::uint8_t rx[] = { 0x25, 0x06, 0x60, 0x44 };
     for (int i = 0; i < 4; ++i)
-        AppDocument().uncheckedMemory().setByte(record + i, rx[i]);
+        AppDocument().setByte(record + i, rx[i]);
 }
 
 // Valid scan bytes, so that a test changes only what it means to.
 void FillValid()
 {
-    AppDocument().uncheckedMemory().setByte(PriorityScanType, 1);
+    AppDocument().setByte(PriorityScanType, 1);
     for (int offset : { LookBackTimeA, LookBackTimeB, DropoutDelay, TransmitDwell })
-        AppDocument().uncheckedMemory().setByte(offset, 20);
-    AppDocument().uncheckedMemory().setByte(RevertChannel, 0);
+        AppDocument().setByte(offset, 20);
+    AppDocument().setByte(RevertChannel, 0);
 }
 
 } // namespace
@@ -63,16 +63,16 @@ private slots:
         QFETCH(int, revertItems);
         TestEnvironment env;
         FillValid();
-        AppDocument().uncheckedMemory().setByte(PriorityScanType, std::uint8_t(stored));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        AppDocument().setByte(PriorityScanType, std::uint8_t(stored));
+        const RadioImage before = AppDocument().memory();
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboPriority->currentIndex(), shown);
         QCOMPARE(page.ComboScanBackTime[0]->isEnabled(), lookBack);
         QCOMPARE(page.ComboScanBackTime[1]->isEnabled(), lookBack);
         for (int k = 0; k < 8; ++k)
             QCOMPARE(page.ComboPriorityChannel[k]->isEnabled(), channels && k != 1 && k != 2);
         QCOMPARE(page.ComboRevertChannel->count(), revertItems);
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void timesDecode_data()
@@ -96,13 +96,13 @@ private slots:
         QFETCH(QString, shown);
         TestEnvironment env;
         FillValid();
-        AppDocument().uncheckedMemory().setByte(offset, std::uint8_t(stored));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        AppDocument().setByte(offset, std::uint8_t(stored));
+        const RadioImage before = AppDocument().memory();
+        FormScanInformation page(AppDocument());
         QComboBox* lists[] = { page.ComboScanBackTime[0], page.ComboScanBackTime[1], nullptr, page.ComboScanDelay[0],
             page.ComboScanDelay[1] };
         QCOMPARE(lists[offset - LookBackTimeA]->currentText(), shown);
-        QVERIFY(AppDocument().uncheckedMemory() == before); // a byte out of range stays until the user picks a time
+        QVERIFY(AppDocument().memory() == before); // a byte out of range stays until the user picks a time
     }
 
     void timesStore_data()
@@ -122,14 +122,14 @@ private slots:
         QFETCH(int, stored);
         TestEnvironment env;
         FillValid();
-        FormScanInformation page;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        FormScanInformation page(AppDocument());
+        const RadioImage before = AppDocument().memory();
         if (offset <= LookBackTimeB)
             Choose(page.ComboScanBackTime[offset - LookBackTimeA], choice);
         else
             Choose(page.ComboScanDelay[offset - DropoutDelay], choice);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(offset)), stored);
-        QCOMPARE(ChangedBytes(before, AppDocument().uncheckedMemory()).size() <= 1, true);
+        QCOMPARE(int(AppDocument().byte(offset)), stored);
+        QCOMPARE(ChangedBytes(before, AppDocument().memory()).size() <= 1, true);
     }
 
     void revertDecode_data()
@@ -152,12 +152,12 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         FillValid();
-        AppDocument().uncheckedMemory().setByte(PriorityScanType, std::uint8_t(type));
-        AppDocument().uncheckedMemory().setByte(RevertChannel, std::uint8_t(stored));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        AppDocument().setByte(PriorityScanType, std::uint8_t(type));
+        AppDocument().setByte(RevertChannel, std::uint8_t(stored));
+        const RadioImage before = AppDocument().memory();
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboRevertChannel->currentText(), shown);
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void switchingTypeNeverDuplicatesRevertItems()
@@ -165,26 +165,26 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         FillValid();
-        AppDocument().uncheckedMemory().setByte(PriorityScanType, 0);
-        AppDocument().uncheckedMemory().setByte(RevertChannel, 3);
-        FormScanInformation page;
+        AppDocument().setByte(PriorityScanType, 0);
+        AppDocument().setByte(RevertChannel, 3);
+        FormScanInformation page(AppDocument());
         const QStringList full { "Selected", "Selected+Talk Back", "Priority", "Priority+Talk Back" };
         for (int round = 0; round < 2; ++round) {
             Choose(page.ComboPriority, 1);
-            QCOMPARE(int(AppDocument().uncheckedMemory().byte(PriorityScanType)), 1);
+            QCOMPARE(int(AppDocument().byte(PriorityScanType)), 1);
             QCOMPARE(Items(page.ComboRevertChannel), full);
             Choose(page.ComboPriority, 2);
             QCOMPARE(Items(page.ComboRevertChannel), full);
             QVERIFY(page.ComboScanBackTime[0]->isEnabled());
             QVERIFY(!page.ComboPriorityChannel[0]->isEnabled());
             Choose(page.ComboPriority, 0);
-            QCOMPARE(int(AppDocument().uncheckedMemory().byte(PriorityScanType)), 0);
+            QCOMPARE(int(AppDocument().byte(PriorityScanType)), 0);
             QCOMPARE(Items(page.ComboRevertChannel), full.mid(0, 2));
             QVERIFY(!page.ComboScanBackTime[1]->isEnabled());
         }
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(RevertChannel)), 3); // trimming the list stores nothing
+        QCOMPARE(int(AppDocument().byte(RevertChannel)), 3); // trimming the list stores nothing
         Choose(page.ComboRevertChannel, 1);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(RevertChannel)), 1);
+        QCOMPARE(int(AppDocument().byte(RevertChannel)), 1);
     }
 
     void priorityChannelsDecode_data()
@@ -214,26 +214,26 @@ private slots:
         for (int c : { 3, 5, 9 })
             AddChannel(c);
         for (int k = 0; k < 8; ++k)
-            AppDocument().uncheckedMemory().setByte(PriorityChannels + k, 5);
-        AppDocument().uncheckedMemory().setByte(PriorityChannels + index, std::uint8_t(stored));
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+            AppDocument().setByte(PriorityChannels + k, 5);
+        AppDocument().setByte(PriorityChannels + index, std::uint8_t(stored));
+        const RadioImage before = AppDocument().memory();
+        FormScanInformation page(AppDocument());
         QCOMPARE(Items(page.ComboPriorityChannel[index]), (QStringList { "3", "5", "9" }));
         QCOMPARE(page.ComboPriorityChannel[index]->currentText(), shown);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(PriorityChannels + index)), after);
+        QCOMPARE(int(AppDocument().byte(PriorityChannels + index)), after);
         const QList<int> expected = after == stored ? QList<int>() : QList<int> { PriorityChannels + index };
-        QCOMPARE(ChangedBytes(before, AppDocument().uncheckedMemory()), expected);
+        QCOMPARE(ChangedBytes(before, AppDocument().memory()), expected);
     }
 
     void noChannelsNoPriorityWrites()
     {
         TestEnvironment env;
         FillValid();
-        const RadioImage before = AppDocument().uncheckedMemory();
-        FormScanInformation page;
+        const RadioImage before = AppDocument().memory();
+        FormScanInformation page(AppDocument());
         for (QComboBox* list : page.ComboPriorityChannel)
             QCOMPARE(list->count(), 0);
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void choosingAPriorityChannelStoresItsNumber()
@@ -242,18 +242,18 @@ private slots:
         FillValid();
         for (int c : { 3, 5, 9 })
             AddChannel(c);
-        FormScanInformation page;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        FormScanInformation page(AppDocument());
+        const RadioImage before = AppDocument().memory();
         Choose(page.ComboPriorityChannel[3], 2);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(PriorityChannels + 3)), 9);
-        QCOMPARE(ChangedBytes(before, AppDocument().uncheckedMemory()), QList<int> { PriorityChannels + 3 });
+        QCOMPARE(int(AppDocument().byte(PriorityChannels + 3)), 9);
+        QCOMPARE(ChangedBytes(before, AppDocument().memory()), QList<int> { PriorityChannels + 3 });
         // The VOX bytes are never written from here, even if a handler runs.
         page.ComboPriorityChannel[1]->setCurrentIndex(0);
         page.ComboPriorityChannel_Click(1);
         page.ComboPriorityChannel[2]->setCurrentIndex(0);
         page.ComboPriorityChannel_Click(2);
-        QCOMPARE(AppDocument().uncheckedMemory().byte(VoxSwitch), before.byte(VoxSwitch));
-        QCOMPARE(AppDocument().uncheckedMemory().byte(VoxLevel), before.byte(VoxLevel));
+        QCOMPARE(AppDocument().byte(VoxSwitch), before.byte(VoxSwitch));
+        QCOMPARE(AppDocument().byte(VoxLevel), before.byte(VoxLevel));
     }
 
     void refreshAfterRead()
@@ -261,20 +261,20 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         FillValid();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboPriorityChannel[0]->count(), 0);
         AddChannel(2);
-        AppDocument().uncheckedMemory().setByte(PriorityScanType, 0);
-        AppDocument().uncheckedMemory().setByte(LookBackTimeA, 35);
+        AppDocument().setByte(PriorityScanType, 0);
+        AppDocument().setByte(LookBackTimeA, 35);
         for (int k : { 0, 3, 4, 5, 6, 7 })
-            AppDocument().uncheckedMemory().setByte(PriorityChannels + k, 2);
-        const RadioImage read = AppDocument().uncheckedMemory();
+            AppDocument().setByte(PriorityChannels + k, 2);
+        const RadioImage read = AppDocument().memory();
         page.RefreshAfterRead();
         QCOMPARE(page.ComboPriority->currentText(), QStringLiteral("None"));
         QCOMPARE(page.ComboScanBackTime[0]->currentText(), QStringLiteral("3.5"));
         QCOMPARE(page.ComboPriorityChannel[0]->currentText(), QStringLiteral("2"));
         QCOMPARE(page.ComboRevertChannel->count(), 2);
-        QVERIFY(AppDocument().uncheckedMemory() == read);
+        QVERIFY(AppDocument().memory() == read);
     }
 
     void listsAndCaptions_data()
@@ -292,7 +292,7 @@ private slots:
         State().IsEnglish = english;
         State().DecimalSeparator = separator;
         FillValid();
-        FormScanInformation page;
+        FormScanInformation page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Scan Information") : QStringLiteral("扫描信息"));
         for (QComboBox* list : { page.ComboScanBackTime[0], page.ComboScanDelay[1] }) {
             QCOMPARE(list->count(), 9);
@@ -316,7 +316,7 @@ private slots:
         TestEnvironment env;
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
-        auto* page = new FormScanInformation;
+        auto* page = new FormScanInformation(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(State().ScanPageOpen);
         QCOMPARE(windowMenu.actions().size(), 1);

@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "window_menu.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -22,6 +23,16 @@
 
 using namespace t40;
 using namespace t40::test;
+
+namespace {
+bool LoadTemplateInto(RadioDocument& document, const QString& path)
+{
+    RadioImage image;
+    const bool loaded = LoadTemplate(path, image) == TemplateStatus::Ok;
+    document.replaceImage(image, false);
+    return loaded;
+}
+} // namespace
 
 // The four radio-function pages as the main window hosts them.
 class TestFunctionPages : public QObject {
@@ -40,33 +51,60 @@ private slots:
         QFETCH(int, pageId);
         TestEnvironment env;
         const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat");
-        QCOMPARE(LoadTemplate(path, AppDocument().uncheckedMemory()), TemplateStatus::Ok);
-        const RadioImage factory = AppDocument().uncheckedMemory();
+        QVERIFY(LoadTemplateInto(AppDocument(), path));
+        const RadioImage factory = AppDocument().memory();
         std::unique_ptr<PageWindow> page(CreatePage(pageId));
         QVERIFY(page);
-        QCOMPARE(ChangedBytes(factory, AppDocument().uncheckedMemory()), QList<int>());
+        QCOMPARE(ChangedBytes(factory, AppDocument().memory()), QList<int>());
         page->RefreshAfterRead();
-        QCOMPARE(ChangedBytes(factory, AppDocument().uncheckedMemory()), QList<int>());
+        QCOMPARE(ChangedBytes(factory, AppDocument().memory()), QList<int>());
     }
 
     void factoryImageShowsItsDefaults()
     {
         TestEnvironment env;
         State().IsEnglish = true;
-        QCOMPARE(LoadTemplate(QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat"), AppDocument().uncheckedMemory()),
-            TemplateStatus::Ok);
-        FormOption option;
+        QVERIFY(LoadTemplateInto(AppDocument(), QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat")));
+        FormOption option(AppDocument());
         QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
         QCOMPARE(option.ComboSQ->currentText(), QStringLiteral("3"));
         QVERIFY(!option.CheckVox->isChecked());
         QVERIFY(option.CheckSave->isChecked());
-        FormKeySetting keys;
+        FormKeySetting keys(AppDocument());
         QCOMPARE(keys.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
-        FormScanInformation scan;
+        FormScanInformation scan(AppDocument());
         for (int offset : { MemoryMap::LookBackTimeA, MemoryMap::LookBackTimeB, MemoryMap::DropoutDelay, MemoryMap::TransmitDwell })
-            QVERIFY(ScanTimeIndex(AppDocument().uncheckedMemory().byte(offset)) >= 0);
-        FormEmbedMessage message;
+            QVERIFY(ScanTimeIndex(AppDocument().byte(offset)) >= 0);
+        FormEmbedMessage message(AppDocument());
         QVERIFY(message.TextEmbedMessage[0]->text().isEmpty());
+    }
+
+    // A change made elsewhere (another window, an undo) shows on the open page.
+    void followsChangesMadeElsewhere_data()
+    {
+        QTest::addColumn<int>("pageId");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("shown"); // list position
+        QTest::newRow("squelch") << int(OptionPageId) << int(FieldId::SquelchLevel) << 7 << 7;
+        QTest::newRow("PF2 monitor") << int(KeyPageId) << int(FieldId::KeyPf2) << 3 << 2;
+        QTest::newRow("look-back time A") << int(ScanPageId) << int(FieldId::LookBackTimeA) << 20 << 2;
+    }
+    void followsChangesMadeElsewhere()
+    {
+        QFETCH(int, pageId);
+        QFETCH(int, field);
+        QFETCH(int, value);
+        QFETCH(int, shown);
+        TestEnvironment env;
+        QVERIFY(LoadTemplateInto(AppDocument(), QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat")));
+        std::unique_ptr<PageWindow> page(CreatePage(pageId));
+        QComboBox* list = pageId == OptionPageId ? static_cast<FormOption*>(page.get())->ComboSQ
+            : pageId == KeyPageId                ? static_cast<FormKeySetting*>(page.get())->ComboKeySet[1]
+                                                 : static_cast<FormScanInformation*>(page.get())->ComboScanBackTime[0];
+        QVERIFY(list->currentIndex() != shown);
+        QVERIFY(AppDocument().setValue(FieldId(field), value));
+        QCOMPARE(list->currentIndex(), shown);
     }
 
     void windowMenuAndChildWindowState()

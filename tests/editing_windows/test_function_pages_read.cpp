@@ -52,7 +52,7 @@ private slots:
 
         // The radio holds other settings than the factory image.
         VirtualRadio radio;
-        radio.memory().replaceImage(AppDocument().uncheckedMemory().image());
+        radio.memory().replaceImage(AppDocument().memory().image());
         RadioImage& m = radio.memory();
         m.setByte(TimeOutTimer, 40);
         m.setByte(VoxSwitch, 1);
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(message->TextEmbedMessage[0]->text(), QString::fromLatin1(text));
         // Refreshing wrote nothing: the image is what the radio sent.
         for (int a = 0; a < RadioImage::ImageSize; ++a)
-            QCOMPARE(AppDocument().uncheckedMemory().byte(a), radio.memory().byte(a));
+            QCOMPARE(AppDocument().byte(a), radio.memory().byte(a));
     }
 
     void typedMessageLineIsSaved()

@@ -1,4 +1,5 @@
 #include "channel_codec.h"
+#include "page_settings.h"
 #include "radio_document.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,8 @@ private slots:
     void fieldTableIsConsistent();
     void edits_data();
     void edits();
+    void settingsRoundTrip_data();
+    void settingsRoundTrip();
     void channelKeepsWhatNoPageShows();
     void replacementsWarnTheWindowsFirst();
     void steps_data();
@@ -93,6 +96,39 @@ void TestRadioDocument::edits_data()
         << Edit([](RadioDocument& d) { d.setChannel(16, Sample()); })
         << 256 << 13; // receive .. flags; the erased bytes after them and the scan bit already match
     QTest::newRow("channel 17") << Edit([](RadioDocument& d) { d.setChannel(17, Sample()); }) << -1 << 0;
+    QTest::newRow("option setting") << Edit([](RadioDocument& d) {
+        OptionSettings s = ReadOptions(d);
+        s.squelchIndex = 5;
+        WriteOptions(d, s);
+    }) << FieldOffset(FieldId::SquelchLevel) << 1;
+    QTest::newRow("key function over an unknown code") << Edit([](RadioDocument& d) {
+        KeySettings s = ReadKeys(d);
+        s.function[2] = 0; // the first entry, as the unknown code shows
+        WriteKeys(d, s);
+        QCOMPARE(d.value(FieldId::KeyPf1Long), 0);
+    }) << FieldOffset(FieldId::KeyPf1Long) << 1;
+    QTest::newRow("priority channel") << Edit([](RadioDocument& d) {
+        ScanSettings s = ReadScan(d);
+        s.priorityChannel[0] = 5;
+        WriteScan(d, s);
+    }) << FieldOffset(FieldId::PriorityChannel1) << 1;
+    QTest::newRow("priority channel on the VOX bytes") << Edit([](RadioDocument& d) {
+        ScanSettings s = ReadScan(d);
+        s.priorityChannel[1] = 5;
+        s.priorityChannel[2] = 6;
+        WriteScan(d, s);
+    }) << -1 << 0;
+    QTest::newRow("message line") << Edit([](RadioDocument& d) { QVERIFY(WriteMessageLines(d, { QStringLiteral("HELLO"), QString() })); })
+                                   << FieldOffset(FieldId::MessageLine1) << 5;
+    QTest::newRow("message line not storable") << Edit([](RadioDocument& d) { QVERIFY(!WriteMessageLines(d, { QStringLiteral("\u00e9"), QString() })); })
+                                               << -1 << 0;
+    QTest::newRow("stun status") << Edit([](RadioDocument& d) {
+        StunKillSettings s = ReadStunKill(d);
+        s.status = 1;
+        WriteStunKill(d, s);
+    }) << StunKill::Status << 1;
+    QTest::newRow("special option") << Edit([](RadioDocument& d) { WriteSpecialOption(d, { 3 }); })
+                                    << Special::RxVoiceLevel << 1;
     QTest::newRow("field bytes of the wrong length")
         << Edit([](RadioDocument& d) { QVERIFY(!d.setFieldBytes(FieldId::Password, "12345")); }) << -1 << 0;
 }
@@ -121,6 +157,35 @@ void TestRadioDocument::edits()
     for (int a = 0; a < RadioImage::MemorySize; ++a)
         if (a < offset || a >= offset + length)
             QCOMPARE(doc.byte(a), before.memoryByte(a));
+}
+
+// Reading a page's settings and handing them back unchanged touches no byte,
+// whatever the image holds (values out of range included).
+void TestRadioDocument::settingsRoundTrip_data()
+{
+    QTest::addColumn<int>("seed"); // -1 erased, 0 all zero, other: a pattern
+    QTest::newRow("erased") << -1;
+    QTest::newRow("zeros") << 0;
+    QTest::newRow("pattern 7") << 7;
+    QTest::newRow("pattern 101") << 101;
+}
+
+void TestRadioDocument::settingsRoundTrip()
+{
+    QFETCH(int, seed);
+    RadioImage image;
+    for (int a = 0; a < RadioImage::MemorySize && seed >= 0; ++a)
+        image.setMemoryByte(a, std::uint8_t(seed == 0 ? 0 : (a * seed + a / 7) & 0xFF));
+    RadioDocument doc;
+    doc.replaceImage(image, false);
+    QSignalSpy changed(&doc, &RadioDocument::changed);
+    WriteOptions(doc, ReadOptions(doc));
+    WriteKeys(doc, ReadKeys(doc));
+    WriteScan(doc, ReadScan(doc));
+    WriteStunKill(doc, ReadStunKill(doc));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(doc.memory() == image);
+    QVERIFY(!doc.isModified());
 }
 
 void TestRadioDocument::channelKeepsWhatNoPageShows()

@@ -116,7 +116,12 @@ private slots:
         QVERIFY(pty.start());
         int refreshes = 0;
         FormProcess form(Whole(true));
-        connect(&form, &FormProcess::radioRead, this, [&refreshes] { ++refreshes; State().EffectiveHighMHz = 480; });
+        connect(&form, &FormProcess::radioRead, this, [&refreshes] {
+            ++refreshes;
+            BandState band = AppDocument().band();
+            band.effectiveHighMHz = 480;
+            AppDocument().setBand(band);
+        });
         QSignalSpy completed(&form, &FormProcess::sessionCompleted);
         form.show();
         form.CommandRead_Click();
@@ -132,7 +137,7 @@ private slots:
         QCOMPARE(refreshes, 1);
         QCOMPARE(completed.size(), 1);
         QCOMPARE(completed.front().front().toBool(), true);
-        QCOMPARE(State().EffectiveHighMHz, 520); // the radio's band extension outlives the refresh
+        QCOMPARE(AppDocument().band().effectiveHighMHz, 520); // the radio's band extension outlives the refresh
         for (int a = 0; a < RadioImage::ImageSize; ++a)
             QCOMPARE(AppDocument().uncheckedMemory().byte(a), pty.radio.memory().byte(a));
         QVERIFY(env.prompts().messages.empty());

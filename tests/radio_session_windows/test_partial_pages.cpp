@@ -24,14 +24,12 @@ namespace {
 void PutText(int address, const char* text)
 {
     for (std::size_t i = 0; i < std::strlen(text); ++i)
-        AppDocument().uncheckedMemory().setMemoryByte(address + int(i), std::uint8_t(text[i]));
+        AppDocument().setByte(address + int(i), std::uint8_t(text[i]));
 }
 
 void SetBand(int low, int high, int effectiveHigh)
 {
-    State().BandLowMHz = low;
-    State().BandHighMHz = high;
-    State().EffectiveHighMHz = effectiveHigh;
+    AppDocument().setBand({ QStringLiteral("UHF"), low, high, effectiveHigh });
 }
 
 QString Cell(QTableWidget* grid, int row, int column)
@@ -84,7 +82,7 @@ private slots:
         QFETCH(int, powerEnd);
         TestEnvironment env;
         SetBand(low, high, effective);
-        FormTune page;
+        FormTune page(AppDocument());
         for (int c = 1; c <= 16; ++c)
             QCOMPARE(Cell(page.MSHFlexGridTuneData, 0, c), headings.at(c - 1));
         const QColor inBand = page.palette().base().color();
@@ -111,15 +109,14 @@ private slots:
         QFETCH(int, base);
         TestEnvironment env;
         SetBand(low, low + 40, low + 40);
-        RadioImage& image = AppDocument().uncheckedMemory();
         for (int a = 0x300; a < 0x400; ++a)
-            image.setByte(a, std::uint8_t(a & 0xFF));
-        image.setByte(base, 0xC5);          // row 1 shows 7 bits
-        image.setByte(base + 48 + 15, 250); // row 2, column 16
-        image.setByte(base + 144 + 4, 0x81); // detection 3
-        image.setByte(base + 145 + 4, 0x85);
-        image.setByte(0x3C0, 99);
-        FormTune page;
+            AppDocument().setByte(a, std::uint8_t(a & 0xFF));
+        AppDocument().setByte(base, 0xC5);          // row 1 shows 7 bits
+        AppDocument().setByte(base + 48 + 15, 250); // row 2, column 16
+        AppDocument().setByte(base + 144 + 4, 0x81); // detection 3
+        AppDocument().setByte(base + 145 + 4, 0x85);
+        AppDocument().setByte(0x3C0, 99);
+        FormTune page(AppDocument());
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 1, 1), QStringLiteral("69"));
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 1, 2), QString::number((base + 1) & 0x7F));
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 2, 16), QStringLiteral("250"));
@@ -154,9 +151,9 @@ private slots:
         QFETCH(int, stored);
         TestEnvironment env;
         SetBand(400, 520, 520);
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
-        RadioImage before = AppDocument().uncheckedMemory();
+        RadioImage before = AppDocument().memory();
         page.MSHFlexGridTuneData_Click(row, column);
         QVERIFY(page.Text1->isVisible());
         const int r = qMax(1, row);
@@ -164,23 +161,23 @@ private slots:
         QCOMPARE(page.Text1->text(), Cell(page.MSHFlexGridTuneData, r, c));
         TypeAndEnter(page.Text1, typed);
         QCOMPARE(Cell(page.MSHFlexGridTuneData, r, c), shown);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(address)), stored);
+        QCOMPARE(int(AppDocument().byte(address)), stored);
         before.setByte(address, std::uint8_t(stored));
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void tuneEmptyEntryChangesNothing()
     {
         TestEnvironment env;
         SetBand(400, 520, 520);
-        AppDocument().uncheckedMemory().setByte(0x310 + 48, 88);
-        FormTune page;
+        AppDocument().setByte(0x310 + 48, 88);
+        FormTune page(AppDocument());
         page.show();
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         page.MSHFlexGridTuneData_Click(2, 1);
         page.Text1->clear();
         page.Text1_LostFocus();
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QCOMPARE(Cell(page.MSHFlexGridTuneData, 2, 1), QStringLiteral("88"));
         QVERIFY(!page.Text1->isVisible());
     }
@@ -191,7 +188,7 @@ private slots:
     {
         TestEnvironment env;
         SetBand(400, 470, 480); // row 1 in band up to column 8, rows 2 and 3 up to column 9
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         page.MSHFlexGridTuneData_Click(1, 7);
         page.Text1_Enter();
@@ -206,7 +203,7 @@ private slots:
         QCOMPARE(page.Text1Column(), 1);
         page.MSHFlexGridTuneData_Click(3, 16); // an out-of-band cell can still be edited
         TypeAndEnter(page.Text1, QStringLiteral("5"));
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x310 + 96 + 15)), 5);
+        QCOMPARE(int(AppDocument().byte(0x310 + 96 + 15)), 5);
         QCOMPARE(page.Text1Row(), 0);
         QVERIFY(!page.Text1->isVisible());
         QVERIFY(page.Text2->isVisible());
@@ -237,16 +234,16 @@ private slots:
         QFETCH(int, second);
         TestEnvironment env;
         SetBand(136, 174, 174);
-        AppDocument().uncheckedMemory().setByte(0x300 + 144 + 2, 0x81);
-        AppDocument().uncheckedMemory().setByte(0x300 + 145 + 2, 0x85);
-        FormTune page;
+        AppDocument().setByte(0x300 + 144 + 2, 0x81);
+        AppDocument().setByte(0x300 + 145 + 2, 0x85);
+        FormTune page(AppDocument());
         page.show();
         page.MSHFlexGridSqlTune_Click(row, 2);
         QCOMPARE(page.Text2->text(), Cell(page.MSHFlexGridSqlTune, row, 2));
         TypeAndEnter(page.Text2, typed);
         QCOMPARE(Cell(page.MSHFlexGridSqlTune, row, 2), shown);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x300 + 144 + 2)), first);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x300 + 145 + 2)), second);
+        QCOMPARE(int(AppDocument().byte(0x300 + 144 + 2)), first);
+        QCOMPARE(int(AppDocument().byte(0x300 + 145 + 2)), second);
         QCOMPARE(page.Text2Column(), 3); // Enter moved on
     }
 
@@ -256,12 +253,12 @@ private slots:
     {
         TestEnvironment env;
         SetBand(400, 520, 520);
-        RadioImage& image = AppDocument().uncheckedMemory();
-        image.setByte(0x310, 0xC5);       // squelch with bit 7 set, shown as 69
-        image.setByte(0x310 + 144, 0xFF); // detection 1: 511 and 127
-        image.setByte(0x310 + 145, 0xFF);
-        image.setByte(0x3C0, 0xFF);       // deviation 255
-        FormTune page;
+        const RadioImage& image = AppDocument().memory();
+        AppDocument().setByte(0x310, 0xC5);       // squelch with bit 7 set, shown as 69
+        AppDocument().setByte(0x310 + 144, 0xFF); // detection 1: 511 and 127
+        AppDocument().setByte(0x310 + 145, 0xFF);
+        AppDocument().setByte(0x3C0, 0xFF);       // deviation 255
+        FormTune page(AppDocument());
         page.show();
         const RadioImage before = image;
         page.MSHFlexGridTuneData_Click(1, 1);
@@ -281,31 +278,31 @@ private slots:
     {
         TestEnvironment env;
         SetBand(400, 520, 520);
-        auto* page = new FormTune;
+        auto* page = new FormTune(AppDocument());
         page->setAttribute(Qt::WA_DeleteOnClose);
         page->show();
         page->MSHFlexGridTuneData_Click(3, 2);
         page->Text1->setText(QStringLiteral("66"));
         page->closePage();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x310 + 96 + 1)), 66);
+        QCOMPARE(int(AppDocument().byte(0x310 + 96 + 1)), 66);
         QVERIFY(!State().TunePageOpen);
     }
 
     void tuneDeviation()
     {
         TestEnvironment env;
-        FormTune page;
+        FormTune page(AppDocument());
         page.show();
         page.TextPkValue->setText(QStringLiteral("200"));
         page.TextPkValue_Enter();
         QCOMPARE(page.TextPkValue->text(), QStringLiteral("127"));
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x3C0)), 127);
+        QCOMPARE(int(AppDocument().byte(0x3C0)), 127);
         page.TextPkValue->setText(QStringLiteral("35"));
         page.FreshData();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x3C0)), 35);
+        QCOMPARE(int(AppDocument().byte(0x3C0)), 35);
         page.TextPkValue->clear();
         page.TextPkValue_LostFocus();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(0x3C0)), 35);
+        QCOMPARE(int(AppDocument().byte(0x3C0)), 35);
         QCOMPARE(page.TextPkValue->text(), QStringLiteral("35"));
     }
 
@@ -328,7 +325,7 @@ private slots:
         QFETCH(QStringList, texts);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormTune page;
+        FormTune page(AppDocument());
         const QStringList shown { page.windowTitle(),
                                   Cell(page.MSHFlexGridTuneData, 0, 0),
                                   Cell(page.MSHFlexGridTuneData, 1, 0),
@@ -359,7 +356,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         env.prompts().answers.push_back(BoxAnswer::Cancel);
-        FormTune page;
+        FormTune page(AppDocument());
         read ? page.CommandRead_Click() : page.CommandWrite_Click();
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, question);
@@ -387,15 +384,15 @@ private slots:
         State().IsEnglish = english;
         State().DecimalSeparator = separator;
         for (int a = 0x0A80; a < 0x0B80; ++a)
-            AppDocument().uncheckedMemory().setMemoryByte(a, 0);
+            AppDocument().setByte(a, 0);
         PutText(0x0A80, "T40U01");
-        AppDocument().uncheckedMemory().setMemoryByte(0x0A86, 1);
+        AppDocument().setByte(0x0A86, 1);
         PutText(0x0A88, "0755");
         PutText(0x0A90, "SN-42");
         PutText(0x0B00, "Wang");
         PutText(0x0B10, "Keypad replaced");
         PutText(448, "0123");
-        FormLocalMessage page;
+        FormLocalMessage page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Local Message") : QString::fromUtf8("本机信息"));
         QCOMPARE(page.ComboRadioType->count(), 8);
         QCOMPARE(page.ComboRadioType->currentText(), QStringLiteral("T40U01"));
@@ -425,10 +422,10 @@ private slots:
     {
         TestEnvironment env;
         PutText(0x0A80, "ABCDEF");
-        AppDocument().uncheckedMemory().setMemoryByte(0x0A86, 3);
-        AppDocument().uncheckedMemory().setMemoryByte(0x0A90, 0);
+        AppDocument().setByte(0x0A86, 3);
+        AppDocument().setByte(0x0A90, 0);
         PutText(0x0A91, "hidden");
-        FormLocalMessage page;
+        FormLocalMessage page(AppDocument());
         QCOMPARE(page.ComboRadioType->currentIndex(), 7);
         QCOMPARE(page.ComboFrequencyArea->currentText(), QStringLiteral("136-174MHz"));
         QCOMPARE(page.TextSerialNumber->text(), QString());
@@ -461,16 +458,16 @@ private slots:
         QFETCH(QString, stun);
         QFETCH(QString, kill);
         TestEnvironment env;
-        RadioImage& m = AppDocument().uncheckedMemory();
+        const RadioImage& m = AppDocument().memory();
         const std::uint8_t digits[16] = { 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 0, 9, 9 };
         for (int i = 0; i < 16; ++i)
-            m.setMemoryByte(0x0B80 + i, digits[i]);
-        m.setMemoryByte(0x0B90, std::uint8_t(lengths));
-        m.setMemoryByte(0x0B91, std::uint8_t(status));
-        m.setMemoryByte(0x0B92, std::uint8_t(ack));
-        m.setMemoryByte(0x0B93, std::uint8_t(enable));
+            AppDocument().setByte(0x0B80 + i, digits[i]);
+        AppDocument().setByte(0x0B90, std::uint8_t(lengths));
+        AppDocument().setByte(0x0B91, std::uint8_t(status));
+        AppDocument().setByte(0x0B92, std::uint8_t(ack));
+        AppDocument().setByte(0x0B93, std::uint8_t(enable));
         const RadioImage before = m;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         QCOMPARE(page.ComboStatus->currentIndex(), statusPosition);
         QCOMPARE(page.ComboAckType->currentIndex(), ackPosition);
         QCOMPARE(page.CheckStunEnable->isChecked(), enable == 0x55);
@@ -478,7 +475,7 @@ private slots:
         QCOMPARE(page.TextKill->text(), kill);
         QCOMPARE(page.TextStun->isEnabled(), enable == 0x55);
         QCOMPARE(page.TextKill->isEnabled(), enable == 0x55);
-        QVERIFY(AppDocument().uncheckedMemory() == before); // decoding writes nothing
+        QVERIFY(AppDocument().memory() == before); // decoding writes nothing
     }
 
     void dtmfEnableShownOnlyInServiceMode_data()
@@ -492,7 +489,7 @@ private slots:
         QFETCH(bool, service);
         TestEnvironment env;
         State().ServiceMode = service;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         QCOMPARE(page.CheckStunEnable->isVisible(), service);
     }
@@ -501,9 +498,9 @@ private slots:
     {
         TestEnvironment env;
         State().ServiceMode = true;
-        RadioImage& m = AppDocument().uncheckedMemory();
-        m.setMemoryByte(0x0B90, 0x30);
-        FormDtmf page;
+        const RadioImage& m = AppDocument().memory();
+        AppDocument().setByte(0x0B90, 0x30);
+        FormDtmf page(AppDocument());
         page.show();
         page.ComboStatus->setCurrentIndex(2);
         page.ComboStatus_Click();
@@ -547,13 +544,13 @@ private slots:
     {
         TestEnvironment env;
         State().ServiceMode = true;
-        RadioImage& m = AppDocument().uncheckedMemory();
+        const RadioImage& m = AppDocument().memory();
         for (int i = 0; i < 16; ++i)
-            m.setMemoryByte(0x0B80 + i, std::uint8_t(i));
-        m.setMemoryByte(0x0B90, 0x9F);
-        m.setMemoryByte(0x0B93, 0x55);
+            AppDocument().setByte(0x0B80 + i, std::uint8_t(i));
+        AppDocument().setByte(0x0B90, 0x9F);
+        AppDocument().setByte(0x0B93, 0x55);
         const RadioImage before = m;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         page.TextStun->setFocus();
@@ -591,14 +588,14 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         State().ServiceMode = service;
-        RadioImage& m = AppDocument().uncheckedMemory();
+        const RadioImage& m = AppDocument().memory();
         for (int i = 0; i < 16; ++i)
-            m.setMemoryByte(0x0B80 + i, std::uint8_t(i % 10));
-        m.setMemoryByte(0x0B90, std::uint8_t(lengths));
-        m.setMemoryByte(0x0B93, std::uint8_t(enable));
+            AppDocument().setByte(0x0B80 + i, std::uint8_t(i % 10));
+        AppDocument().setByte(0x0B90, std::uint8_t(lengths));
+        AppDocument().setByte(0x0B93, std::uint8_t(enable));
         const RadioImage before = m;
         env.prompts().answers.push_back(BoxAnswer::Cancel); // the warning, or the question (no session)
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         page.CommandWrite_Click();
@@ -613,7 +610,7 @@ private slots:
         } else {
             QCOMPARE(first, QStringLiteral("Write Data into Raido.Do you wish continue?"));
         }
-        QVERIFY(AppDocument().uncheckedMemory() == before); // the codes were written unchanged
+        QVERIFY(AppDocument().memory() == before); // the codes were written unchanged
         QVERIFY(!State().SessionWindowOpen);
     }
 
@@ -634,7 +631,7 @@ private slots:
         QFETCH(QStringList, texts);
         TestEnvironment env;
         State().IsEnglish = english;
-        FormDtmf page;
+        FormDtmf page(AppDocument());
         const QStringList shown { page.windowTitle(), page.LabelStatus->text(), page.ComboStatus->itemText(0),
                                   page.ComboStatus->itemText(1), page.ComboStatus->itemText(2), page.FrameDtmf->title(),
                                   page.LabelStun->text(), page.LabelKill->text(), page.LabelAckType->text(),
@@ -659,11 +656,11 @@ private slots:
         QFETCH(int, byte);
         QFETCH(QString, shown);
         TestEnvironment env;
-        AppDocument().uncheckedMemory().setMemoryByte(0x0E11, std::uint8_t(byte));
-        FormSpecial page;
+        AppDocument().setByte(0x0E11, std::uint8_t(byte));
+        FormSpecial page(AppDocument());
         QCOMPARE(page.ComboRxVoice->count(), 16);
         QCOMPARE(page.ComboRxVoice->currentText(), shown);
-        QCOMPARE(int(AppDocument().uncheckedMemory().memoryByte(0x0E11)), byte); // decoding repairs nothing
+        QCOMPARE(int(AppDocument().byte(0x0E11)), byte); // decoding repairs nothing
     }
 
     void specialWriteStoresTheLevelBeforeAsking_data()
@@ -678,12 +675,12 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = english;
         env.prompts().answers.push_back(BoxAnswer::Cancel);
-        FormSpecial page;
+        FormSpecial page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Special Option") : QString::fromUtf8("特殊选项"));
         QCOMPARE(page.LabelRxVoice->text(), english ? QStringLiteral("RX Voice Level:") : QString::fromUtf8("接收声音等级:"));
         page.ComboRxVoice->setCurrentIndex(6);
         page.CommandWrite_Click();
-        QCOMPARE(int(AppDocument().uncheckedMemory().memoryByte(0x0E11)), 6);
+        QCOMPARE(int(AppDocument().byte(0x0E11)), 6);
         QCOMPARE(env.prompts().messages.front().text,
                  english ? QStringLiteral("Write Data into Raido.Do you wish continue?") : QString::fromUtf8("向对讲机写入本机信息？"));
         QVERIFY(!State().SessionWindowOpen);

@@ -83,7 +83,7 @@ private slots:
         QFETCH(QString, kept);
         TestEnvironment env;
         QString password;
-        FormPasswordChange dialog(password);
+        FormPasswordChange dialog(AppDocument(), password);
         dialog.show();
         QLineEdit* edit = dialog.TextNewPassword[0];
         edit->setFocus();
@@ -102,7 +102,7 @@ private slots:
         TestEnvironment env;
         State().IsEnglish = true;
         QString password = QStringLiteral("old");
-        FormPassword dialog(password);
+        FormPassword dialog(AppDocument(), password);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Program Password"));
         QCOMPARE(dialog.CommandChange->text(), QStringLiteral("Chann&ge"));
@@ -111,13 +111,13 @@ private slots:
         dialog.TextPassword->setText(QStringLiteral("new1"));
         dialog.CommandCancel_Click();
         QCOMPARE(password, QStringLiteral("old"));
-        FormPassword again(password);
+        FormPassword again(AppDocument(), password);
         again.TextPassword->setText(QStringLiteral("new1"));
         again.CommandOK_Click();
         QCOMPARE(password, QStringLiteral("new1"));
 
         State().SessionWindowOpen = true;
-        FormPassword during(password);
+        FormPassword during(AppDocument(), password);
         during.show();
         QVERIFY(!during.CommandChange->isVisible());
     }
@@ -135,15 +135,15 @@ private slots:
         QFETCH(QString, second);
         TestEnvironment env;
         State().IsEnglish = true;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         QString password;
-        FormPasswordChange dialog(password);
+        FormPasswordChange dialog(AppDocument(), password);
         dialog.TextNewPassword[0]->setText(first);
         dialog.TextNewPassword[1]->setText(second);
         dialog.CommandOK_Click();
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, QStringLiteral("Different between two new passowrds"));
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         QVERIFY(password.isEmpty());
     }
 
@@ -152,13 +152,13 @@ private slots:
         TestEnvironment env;
         env.prompts().answers = { BoxAnswer::Cancel };
         QString password;
-        FormPasswordChange dialog(password);
+        FormPasswordChange dialog(AppDocument(), password);
         dialog.TextOldPassword->setText(QStringLiteral("old"));
         dialog.TextNewPassword[0]->setText(QStringLiteral("pw"));
         dialog.TextNewPassword[1]->setText(QStringLiteral("pw"));
         dialog.CommandOK_Click();
         QCOMPARE(env.prompts().messages.back().text, QString::fromUtf8("修改密码？"));
-        QCOMPARE(PasswordBytes(AppDocument().uncheckedMemory()), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
+        QCOMPARE(PasswordBytes(AppDocument().memory()), (std::vector<int> { 'p', 'w', 0xFF, 0xFF, 0xFF, 0xFF }));
         QCOMPARE(password, QStringLiteral("old"));
     }
 
@@ -172,12 +172,12 @@ private slots:
         QVERIFY2(server.open(&reason), qPrintable(reason));
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM3"), server.devicePath());
         State().ComPortNumber = 3;
-        radio.setBandFlag(AppDocument().uncheckedMemory().byte(445));
+        radio.setBandFlag(AppDocument().byte(445));
         server.startThread();
 
         QString password;
-        FormPassword dialog(password);
-        FormPasswordChange change(password, &dialog);
+        FormPassword dialog(AppDocument(), password);
+        FormPasswordChange change(AppDocument(), password, &dialog);
         change.TextOldPassword->setText(QStringLiteral("old"));
         change.TextNewPassword[0]->setText(QStringLiteral("s3cret"));
         change.TextNewPassword[1]->setText(QStringLiteral("s3cret"));

@@ -15,7 +15,6 @@ CliSession::CliSession(const QString& device, RadioImage& image, bool forceBand)
 {
     // Like the session window: the radio gets time after the end frame before the port closes.
     link_.setPauseBeforeClose(SessionTiming::PauseBeforeCloseMs);
-    watchdog_.setSingleShot(true);
     QObject::connect(&watchdog_, &QTimer::timeout, [this] { session_.Timer1_Timer(); });
     QObject::connect(&link_, &QtSerialLink::receiveReady, [this] { session_.OnComm(); });
 }

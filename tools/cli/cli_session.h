@@ -3,6 +3,7 @@
 #include "cli_progress.h"
 #include "programming_session.h"
 #include "qt_serial_link.h"
+#include "timer_session_host.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -24,7 +25,7 @@ enum CliExit {
 
 // Runs one programming session from the command line: the same engine as the
 // session window, with the prompts answered by flags (never by asking).
-class CliSession : public SessionPrompts, public SessionHost {
+class CliSession : public SessionPrompts, public TimerSessionHost {
 public:
     CliSession(const QString& device, RadioImage& image, bool forceBand);
 
@@ -42,15 +43,11 @@ public:
     bool overwriteBand() override;
     void portOpenFailed(const QString& reason) override;
 
-    void startWatchdog(int intervalMs) override { watchdog_.start(intervalMs); }
-    void stopWatchdog() override { watchdog_.stop(); }
-    void setCaption(const QString&) override { }
     void showProgress(double fraction) override;
     void completionReport(bool succeeded) override;
 
 private:
     QtSerialLink link_;
-    QTimer watchdog_;
     QEventLoop loop_;
     ProgrammingSession session_;
     bool forceBand_;

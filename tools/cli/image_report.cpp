@@ -1,20 +1,19 @@
 #include "image_report.h"
 
-#include "band_table.h"
 #include "channel_codec.h"
-#include "memory_map.h"
+#include "radio_document.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace t40 {
 
 namespace {
 QString Invalid(int v) { return QStringLiteral("invalid (%1)").arg(v); }
-// 0 off, 1 on; anything else is a value the program would repair.
-QString OnOff(int v) { return v == 0 ? QStringLiteral("off") : v == 1 ? QStringLiteral("on") : Invalid(v); }
 
 struct ChannelRow {
     int number;
@@ -42,34 +41,45 @@ ChannelRow Row(const RadioImage& image, int c)
              ch.scanAdd ? QStringLiteral("Add") : QStringLiteral("Delete") };
 }
 
+// A field's stored value through the field table; one outside its range is
+// shown as the value the program would repair.
+QString Shown(const RadioDocument& d, FieldId id, const std::function<QString(int)>& text)
+{
+    const int v = d.value(id);
+    return d.valueInRange(id) ? text(v) : Invalid(v);
+}
+
+QString OffOr(int v, const QString& text) { return v == 0 ? QStringLiteral("off") : text; }
+QString OnOff(const RadioDocument& d, FieldId id)
+{
+    return Shown(d, id, [](int v) { return OffOr(v, QStringLiteral("on")); });
+}
+
 QList<Setting> Settings(const RadioImage& image)
 {
-    using namespace MemoryMap;
-    const auto invalid = Invalid;
-    const int tot = image.byte(TimeOutTimer);
-    const int pre = image.byte(TotPreAlert);
-    const int sq = image.byte(SquelchLevel);
+    RadioDocument d;
+    d.replaceImage(image, false);
     static const char* Voices[] = { "off", "Chinese", "English" };
-    const int voice = image.byte(VoicePrompt);
-    const int voxLevel = image.byte(VoxLevel);
+    const auto seconds = [](int s) { return QStringLiteral("%1 s").arg(s); };
+    const auto number = [](int v) { return QString::number(v); };
     return {
-        { "timeOutTimer", "Time-out timer", tot >= 1 && tot <= 40 ? QStringLiteral("%1 s").arg(15 * tot) : invalid(tot) },
-        { "totWarning", "TOT warning", pre == 0 ? QStringLiteral("off") : pre <= 10 ? QStringLiteral("%1 s").arg(pre) : invalid(pre) },
-        { "squelchLevel", "Squelch level", sq <= 9 ? QString::number(sq) : invalid(sq) },
-        { "voicePrompt", "Voice prompt", voice <= 2 ? QString::fromLatin1(Voices[voice]) : invalid(voice) },
-        { "vox", "VOX", QStringLiteral("%1, level %2").arg(OnOff(image.byte(VoxSwitch)),
-                                                          voxLevel == 0 ? QStringLiteral("off")
-                                                          : voxLevel <= 9 ? QString::number(voxLevel) : invalid(voxLevel)) },
-        { "batterySave", "Battery save", OnOff(image.byte(BatterySave)) },
-        { "rogerTone", "Roger tone", OnOff(image.byte(RogerTone)) },
+        { "timeOutTimer", "Time-out timer", Shown(d, FieldId::TimeOutTimer, [&](int v) { return seconds(15 * v); }) },
+        { "totWarning", "TOT warning", Shown(d, FieldId::TotPreAlert, [&](int v) { return OffOr(v, seconds(v)); }) },
+        { "squelchLevel", "Squelch level", Shown(d, FieldId::SquelchLevel, number) },
+        { "voicePrompt", "Voice prompt", Shown(d, FieldId::VoicePrompt, [](int v) { return QString::fromLatin1(Voices[v]); }) },
+        { "vox", "VOX", QStringLiteral("%1, level %2").arg(OnOff(d, FieldId::VoxSwitch),
+                                                          Shown(d, FieldId::VoxLevel, [&](int v) { return OffOr(v, number(v)); })) },
+        { "batterySave", "Battery save", OnOff(d, FieldId::BatterySave) },
+        { "rogerTone", "Roger tone", OnOff(d, FieldId::RogerTone) },
     };
 }
 
 BandState Band(const RadioImage& image)
 {
-    BandState band;
-    AnalyseModelBlock(image, band);
-    return band;
+    RadioDocument d;
+    d.replaceImage(image, false);
+    d.analyseBand();
+    return d.band();
 }
 } // namespace
 
