@@ -76,9 +76,6 @@ public:
     void clearHistory();
 
     const RadioImage& memory() const { return memory_; }
-    // Transition only: writes through it bypass changed() and the modified
-    // flag. Its last users are being moved to the typed setters.
-    RadioImage& uncheckedMemory() { return memory_; }
     std::uint8_t byte(int address) const { return memory_.memoryByte(address); }
     QByteArray bytes(int address, int length) const;
 

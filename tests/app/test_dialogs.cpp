@@ -223,8 +223,8 @@ private slots:
         QFETCH(QString, area);
         QFETCH(int, areas);
         test::TestEnvironment env;
-        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, family);
-        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, code);
+        AppDocument().setByte(MemoryMap::ModelFamily, family);
+        AppDocument().setByte(MemoryMap::ModelBandCode, code);
         FormModelInformation dialog;
         QCOMPARE(dialog.ComboModel->currentText(), model);
         QCOMPARE(dialog.ComboArea->currentText(), area);
@@ -234,8 +234,8 @@ private slots:
     void modelFamilySwitchSelectsFirstBand()
     {
         test::TestEnvironment env;
-        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, 51);
-        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelBandCode, 0x93);
+        AppDocument().setByte(MemoryMap::ModelFamily, 51);
+        AppDocument().setByte(MemoryMap::ModelBandCode, 0x93);
         FormModelInformation dialog;
         QCOMPARE(dialog.ComboArea->currentText(), QStringLiteral("420-470MHz"));
         dialog.ComboModel->setCurrentIndex(0);
@@ -270,7 +270,7 @@ private slots:
         test::TestEnvironment env;
         State().IsEnglish = true;
         const std::uint8_t block[] = { 0x50, 0x33, 0x32, 0x30, 0x37, 0x73, 0xF8, 0xFF };
-        AppDocument().uncheckedMemory().writeBlock(MemoryMap::ModelBlock, block);
+        AppDocument().setBytes(MemoryMap::ModelBlock, block);
         env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
         FormModelInformation dialog;
         dialog.ComboArea->setCurrentIndex(position);

@@ -80,7 +80,7 @@ private slots:
         WriteBytes(path, BuildDataFile(Pattern()));
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
-        QVERIFY(SameImage(AppDocument().uncheckedMemory(), AsShown(Pattern())));
+        QVERIFY(SameImage(AppDocument().memory(), AsShown(Pattern())));
         QCOMPARE(f.env.prompts().fileDialogs.at(0).title, QStringLiteral("Open"));
         QCOMPARE(f.env.prompts().messages.size(), size_t(1)); // the overwrite question
         QCOMPARE(f.env.prompts().messages[0].text, QStringLiteral("Do you want to cover current data?"));
@@ -113,12 +113,12 @@ private slots:
         QFETCH(QString, caption);
         Fixture f;
         State().IsEnglish = english;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         const QString path = f.env.tempPath("bad.rdat");
         WriteBytes(path, bytes);
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
-        QVERIFY(before == AppDocument().uncheckedMemory());
+        QVERIFY(before == AppDocument().memory());
         QCOMPARE(f.env.prompts().messages.size(), size_t(2));
         QCOMPARE(f.env.prompts().messages[1].text, text);
         QCOMPARE(f.env.prompts().messages[1].caption, caption);
@@ -131,11 +131,11 @@ private slots:
     void unreadableFileIsNamed()
     {
         Fixture f;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         const QString path = f.env.tempPath("gone.rdat");
         f.env.prompts().paths.push_back(path);
         f.main.MenuOpen_Click();
-        QVERIFY(before == AppDocument().uncheckedMemory());
+        QVERIFY(before == AppDocument().memory());
         QCOMPARE(f.env.prompts().messages.size(), size_t(2));
         QVERIFY(f.env.prompts().messages[1].text.contains(path));
     }
@@ -145,13 +145,13 @@ private slots:
         Fixture f;
         const QString path = f.env.tempPath("radio.rdat");
         WriteBytes(path, BuildDataFile(Pattern()));
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         f.main.MenuOpen_Click(); // dialog cancelled
         QVERIFY(f.env.prompts().messages.empty());
         f.env.prompts().paths.push_back(path);
         f.env.prompts().answers.push_back(BoxAnswer::Cancel);
         f.main.MenuOpen_Click(); // question declined
-        QVERIFY(before == AppDocument().uncheckedMemory());
+        QVERIFY(before == AppDocument().memory());
         QVERIFY(f.main.currentFilePath().isEmpty());
         QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
     }
@@ -189,7 +189,11 @@ private slots:
     void saveNewSaveRoundTrip()
     {
         Fixture f;
-        AppDocument().uncheckedMemory().replaceImage(Pattern().image());
+        {
+            RadioImage pattern;
+            pattern.replaceImage(Pattern().image());
+            AppDocument().replaceImage(pattern, true);
+        }
         const QString path = f.env.tempPath("saved.rdat");
         f.env.prompts().paths.push_back(path);
         f.main.MenuSave_Click();
@@ -197,7 +201,7 @@ private slots:
         QCOMPARE(AppDocument().title(), QStringLiteral("saved.rdat"));
 
         f.main.MenuNew_Click();
-        QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
+        QCOMPARE(AppDocument().memory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
         QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
         QVERIFY(f.main.currentFilePath().isEmpty());
         QVERIFY(f.main.titleText().endsWith(QStringLiteral("[FileName:new.rdat]")));
@@ -234,7 +238,7 @@ private slots:
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QString());
         const QByteArray bytes = FileBytes(path);
         QCOMPARE(bytes.size(), 4000);
-        QCOMPARE(bytes.left(1040), BuildDataFile(AppDocument().uncheckedMemory()));
+        QCOMPARE(bytes.left(1040), BuildDataFile(AppDocument().memory()));
         QCOMPARE(bytes.mid(1040), QByteArray(2960, 'q'));
     }
 
@@ -282,7 +286,11 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, title);
         Fixture f;
-        AppDocument().uncheckedMemory().setByte(20, 0x44); // an edit that a confirmed change clears
+        {
+            // Data as loaded (no save question), which a confirmed change replaces.
+            const RadioDocument::Unrecorded loaded(AppDocument());
+            AppDocument().setByte(20, 0x44);
+        }
         f.env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
         QTimer::singleShot(0, [family, position] {
             auto* dialog = qobject_cast<FormModelInformation*>(QApplication::activeModalWidget());
@@ -293,11 +301,11 @@ private slots:
             dialog->CommandOK->click();
         });
         f.main.MenuModelInformation_Click();
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::ModelFamily)), familyByte);
-        QCOMPARE(int(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBandCode)), code);
+        QCOMPARE(int(AppDocument().memory().byte(MemoryMap::ModelFamily)), familyByte);
+        QCOMPARE(int(AppDocument().memory().byte(MemoryMap::ModelBandCode)), code);
         const bool changed = QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("declined")
             && QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("same band");
-        QCOMPARE(AppDocument().uncheckedMemory().byte(20), std::uint8_t(changed ? 0xFF : 0x44));
+        QCOMPARE(AppDocument().memory().byte(20), std::uint8_t(changed ? 0xFF : 0x44));
         QCOMPARE(f.env.prompts().messages.size(), size_t(QTest::currentDataTag() == QByteArray("same band") ? 0 : 1));
         f.main.Timer1_Timer();
         QVERIFY2(f.main.windowTitle().startsWith(title), qPrintable(f.main.windowTitle()));

@@ -89,7 +89,7 @@ private slots:
         MDIFormMain main;
         main.MDIForm_Load();
         State().IsEnglish = true;
-        AppDocument().uncheckedMemory().setByte(MemoryMap::ModelFamily, 50);
+        AppDocument().setByte(MemoryMap::ModelFamily, 50);
         main.afterRadioRead();
         QTRY_COMPARE_WITH_TIMEOUT(main.windowTitle(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:new.rdat[*]]"), 1000);
         QCOMPARE(main.StatusPanels.at(0)->text(), QStringLiteral("VHF[136-174 MHz]"));
@@ -339,14 +339,14 @@ private slots:
         MDIFormMain main;
         main.MDIForm_Load();
         QVERIFY(env.prompts().messages.empty()); // the shipped template is complete
-        QCOMPARE(AppDocument().uncheckedMemory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50));
+        QCOMPARE(AppDocument().memory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50));
         State().TemplateFileName = QStringLiteral("no-such-template.dat");
         main.MenuNew_Click();
         QCOMPARE(env.prompts().messages.size(), size_t(1));
         // Empty channels leave the scan list when the channel grid shows them.
         for (int i = 0; i < RadioImage::ImageSize; ++i) {
             const bool scanList = i == MemoryMap::ScanAddBitmap || i == MemoryMap::ScanAddBitmap + 1;
-            QCOMPARE(AppDocument().uncheckedMemory().byte(i), std::uint8_t(scanList ? 0x00 : 0xFF));
+            QCOMPARE(AppDocument().memory().byte(i), std::uint8_t(scanList ? 0x00 : 0xFF));
         }
         main.MenuNew_Click();
         QCOMPARE(env.prompts().messages.size(), size_t(1));

@@ -111,7 +111,7 @@ private slots:
         State().IsEnglish = true;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         const QString file = env.tempPath(QStringLiteral("data.rdat"));
         QCOMPARE(SaveDataFile(file, before), DataFileStatus::Ok);
 
@@ -138,10 +138,10 @@ private slots:
             env.prompts().paths.push_back(file);
             main.MenuSaveAs_Click();
         } else if (command == QLatin1String("write")) {
-            OnModal<FormProcess>([&](FormProcess* w) { seen = AppDocument().uncheckedMemory().byte(typed.address); w->reject(); });
+            OnModal<FormProcess>([&](FormProcess* w) { seen = AppDocument().memory().byte(typed.address); w->reject(); });
             main.MenuWrite_Click();
         } else if (command == QLatin1String("print")) {
-            OnModal<FormPrint>([&](FormPrint* w) { seen = AppDocument().uncheckedMemory().byte(typed.address); w->reject(); });
+            OnModal<FormPrint>([&](FormPrint* w) { seen = AppDocument().memory().byte(typed.address); w->reject(); });
             main.MenuPrint_Click();
         } else if (command == QLatin1String("new")) {
             main.MenuNew_Click();
@@ -187,9 +187,9 @@ private slots:
             QCOMPARE(seen, int(typed.committed));
         } else if (command == QLatin1String("language")) {
             // The same data: the text it was typed for keeps it.
-            QCOMPARE(int(AppDocument().uncheckedMemory().byte(typed.address)), int(typed.committed));
+            QCOMPARE(int(AppDocument().memory().byte(typed.address)), int(typed.committed));
         } else {
-            QCOMPARE(int(AppDocument().uncheckedMemory().byte(typed.address)), int(before.byte(typed.address)));
+            QCOMPARE(int(AppDocument().memory().byte(typed.address)), int(before.byte(typed.address)));
         }
     }
 };

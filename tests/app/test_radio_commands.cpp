@@ -91,7 +91,7 @@ private slots:
         QVERIFY(!State().SessionWindowOpen);
         QCOMPARE(AppDocument().band().name, QStringLiteral("VHF")); // the model block was decoded again
         QCOMPARE(AppDocument().band().lowMHz, 136);
-        QCOMPARE(AppDocument().uncheckedMemory().byte(19), std::uint8_t(0x14));
+        QCOMPARE(AppDocument().memory().byte(19), std::uint8_t(0x14));
         // The read is also kept as a backup.
         const QStringList backups = QDir(ReadBackupFolder()).entryList(QDir::Files);
         QCOMPARE(backups.size(), 1);
@@ -102,7 +102,7 @@ private slots:
         main.MenuVerify->trigger();
         QVERIFY(State().VerifyAfterWrite && main.MenuVerify->isChecked());
         QCOMPARE(QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).value(QStringLiteral("VerifyAfterWrite")).toString(), QStringLiteral("True"));
-        AppDocument().uncheckedMemory().setByte(16, 0x25);
+        AppDocument().setByte(16, 0x25);
         {
             SessionDriver driver;
             main.MenuWrite_Click();
@@ -123,7 +123,7 @@ private slots:
         env.prompts().paths.push_back(QDir(ReadBackupFolder()).filePath(backups.first()));
         main.MenuOpenBackup_Click();
         QCOMPARE(env.prompts().fileDialogs.back().folder, ReadBackupFolder());
-        QCOMPARE(AppDocument().uncheckedMemory().byte(16), std::uint8_t(0x00));
+        QCOMPARE(AppDocument().memory().byte(16), std::uint8_t(0x00));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "form_model_information.h"
 #include "form_channel_edit.h"
 #include "form_process.h"
+#include "form_option.h"
 #include "form_qt_dqt_copy.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
@@ -65,7 +66,7 @@ struct Bench {
         main.LanguageRefresh();
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        RadioImage& memory = AppDocument().uncheckedMemory();
+        RadioImage memory = AppDocument().memory();
         for (int c = 1; c <= 3; ++c) {
             WriteFrequency(memory, c, ChannelField::Receive, EncodeFrequency(QString::number(440 + c), "."));
             WriteFrequency(memory, c, ChannelField::Transmit, EncodeFrequency(QString::number(440 + c), "."));
@@ -73,6 +74,7 @@ struct Bench {
         }
         {
             const RadioDocument::Unrecorded shown(AppDocument());
+            AppDocument().replaceImage(memory, false);
             grid()->RefreshAfterRead();
         }
         radio.memory() = AppDocument().memory();
@@ -162,6 +164,7 @@ private slots:
         QTest::newRow("batch edit") << "batch edit" << "Batch edit" << "批信道编辑";
         QTest::newRow("read") << "read" << "Read from radio" << "从对讲机读出数据";
         QTest::newRow("model change") << "model change" << "Change model" << "更改机型";
+        QTest::newRow("function page") << "function page" << "Change squelch level" << "修改静噪等级";
         QTest::newRow("import channels") << "import channels" << "Import channels" << "导入信道";
     }
     void undoRedoEachKindOfChange()
@@ -183,7 +186,7 @@ private slots:
         if (change == QLatin1String("grid cell")) {
             b.editCell();
         } else if (change == QLatin1String("channel editor")) {
-            FormChannelEdit* editor = FormChannelEdit::ShowEditor(b.grid());
+            FormChannelEdit* editor = FormChannelEdit::ShowEditor(AppDocument(), b.grid());
             editor->ComboTxPower->setCurrentIndex(1);
             emit editor->ComboTxPower->activated(1);
         } else if (change == QLatin1String("insert channel")) {
@@ -220,6 +223,12 @@ private slots:
             b.main.MenuBank_Click();
         } else if (change == QLatin1String("read")) {
             b.readFromRadio();
+        } else if (change == QLatin1String("function page")) {
+            b.main.MenuOption_Click();
+            auto* page = qobject_cast<FormOption*>(b.main.page(OptionPageId));
+            QVERIFY(page);
+            page->ComboSQ->setCurrentIndex(page->ComboSQ->currentIndex() == 5 ? 6 : 5);
+            emit page->ComboSQ->activated(page->ComboSQ->currentIndex());
         } else if (change == QLatin1String("import channels")) {
             const QString path = b.env.tempPath(QStringLiteral("plan.csv"));
             QFile csv(path);

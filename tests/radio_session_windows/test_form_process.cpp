@@ -30,6 +30,13 @@ void FillPattern(RadioImage& memory, int seed)
         memory.setMemoryByte(a, std::uint8_t((a * 31 + seed) & 0xFF));
 }
 
+void FillPattern(RadioDocument& document, int seed)
+{
+    RadioImage memory;
+    FillPattern(memory, seed);
+    document.replaceImage(memory, false);
+}
+
 // A virtual radio on a pseudo-terminal, registered as COM7.
 struct PtyRadio {
     VirtualRadio radio;
@@ -139,7 +146,7 @@ private slots:
         QCOMPARE(completed.front().front().toBool(), true);
         QCOMPARE(AppDocument().band().effectiveHighMHz, 520); // the radio's band extension outlives the refresh
         for (int a = 0; a < RadioImage::ImageSize; ++a)
-            QCOMPARE(AppDocument().uncheckedMemory().byte(a), pty.radio.memory().byte(a));
+            QCOMPARE(AppDocument().memory().byte(a), pty.radio.memory().byte(a));
         QVERIFY(env.prompts().messages.empty());
     }
 
@@ -167,11 +174,11 @@ private slots:
         State().VerifyAfterWrite = verify;
         PtyRadio pty;
         QVERIFY(pty.start());
-        FillPattern(AppDocument().uncheckedMemory(), 5);
-        AppDocument().uncheckedMemory().setByte(445, 0x73);
+        FillPattern(AppDocument(), 5);
+        AppDocument().setByte(445, 0x73);
         pty.radio.setBandFlag(0x73);
         pty.radio.faults().changedByteAddress = changedByte;
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         FormProcess form(Whole(false));
         form.show();
         form.CommandWrite_Click();
@@ -182,13 +189,13 @@ private slots:
         QCOMPARE(form.TextShow->text(), result);
         QCOMPARE(form.SessionSucceeded(), changedByte < 0);
         QVERIFY(form.CommandWrite->isEnabled());
-        QVERIFY(AppDocument().uncheckedMemory() == before); // the read-back never touches the image
+        QVERIFY(AppDocument().memory() == before); // the read-back never touches the image
         QCOMPARE(int(pty.radio.writeAddresses().size()), 47);
         QCOMPARE(pty.radio.countFrames(RadioFrame::Read), verify ? 16 : 0);
         QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), verify ? 2 : 1);
         for (int a = 0; a < 0x2F0; ++a)
             if (a != changedByte)
-                QCOMPARE(pty.radio.memory().byte(a), AppDocument().uncheckedMemory().byte(a));
+                QCOMPARE(pty.radio.memory().byte(a), AppDocument().memory().byte(a));
         QCOMPARE(pty.radio.memory().byte(0x2F0), RadioImage::Erased);
         if (changedByte < 0) {
             QVERIFY(env.prompts().messages.empty());
@@ -208,8 +215,8 @@ private slots:
         FillPattern(pty.radio.memory(), 8);
         pty.radio.faults().hangUpAfterFrames = 12;
         QVERIFY(pty.start());
-        FillPattern(AppDocument().uncheckedMemory(), 1);
-        const RadioImage before = AppDocument().uncheckedMemory();
+        FillPattern(AppDocument(), 1);
+        const RadioImage before = AppDocument().memory();
         FormProcess form(Whole(true));
         form.show();
         form.CommandRead_Click();
@@ -222,7 +229,7 @@ private slots:
         QCOMPARE(env.prompts().messages.front().buttons, BoxButtons::RetryCancel);
         QVERIFY(!form.SessionSucceeded());
         QVERIFY(!form.TextShow->isVisible());
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
     }
 
     void everyRadioFaultEndsInItsPrompt_data()
@@ -256,10 +263,10 @@ private slots:
             faults.shortReplyAtRead = 2;
         if (fault == QLatin1String("silent"))
             faults.silent = true;
-        pty.radio.setBandFlag(fault == QLatin1String("band") ? 1 : AppDocument().uncheckedMemory().byte(445));
+        pty.radio.setBandFlag(fault == QLatin1String("band") ? 1 : AppDocument().memory().byte(445));
         env.prompts().answers = { BoxAnswer::Cancel };
         QVERIFY(pty.start());
-        const RadioImage before = AppDocument().uncheckedMemory();
+        const RadioImage before = AppDocument().memory();
         FormProcess form(Whole(isRead));
         form.show();
         isRead ? form.CommandRead_Click() : form.CommandWrite_Click();
@@ -270,7 +277,7 @@ private slots:
         QCOMPARE(int(env.prompts().messages.size()), 1);
         QCOMPARE(env.prompts().messages.front().text, message);
         QVERIFY(!form.SessionSucceeded());
-        QVERIFY(AppDocument().uncheckedMemory() == before);
+        QVERIFY(AppDocument().memory() == before);
         if (fault == QLatin1String("silent"))
             QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), 11);
         if (fault == QLatin1String("band"))
@@ -291,7 +298,7 @@ private slots:
         form.CommandCancel_Click();
         QVERIFY(form.SessionSucceeded());
         for (int a = 0; a < RadioImage::MemorySize; ++a)
-            QCOMPARE(AppDocument().uncheckedMemory().memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? pty.radio.memory().memoryByte(a) : RadioImage::Erased);
+            QCOMPARE(AppDocument().memory().memoryByte(a), a >= 0x0A80 && a < 0x0B80 ? pty.radio.memory().memoryByte(a) : RadioImage::Erased);
     }
 
     void closingMidRunAbandonsIt()
