@@ -2,7 +2,6 @@
 
 #include "band_table.h"
 #include "button_row.h"
-#include "memory_map.h"
 #include "prompts.h"
 #include "shared_state.h"
 
@@ -11,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace t40 {
 
@@ -54,8 +55,8 @@ void FormModelInformation::AnalyseModelInformation()
     Decoding = true;
     ComboModel->clear();
     ComboModel->addItems({ QStringLiteral("VHF"), QStringLiteral("UHF") });
-    const RadioImage& image = AppDocument().memory();
-    if (image.byte(MemoryMap::ModelFamily) == FamilyByteVHF) {
+    const RadioDocument& document = AppDocument();
+    if (document.value(FieldId::ModelFamily) == FamilyByteVHF) {
         ComboModel->setCurrentIndex(0);
         LastFamily = 0;
         fillAreas(0);
@@ -67,7 +68,7 @@ void FormModelInformation::AnalyseModelInformation()
         const auto rows = BandsOfFamily(BandFamily::UHF);
         int position = static_cast<int>(rows.size()) - 1; // 400-470MHz when no code matches
         for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-            if (rows[i].code == image.byte(MemoryMap::ModelBandCode))
+            if (rows[i].code == document.value(FieldId::ModelBandCode))
                 position = i;
         ComboArea->setCurrentIndex(position);
     }
@@ -96,10 +97,9 @@ void FormModelInformation::CommandOK_Click()
     }
     const BandEntry& entry = rows[position];
     const auto expected = ExpectedModelBlock(entry);
-    bool same = true;
-    for (int i = 0; i < MemoryMap::ModelBlockSize; ++i)
-        same = same && AppDocument().byte(MemoryMap::ModelBlock + i) == expected[i];
-    if (same) {
+    const QByteArray stored = AppDocument().fieldBytes(FieldId::ModelBlock);
+    if (std::equal(expected.begin(), expected.end(), stored.begin(), stored.end(),
+                   [](std::uint8_t a, char b) { return a == std::uint8_t(b); })) {
         accept();
         return;
     }

@@ -14,7 +14,6 @@
 #include "form_model_information.h"
 #include "frm_about.h"
 #include "help_topic.h"
-#include "memory_map.h"
 #include "page_factories.h"
 #include "page_window.h"
 #include "prompts.h"
@@ -379,8 +378,8 @@ void MDIFormMain::MenuModelInformation_Click()
     const RadioDocument::Step step(AppDocument(), StepNames::ChangeModel());
     loadTemplate();
     const ModelBytes bytes = ModelBytesForBand(chosen->lowMHz, chosen->highMHz);
-    AppDocument().setByte(MemoryMap::ModelFamily, bytes.family);
-    AppDocument().setByte(MemoryMap::ModelBandCode, bytes.code);
+    AppDocument().setValue(FieldId::ModelFamily, bytes.family);
+    AppDocument().setValue(FieldId::ModelBandCode, bytes.code);
     AppDocument().setBand(*chosen);
     CloseAllPages();
     OpenPage(ChannelPageId);

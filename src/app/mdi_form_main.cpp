@@ -4,7 +4,6 @@
 #include "data_file.h"
 #include "document_history.h"
 #include "help_topic.h"
-#include "memory_map.h"
 #include "page_window.h"
 #include "program_files.h"
 #include "prompts.h"
