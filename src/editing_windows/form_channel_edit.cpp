@@ -302,7 +302,7 @@ void FormChannelEdit::AnalyseOneChannel()
 
     ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
     if (view.powerBits == 3) // stored back as High; no page needs to hear of it
-        document_.edit([&](RadioImage& m) { WriteFlagBits(m, shown_, ChannelFlags::PowerMask, 0x80); });
+        document_.edit([&](RadioImage& m) { RepairStoredPower(m, shown_); });
     ComboSpace->setCurrentIndex(view.spacingBit);
     CheckScanAdd->setChecked(view.scanAdd);
     ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));

@@ -101,6 +101,13 @@ void WriteFlagBits(RadioImage& image, int channel, std::uint8_t mask, std::uint8
         image.setByte(at, static_cast<std::uint8_t>((image.byte(at) & ~mask) | (value & mask)));
 }
 
+void RepairStoredPower(RadioImage& image, int channel)
+{
+    constexpr std::uint8_t High = 2 << ChannelFlags::PowerShift;
+    if ((ReadFlags(image, channel) & ChannelFlags::PowerMask) == ChannelFlags::PowerMask)
+        WriteFlagBits(image, channel, ChannelFlags::PowerMask, High);
+}
+
 bool ReadScanBit(const RadioImage& image, int channel)
 {
     const auto location = ScanBitLocation(0, channel);

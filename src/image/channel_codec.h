@@ -71,6 +71,8 @@ void WriteCode(RadioImage& image, int channel, int field, SignallingBytes bytes)
 std::uint8_t ReadFlags(const RadioImage& image, int channel);
 // Replaces the bits of mask with value (already shifted into place).
 void WriteFlagBits(RadioImage& image, int channel, std::uint8_t mask, std::uint8_t value);
+// A stored power value of 3 reads as High; this stores it as High.
+void RepairStoredPower(RadioImage& image, int channel);
 bool ReadScanBit(const RadioImage& image, int channel);
 void WriteScanBit(RadioImage& image, int channel, bool set);
 
