@@ -13,6 +13,7 @@
 #include "page_window.h"
 #include "pty_radio_server.h"
 #include "shared_state.h"
+#include "on_modal.h"
 #include "test_support.h"
 #include "window_menu.h"
 
@@ -71,21 +72,6 @@ Typed TypeInto(MDIFormMain& main, const QString& editor)
     return { 0x3C0, 42 };
 }
 
-// Runs action on the next modal window of type W as soon as it shows.
-template <typename W>
-void OnModal(std::function<void(W*)> action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!w)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(w);
-    });
-    poll->start(10);
-}
 } // namespace
 
 class TestPendingEdits : public QObject {

@@ -14,6 +14,7 @@
 #include "memory_map.h"
 #include "pty_radio_server.h"
 #include "shared_state.h"
+#include "on_modal.h"
 #include "test_support.h"
 #include "window_menu.h"
 
@@ -33,22 +34,6 @@ using namespace t40::test;
 
 namespace {
 constexpr int ComNumber = 6;
-
-// Runs action on the next modal window of type W as soon as it shows.
-template <typename W>
-void OnModal(std::function<void(W*)> action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!w)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(w);
-    });
-    poll->start(10);
-}
 
 // The main window as a user finds it, with three channels in the grid and a
 // radio on a pseudo-terminal that holds other data.
