@@ -138,12 +138,15 @@ void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill&
                 WriteFrequency(image, channel, ChannelField::Transmit,
                                EncodeFrequency(StoredText(transmit.value, sep), sep));
         }
+        // A code list runs from its start, then one step down or up per channel.
+        const auto stepped = [k](int previous, int start, bool down, int step) {
+            return WrapCode(k == 0 ? start : down ? previous - step : previous + step);
+        };
         if (fill.setDecode) {
             if (fill.decodeRandom)
                 decode = RandomCode(random);
             else
-                decode = WrapCode(k == 0 ? fill.decodeStart : fill.decodeDown ? decode - fill.decodeStep
-                                                                              : decode + fill.decodeStep);
+                decode = stepped(decode, fill.decodeStart, fill.decodeDown, fill.decodeStep);
             if (present)
                 storeCode(channel, ChannelField::Decode, decode);
         }
@@ -153,8 +156,7 @@ void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill&
             else if (fill.encodeRandom)
                 encode = RandomCode(random);
             else
-                encode = WrapCode(k == 0 ? fill.encodeStart : fill.encodeDown ? encode - fill.encodeStep
-                                                                              : encode + fill.encodeStep);
+                encode = stepped(encode, fill.encodeStart, fill.encodeDown, fill.encodeStep);
             if (present)
                 storeCode(channel, ChannelField::Encode, encode);
         }

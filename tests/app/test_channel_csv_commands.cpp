@@ -1,5 +1,6 @@
 #include "channel_csv.h"
 #include "form_import_channels.h"
+#include "main_window_fixture.h"
 #include "mdi_form_main.h"
 #include "radio_document.h"
 #include "shared_state.h"
@@ -13,17 +14,9 @@
 #include <QTreeWidget>
 
 using namespace t40;
+using test::Fixture;
 
 namespace {
-struct Fixture {
-    test::TestEnvironment env;
-    MDIFormMain main;
-    Fixture()
-    {
-        main.MDIForm_Load();
-        State().IsEnglish = true;
-    }
-};
 
 QStringList PresentChannels()
 {

@@ -1,5 +1,6 @@
 #include "channel_codec.h"
 #include "data_file.h"
+#include "main_window_fixture.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "shared_state.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 
 using namespace t40;
+using test::Fixture;
 
 namespace {
 QByteArray FileBytes(const QString& path)
@@ -59,15 +61,6 @@ bool SameImage(const RadioImage& a, const RadioImage& b)
     return std::equal(a.image().begin(), a.image().end(), b.image().begin());
 }
 
-struct Fixture {
-    test::TestEnvironment env;
-    MDIFormMain main;
-    Fixture()
-    {
-        main.MDIForm_Load();
-        State().IsEnglish = true;
-    }
-};
 } // namespace
 
 class TestFileCommands : public QObject {

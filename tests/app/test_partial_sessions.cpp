@@ -5,6 +5,7 @@
 #include "form_tune.h"
 #include "mdi_form_main.h"
 #include "pty_radio_server.h"
+#include "radio_on_com.h"
 #include "shared_state.h"
 #include "test_support.h"
 
@@ -92,10 +93,8 @@ struct Bench {
     bool start()
     {
         QString reason;
-        if (!server.open(&reason))
+        if (!ServeRadioOnCom(server, ComNumber, &reason))
             return false;
-        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
-        server.startThread();
         main.MDIForm_Load();
         main.show();
         State().ComPortNumber = ComNumber;

@@ -12,6 +12,7 @@
 #include "mdi_form_main.h"
 #include "page_window.h"
 #include "pty_radio_server.h"
+#include "radio_on_com.h"
 #include "shared_state.h"
 #include "on_modal.h"
 #include "test_support.h"
@@ -106,11 +107,7 @@ private slots:
         if (command == QLatin1String("read")) {
             radio.memory() = before;
             QString reason;
-            QVERIFY2(server.open(&reason), qPrintable(reason));
-            QSettings(QStringLiteral("ZEV"), QStringLiteral("T40"))
-                .setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
-            State().ComPortNumber = ComNumber;
-            server.startThread();
+            QVERIFY2(ServeRadioOnCom(server, ComNumber, &reason), qPrintable(reason));
         }
 
         const Typed typed = TypeInto(main, editor);
@@ -137,15 +134,7 @@ private slots:
             env.prompts().paths.push_back(file);
             main.MenuOpen_Click();
         } else if (command == QLatin1String("read")) {
-            OnModal<FormProcess>([](FormProcess* w) {
-                w->CommandRead_Click();
-                auto* close = new QTimer(w);
-                QObject::connect(close, &QTimer::timeout, w, [w] {
-                    if (w->CommandRead->isEnabled())
-                        w->reject();
-                });
-                close->start(10);
-            });
+            ReadOnceShown<FormProcess>();
             main.MenuRead_Click();
             server.stop();
         } else if (command == QLatin1String("model")) {

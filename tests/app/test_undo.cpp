@@ -13,6 +13,7 @@
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "pty_radio_server.h"
+#include "radio_on_com.h"
 #include "shared_state.h"
 #include "on_modal.h"
 #include "test_support.h"
@@ -66,11 +67,7 @@ struct Bench {
         WriteFrequency(radio.memory(), 9, ChannelField::Receive, EncodeFrequency(QStringLiteral("455"), "."));
         radio.setBandFlag(AppDocument().byte(MemoryMap::ModelBandCode));
         QString reason;
-        QVERIFY2(server.open(&reason), qPrintable(reason));
-        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40"))
-            .setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
-        State().ComPortNumber = ComNumber;
-        server.startThread();
+        QVERIFY2(ServeRadioOnCom(server, ComNumber, &reason), qPrintable(reason));
     }
     ~Bench()
     {
@@ -98,15 +95,7 @@ struct Bench {
 
     void readFromRadio()
     {
-        OnModal<FormProcess>([](FormProcess* w) {
-            w->CommandRead_Click();
-            auto* close = new QTimer(w);
-            QObject::connect(close, &QTimer::timeout, w, [w] {
-                if (w->CommandRead->isEnabled())
-                    w->reject();
-            });
-            close->start(10);
-        });
+        ReadOnceShown<FormProcess>();
         main.MenuRead_Click();
     }
 

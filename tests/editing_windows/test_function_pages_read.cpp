@@ -7,6 +7,7 @@
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "pty_radio_server.h"
+#include "radio_on_com.h"
 #include "shared_state.h"
 #include "test_support.h"
 
@@ -70,11 +71,7 @@ private slots:
             m.setByte(EmbeddedMessage + i, std::uint8_t(text[i]));
         PtyRadioServer server(radio);
         QString reason;
-        QVERIFY2(server.open(&reason), qPrintable(reason));
-        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40"))
-            .setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
-        State().ComPortNumber = ComNumber;
-        server.startThread();
+        QVERIFY2(ServeRadioOnCom(server, ComNumber, &reason), qPrintable(reason));
 
         // Presses Read in the session window and closes it when the run is over.
         bool started = false;

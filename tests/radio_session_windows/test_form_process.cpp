@@ -1,5 +1,6 @@
 #include "form_process.h"
 #include "pty_radio_server.h"
+#include "radio_on_com.h"
 #include "shared_state.h"
 #include "test_support.h"
 
@@ -45,12 +46,7 @@ struct PtyRadio {
     bool start()
     {
         QString reason;
-        if (!server.open(&reason))
-            return false;
-        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM%1").arg(ComNumber), server.devicePath());
-        State().ComPortNumber = ComNumber;
-        server.startThread();
-        return true;
+        return ServeRadioOnCom(server, ComNumber, &reason);
     }
 };
 } // namespace

@@ -23,4 +23,20 @@ void OnModal(std::function<void(W*)> action)
     poll->start(10);
 }
 
+// Presses Read in the next session window of type W and closes it when the
+// run is over.
+template <typename W>
+void ReadOnceShown()
+{
+    OnModal<W>([](W* w) {
+        w->CommandRead_Click();
+        auto* close = new QTimer(w);
+        QObject::connect(close, &QTimer::timeout, w, [w] {
+            if (w->CommandRead->isEnabled())
+                w->reject();
+        });
+        close->start(10);
+    });
+}
+
 } // namespace t40::test
