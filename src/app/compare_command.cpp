@@ -34,7 +34,7 @@ void MDIFormMain::MenuCompare_Click()
     flushChannelEdit();
     AppDocument().commitPendingEdits();
     FormCompare form(AppDocument().title(), QFileInfo(path).fileName(),
-                     CompareImages(AppDocument().memory(), other, State().IsEnglish), this);
+                     CompareImages(AppDocument().memory(), other), this);
     form.exec();
 }
 

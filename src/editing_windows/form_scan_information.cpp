@@ -16,7 +16,6 @@
 namespace t40 {
 
 namespace {
-constexpr int ChannelCount = 16;
 }
 
 FormScanInformation::FormScanInformation(RadioDocument& document, QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_table.h"
 #include "radio_image.h"
 #include "signalling_codes.h"
 
@@ -11,25 +12,25 @@
 
 namespace t40 {
 
-// Channel record layout (offsets within the 16-byte record).
+// Channel record layout (offsets within the 16-byte record), from the field table.
 namespace ChannelField {
-constexpr int Receive = 0;
-constexpr int Transmit = 4;
-constexpr int Decode = 8;
-constexpr int Encode = 10;
-constexpr int Flags = 12;
+constexpr int Receive = ChannelFieldOf(ChannelFieldId::Receive).offset;
+constexpr int Transmit = ChannelFieldOf(ChannelFieldId::Transmit).offset;
+constexpr int Decode = ChannelFieldOf(ChannelFieldId::Decode).offset;
+constexpr int Encode = ChannelFieldOf(ChannelFieldId::Encode).offset;
+constexpr int Flags = ChannelFieldOf(ChannelFieldId::Power).offset;
 constexpr int Reserved1 = 13;
 constexpr int Reserved2 = 14;
 constexpr int Scramble = 15;
 } // namespace ChannelField
 
 namespace ChannelFlags {
-constexpr std::uint8_t PowerMask = 0xC0;
-constexpr int PowerShift = 6;
-constexpr std::uint8_t BusyLockMask = 0x30;
-constexpr int BusyLockShift = 4;
-constexpr std::uint8_t SpacingMask = 0x08;
-constexpr int SpacingShift = 3;
+constexpr std::uint8_t PowerMask = ChannelFieldOf(ChannelFieldId::Power).mask;
+constexpr int PowerShift = ChannelFieldOf(ChannelFieldId::Power).shift;
+constexpr std::uint8_t BusyLockMask = ChannelFieldOf(ChannelFieldId::BusyLock).mask;
+constexpr int BusyLockShift = ChannelFieldOf(ChannelFieldId::BusyLock).shift;
+constexpr std::uint8_t SpacingMask = ChannelFieldOf(ChannelFieldId::Spacing).mask;
+constexpr int SpacingShift = ChannelFieldOf(ChannelFieldId::Spacing).shift;
 constexpr std::uint8_t Created = 0x88; // High power, no busy lock-out, 25 kHz
 } // namespace ChannelFlags
 

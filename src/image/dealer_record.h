@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_table.h"
 #include "radio_image.h"
 
 #include <QString>
@@ -27,24 +28,24 @@ struct DealerRecord {
 };
 
 namespace Dealer {
-constexpr int ModelName = 0x0A80;
-constexpr int ModelNameSize = 6;
-constexpr int FrequencyArea = 0x0A86;
-constexpr int AreaCode = 0x0A88;
-constexpr int AreaCodeSize = 4;
-constexpr int SerialNumber = 0x0A90;
-constexpr int ProductionDate = 0x0AA0;
-constexpr int ManufactureCode = 0x0AB0;
-constexpr int UserCode = 0x0AB8;
-constexpr int CodeSize = 8;
-constexpr int MaintenanceDate = 0x0AC0;
-constexpr int DealerCode = 0x0AD0;
-constexpr int StockDate = 0x0AE0;
-constexpr int SellDate = 0x0AF0;
-constexpr int Seller = 0x0B00;
-constexpr int TextSize = 16;
-constexpr int MaintenanceDescription = 0x0B10;
-constexpr int DescriptionSize = 96;
+constexpr int ModelName = FieldOffset(FieldId::DealerModelName);
+constexpr int ModelNameSize = Field(FieldId::DealerModelName).length;
+constexpr int FrequencyArea = FieldOffset(FieldId::DealerFrequencyArea);
+constexpr int AreaCode = FieldOffset(FieldId::DealerAreaCode);
+constexpr int AreaCodeSize = Field(FieldId::DealerAreaCode).length;
+constexpr int SerialNumber = FieldOffset(FieldId::DealerSerialNumber);
+constexpr int ProductionDate = FieldOffset(FieldId::DealerProductionDate);
+constexpr int ManufactureCode = FieldOffset(FieldId::DealerManufactureCode);
+constexpr int UserCode = FieldOffset(FieldId::DealerUserCode);
+constexpr int CodeSize = Field(FieldId::DealerUserCode).length;
+constexpr int MaintenanceDate = FieldOffset(FieldId::DealerMaintenanceDate);
+constexpr int DealerCode = FieldOffset(FieldId::DealerCode);
+constexpr int StockDate = FieldOffset(FieldId::DealerStockDate);
+constexpr int SellDate = FieldOffset(FieldId::DealerSellDate);
+constexpr int Seller = FieldOffset(FieldId::DealerSeller);
+constexpr int TextSize = Field(FieldId::DealerSeller).length;
+constexpr int MaintenanceDescription = FieldOffset(FieldId::DealerMaintenanceDescription);
+constexpr int DescriptionSize = Field(FieldId::DealerMaintenanceDescription).length;
 } // namespace Dealer
 
 // The text at address: one character per byte up to the first 0 byte or width bytes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_table.h"
 #include "radio_image.h"
 
 #include <QString>
@@ -9,12 +10,12 @@ namespace t40 {
 // The DTMF remote stun/kill record (radio addresses 0x0B80..0x0B9F) and the
 // special option (0x0E10..0x0E1F), brought in by their partial reads.
 namespace StunKill {
-constexpr int StunCode = 0x0B80;  // eight digit bytes, first digit first
-constexpr int KillCode = 0x0B88;
-constexpr int CodeLengths = 0x0B90; // bits 0..3 stun length, bits 4..7 kill length
-constexpr int Status = 0x0B91;
-constexpr int AckType = 0x0B92;
-constexpr int Enable = 0x0B93;
+constexpr int StunCode = FieldOffset(FieldId::StunCode);  // eight digit bytes, first digit first
+constexpr int KillCode = FieldOffset(FieldId::KillCode);
+constexpr int CodeLengths = FieldOffset(FieldId::StunKillCodeLengths); // bits 0..3 stun length, bits 4..7 kill length
+constexpr int Status = FieldOffset(FieldId::StunKillStatus);
+constexpr int AckType = FieldOffset(FieldId::StunKillAckType);
+constexpr int Enable = FieldOffset(FieldId::StunKillEnable);
 constexpr int MaxDigits = 8;
 constexpr int MinWrittenDigits = 6;
 
@@ -50,7 +51,7 @@ int FilterCodeKey(int keyAscii);
 } // namespace StunKill
 
 namespace Special {
-constexpr int RxVoiceLevel = 0x0E11;
+constexpr int RxVoiceLevel = FieldOffset(FieldId::SpecialRxVoiceLevel);
 constexpr int LevelCount = 16;
 // List position of the receive voice level ("1".."16"); a stored value above 15 shows "15".
 int RxVoicePosition(const RadioImage& memory);

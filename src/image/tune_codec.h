@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_table.h"
 #include "radio_image.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ constexpr int PointCount = 16;     // frequency points (columns of the data grid
 constexpr int DetectionCount = 8;  // squelch detection points
 constexpr int DataRows = 3;        // squelch, transmit power, transmit power
 constexpr int GroupSize = 48;
-constexpr int DeviationAddress = 0x3C0;
+constexpr int DeviationAddress = FieldOffset(FieldId::TuneDeviation);
 constexpr int SquelchLimit = 127;
 constexpr int PowerLimit = 255;
 constexpr int ThresholdLimit = 127;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "memory_map.h"
 #include "radio_image.h"
 #include "signalling_codes.h"
 
@@ -35,6 +36,9 @@ struct SignallingCode {
 enum class Power { Low = 0, Middle = 1, High = 2 };         // stored 3 reads High
 enum class BusyLock { None = 0, Carrier = 1, Code = 2 };   // stored 3 reads None
 enum class Spacing { Narrow = 0, Wide = 1 };
+
+// The channels of the document are numbered 1..ChannelCount.
+constexpr int ChannelCount = MemoryMap::ChannelCount;
 
 // Frequencies are whole multiples of 10 Hz: 446.00625 MHz is 44600625.
 using Frequency = int;

@@ -26,7 +26,6 @@ constexpr std::array<const char*, ColumnCount> ColumnNames {
     "RPT1CALL", "RPT2CALL", "DVCODE", "BusyLock"
 };
 
-constexpr int ChannelCount = 16;
 // Tones as the program accepts them when typed; a stored value above the
 // highest shown one reads as no code.
 constexpr int LowestTone = 670;

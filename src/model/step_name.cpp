@@ -1,10 +1,13 @@
 #include "step_name.h"
 
 #include "channel_codec.h"
-#include "field_names.h"
 #include "field_table.h"
 #include "memory_map.h"
+#include "value_texts.h"
 
+#include <QCoreApplication>
+
+#include <cstring>
 #include <optional>
 #include <set>
 
@@ -12,14 +15,11 @@ namespace t40 {
 
 namespace {
 
-StepName Named(const char* english, const char* chinese)
-{
-    return { QString::fromUtf8(english), QString::fromUtf8(chinese) };
-}
+StepName Named(const char* source) { return { source, 0, FieldId::Count }; }
 
 // The narrowest field holding the changed bits of one byte. Where two
-// fields share a byte on purpose, the later row (the one a page writes)
-// wins; the channel table and the scan-add bitmap are told by channel.
+// fields share a byte on purpose, the one a page shows wins; the channel
+// table and the scan-add bitmap are told by channel.
 std::optional<FieldId> FieldOfByte(int address, std::uint8_t changedBits)
 {
     std::optional<FieldId> best;
@@ -27,9 +27,9 @@ std::optional<FieldId> FieldOfByte(int address, std::uint8_t changedBits)
         const FieldSpec& f = *row;
         if (address < f.offset || address >= f.offset + f.length)
             continue;
-        if (f.length == 1 && (f.mask & changedBits) == 0)
+        if ((f.length == 1 && (f.mask & changedBits) == 0))
             continue;
-        if (!best || f.length < Field(*best).length)
+        if (!best || f.length < Field(*best).length || (f.length == Field(*best).length && f.shown && !Field(*best).shown))
             best = f.id;
     }
     return best;
@@ -37,16 +37,32 @@ std::optional<FieldId> FieldOfByte(int address, std::uint8_t changedBits)
 
 } // namespace
 
+bool StepName::operator==(const StepName& other) const
+{
+    const bool sameSource = source == other.source || (source && other.source && std::strcmp(source, other.source) == 0);
+    return sameSource && channel == other.channel && field == other.field;
+}
+
+QString StepName::text() const
+{
+    if (!source)
+        return {};
+    const QString t = QCoreApplication::translate("t40::Step", source);
+    if (field != FieldId::Count)
+        return t.arg(FieldName(field));
+    return channel ? t.arg(channel) : t;
+}
+
 namespace StepNames {
-StepName InsertChannel() { return Named("Insert channel", "插入信道"); }
-StepName DeleteChannel() { return Named("Delete channel", "删除信道"); }
-StepName CopyChannel() { return Named("Copy channel", "信道复制"); }
-StepName CopyFrequency() { return Named("Frequency copy", "频率复制"); }
-StepName CopyQtDqt() { return Named("QT/DQT copy", "亚音复制"); }
-StepName BatchEdit() { return Named("Batch edit", "批信道编辑"); }
-StepName ReadFromRadio() { return Named("Read from radio", "从对讲机读出数据"); }
-StepName ChangeModel() { return Named("Change model", "更改机型"); }
-StepName ImportChannels() { return Named("Import channels", "导入信道"); }
+StepName InsertChannel() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Insert channel")); }
+StepName DeleteChannel() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Delete channel")); }
+StepName CopyChannel() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Copy channel")); }
+StepName CopyFrequency() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Frequency copy")); }
+StepName CopyQtDqt() { return Named(QT_TRANSLATE_NOOP("t40::Step", "QT/DQT copy")); }
+StepName BatchEdit() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Batch edit")); }
+StepName ReadFromRadio() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Read from radio")); }
+StepName ChangeModel() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Change model")); }
+StepName ImportChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Import channels")); }
 } // namespace StepNames
 
 StepName NameForChange(const RadioImage& before, const RadioImage& after)
@@ -62,7 +78,7 @@ StepName NameForChange(const RadioImage& before, const RadioImage& after)
         if (a >= ChannelTable && a < ChannelTableEnd) {
             channels.insert((a - ChannelTable) / ChannelRecordSize + 1);
         } else if (a >= ScanAddBitmap && a < ScanAddBitmap + 2) {
-            for (int c = 1; c <= ChannelCount; ++c)
+            for (int c = 1; c <= t40::ChannelCount; ++c)
                 if (ReadScanBit(before, c) != ReadScanBit(after, c))
                     channels.insert(c);
         } else if (const auto field = FieldOfByte(a, bits)) {
@@ -71,18 +87,13 @@ StepName NameForChange(const RadioImage& before, const RadioImage& after)
             other = true;
         }
     }
-    if (!other && fields.empty() && channels.size() == 1) {
-        const QString n = QString::number(*channels.begin());
-        return { QStringLiteral("Edit channel ") + n, QString::fromUtf8("编辑信道") + n };
-    }
+    if (!other && fields.empty() && channels.size() == 1)
+        return { QT_TRANSLATE_NOOP("t40::Step", "Edit channel %1"), *channels.begin(), FieldId::Count };
     if (!other && fields.empty() && !channels.empty())
-        return Named("Edit channels", "编辑信道");
-    if (!other && channels.empty() && fields.size() == 1) {
-        const FieldId id = *fields.begin();
-        return { QStringLiteral("Change ") + FieldDisplayName(id, true),
-                 QString::fromUtf8("修改") + FieldDisplayName(id, false) };
-    }
-    return Named("Edit", "编辑");
+        return Named(QT_TRANSLATE_NOOP("t40::Step", "Edit channels"));
+    if (!other && channels.empty() && fields.size() == 1)
+        return { QT_TRANSLATE_NOOP("t40::Step", "Change %1"), 0, *fields.begin() };
+    return Named(QT_TRANSLATE_NOOP("t40::Step", "Edit"));
 }
 
 } // namespace t40

@@ -1,20 +1,23 @@
 #pragma once
 
+#include "field_table.h"
 #include "radio_image.h"
 
 #include <QString>
 
-// The names of the undo steps. A step keeps both texts, so that its menu
-// text follows the interface language when that changes later.
+// The names of the undo steps. A step keeps its untranslated source, so that
+// its menu text follows the interface language when that changes later.
 namespace t40 {
 
 struct StepName {
-    QString english;
-    QString chinese;
+    const char* source = nullptr; // context "Step"; "%1" stands for the channel or the field
+    int channel = 0;
+    FieldId field = FieldId::Count;
 
-    bool isEmpty() const { return english.isEmpty(); }
-    bool operator==(const StepName&) const = default;
-    const QString& text(bool english_) const { return english_ ? english : chinese; }
+    bool isEmpty() const { return source == nullptr; }
+    bool operator==(const StepName& other) const;
+    // In the interface language of now.
+    QString text() const;
 };
 
 // The commands that change many bytes at once name their step themselves.
@@ -32,7 +35,8 @@ StepName ImportChannels();
 
 // A name for a change made outside a named step, from what it changed: one
 // channel (its record or its scan bit), several channels, one field of the
-// memory map, or, for anything wider, a plain "Edit".
+// memory map (of fields sharing a byte, the one a page shows), or, for
+// anything wider, a plain "Edit".
 StepName NameForChange(const RadioImage& before, const RadioImage& after);
 
 } // namespace t40

@@ -17,7 +17,7 @@ class StepCommand : public QUndoCommand {
 public:
     StepCommand(DocumentHistory& history, const StepName& name, const DocumentState& before,
                 const DocumentState& after)
-        : QUndoCommand(name.english)
+        : QUndoCommand(name.text())
         , history_(history)
         , name_(name)
         , before_(before)
@@ -118,20 +118,19 @@ StepName DocumentHistory::nameAt(int index) const
 QString DocumentHistory::undoName() const
 {
     document_.closeOpenStep();
-    return nameAt(stack_->index() - 1).text(State().IsEnglish);
+    return nameAt(stack_->index() - 1).text();
 }
 
 QString DocumentHistory::redoName() const
 {
     document_.closeOpenStep();
-    return nameAt(stack_->index()).text(State().IsEnglish);
+    return nameAt(stack_->index()).text();
 }
 
 void DocumentHistory::retranslate()
 {
-    const bool english = State().IsEnglish;
-    const QString undoName = nameAt(stack_->index() - 1).text(english);
-    const QString redoName = nameAt(stack_->index()).text(english);
+    const QString undoName = nameAt(stack_->index() - 1).text();
+    const QString redoName = nameAt(stack_->index()).text();
     undoAction_->setEnabled(stack_->canUndo());
     redoAction_->setEnabled(stack_->canRedo());
     if (stack_->canUndo()) {

@@ -358,11 +358,12 @@ private slots:
         QTest::newRow("bare image") << "bare" << QStringList() << text;
         QTest::newRow("values out of range are marked")
             << "odd" << QStringList()
-            << QStringList { "VOX: on, level invalid (200)", "Battery save: invalid (7)", "Roger tone: off",
+            << QStringList { "VOX: On", "VOX level: invalid (200)", "Battery save: invalid (7)", "Roger tone: Off",
                              "Voice prompt: invalid (255)", "TOT warning: invalid (255)" };
         QTest::newRow("csv") << "rdat" << QStringList { "--format", "csv" }
-                             << QStringList { "Channel,Receive MHz,Transmit MHz,Decode,Encode,Power,Spacing,Busy lock,Scan\r\n",
-                                              "1,446.00625,446.00625,67.0,D023N,High,25K,None,Add\r\n2,,,,,,,,\r\n" };
+                             << QStringList { "CH,Rx Frequency,Tx Frequency,CTCSS/DCS Decode,CTCSS/DCS Encode,Tx Power,Scan Add,"
+                                                             "Channel Spacing,Busy Lock\r\n",
+                                              "1,446.00625,446.00625,67.0,D023N,High,Add,25K(Wide),None\r\n2,,,,,,,,\r\n" };
         QTest::newRow("json") << "bare" << QStringList { "--format=json" }
                               << QStringList { "\"name\": \"UHF\"", "\"receiveMHz\": \"446.00625\"", "\"encode\": \"D023N\"",
                                                "\"squelchLevel\": \"3\"", "\"empty\": true" };
@@ -392,7 +393,7 @@ private slots:
         for (const QString& e : expected)
             QVERIFY2(r.out.contains(e), qPrintable(r.out));
         if (options.isEmpty())
-            QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625  446.00625  67.0 +D023N +High +25K +None +Add"))), qPrintable(r.out));
+            QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625 +446.00625 +67.0 +D023N +High +Add +25K\\(Wide\\) +None"))), qPrintable(r.out));
     }
 
     // export and import of the channel list: the CSV produced (on stdout, by -o, or
@@ -467,18 +468,30 @@ private slots:
     void comparesTwoFiles_data()
     {
         QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("same") << "same.rdat" << 0 << "" << "";
+        QTest::newRow("same") << "same.rdat" << QStringList() << 0 << "" << "";
         QTest::newRow("differ, against a bare image")
-            << "other.dat" << 1 << "channel 1 receive frequency: 446.00625 -> 446.10000\nsquelch level: 3 -> 5\n" << "";
-        QTest::newRow("missing") << "missing.rdat" << 2 << "" << "t40-cli: cannot read";
-        QTest::newRow("not a data file") << "short.rdat" << 2 << "" << "short.rdat is not a T40 data file";
+            << "other.dat" << QStringList() << 1 << "Channel 1 Rx Frequency: 446.00625 -> 446.10000\nTime-out timer: 180 s -> 195 s\n"
+            << "";
+        QTest::newRow("json") << "other.dat" << QStringList { "--format", "json" } << 1
+                              << "[\n    {\n        \"after\": \"446.10000\",\n        \"before\": \"446.00625\",\n"
+                                 "        \"key\": \"channel.1.receiveMHz\",\n        \"name\": \"Channel 1 Rx Frequency\",\n"
+                                 "        \"rawAfter\": \"00 00 61 44\",\n        \"rawBefore\": \"25 06 60 44\"\n    },\n"
+                                 "    {\n        \"after\": \"195 s\",\n        \"before\": \"180 s\",\n"
+                                 "        \"key\": \"timeOutTimer\",\n        \"name\": \"Time-out timer\",\n"
+                                 "        \"rawAfter\": \"13\",\n        \"rawBefore\": \"12\"\n    }\n]\n"
+                              << "";
+        QTest::newRow("unknown format") << "other.dat" << QStringList { "--format", "xml" } << 2 << "" << "unknown format 'xml'";
+        QTest::newRow("missing") << "missing.rdat" << QStringList() << 2 << "" << "t40-cli: cannot read";
+        QTest::newRow("not a data file") << "short.rdat" << QStringList() << 2 << "" << "short.rdat is not a T40 data file";
     }
     void comparesTwoFiles()
     {
         QFETCH(QString, second);
+        QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
@@ -490,14 +503,14 @@ private slots:
         other.setByte(16 + 2, 0x61); // 446.00625 -> 446.10000
         other.setByte(16 + 1, 0x00);
         other.setByte(16, 0x00);
-        other.setByte(308, 5);
+        other.setByte(304, 13);
         QFile bare(dir.filePath(QStringLiteral("other.dat")));
         QVERIFY(bare.open(QIODevice::WriteOnly) && bare.write(BuildDataFile(other).mid(DataFile::HeaderSize)) == RadioImage::ImageSize);
         bare.close();
         QFile shortFile(dir.filePath(QStringLiteral("short.rdat")));
         QVERIFY(shortFile.open(QIODevice::WriteOnly) && shortFile.write("ZEVT41") == 6);
         shortFile.close();
-        const Result r = RunCli({ QStringLiteral("diff"), dir.filePath(QStringLiteral("a.rdat")), dir.filePath(second) });
+        const Result r = RunCli(QStringList { QStringLiteral("diff"), dir.filePath(QStringLiteral("a.rdat")), dir.filePath(second) } + options);
         QCOMPARE(r.status, status);
         QCOMPARE(r.out, out);
         QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), qPrintable(r.err));
@@ -522,7 +535,7 @@ private slots:
         QTest::newRow("missing option") << QStringList { "read", "-o", "x.rdat" } << 1 << "" << "missing --port";
         QTest::newRow("missing file") << QStringList { "show" } << 1 << "" << "expects t40-cli show [options] FILE";
         QTest::newRow("extra file") << QStringList { "show", "a", "b" } << 1 << "" << "expects";
-        QTest::newRow("diff keeps 1 for different") << QStringList { "diff", "a" } << 2 << "" << "expects t40-cli diff A.rdat B.rdat";
+        QTest::newRow("diff keeps 1 for different") << QStringList { "diff", "a" } << 2 << "" << "expects t40-cli diff [options] A.rdat B.rdat";
         QTest::newRow("unknown format") << QStringList { "show", "--format", "xml", "a" } << 1 << "" << "unknown format 'xml'";
         QTest::newRow("FIFO") << QStringList { "show", "FIFO" } << 2 << "" << "not a regular file";
         QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";

@@ -40,7 +40,11 @@ const QList<CliCommand>& CliCommands()
         { QStringLiteral("diff"), QStringLiteral("List the named values that differ between two data files; exit 0 same, 1 different."),
           { { QStringLiteral("A.rdat"), QStringLiteral("A data file (.rdat) or a bare 1024-byte image.") },
             { QStringLiteral("B.rdat"), QStringLiteral("The data file to compare it with.") } },
-          {}, RunDiff, ExitBadFile },
+          { { QStringLiteral("format"),
+              QStringLiteral("text (default): one line per value, \"Name: before -> after\"; json: an array of "
+                             "{key, name, before, after, rawBefore, rawAfter}, keys stable for scripts."),
+              QStringLiteral("FORMAT"), QStringLiteral("text") } },
+          RunDiff, ExitBadFile },
         { QStringLiteral("ports"), QStringLiteral("List the serial ports with their COM numbers."), {}, {}, RunPorts },
         { QStringLiteral("export"), QStringLiteral("Write the channels of a data file as CSV (to stdout or -o)."),
           { { QStringLiteral("FILE.rdat"), QStringLiteral("A data file (.rdat) or a bare 1024-byte image.") } },

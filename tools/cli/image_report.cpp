@@ -1,151 +1,106 @@
 #include "image_report.h"
 
-#include "channel_codec.h"
 #include "radio_document.h"
+#include "value_texts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
 
-#include <functional>
+#include <algorithm>
 
 namespace t40 {
 
 namespace {
-QString Invalid(int v) { return QStringLiteral("invalid (%1)").arg(v); }
+// The columns of every channel, as the grid shows them.
+QStringList ChannelTexts(const Channel& ch)
+{
+    QStringList texts;
+    for (const ChannelFieldSpec& f : ChannelFieldTable)
+        texts << (ch.present() ? ChannelValueText(f.id, ch) : QString());
+    return texts;
+}
 
-struct ChannelRow {
-    int number;
-    bool present;
-    QString receive, transmit, decode, encode, power, spacing, busyLock, scan;
+// A document over the image, for its typed values and band.
+class Document : public RadioDocument {
+public:
+    explicit Document(const RadioImage& image)
+    {
+        replaceImage(image, false);
+        analyseBand();
+    }
 };
-
-struct Setting {
-    const char* key; // JSON name
-    const char* label;
-    QString value;
-};
-
-ChannelRow Row(const RadioImage& image, int c)
-{
-    static const char* Powers[] = { "Low", "Middle", "High" };
-    static const char* BusyLocks[] = { "None", "Carrier", "QT/DQT" };
-    const ChannelView ch = DecodeChannel(image, c, QStringLiteral("."), QStringLiteral("None"));
-    if (!ch.present)
-        return { c, false, {}, {}, {}, {}, {}, {}, {}, {} };
-    return { c, true, ch.receiveText, ch.transmitPresent ? ch.transmitText : QString(), ch.decode.text, ch.encode.text,
-             QLatin1String(Powers[PowerPosition(ch.powerBits)]),
-             ch.spacingBit ? QStringLiteral("25K") : QStringLiteral("12.5K"),
-             QLatin1String(BusyLocks[BusyLockPosition(ch.busyLockBits)]),
-             ch.scanAdd ? QStringLiteral("Add") : QStringLiteral("Delete") };
-}
-
-// A field's stored value through the field table; one outside its range is
-// shown as the value the program would repair.
-QString Shown(const RadioDocument& d, FieldId id, const std::function<QString(int)>& text)
-{
-    const int v = d.value(id);
-    return d.valueInRange(id) ? text(v) : Invalid(v);
-}
-
-QString OffOr(int v, const QString& text) { return v == 0 ? QStringLiteral("off") : text; }
-QString OnOff(const RadioDocument& d, FieldId id)
-{
-    return Shown(d, id, [](int v) { return OffOr(v, QStringLiteral("on")); });
-}
-
-QList<Setting> Settings(const RadioImage& image)
-{
-    RadioDocument d;
-    d.replaceImage(image, false);
-    static const char* Voices[] = { "off", "Chinese", "English" };
-    const auto seconds = [](int s) { return QStringLiteral("%1 s").arg(s); };
-    const auto number = [](int v) { return QString::number(v); };
-    return {
-        { "timeOutTimer", "Time-out timer", Shown(d, FieldId::TimeOutTimer, [&](int v) { return seconds(15 * v); }) },
-        { "totWarning", "TOT warning", Shown(d, FieldId::TotPreAlert, [&](int v) { return OffOr(v, seconds(v)); }) },
-        { "squelchLevel", "Squelch level", Shown(d, FieldId::SquelchLevel, number) },
-        { "voicePrompt", "Voice prompt", Shown(d, FieldId::VoicePrompt, [](int v) { return QString::fromLatin1(Voices[v]); }) },
-        { "vox", "VOX", QStringLiteral("%1, level %2").arg(OnOff(d, FieldId::VoxSwitch),
-                                                          Shown(d, FieldId::VoxLevel, [&](int v) { return OffOr(v, number(v)); })) },
-        { "batterySave", "Battery save", OnOff(d, FieldId::BatterySave) },
-        { "rogerTone", "Roger tone", OnOff(d, FieldId::RogerTone) },
-    };
-}
-
-BandState Band(const RadioImage& image)
-{
-    RadioDocument d;
-    d.replaceImage(image, false);
-    d.analyseBand();
-    return d.band();
-}
 } // namespace
 
 QString ImageReport(const RadioImage& image)
 {
+    const Document d(image);
     QStringList out;
-    const BandState band = Band(image);
+    const BandState& band = d.band();
     out << QStringLiteral("Band: %1 %2-%3 MHz").arg(band.name).arg(band.lowMHz).arg(band.highMHz);
     out << QString();
-    out << QStringLiteral("Ch  Rx MHz     Tx MHz     Decode  Encode  Power   Spacing  Busy lock  Scan");
-    for (int c = 1; c <= ChannelsPerGroup; ++c) {
-        const ChannelRow r = Row(image, c);
-        if (!r.present) {
-            out << QStringLiteral("%1  (empty)").arg(c, 2);
-            continue;
-        }
-        out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8  %9")
-                   .arg(c, 2)
-                   .arg(r.receive, -9)
-                   .arg(r.transmit.isEmpty() ? QStringLiteral("-") : r.transmit, -9)
-                   .arg(r.decode, -6)
-                   .arg(r.encode, -6)
-                   .arg(r.power, -6)
-                   .arg(r.spacing, -7)
-                   .arg(r.busyLock, -9)
-                   .arg(r.scan);
+    // Each column as wide as its heading or its widest value.
+    QList<QStringList> rows;
+    QStringList heading { ChannelColumnName() };
+    for (const ChannelFieldSpec& f : ChannelFieldTable)
+        heading << ChannelFieldName(f.id);
+    std::vector<int> width;
+    for (const QString& h : heading)
+        width.push_back(int(h.size()));
+    for (int c = 1; c <= ChannelCount; ++c) {
+        const QStringList texts = ChannelTexts(d.channel(c));
+        for (int i = 0; i < texts.size(); ++i)
+            width[std::size_t(i + 1)] = std::max(width[std::size_t(i + 1)], int(texts[i].size()));
+        rows << texts;
+    }
+    const auto line = [&](const QStringList& cells) {
+        QString l;
+        for (int i = 0; i < cells.size(); ++i)
+            l += (i ? QStringLiteral("  ") : QString()) + cells[i].leftJustified(i + 1 < cells.size() ? width[std::size_t(i)] : 0);
+        return l;
+    };
+    out << line(heading);
+    for (int c = 1; c <= ChannelCount; ++c) {
+        const QString number = QStringLiteral("%1").arg(c, 2);
+        out << (d.channel(c).present() ? line(QStringList { number } + rows[c - 1]) : number + QStringLiteral("  (empty)"));
     }
     out << QString();
-    for (const Setting& s : Settings(image))
-        out << QStringLiteral("%1: %2").arg(QLatin1String(s.label), s.value);
+    for (FieldId id : OptionFields())
+        out << QStringLiteral("%1: %2").arg(FieldName(id), ValueText(id, d.value(id)));
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 QString ImageReportCsv(const RadioImage& image)
 {
-    QStringList out { QStringLiteral("Channel,Receive MHz,Transmit MHz,Decode,Encode,Power,Spacing,Busy lock,Scan") };
-    for (int c = 1; c <= ChannelsPerGroup; ++c) {
-        const ChannelRow r = Row(image, c);
-        out << QStringList { QString::number(c), r.receive, r.transmit, r.decode, r.encode, r.power, r.spacing, r.busyLock, r.scan }
-                   .join(QLatin1Char(','));
-    }
+    const Document d(image);
+    QStringList heading { ChannelColumnName() };
+    for (const ChannelFieldSpec& f : ChannelFieldTable)
+        heading << ChannelFieldName(f.id);
+    QStringList out { heading.join(QLatin1Char(',')) };
+    for (int c = 1; c <= ChannelCount; ++c)
+        out << (QStringList { QString::number(c) } + ChannelTexts(d.channel(c))).join(QLatin1Char(','));
     return out.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
 QString ImageReportJson(const RadioImage& image)
 {
-    const BandState band = Band(image);
+    const Document d(image);
     QJsonArray channels;
-    for (int c = 1; c <= ChannelsPerGroup; ++c) {
-        const ChannelRow r = Row(image, c);
-        QJsonObject o { { QStringLiteral("channel"), c }, { QStringLiteral("empty"), !r.present } };
-        if (r.present) {
-            o.insert(QStringLiteral("receiveMHz"), r.receive);
-            o.insert(QStringLiteral("transmitMHz"), r.transmit.isEmpty() ? QJsonValue() : QJsonValue(r.transmit));
-            o.insert(QStringLiteral("decode"), r.decode);
-            o.insert(QStringLiteral("encode"), r.encode);
-            o.insert(QStringLiteral("power"), r.power);
-            o.insert(QStringLiteral("spacing"), r.spacing);
-            o.insert(QStringLiteral("busyLock"), r.busyLock);
-            o.insert(QStringLiteral("scan"), r.scan);
-        }
+    for (int c = 1; c <= ChannelCount; ++c) {
+        const Channel ch = d.channel(c);
+        QJsonObject o { { QStringLiteral("channel"), c }, { QStringLiteral("empty"), !ch.present() } };
+        if (ch.present())
+            for (const ChannelFieldSpec& f : ChannelFieldTable) {
+                const QString text = ChannelValueText(f.id, ch);
+                o.insert(QLatin1String(f.key), text.isEmpty() ? QJsonValue() : QJsonValue(text));
+            }
         channels.append(o);
     }
     QJsonObject settings;
-    for (const Setting& s : Settings(image))
-        settings.insert(QLatin1String(s.key), s.value);
+    for (FieldId id : OptionFields())
+        settings.insert(QLatin1String(Field(id).key), ValueText(id, d.value(id)));
+    const BandState& band = d.band();
     const QJsonObject root {
         { QStringLiteral("band"), QJsonObject { { QStringLiteral("name"), band.name },
                                                 { QStringLiteral("lowMHz"), band.lowMHz },
