@@ -5,10 +5,9 @@
 
 namespace t40 {
 
-BandLimits CurrentBand(const RadioDocument& document)
+BandState CurrentBand(const RadioDocument& document)
 {
-    const BandState& band = document.band();
-    return { band.lowMHz, band.highMHz, band.effectiveHighMHz };
+    return document.band();
 }
 
 QString NoneText()

@@ -11,7 +11,7 @@ namespace t40 {
 class RadioDocument;
 
 // The band limits of the document's model.
-BandLimits CurrentBand(const RadioDocument& document);
+BandState CurrentBand(const RadioDocument& document);
 
 // The first entry of the code list in the interface language.
 QString NoneText();

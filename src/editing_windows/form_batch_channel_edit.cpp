@@ -605,9 +605,7 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.first = rangeStart_;
     range.last = rangeEnd_;
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
-    const BandLimits band { document_.band().lowMHz, document_.band().highMHz, document_.band().effectiveHighMHz };
-    const BatchFill fill = fillFromControls();
-    document_.edit(StepNames::BatchEdit(), [&](RadioImage& m) { ApplyBatchFill(m, range, fill, State().DecimalSeparator, band, Random); });
+    document_.applyBatchFill(range, fillFromControls(), State().DecimalSeparator, Random);
     State().GridRefreshPending = true;
     State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }

@@ -91,7 +91,7 @@ void FormChannelCopy::ComboChannelTo_Click(int index)
 void FormChannelCopy::CommandCopy_Click()
 {
     if (source_ != destination_) {
-        document_.edit(StepNames::CopyChannel(), [this](RadioImage& m) { CopyChannel(m, source_, destination_); });
+        document_.copyChannel(source_, destination_);
         State().GridRefreshPending = true;
     }
     ComboChannelTo->setFocus();

@@ -302,7 +302,7 @@ void FormChannelEdit::AnalyseOneChannel()
 
     ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
     if (view.powerBits == 3) // stored back as High; no page needs to hear of it
-        document_.edit([&](RadioImage& m) { RepairStoredPower(m, shown_); });
+        document_.repairStoredPower(shown_);
     ComboSpace->setCurrentIndex(view.spacingBit);
     CheckScanAdd->setChecked(view.scanAdd);
     ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));
@@ -324,23 +324,22 @@ void FormChannelEdit::afterWrite()
 
 void FormChannelEdit::TextRxFreq_LostFocus(bool byEnter)
 {
-    commitFrequency(TextRxFreq->text(), shownRx_, byEnter, EnterReceiveFrequency);
+    commitFrequency(TextRxFreq->text(), shownRx_, byEnter, FrequencyField::Receive);
 }
 
 void FormChannelEdit::TextTxFreq_LostFocus(bool byEnter)
 {
-    commitFrequency(TextTxFreq->text(), shownTx_, byEnter, EnterTransmitFrequency);
+    commitFrequency(TextTxFreq->text(), shownTx_, byEnter, FrequencyField::Transmit);
 }
 
-void FormChannelEdit::commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyEntry enter)
+void FormChannelEdit::commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyField field)
 {
     // Passing through a box without changing it writes nothing; Enter always commits.
     if (Decoding || committing_ || (!byEnter && text == shownText))
         return;
     committing_ = true;
     SharedState& s = State();
-    EntryResult result;
-    document_.edit([&](RadioImage& m) { result = enter(m, shown_, text, s.DecimalSeparator, CurrentBand(document_)); });
+    const FrequencyEntryResult result = document_.enterFrequency(shown_, field, text, s.DecimalSeparator);
     if (result.written)
         afterWrite();
     AnalyseOneChannel();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frequency_entry.h"
+#include "radio_document.h"
 
 #include <QWidget>
 
@@ -97,8 +97,7 @@ private:
     bool Decoding = false;
     bool enterCommit_ = false;
     bool committing_ = false;
-    using FrequencyEntry = EntryResult (*)(RadioImage&, int, const QString&, const QString&, const BandLimits&);
-    void commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyEntry enter);
+    void commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyField field);
 
     int shown_ = 1;
     QString shownRx_, shownTx_, shownDecode_, shownEncode_;

@@ -372,11 +372,11 @@ void FormChannelInformation::Text1_Commit()
     const QString text = Text1->text();
     Text1->hide();
     SharedState& s = State();
-    EntryResult result;
+    FrequencyEntryResult result;
     // Passing through a cell writes nothing; Enter always commits.
     if (row >= 1 && column >= 1 && (text != editOriginal_ || enterCommit_)) {
-        const auto enter = column == ReceiveColumn ? EnterReceiveFrequency : EnterTransmitFrequency;
-        document_.edit([&](RadioImage& m) { result = enter(m, row, text, s.DecimalSeparator, CurrentBand(document_)); });
+        const FrequencyField field = column == ReceiveColumn ? FrequencyField::Receive : FrequencyField::Transmit;
+        result = document_.enterFrequency(row, field, text, s.DecimalSeparator);
         Text1->setText(result.text);
         if (result.written)
             s.EditorRefreshPending = true;
@@ -569,10 +569,7 @@ void FormChannelInformation::runCopyTool(int kind)
 void FormChannelInformation::insertChannel()
 {
     SharedState& s = State();
-    const RadioDocument::Step step(document_, StepNames::InsertChannel());
-    bool inserted = false;
-    document_.edit([&](RadioImage& m) { inserted = InsertChannel(m, s.CurrentChannel, s.DecimalSeparator); });
-    if (inserted) {
+    if (document_.insertChannel(s.CurrentChannel)) {
         AnalyseChannelInformation();
         s.EditorRefreshPending = true;
     }
@@ -581,8 +578,7 @@ void FormChannelInformation::insertChannel()
 void FormChannelInformation::deleteChannel()
 {
     SharedState& s = State();
-    const RadioDocument::Step step(document_, StepNames::DeleteChannel());
-    document_.edit([&](RadioImage& m) { RemoveChannel(m, s.CurrentChannel); });
+    document_.deleteChannel(s.CurrentChannel);
     AnalyseChannelInformation();
     s.EditorRefreshPending = true;
 }

@@ -69,17 +69,16 @@ void FormFrequencyCopy::Form_Load()
 void FormFrequencyCopy::CommandOK_Click()
 {
     SharedState& s = State();
-    const BandLimits band = CurrentBand(document_);
+    const BandState band = CurrentBand(document_);
     const QString typed = TextTxFreq->text();
     if (typed.isEmpty()) {
-        document_.edit(StepNames::CopyFrequency(), [this](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, NoFrequency); });
+        document_.copyFrequency(channel_, QString(), s.DecimalSeparator);
     } else {
         const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
         TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
         if (check.warning)
             ShowFrequencyWarning(ExecutableName());
-        const FrequencyBytes bytes = EncodeFrequency(TextTxFreq->text(), s.DecimalSeparator);
-        document_.edit(StepNames::CopyFrequency(), [&](RadioImage& m) { WriteFrequency(m, channel_, ChannelField::Transmit, bytes); });
+        document_.copyFrequency(channel_, TextTxFreq->text(), s.DecimalSeparator);
     }
     s.GridRefreshPending = true;
     accept();

@@ -103,9 +103,7 @@ void FormQtDqtCopy::CommandOK_Click()
     done_ = true;
     SharedState& s = State();
     const QString text = ComboEncode->currentText();
-    const SignallingBytes bytes = IsNoneText(text) ? NoSignallingCode
-                                                   : EncodeSignallingCodeFromText(text, s.DecimalSeparator).bytes;
-    document_.edit(StepNames::CopyQtDqt(), [&](RadioImage& m) { WriteCode(m, channel_, ChannelField::Encode, bytes); });
+    document_.copyEncode(channel_, IsNoneText(text) ? SignallingCode::none() : SignallingCode::fromTyped(text, s.DecimalSeparator));
     s.GridRefreshPending = true;
     accept();
 }

@@ -7,9 +7,6 @@
 namespace t40 {
 
 namespace {
-constexpr int LowestPresentMHz = 50;
-constexpr int HighestPresentMHz = 520;
-
 int Offset(int channel, int field)
 {
     const auto record = ChannelRecordOffset(0, channel);

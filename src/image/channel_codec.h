@@ -51,6 +51,10 @@ std::optional<ScanBit> ScanBitLocation(int group, int channel);
 using FrequencyBytes = std::array<std::uint8_t, 4>;
 constexpr FrequencyBytes NoFrequency { 0xFF, 0xFF, 0xFF, 0xFF };
 
+// A stored frequency is present when it reads as LowestPresentMHz..HighestPresentMHz.
+constexpr int LowestPresentMHz = 50;
+constexpr int HighestPresentMHz = 520;
+
 struct DecodedFrequency {
     QString text;
     bool present = false;

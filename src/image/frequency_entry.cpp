@@ -59,7 +59,7 @@ FrequencyCheck CheckFrequencyText(const QString& text, const QString& decimalSep
 }
 
 EntryResult EnterReceiveFrequency(RadioImage& image, int channel, const QString& text,
-                                  const QString& decimalSeparator, const BandLimits& band)
+                                  const QString& decimalSeparator, const BandState& band)
 {
     EntryResult result;
     if (!ChannelRecordOffset(0, channel))
@@ -102,7 +102,7 @@ EntryResult EnterReceiveFrequency(RadioImage& image, int channel, const QString&
 }
 
 EntryResult EnterTransmitFrequency(RadioImage& image, int channel, const QString& text,
-                                   const QString& decimalSeparator, const BandLimits& band)
+                                   const QString& decimalSeparator, const BandState& band)
 {
     EntryResult result;
     if (!ReceivePresent(image, channel, decimalSeparator))

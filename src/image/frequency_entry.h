@@ -1,16 +1,11 @@
 #pragma once
 
+#include "band_table.h"
 #include "radio_image.h"
 
 #include <QString>
 
 namespace t40 {
-
-struct BandLimits {
-    int lowMHz = 400;
-    int highMHz = 520;
-    int effectiveHighMHz = 520; // transmit upper limit
-};
 
 // "400" -> "400.00000" with the given separator.
 QString LimitText(int mhz, const QString& decimalSeparator);
@@ -42,11 +37,11 @@ struct EntryResult {
 // channel, a frequency for an absent channel creates it with the defaults,
 // and a channel without transmit frequency gets one.
 EntryResult EnterReceiveFrequency(RadioImage& image, int channel, const QString& text,
-                                  const QString& decimalSeparator, const BandLimits& band);
+                                  const QString& decimalSeparator, const BandState& band);
 
 // A transmit frequency typed for a present channel: empty text makes the
 // channel receive-only (transmit frequency and encode code erased).
 EntryResult EnterTransmitFrequency(RadioImage& image, int channel, const QString& text,
-                                   const QString& decimalSeparator, const BandLimits& band);
+                                   const QString& decimalSeparator, const BandState& band);
 
 } // namespace t40

@@ -22,8 +22,8 @@ namespace {
 constexpr int HighestTone = 2543; // tenths; above this a stored tone reads as none
 constexpr int LowestTypedTone = 670;
 constexpr int HighestTypedTone = 2541;
-constexpr std::uint8_t DcsFlag = 0x20;
-constexpr std::uint8_t InvertedFlag = 0x80;
+using SignallingBits::DcsFlag;
+using SignallingBits::InvertedFlag;
 
 const QString NoneEnglish = QStringLiteral("None");
 const QString NoneChinese = QString::fromUtf8("无");

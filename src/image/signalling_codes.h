@@ -18,6 +18,15 @@ struct SignallingBytes {
 
 constexpr SignallingBytes NoSignallingCode { 0xFF, 0xFF };
 
+// The bits of the high byte: a DCS code carries the flag, its inversion and
+// bit 8 of its number; a tone carries bits 8..11 of its tenths.
+namespace SignallingBits {
+constexpr std::uint8_t DcsFlag = 0x20;
+constexpr std::uint8_t InvertedFlag = 0x80;
+constexpr std::uint8_t DcsHighBit = 0x01;
+constexpr std::uint8_t ToneHighBits = 0x0F;
+} // namespace SignallingBits
+
 // The code list every CTCSS/DCS chooser shows: "None", 50 tones, 116 normal
 // and the same 116 inverted DCS codes.
 constexpr int SignallingListSize = 283;

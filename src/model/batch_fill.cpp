@@ -84,7 +84,7 @@ RandomSource ClockSeededRandom()
 }
 
 void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill& fill,
-                    const QString& sep, const BandLimits& band, const RandomSource& random)
+                    const QString& sep, const BandState& band, const RandomSource& random)
 {
     const std::int64_t low = band.lowMHz * UnitsPerMHz;
     const std::int64_t receiveHigh = band.highMHz * UnitsPerMHz;

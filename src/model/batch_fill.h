@@ -74,6 +74,6 @@ RandomSource ClockSeededRandom();
 // that was empty; the other attributes leave empty channels as they are.
 // Only channels 1..16 of the image change.
 void ApplyBatchFill(RadioImage& image, const BatchRange& range, const BatchFill& fill,
-                    const QString& decimalSeparator, const BandLimits& band, const RandomSource& random);
+                    const QString& decimalSeparator, const BandState& band, const RandomSource& random);
 
 } // namespace t40

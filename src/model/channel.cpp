@@ -6,10 +6,7 @@
 namespace t40 {
 
 namespace {
-constexpr int LowestPresentMHz = 50;
-constexpr int HighestPresentMHz = 520;
-constexpr std::uint8_t DcsFlag = 0x20;
-constexpr std::uint8_t InvertedFlag = 0x80;
+using namespace SignallingBits;
 
 std::optional<Frequency> ReadStoredFrequency(const RadioImage& memory, int c, int field)
 {
@@ -36,8 +33,8 @@ SignallingCode SignallingCode::fromBytes(SignallingBytes b)
     if (b == NoSignallingCode)
         return none();
     if (b.high & DcsFlag)
-        return dcs(b.low + 256 * (b.high & 1), (b.high & InvertedFlag) != 0);
-    return tone(256 * (b.high & 0x0F) + b.low);
+        return dcs(b.low + 256 * (b.high & DcsHighBit), (b.high & InvertedFlag) != 0);
+    return tone(256 * (b.high & ToneHighBits) + b.low);
 }
 
 SignallingBytes SignallingCode::bytes() const
@@ -46,10 +43,10 @@ SignallingBytes SignallingCode::bytes() const
     case Kind::None:
         return NoSignallingCode;
     case Kind::Ctcss:
-        return { static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0x0F) };
+        return { static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & ToneHighBits) };
     case Kind::Dcs:
         return { static_cast<std::uint8_t>(value & 0xFF),
-                 static_cast<std::uint8_t>(((value >> 8) & 1) | DcsFlag | (inverted ? InvertedFlag : 0)) };
+                 static_cast<std::uint8_t>(((value >> 8) & DcsHighBit) | DcsFlag | (inverted ? InvertedFlag : 0)) };
     }
     return NoSignallingCode;
 }

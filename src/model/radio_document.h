@@ -1,6 +1,7 @@
 #pragma once
 
 #include "band_extension.h"
+#include "batch_fill.h"
 #include "band_table.h"
 #include "channel.h"
 #include "field_table.h"
@@ -8,6 +9,7 @@
 #include "step_name.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -16,6 +18,14 @@
 #include <span>
 
 namespace t40 {
+
+enum class FrequencyField { Receive, Transmit };
+
+struct FrequencyEntryResult {
+    QString text;         // corrected and completed text to show
+    bool warning = false; // "Frequency is out of range!" is due
+    bool written = false; // the memory was changed
+};
 
 // What an undo step restores: the whole memory and the band.
 struct DocumentState {
@@ -101,6 +111,31 @@ public:
     // Channels 1..16.
     Channel channel(int c) const;
     void setChannel(int c, const Channel& channel);
+
+    // Channel commands, each one named undo step.
+    // Moves channels c..15 one place down, leaving c empty; false, touching
+    // nothing, when channel 16 is in use.
+    bool insertChannel(int c);
+    // Moves channels c+1..16 one place up, leaving 16 empty.
+    void deleteChannel(int c);
+    // Record and scan bit of from onto to.
+    void copyChannel(int from, int to);
+    // One change applied to each of several channels.
+    void setChannels(const QList<int>& rows, const std::function<void(Channel&)>& change, const StepName& name = {});
+    // A frequency typed into the grid or the editor, by the entry rule of its
+    // column for the document's band: empty receive text deletes the channel,
+    // one for an absent channel creates it, empty transmit text makes it
+    // receive-only. A step of its own, named from what it changed.
+    FrequencyEntryResult enterFrequency(int c, FrequencyField field, const QString& text, const QString& decimalSeparator);
+    // A stored power value of 3 reads as High; this stores it as High.
+    void repairStoredPower(int c);
+    // The copy tools: a transmit frequency (text already checked and
+    // completed; empty: none) and an encode code for channel c.
+    void copyFrequency(int c, const QString& transmitText, const QString& decimalSeparator);
+    void copyEncode(int c, const SignallingCode& code);
+    // The batch editor's fill over the document's band.
+    void applyBatchFill(const BatchRange& range, const BatchFill& fill, const QString& decimalSeparator,
+                        const RandomSource& random);
 
     // Whole replacements (New, Open, a whole-image read, a model change):
     // aboutToReplace() first, so that windows drop text typed for the old

@@ -80,7 +80,7 @@ void DecodeEverything(RadioImage memory, const QString& separator)
 void ParseTyped(const QString& text, const QString& separator)
 {
     RadioImage image;
-    const BandLimits band;
+    const BandState band;
     (void)CompleteFrequencyText(text, separator);
     (void)CheckFrequencyText(text, separator, band.lowMHz, band.highMHz);
     (void)EncodeFrequency(text, separator);

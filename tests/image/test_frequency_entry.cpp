@@ -7,7 +7,7 @@
 using namespace t40;
 
 namespace {
-const BandLimits Band { 400, 480, 470 };
+const BandState Band { QStringLiteral("UHF"), 400, 480, 470 };
 
 QString Rx(const RadioImage& image, int channel)
 {

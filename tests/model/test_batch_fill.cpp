@@ -8,7 +8,7 @@
 using namespace t40;
 
 namespace {
-const BandLimits Band { 400, 480, 470 };
+const BandState Band { QStringLiteral("UHF"), 400, 480, 470 };
 const QString Dot = QStringLiteral(".");
 
 QString Rx(const RadioImage& image, int channel)

@@ -278,6 +278,17 @@ void TestRadioDocument::steps_data()
            })
         << QStringList { "Change Squelch level", "Batch edit", "Change Band extension" }
         << QStringList { "修改静噪等级", "批信道编辑", "修改频段扩展" };
+    QTest::newRow("channel commands, one step each")
+        << Edit([](RadioDocument& d) {
+               d.setChannels({ 1, 2 }, [](Channel& ch) { ch = Sample(); }, StepNames::BatchEdit());
+               QVERIFY(d.insertChannel(1));
+               QCOMPARE(d.channel(2), Sample());
+               d.copyChannel(3, 5);
+               d.deleteChannel(1);
+               QCOMPARE(d.channel(5), Sample());
+           })
+        << QStringList { "Batch edit", "Insert channel", "Copy channel", "Delete channel" }
+        << QStringList { "批信道编辑", "插入信道", "信道复制", "删除信道" };
     QTest::newRow("unrecorded") << Edit([](RadioDocument& d) {
         const RadioDocument::Unrecorded quiet(d);
         d.setChannel(3, Sample());
