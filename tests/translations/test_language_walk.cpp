@@ -6,6 +6,7 @@
 #include "form_printer_setting.h"
 #include "interface_language.h"
 #include "mdi_form_main.h"
+#include "prompts.h"
 #include "reg_keys.h"
 #include "settings_values.h"
 #include "shared_state.h"
@@ -116,8 +117,11 @@ void Collect(QWidget* top, const QString& where, std::vector<Text>& out)
 }
 
 // The Latin words of a text that went past the translator.
-QStringList Untranslated(QString text, bool pseudo)
+enum class Walk { Pseudo, English, Chinese };
+
+QStringList Untranslated(QString text, Walk language)
 {
+    const bool pseudo = language == Walk::Pseudo;
     if (pseudo) {
         static const QRegularExpression wrapped(QStringLiteral("\\[\\[((?!\\[\\[)(?!\\]\\]).)*\\]\\]"),
                                                 QRegularExpression::DotMatchesEverythingOption);
@@ -132,10 +136,12 @@ QStringList Untranslated(QString text, bool pseudo)
     // File paths are data.
     static const QRegularExpression path(QStringLiteral("(^|\\s)/\\S+"));
     text.remove(path);
-    // In the pseudo-translation any word left, Chinese included, missed the translator.
+    // In the pseudo-translation any word left, Chinese included, missed the
+    // translator; English shows no Chinese, Chinese no Latin words.
     static const QRegularExpression latin(QStringLiteral("[A-Za-z]{2,}"));
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]+"));
     static const QRegularExpression any(QStringLiteral("[A-Za-z]{2,}|[\\x{3400}-\\x{9fff}]+"));
-    const QRegularExpression& word = pseudo ? any : latin;
+    const QRegularExpression& word = pseudo ? any : language == Walk::English ? chinese : latin;
     QStringList words;
     for (auto it = word.globalMatch(text); it.hasNext();) {
         const QString w = it.next().captured();
@@ -147,10 +153,21 @@ QStringList Untranslated(QString text, bool pseudo)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Walk)
+
 class TestLanguageWalk : public QObject {
     Q_OBJECT
 
     std::vector<Text> seen_;
+    // T40_WALK_SHOTS=DIR keeps a picture of every window the walk shows.
+    const QString shots_ = qEnvironmentVariable("T40_WALK_SHOTS");
+    QString language_;
+    int shot_ = 0;
+    void keep(QWidget* w)
+    {
+        if (!shots_.isEmpty())
+            w->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots_, language_).arg(++shot_, 2, 10, QLatin1Char('0')));
+    }
 
     // Shows what the menu command opens: a modal window is read and closed,
     // a page is read in the main window.
@@ -164,6 +181,7 @@ class TestLanguageWalk : public QObject {
             if (!modal)
                 return;
             Collect(modal, where, seen_);
+            keep(modal);
             if (auto* print = qobject_cast<FormPrint*>(modal); print && depth++ == 0) {
                 QTimer::singleShot(0, print, [print] { print->CommandPrinterSetting->click(); });
                 return;
@@ -178,18 +196,24 @@ class TestLanguageWalk : public QObject {
         QTest::qWait(50);
         delete poll;
         Collect(&main, where, seen_);
+        if (!action->menu() && where.contains(QStringLiteral("Information")) + where.contains(QStringLiteral("Setup"))
+            + where.contains(QStringLiteral("Setting")) + where.contains(QStringLiteral("信息"))
+            + where.contains(QStringLiteral("设")))
+            keep(&main);
     }
 
 private slots:
     void walk_data()
     {
-        QTest::addColumn<bool>("pseudo");
-        QTest::newRow("pseudo-translation") << true;
-        QTest::newRow("Chinese") << false;
+        QTest::addColumn<Walk>("language");
+        QTest::newRow("pseudo-translation") << Walk::Pseudo;
+        QTest::newRow("English") << Walk::English;
+        QTest::newRow("Chinese") << Walk::Chinese;
     }
     void walk()
     {
-        QFETCH(bool, pseudo);
+        QFETCH(Walk, language);
+        const bool pseudo = language == Walk::Pseudo;
         test::TestEnvironment env;
         QTranslator translator;
         if (pseudo) {
@@ -197,8 +221,10 @@ private slots:
             QCoreApplication::installTranslator(&translator);
         }
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, LanguageValue,
-                       pseudo ? QStringLiteral("True") : QStringLiteral("False"));
+                       language == Walk::Chinese ? QStringLiteral("False") : QStringLiteral("True"));
         seen_.clear();
+        language_ = QString::fromLatin1(QTest::currentDataTag()).left(6);
+        shot_ = 0;
         {
             MDIFormMain main;
             main.MDIForm_Load();
@@ -222,6 +248,19 @@ private slots:
                     each(a->menu());
             for (const MessageRecord& m : env.prompts().messages)
                 seen_.push_back({ QStringLiteral("message box"), m.text + QLatin1Char(' ') + m.caption });
+            if (!shots_.isEmpty()) {
+                // A real message box, as the program shows one.
+                SetPromptScript(nullptr);
+                QTimer::singleShot(200, [this] {
+                    if (QWidget* box = QApplication::activeModalWidget()) {
+                        keep(box);
+                        box->close();
+                    }
+                });
+                ShowMessageBox(QCoreApplication::translate("t40::MDIFormMain", "Save"), BoxIcon::Warning,
+                               BoxButtons::SaveDiscardCancel);
+                SetPromptScript(&env.prompts());
+            }
             main.setWindowModified(false);
             AppDocument().setModified(false);
         }
@@ -232,7 +271,7 @@ private slots:
             if (texts.contains(t.text))
                 continue;
             texts << t.text;
-            const QStringList words = Untranslated(t.text, pseudo);
+            const QStringList words = Untranslated(t.text, language);
             if (!words.isEmpty())
                 faults << QStringLiteral("%1: \"%2\" (%3)").arg(t.where, t.text, words.join(u' '));
         }
