@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>t40::BusyLock</name>
+    <message>
+        <source>None</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+</context>
+<context>
+    <name>t40::CallResponse</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation>振动</translation>
+    </message>
+    <message>
+        <source>Chord1</source>
+        <translation>和弦1</translation>
+    </message>
+    <message>
+        <source>Chord2</source>
+        <translation>和弦2</translation>
+    </message>
+    <message>
+        <source>Vibration+Chord1</source>
+        <translation>振动+和弦1</translation>
+    </message>
+    <message>
+        <source>Vibration+Chord2</source>
+        <translation>振动+和弦2</translation>
+    </message>
+</context>
+<context>
     <name>t40::ChannelCsvCommands</name>
     <message>
         <source>CSV file(*.csv)</source>
@@ -143,6 +181,29 @@
     </message>
 </context>
 <context>
+    <name>t40::Compare</name>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>receive only</source>
+        <translation>仅接收</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>other bytes differ at %1</source>
+        <translation>其他字节不同: %1</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>不同</translation>
+    </message>
+</context>
+<context>
     <name>t40::DocumentHistory</name>
     <message>
         <source>&amp;Undo %1</source>
@@ -175,6 +236,345 @@
     <message>
         <source>Redo</source>
         <translation>重做</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Field</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道%1</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Channel table</source>
+        <translation>信道表</translation>
+    </message>
+    <message>
+        <source>Call response</source>
+        <translation>呼叫响应</translation>
+    </message>
+    <message>
+        <source>VOX cancel</source>
+        <translation>声控可取消</translation>
+    </message>
+    <message>
+        <source>VOX delay</source>
+        <translation>声控延时</translation>
+    </message>
+    <message>
+        <source>VOX proceed tone</source>
+        <translation>声控可进行音调</translation>
+    </message>
+    <message>
+        <source>PF1 key</source>
+        <translation>PF1键</translation>
+    </message>
+    <message>
+        <source>PF2 key</source>
+        <translation>PF2键</translation>
+    </message>
+    <message>
+        <source>PF1 long key</source>
+        <translation>PF1长按键</translation>
+    </message>
+    <message>
+        <source>PF2 long key</source>
+        <translation>PF2长按键</translation>
+    </message>
+    <message>
+        <source>Squelch tail elimination</source>
+        <translation>无信令消除尾音</translation>
+    </message>
+    <message>
+        <source>Priority scan type</source>
+        <translation>优先扫描类型</translation>
+    </message>
+    <message>
+        <source>Look back time A</source>
+        <translation>回扫时间A</translation>
+    </message>
+    <message>
+        <source>Look back time B</source>
+        <translation>回扫时间B</translation>
+    </message>
+    <message>
+        <source>Revert channel</source>
+        <translation>返回信道</translation>
+    </message>
+    <message>
+        <source>Dropout delay time</source>
+        <translation>扫描接收恢复延迟时间</translation>
+    </message>
+    <message>
+        <source>TX dwell time</source>
+        <translation>扫描发射恢复延迟时间</translation>
+    </message>
+    <message>
+        <source>Mic noise reduction</source>
+        <translation>麦克风降噪</translation>
+    </message>
+    <message>
+        <source>Alert lock</source>
+        <translation>报警锁定</translation>
+    </message>
+    <message>
+        <source>Reset allowed</source>
+        <translation>复位允许</translation>
+    </message>
+    <message>
+        <source>Band extension</source>
+        <translation>频段扩展</translation>
+    </message>
+    <message>
+        <source>Voice prompt</source>
+        <translation>提示音</translation>
+    </message>
+    <message>
+        <source>Time-out timer</source>
+        <translation>超时定时器</translation>
+    </message>
+    <message>
+        <source>TOT warning</source>
+        <translation>超时定时器预警</translation>
+    </message>
+    <message>
+        <source>Roger tone</source>
+        <translation>发射结束提示音</translation>
+    </message>
+    <message>
+        <source>Squelch level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Battery save</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>Priority channel 1</source>
+        <translation>优先信道1</translation>
+    </message>
+    <message>
+        <source>Priority channel 2</source>
+        <translation>优先信道2</translation>
+    </message>
+    <message>
+        <source>Priority channel 3</source>
+        <translation>优先信道3</translation>
+    </message>
+    <message>
+        <source>Priority channel 4</source>
+        <translation>优先信道4</translation>
+    </message>
+    <message>
+        <source>Priority channel 5</source>
+        <translation>优先信道5</translation>
+    </message>
+    <message>
+        <source>Priority channel 6</source>
+        <translation>优先信道6</translation>
+    </message>
+    <message>
+        <source>Priority channel 7</source>
+        <translation>优先信道7</translation>
+    </message>
+    <message>
+        <source>Priority channel 8</source>
+        <translation>优先信道8</translation>
+    </message>
+    <message>
+        <source>VOX</source>
+        <translation>声控功能</translation>
+    </message>
+    <message>
+        <source>VOX level</source>
+        <translation>声控等级</translation>
+    </message>
+    <message>
+        <source>Scan-add bitmap</source>
+        <translation>扫描添加表</translation>
+    </message>
+    <message>
+        <source>Model block</source>
+        <translation>机型块</translation>
+    </message>
+    <message>
+        <source>Band family</source>
+        <translation>频段系列</translation>
+    </message>
+    <message>
+        <source>Band code</source>
+        <translation>频段代码</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Password block</source>
+        <translation>密码块</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Message line 1</source>
+        <translation>嵌入信息第1行</translation>
+    </message>
+    <message>
+        <source>Message line 2</source>
+        <translation>嵌入信息第2行</translation>
+    </message>
+    <message>
+        <source>Tune group 1</source>
+        <translation>调谐数据第1组</translation>
+    </message>
+    <message>
+        <source>Tune group 2</source>
+        <translation>调谐数据第2组</translation>
+    </message>
+    <message>
+        <source>Tune group 3</source>
+        <translation>调谐数据第3组</translation>
+    </message>
+    <message>
+        <source>Tune group 4</source>
+        <translation>调谐数据第4组</translation>
+    </message>
+    <message>
+        <source>Tune common</source>
+        <translation>调谐数据公共区</translation>
+    </message>
+    <message>
+        <source>Dealer information</source>
+        <translation>本机信息</translation>
+    </message>
+    <message>
+        <source>Stun/kill</source>
+        <translation>遥晕遥毙选项</translation>
+    </message>
+    <message>
+        <source>Special option</source>
+        <translation>特殊选项</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>频偏</translation>
+    </message>
+    <message>
+        <source>Radio type</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Frequency area</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>Area code</source>
+        <translation>销售区号</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>出厂日期</translation>
+    </message>
+    <message>
+        <source>Manufacture code</source>
+        <translation>生产批号</translation>
+    </message>
+    <message>
+        <source>User code</source>
+        <translation>客户代码</translation>
+    </message>
+    <message>
+        <source>Maintenance date</source>
+        <translation>维修日期</translation>
+    </message>
+    <message>
+        <source>Dealer code</source>
+        <translation>经销商代码</translation>
+    </message>
+    <message>
+        <source>Stock date</source>
+        <translation>入库时间</translation>
+    </message>
+    <message>
+        <source>Sell date</source>
+        <translation>销售时间</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>经手人</translation>
+    </message>
+    <message>
+        <source>Maintenance description</source>
+        <translation>维修原因</translation>
+    </message>
+    <message>
+        <source>Stun code</source>
+        <translation>遥晕码</translation>
+    </message>
+    <message>
+        <source>Kill code</source>
+        <translation>遥毙码</translation>
+    </message>
+    <message>
+        <source>Code lengths</source>
+        <translation>码长</translation>
+    </message>
+    <message>
+        <source>Stun status</source>
+        <translation>遥毙状态</translation>
+    </message>
+    <message>
+        <source>Call response type</source>
+        <translation>呼叫响应方式</translation>
+    </message>
+    <message>
+        <source>Stun/kill enable</source>
+        <translation>遥晕遥毙使能</translation>
+    </message>
+    <message>
+        <source>RX voice level</source>
+        <translation>接收声音等级</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Scan Add</source>
+        <translation>扫描添加</translation>
+    </message>
+    <message>
+        <source>Channel Spacing</source>
+        <translation>宽/窄带</translation>
+    </message>
+    <message>
+        <source>Busy Lock</source>
+        <translation>繁忙锁定</translation>
     </message>
 </context>
 <context>
@@ -411,42 +811,6 @@
     <message>
         <source>Channel Information</source>
         <translation>信道信息</translation>
-    </message>
-    <message>
-        <source>CH</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Rx Frequency</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Tx Frequency</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
-        <source>CTCSS/DCS Decode</source>
-        <translation>解码</translation>
-    </message>
-    <message>
-        <source>CTCSS/DCS Encode</source>
-        <translation>编码</translation>
-    </message>
-    <message>
-        <source>Tx Power</source>
-        <translation>发射功率</translation>
-    </message>
-    <message>
-        <source>Scan Add</source>
-        <translation>扫描添加</translation>
-    </message>
-    <message>
-        <source>Channel Spacing</source>
-        <translation>宽/窄带</translation>
-    </message>
-    <message>
-        <source>Busy Lock</source>
-        <translation>繁忙锁定</translation>
     </message>
     <message>
         <source>Channel Edit</source>
@@ -745,26 +1109,6 @@
 <context>
     <name>t40::FormKeySetting</name>
     <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
-        <source>Monitor</source>
-        <translation>监听</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>报警</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>功率</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
@@ -995,50 +1339,6 @@
     <message>
         <source>Scramble Enable</source>
         <translation>扰频激活</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中文</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英文</translation>
-    </message>
-    <message>
-        <source>Vibration</source>
-        <translation>振动</translation>
-    </message>
-    <message>
-        <source>Chord1</source>
-        <translation>和弦1</translation>
-    </message>
-    <message>
-        <source>Chord2</source>
-        <translation>和弦2</translation>
-    </message>
-    <message>
-        <source>Vibration+Chord1</source>
-        <translation>振动+和弦1</translation>
-    </message>
-    <message>
-        <source>Vibration+Chord2</source>
-        <translation>振动+和弦2</translation>
-    </message>
-    <message>
-        <source>Through</source>
-        <translation>直通</translation>
-    </message>
-    <message>
-        <source>Low Noise Reduction</source>
-        <translation>降噪低</translation>
-    </message>
-    <message>
-        <source>High Noise Reduction</source>
-        <translation>降噪高</translation>
     </message>
 </context>
 <context>
@@ -1520,26 +1820,6 @@
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Fixd</source>
-        <translation>固定</translation>
-    </message>
-    <message>
-        <source>Selected</source>
-        <translation>选定</translation>
-    </message>
-    <message>
-        <source>Selected+Talk Back</source>
-        <translation>选定+当前通话</translation>
-    </message>
-    <message>
-        <source>Priority+Talk Back</source>
-        <translation>优先+当前通话</translation>
-    </message>
 </context>
 <context>
     <name>t40::FormSpecial</name>
@@ -1774,42 +2054,26 @@
     </message>
 </context>
 <context>
-    <name>t40::ListFillers</name>
+    <name>t40::KeyFunction</name>
     <message>
         <source>None</source>
-        <translation>关</translation>
+        <translation>无</translation>
     </message>
     <message>
-        <source>Carrier</source>
-        <translation>载波</translation>
+        <source>Scan</source>
+        <translation>扫描</translation>
     </message>
     <message>
-        <source>5K(Narrow)</source>
-        <translation>5K(窄带)</translation>
+        <source>Monitor</source>
+        <translation>监听</translation>
     </message>
     <message>
-        <source>25K(Wide)</source>
-        <translation>25K(宽带)</translation>
+        <source>Alarm</source>
+        <translation>报警</translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>添加</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低</translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation>中</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高</translation>
+        <source>Power</source>
+        <translation>功率</translation>
     </message>
 </context>
 <context>
@@ -2120,58 +2384,22 @@
     </message>
 </context>
 <context>
-    <name>t40::PortCatalog</name>
+    <name>t40::MicNoiseReduction</name>
     <message>
-        <source>You may not use %1. Add your user to the &quot;dialout&quot; group (sudo adduser $USER dialout, then log in again), or install the udev rule 60-t40-cable.rules that comes with the program and plug the cable in again.</source>
-        <translation>无权使用 %1。请把用户加入 &quot;dialout&quot; 组（sudo adduser $USER dialout，然后重新登录），或安装随程序提供的 udev 规则 60-t40-cable.rules 后重新插入数据线。</translation>
+        <source>Through</source>
+        <translation>直通</translation>
+    </message>
+    <message>
+        <source>Low Noise Reduction</source>
+        <translation>降噪低</translation>
+    </message>
+    <message>
+        <source>High Noise Reduction</source>
+        <translation>降噪高</translation>
     </message>
 </context>
 <context>
-    <name>t40::PrintReport</name>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Channel Information</source>
-        <translation>信道信息</translation>
-    </message>
-    <message>
-        <source>CH</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Rx Frequency</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Tx Frequency</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
-        <source>CTCSS/DCS Decode</source>
-        <translation>解码</translation>
-    </message>
-    <message>
-        <source>CTCSS/DCS Encode</source>
-        <translation>编码</translation>
-    </message>
-    <message>
-        <source>Tx Power</source>
-        <translation>发射功率</translation>
-    </message>
-    <message>
-        <source>Scan Add</source>
-        <translation>扫描添加</translation>
-    </message>
-    <message>
-        <source>Channel Spacing</source>
-        <translation>宽/窄带</translation>
-    </message>
-    <message>
-        <source>Busy Lock</source>
-        <translation>繁忙锁定</translation>
-    </message>
+    <name>t40::OnOff</name>
     <message>
         <source>Off</source>
         <translation>关</translation>
@@ -2180,65 +2408,38 @@
         <source>On</source>
         <translation>开</translation>
     </message>
+</context>
+<context>
+    <name>t40::PortCatalog</name>
     <message>
-        <source>Chinese</source>
-        <translation>中文</translation>
+        <source>You may not use %1. Add your user to the &quot;dialout&quot; group (sudo adduser $USER dialout, then log in again), or install the udev rule 60-t40-cable.rules that comes with the program and plug the cable in again.</source>
+        <translation>无权使用 %1。请把用户加入 &quot;dialout&quot; 组（sudo adduser $USER dialout，然后重新登录），或安装随程序提供的 udev 规则 60-t40-cable.rules 后重新插入数据线。</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Power</name>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
     </message>
     <message>
-        <source>English</source>
-        <translation>英文</translation>
+        <source>Middle</source>
+        <translation>中</translation>
     </message>
     <message>
-        <source>Time Out Timer(TOT)[s]</source>
-        <translation>超时定时器(TOT)[秒]</translation>
+        <source>High</source>
+        <translation>高</translation>
     </message>
+</context>
+<context>
+    <name>t40::PrintReport</name>
     <message>
-        <source>TOT Warning Time[s]</source>
-        <translation>超时定时器预警[秒]</translation>
-    </message>
-    <message>
-        <source>Squelch Level</source>
-        <translation>静噪等级</translation>
-    </message>
-    <message>
-        <source>Voice Prompt</source>
-        <translation>提示音</translation>
-    </message>
-    <message>
-        <source>VOX Function</source>
-        <translation>声控功能</translation>
-    </message>
-    <message>
-        <source>VOX Level</source>
-        <translation>声控等级</translation>
-    </message>
-    <message>
-        <source>Battery Save</source>
-        <translation>省电</translation>
-    </message>
-    <message>
-        <source>Roger</source>
-        <translation>发射结束提示音</translation>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
     </message>
     <message>
         <source>Optional Features</source>
         <translation>可选功能</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
-        <source>Monitor</source>
-        <translation>监听</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>报警</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>功率</translation>
     </message>
     <message>
         <source>Key Assignment</source>
@@ -2263,6 +2464,21 @@
     <message>
         <source>Date</source>
         <translation>日期</translation>
+    </message>
+</context>
+<context>
+    <name>t40::PriorityType</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Fixd</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>选定</translation>
     </message>
 </context>
 <context>
@@ -2301,6 +2517,132 @@
     <message>
         <source>All file(*.*)</source>
         <translation>所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>t40::RevertChannel</name>
+    <message>
+        <source>Selected</source>
+        <translation>选定</translation>
+    </message>
+    <message>
+        <source>Selected+Talk Back</source>
+        <translation>选定+当前通话</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>Priority+Talk Back</source>
+        <translation>优先+当前通话</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ScanAdd</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Spacing</name>
+    <message>
+        <source>12.5K(Narrow)</source>
+        <translation>12.5K(窄带)</translation>
+    </message>
+    <message>
+        <source>25K(Wide)</source>
+        <translation>25K(宽带)</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Step</name>
+    <message>
+        <source>Insert channel</source>
+        <translation>插入信道</translation>
+    </message>
+    <message>
+        <source>Delete channel</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Copy channel</source>
+        <translation>信道复制</translation>
+    </message>
+    <message>
+        <source>Frequency copy</source>
+        <translation>频率复制</translation>
+    </message>
+    <message>
+        <source>QT/DQT copy</source>
+        <translation>亚音复制</translation>
+    </message>
+    <message>
+        <source>Batch edit</source>
+        <translation>批信道编辑</translation>
+    </message>
+    <message>
+        <source>Read from radio</source>
+        <translation>从对讲机读出数据</translation>
+    </message>
+    <message>
+        <source>Change model</source>
+        <translation>更改机型</translation>
+    </message>
+    <message>
+        <source>Import channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>编辑信道%1</translation>
+    </message>
+    <message>
+        <source>Edit channels</source>
+        <translation>编辑信道</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>修改%1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Value</name>
+    <message>
+        <source>invalid (%1)</source>
+        <translation>无效 (%1)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>t40::VoicePrompt</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,9 @@
 #include "print_report.h"
 
-#include "channel_codec.h"
-#include "list_fillers.h"
 #include "radio_document.h"
 #include "radio_functions.h"
 #include "shared_state.h"
+#include "value_texts.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -45,57 +44,41 @@ QString Table(const QString& title, const QStringList& head, const QList<QString
     return html + QStringLiteral("</table>");
 }
 
-QString ChannelSection(const RadioImage& memory)
+QString ChannelSection(const RadioDocument& document)
 {
     const QString sep = State().DecimalSeparator;
-    const QStringList powers = PowerTexts(), scans = ScanAddTexts(), spacings = SpacingTexts(), locks = BusyLockTexts();
     QList<QStringList> rows;
-    for (int c = 1; c <= ChannelsPerGroup; ++c) {
-        const ChannelView ch = DecodeChannel(memory, c, sep, QCoreApplication::translate("t40::PrintReport", "None"));
-        if (!ch.present) {
-            rows << QStringList { QString::number(c), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString() };
-            continue;
-        }
-        rows << QStringList { QString::number(c), ch.receiveText, ch.transmitPresent ? ch.transmitText : QString(),
-                              ch.decode.text, ch.transmitPresent ? ch.encode.text : QString(),
-                              powers.at(PowerPosition(ch.powerBits)), scans.at(ch.scanAdd ? 0 : 1),
-                              spacings.at(ch.spacingBit), locks.at(BusyLockPosition(ch.busyLockBits)) };
+    for (int c = 1; c <= ChannelCount; ++c) {
+        const Channel ch = document.channel(c);
+        QStringList row { QString::number(c) };
+        for (const ChannelFieldSpec& f : ChannelFieldTable)
+            row << (!ch.present() || (f.id == ChannelFieldId::Encode && !ch.transmit) ? QString() : ChannelValueText(f.id, ch, sep));
+        rows << row;
     }
-    return Table(QCoreApplication::translate("t40::PrintReport", "Channel Information"),
-                 { QCoreApplication::translate("t40::PrintReport", "CH"), QCoreApplication::translate("t40::PrintReport", "Rx Frequency"), QCoreApplication::translate("t40::PrintReport", "Tx Frequency"),
-                   QCoreApplication::translate("t40::PrintReport", "CTCSS/DCS Decode"), QCoreApplication::translate("t40::PrintReport", "CTCSS/DCS Encode"), QCoreApplication::translate("t40::PrintReport", "Tx Power"),
-                   QCoreApplication::translate("t40::PrintReport", "Scan Add"), QCoreApplication::translate("t40::PrintReport", "Channel Spacing"), QCoreApplication::translate("t40::PrintReport", "Busy Lock") },
-                 rows);
+    QStringList head { ChannelColumnName() };
+    for (const ChannelFieldSpec& f : ChannelFieldTable)
+        head << ChannelFieldName(f.id);
+    return Table(QCoreApplication::translate("t40::PrintReport", "Channel Information"), head, rows);
 }
 
 QString OptionSection(const RadioImage& memory)
 {
     RadioImage copy = memory; // the decode repairs bytes out of range; the report shows what it would
-    const OptionSettings s = DecodeOptions(copy);
-    const QString off = QCoreApplication::translate("t40::PrintReport", "Off");
-    const QString on = QCoreApplication::translate("t40::PrintReport", "On");
-    const QStringList voices { off, QCoreApplication::translate("t40::PrintReport", "Chinese"), QCoreApplication::translate("t40::PrintReport", "English") };
-    const QList<QStringList> rows {
-        { QCoreApplication::translate("t40::PrintReport", "Time Out Timer(TOT)[s]"), QString::number(15 * (s.totIndex + 1)) },
-        { QCoreApplication::translate("t40::PrintReport", "TOT Warning Time[s]"), s.totWarningIndex == 0 ? off : QString::number(s.totWarningIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "Squelch Level"), QString::number(s.squelchIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "Voice Prompt"), voices.value(s.voiceIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "VOX Function"), s.vox ? on : off },
-        { QCoreApplication::translate("t40::PrintReport", "VOX Level"), s.voxLevelIndex == 0 ? off : QString::number(s.voxLevelIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "Battery Save"), s.batterySave ? on : off },
-        { QCoreApplication::translate("t40::PrintReport", "Roger"), s.roger ? on : off },
-    };
+    RepairOptions(copy);
+    QList<QStringList> rows;
+    for (FieldId id : OptionFields()) {
+        const FieldSpec& f = Field(id);
+        rows << QStringList { FieldName(id), ValueText(id, (copy.byte(f.offset) & f.mask) >> f.shift, State().DecimalSeparator) };
+    }
     return Table(QCoreApplication::translate("t40::PrintReport", "Optional Features"), {}, rows);
 }
 
 QString KeySection(const RadioImage& memory)
 {
     static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
-    const QStringList functions { QCoreApplication::translate("t40::PrintReport", "None"), QCoreApplication::translate("t40::PrintReport", "Scan"), QCoreApplication::translate("t40::PrintReport", "Monitor"),
-                                  QCoreApplication::translate("t40::PrintReport", "Alarm"), QStringLiteral("1750"), QCoreApplication::translate("t40::PrintReport", "Power") };
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
-        rows << QStringList { QString::fromLatin1(keyNames[k]), functions.value(KeyPositionOfCode(KeyCode(memory, k))) };
+        rows << QStringList { QString::fromLatin1(keyNames[k]), ValueName(Values::KeyFunction, KeyCodeOfPosition(KeyPositionOfCode(KeyCode(memory, k)))) };
     return Table(QCoreApplication::translate("t40::PrintReport", "Key Assignment"), {}, rows);
 }
 
@@ -127,7 +110,7 @@ QString ReportHtml(const RadioDocument& document, const ReportSections& sections
                             QCoreApplication::translate("t40::PrintReport", "Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
                             QCoreApplication::translate("t40::PrintReport", "Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
     if (sections.channels)
-        html += ChannelSection(memory);
+        html += ChannelSection(document);
     if (sections.options)
         html += OptionSection(memory);
     if (sections.keys)

@@ -1,5 +1,6 @@
 #include "form_channel_information.h"
 
+#include "value_texts.h"
 #include "button_row.h"
 #include "channel_codec.h"
 #include "channel_pages.h"
@@ -184,18 +185,10 @@ void FormChannelInformation::Form_Load()
 void FormChannelInformation::fillCaptions()
 {
     setWindowTitle(tr("Channel Information"));
-    const QStringList captions {
-        tr("CH"),
-        tr("Rx Frequency"),
-        tr("Tx Frequency"),
-        tr("CTCSS/DCS Decode"),
-        tr("CTCSS/DCS Encode"),
-        tr("Tx Power"),
-        tr("Scan Add"),
-        tr("Channel Spacing"),
-        tr("Busy Lock"),
-        QString(),
-    };
+    QStringList captions { ChannelColumnName() };
+    for (const ChannelFieldSpec& f : ChannelFieldTable)
+        captions << ChannelFieldName(f.id);
+    captions << QString();
     MSHFlexGridChannel->setHorizontalHeaderLabels(captions);
     CommandChannelEdit->setText(tr("Channel Edit"));
     CommandClose->setText(tr("&Close"));

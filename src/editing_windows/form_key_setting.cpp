@@ -1,5 +1,6 @@
 #include "form_key_setting.h"
 
+#include "value_texts.h"
 #include "button_row.h"
 #include "help_topic.h"
 #include "page_settings.h"
@@ -26,8 +27,8 @@ FormKeySetting::FormKeySetting(RadioDocument& document, QWidget* parent)
         LabelKeySet[i]->setObjectName(QStringLiteral("LabelKeySet%1").arg(i));
         ComboKeySet[i]->setObjectName(QStringLiteral("ComboKeySet%1").arg(i));
         ComboKeySet[i]->setMinimumWidth(140);
-        ComboKeySet[i]->addItems({ tr("None"), tr("Scan"), tr("Monitor"),
-            tr("Alarm"), QStringLiteral("1750"), tr("Power") });
+        for (int position = 0; position < KeyFunctionCount; ++position)
+            ComboKeySet[i]->addItem(ValueName(Values::KeyFunction, KeyCodeOfPosition(position)));
         keys->addWidget(LabelKeySet[i], i, 0);
         keys->addWidget(ComboKeySet[i], i, 1);
         connect(ComboKeySet[i], &QComboBox::activated, this, [this, i] { ComboKeySet_Click(i); });

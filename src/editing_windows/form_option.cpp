@@ -1,5 +1,6 @@
 #include "form_option.h"
 
+#include "value_texts.h"
 #include "button_row.h"
 #include "help_topic.h"
 #include "page_settings.h"
@@ -166,11 +167,8 @@ void FormOption::fillListsAndCaptions()
              ComboMicReduction, ComboVoxDelay })
         list->clear();
 
-    for (int i = 0; i <= 9; ++i)
-        ComboSQ->addItem(QString::number(i));
-    const QString& separator = State().DecimalSeparator;
-    for (int k = 0; k <= 27; ++k)
-        ComboVoxDelay->addItem(QString::number((k + 3) / 10) + separator + QString::number((k + 3) % 10));
+    ComboSQ->addItems(ValueListTexts(FieldId::SquelchLevel));
+    ComboVoxDelay->addItems(ValueListTexts(FieldId::VoxDelay, State().DecimalSeparator));
 
     setWindowTitle(tr("Function Setup"));
     LabelTOT->setText(tr("Time Out Timer(TOT)[s]"));
@@ -195,19 +193,13 @@ void FormOption::fillListsAndCaptions()
     CheckTail->setText(tr("Eliminate Squelch Tail When No CTCSS/DCS Signaling"));
     CheckScramble->setText(tr("Scramble Enable"));
 
-    for (int k = 1; k <= 40; ++k)
-        ComboTOT->addItem(QString::number(15 * k));
-    ComboTOTWarning->addItem(tr("Off"));
-    for (int i = 1; i <= 10; ++i)
-        ComboTOTWarning->addItem(QString::number(i));
-    ComboVoice->addItems({ tr("Off"), tr("Chinese"), tr("English") });
-    ComboVoxLevel->addItem(tr("Off"));
-    for (int i = 1; i <= 9; ++i)
-        ComboVoxLevel->addItem(QString::number(i));
-    ComboCall->addItems({ tr("Off"), tr("Vibration"), tr("Chord1"), tr("Chord2"),
-        tr("Vibration+Chord1"), tr("Vibration+Chord2") });
-    ComboMicReduction->addItems(
-        { tr("Through"), tr("Low Noise Reduction"), tr("High Noise Reduction") });
+    // List position = stored value - the field's lowest value.
+    ComboTOT->addItems(ValueListTexts(FieldId::TimeOutTimer));
+    ComboTOTWarning->addItems(ValueListTexts(FieldId::TotPreAlert));
+    ComboVoice->addItems(ValueListTexts(FieldId::VoicePrompt));
+    ComboVoxLevel->addItems(ValueListTexts(FieldId::VoxLevel));
+    ComboCall->addItems(ValueListTexts(FieldId::CallResponse));
+    ComboMicReduction->addItems(ValueListTexts(FieldId::MicNoiseReduction));
 }
 
 void FormOption::AnalyseOption()

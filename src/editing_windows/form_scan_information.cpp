@@ -1,5 +1,6 @@
 #include "form_scan_information.h"
 
+#include "value_texts.h"
 #include "button_row.h"
 #include "help_topic.h"
 #include "page_settings.h"
@@ -113,10 +114,9 @@ void FormScanInformation::LanguageChange()
     CommandHelp->setText(tr("&Help"));
 
     ComboPriority->clear();
-    ComboPriority->addItems({ tr("None"), tr("Fixd"), tr("Selected") });
+    ComboPriority->addItems(ValueListTexts(FieldId::PriorityScanType));
     ComboRevertChannel->clear();
-    ComboRevertChannel->addItems({ tr("Selected"), tr("Selected+Talk Back"),
-        tr("Priority"), tr("Priority+Talk Back") });
+    ComboRevertChannel->addItems(ValueNameList(Values::RevertChannel));
 }
 
 void FormScanInformation::AnalyseScanInformation()
@@ -184,7 +184,7 @@ void FormScanInformation::applyPriorityType(int type)
             ComboRevertChannel->removeItem(2);
         }
     } else if (ComboRevertChannel->count() == 2) {
-        ComboRevertChannel->addItems({ tr("Priority"), tr("Priority+Talk Back") });
+        ComboRevertChannel->addItems(ValueNameList(Values::RevertChannel).mid(2));
     }
 }
 

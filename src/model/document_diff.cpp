@@ -76,7 +76,7 @@ private:
         const QString key = QStringLiteral("channel.%1").arg(c);
         if (x.present() != y.present()) {
             const auto shown = [](const Channel& ch) {
-                return ch.present() ? ChannelValueText(ChannelFieldId::Receive, ch) : Phrase("empty");
+                return ch.present() ? ChannelValueText(ChannelFieldId::Receive, ch) : Phrase(QT_TRANSLATE_NOOP("t40::Compare", "empty"));
             };
             found_.push_back({ key, channel, shown(x), shown(y), Hex(a_, record, 16), Hex(b_, record, 16) });
             explain(record, 16);
@@ -94,7 +94,7 @@ private:
             const int offset = scan ? scanBit.byteOffset : record + f.offset;
             const std::uint8_t mask = scan ? scanMask : f.mask;
             const auto shown = [&](const QString& text) {
-                return text.isEmpty() && f.id == ChannelFieldId::Transmit ? Phrase("receive only") : text;
+                return text.isEmpty() && f.id == ChannelFieldId::Transmit ? Phrase(QT_TRANSLATE_NOOP("t40::Compare", "receive only")) : text;
             };
             const auto raw = [&](const RadioImage& m) {
                 return f.length > 1 ? Hex(m, offset, f.length) : Bits(m, offset, mask, scan ? scanBit.bit : f.shift);
@@ -135,7 +135,7 @@ private:
             --last;
         const QString where = first == last ? Address(first) : Address(first) + QStringLiteral("..") + Address(last);
         const QString x = Hex(a_, first, last - first + 1), y = Hex(b_, first, last - first + 1);
-        return Difference { key + QLatin1Char('@') + where, Phrase("%1 at %2").arg(name, where), x, y, x, y };
+        return Difference { key + QLatin1Char('@') + where, Phrase(QT_TRANSLATE_NOOP("t40::Compare", "%1 at %2")).arg(name, where), x, y, x, y };
     }
 
     void compareFields()
@@ -183,7 +183,7 @@ private:
             }
         }
         if (!ranges.isEmpty())
-            found_.push_back({ QStringLiteral("otherBytes"), Phrase("other bytes differ at %1").arg(ranges.join(QStringLiteral(", "))),
+            found_.push_back({ QStringLiteral("otherBytes"), Phrase(QT_TRANSLATE_NOOP("t40::Compare", "other bytes differ at %1")).arg(ranges.join(QStringLiteral(", "))),
                                {}, {}, {}, {} });
     }
 
@@ -199,7 +199,7 @@ QString Difference::line() const
     if (key == QLatin1String("otherBytes"))
         return name;
     if (before.isEmpty() && after.isEmpty())
-        return name + QStringLiteral(": ") + Phrase("differs");
+        return name + QStringLiteral(": ") + Phrase(QT_TRANSLATE_NOOP("t40::Compare", "differs"));
     return name + QStringLiteral(": ") + before + QStringLiteral(" -> ") + after;
 }
 

@@ -4,8 +4,6 @@
 #   cmake -DLUPDATE=... -DSOURCE_DIR=... -DTS_FILE=... -DWORK_DIR=... -P check_ts.cmake
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h
      ${SOURCE_DIR}/tools/*.cpp ${SOURCE_DIR}/tools/*.h)
-# The comparing code still has a helper of its own named tr().
-list(FILTER sources EXCLUDE REGEX "document_diff\\.cpp$")
 list(TRANSFORM sources PREPEND ${SOURCE_DIR}/)
 get_filename_component(name ${TS_FILE} NAME)
 file(MAKE_DIRECTORY ${WORK_DIR})
