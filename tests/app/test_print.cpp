@@ -233,14 +233,14 @@ private slots:
         QTest::addColumn<QStringList>("absent");
         QTest::newRow("english, all, A4") << true << "A4" << ""
             << QStringList { "report.rdat", "UHF 400-520MHz", "Channel Information", "446.00625", "D754I", "67.0", "High",
-                             "25K(Wide)", "Busy Lock", "Optional Features", "Squelch Level", "Key Assignment", "PF2_Long",
+                             "25K(Wide)", "Busy Lock", "Optional Features", "Squelch level", "Key Assignment", "PF2_Long",
                              "Monitor", "Embedded Message", "HELLO T40" }
             << QStringList {};
         QTest::newRow("chinese, keys left out, A4") << false << "A4" << "k"
             << QStringList { "信道信息", "446.00625", "高", "繁忙锁定", "可选功能", "静噪等级", "嵌入信息" }
             << QStringList { "键设定", "PF1" };
         QTest::newRow("english, channels only, Letter") << true << "Letter" << "okm"
-            << QStringList { "Channel Information", "446.00625", "Busy Lock" } << QStringList { "Squelch Level", "PF1" };
+            << QStringList { "Channel Information", "446.00625", "Busy Lock" } << QStringList { "Squelch level", "PF1" };
     }
     void pdfReport()
     {

@@ -139,7 +139,7 @@ private slots:
         QTest::newRow("batch edit") << "batch edit" << "Batch edit" << "批信道编辑";
         QTest::newRow("read") << "read" << "Read from radio" << "从对讲机读出数据";
         QTest::newRow("model change") << "model change" << "Change model" << "更改机型";
-        QTest::newRow("function page") << "function page" << "Change squelch level" << "修改静噪等级";
+        QTest::newRow("function page") << "function page" << "Change Squelch level" << "修改静噪等级";
         QTest::newRow("import channels") << "import channels" << "Import channels" << "导入信道";
     }
     void undoRedoEachKindOfChange()

@@ -285,7 +285,7 @@ void TestRadioDocument::steps_data()
                QCOMPARE(d.channel(2), Sample());
                d.copyChannel(3, 5);
                d.deleteChannel(1);
-               QCOMPARE(d.channel(5), Sample());
+               QCOMPARE(d.channel(4), Sample());
            })
         << QStringList { "Batch edit", "Insert channel", "Copy channel", "Delete channel" }
         << QStringList { "批信道编辑", "插入信道", "信道复制", "删除信道" };
