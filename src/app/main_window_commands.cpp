@@ -306,6 +306,18 @@ bool MDIFormMain::writeFile(const QString& path)
     case DataFileStatus::OtherOwner:
         reason = Lang("it belongs to another user; save it under another name", "该文件属于其他用户，请另存为其他文件名");
         break;
+    case DataFileStatus::ReadOnly:
+        // As editors do: the protected file stays, and the data can go under another name.
+        if (ShowMessageBox(Lang("The file %1 is read-only. Save the data under another name?",
+                                "文件 %1 是只读的。是否另存为其他文件名？").arg(path),
+                           BoxIcon::Warning, BoxButtons::OkCancel)
+            == BoxAnswer::Ok)
+            return saveAs();
+        return false;
+    case DataFileStatus::UnsafeLink:
+        reason = Lang("it is a link that another user made in a shared folder, or a loop of links; choose another name",
+                      "它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名");
+        break;
     default:
         break;
     }
@@ -335,21 +347,27 @@ void MDIFormMain::MenuSave_Click()
 
 void MDIFormMain::MenuSaveAs_Click()
 {
+    saveAs();
+}
+
+bool MDIFormMain::saveAs()
+{
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = AppDocument().title();
     CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), Lang("Save As", "另存为"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
-        return;
+        return false;
     }
     AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
     if (!writeFile(CurrentFilePath)) {
         CurrentFilePath = previousPath;
         AppDocument().setPath(previousPath, previousTitle);
-        return;
+        return false;
     }
     AppDocument().setModified(false);
+    return true;
 }
 
 void MDIFormMain::MenuPrint_Click()
