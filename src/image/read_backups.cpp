@@ -17,11 +17,11 @@ QString ReadBackupFolder()
 }
 
 namespace {
-// "COM5" stays, "/dev/ttyUSB0" becomes "ttyUSB0": letters and digits only.
+// "COM5" stays, "/dev/ttyUSB0" becomes "ttyUSB0", "/dev/pts/3" "pts3": letters and digits only.
 QString PortPart(const QString& port)
 {
     QString part;
-    for (const QChar c : port.mid(port.lastIndexOf(QLatin1Char('/')) + 1))
+    for (const QChar c : port.startsWith(QStringLiteral("/dev/")) ? port.mid(5) : port)
         if (c.isLetterOrNumber() && c.unicode() < 128)
             part += c;
     return part.isEmpty() ? QStringLiteral("port") : part;

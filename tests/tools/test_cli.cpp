@@ -217,7 +217,7 @@ private slots:
         const QFileInfoList kept = backups.entryInfoList(QDir::Files);
         QCOMPARE(kept.size(), backup ? 1 : 0);
         if (backup) {
-            QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_\\w+\\d+-\\d+\\.rdat$")).match(kept.first().fileName()).hasMatch(),
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{6}-\\d{3}_\\w+\\d+-\\d+_pts\\d+\\.rdat$")).match(kept.first().fileName()).hasMatch(),
                      qPrintable(kept.first().fileName()));
             QCOMPARE(kept.first().permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
             QFile a(out), b(kept.first().filePath());
