@@ -20,15 +20,15 @@ constexpr int SortRole = Qt::UserRole;
 
 QStringList Headers()
 {
-    return { Lang("Time", "时间"),   Lang("Operation", "操作"), Lang("Port", "端口"),     Lang("Band", "频段"),
-             Lang("File", "文件"),   Lang("Result", "结果"),    Lang("Verify", "校验"), Lang("No. in row", "批次序号") };
+    return { FormProgrammingLog::tr("Time"),   FormProgrammingLog::tr("Operation"), FormProgrammingLog::tr("Port"),     FormProgrammingLog::tr("Band"),
+             FormProgrammingLog::tr("File"),   FormProgrammingLog::tr("Result"),    FormProgrammingLog::tr("Verify"), FormProgrammingLog::tr("No. in row") };
 }
 } // namespace
 
 FormProgrammingLog::FormProgrammingLog(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Programming Log", "编程日志"));
+    setWindowTitle(tr("Programming Log"));
     LabelPath = new QLabel(this);
     LabelPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Model = new QStandardItemModel(this);
@@ -42,8 +42,8 @@ FormProgrammingLog::FormProgrammingLog(QWidget* parent)
     TableLog->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableLog->verticalHeader()->hide();
     TableLog->horizontalHeader()->setStretchLastSection(true);
-    CommandExport = new QPushButton(Lang("&Export...", "导出(&E)..."), this);
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandExport = new QPushButton(tr("&Export..."), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelPath);
@@ -62,7 +62,7 @@ void FormProgrammingLog::Reload()
     QString reason;
     const QList<QStringList> records = ProgrammingLog::Read(path, &reason);
     if (!reason.isEmpty())
-        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2").arg(path, reason), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot read the file %1: %2").arg(path, reason), BoxIcon::Error);
     Model->clear();
     Model->setHorizontalHeaderLabels(Headers());
     const int columns = int(ProgrammingLog::Columns().size());
@@ -76,15 +76,15 @@ void FormProgrammingLog::Reload()
         }
         Model->appendRow(row);
     }
-    LabelPath->setText(Lang("%1 entries in %2", "%2 中共 %1 条记录").arg(records.size()).arg(path));
+    LabelPath->setText(tr("%1 entries in %2").arg(records.size()).arg(path));
     TableLog->resizeColumnsToContents();
     TableLog->sortByColumn(0, Qt::DescendingOrder); // the latest first
 }
 
 void FormProgrammingLog::CommandExport_Click()
 {
-    const QString path = ShowSaveFileDialog(Lang("Export", "导出"), QStringLiteral("programming-log.csv"),
-                                            { Lang("CSV file(*.csv)", "CSV 文件(*.csv)"), Lang("All file(*.*)", "所有文件(*.*)") });
+    const QString path = ShowSaveFileDialog(tr("Export"), QStringLiteral("programming-log.csv"),
+                                            { tr("CSV file(*.csv)"), tr("All file(*.*)") });
     if (path.isEmpty())
         return;
     // The rows as they are shown, in the order they are sorted.
@@ -97,7 +97,7 @@ void FormProgrammingLog::CommandExport_Click()
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, file.errorString()), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot write the file %1: %2").arg(path, file.errorString()), BoxIcon::Error);
 }
 
 } // namespace t40

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_detect_radio.h"
 #include "form_programming_log.h"
 #include "form_write_many.h"
@@ -36,7 +37,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
         AppDocument().setByte(445, 0x73);
         VirtualRadio radio;

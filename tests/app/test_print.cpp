@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_print.h"
 #include "form_printer_setting.h"
 #include "help_topic.h"
@@ -67,7 +68,7 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QStringList, buttons);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormPrint form;
         QCOMPARE(form.windowTitle(), QStringLiteral("打印列表"));
         const QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };
@@ -126,7 +127,7 @@ private slots:
     void help()
     {
         test::TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FormPrint form;
         form.CommandHelp->click();
         QVERIFY(HelpWindow());
@@ -165,7 +166,7 @@ private slots:
         list.defaultDevice = defaultDevice;
         PrinterListScope scope(&list);
         for (bool english : { true, false }) {
-            State().IsEnglish = english;
+            SetInterfaceLanguage(english);
             FormPrinterSetting form;
             QCOMPARE(Items(form.ComboPrinter), entries);
             QCOMPARE(form.ComboPrinter->currentIndex(), selected);
@@ -250,7 +251,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setPath(QString(), QStringLiteral("report.rdat"));
         RadioImage image;
         const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0xEC, 0xA1, 0x88, 0xFF, 0xFF, 0xFF };

@@ -48,7 +48,7 @@ void Report(const QString& file, const CsvMessage& m, const QString& kind)
     if (m.column > 0)
         place += QStringLiteral(":%1").arg(m.column);
     const QString column = m.columnName.isEmpty() ? QString() : m.columnName + QStringLiteral(": ");
-    std::fprintf(stderr, "%s\n", qPrintable(TerminalText(place + QStringLiteral(": ") + kind + column + m.english)));
+    std::fprintf(stderr, "%s\n", qPrintable(TerminalText(place + QStringLiteral(": ") + kind + column + m.text)));
 }
 } // namespace
 
