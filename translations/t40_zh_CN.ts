@@ -1161,6 +1161,77 @@
         <source>Cannot write the file %1: %2</source>
         <translation>无法写入文件 %1：%2</translation>
     </message>
+    <message>
+        <source>Print List</source>
+        <translation>打印列表</translation>
+    </message>
+</context>
+<context>
+    <name>t40::FormPrinterSetting</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>打印机</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>名称(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>纸张</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>大小(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>&amp;Source</source>
+        <translation>来源(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation>横向(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Po&amp;rtrait</source>
+        <translation>纵向(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>t40::FormProcess</name>
@@ -1302,6 +1373,82 @@
     <message>
         <source>Cannot write the file %1: %2</source>
         <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>read password</source>
+        <translation>读取密码</translation>
+    </message>
+    <message>
+        <source>write password</source>
+        <translation>写入密码</translation>
+    </message>
+    <message>
+        <source>read tune data</source>
+        <translation>读取调谐数据</translation>
+    </message>
+    <message>
+        <source>write tune data</source>
+        <translation>写入调谐数据</translation>
+    </message>
+    <message>
+        <source>read dealer information</source>
+        <translation>读取经销商信息</translation>
+    </message>
+    <message>
+        <source>write dealer information</source>
+        <translation>写入经销商信息</translation>
+    </message>
+    <message>
+        <source>read special option</source>
+        <translation>读取特殊选项</translation>
+    </message>
+    <message>
+        <source>write special option</source>
+        <translation>写入特殊选项</translation>
+    </message>
+    <message>
+        <source>read stun/kill</source>
+        <translation>读取遥晕遥毙</translation>
+    </message>
+    <message>
+        <source>write stun/kill</source>
+        <translation>写入遥晕遥毙</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>refused: band differs</source>
+        <translation>拒绝：频段不同</translation>
+    </message>
+    <message>
+        <source>failed: no answer</source>
+        <translation>失败：无应答</translation>
+    </message>
+    <message>
+        <source>failed: port cannot be opened</source>
+        <translation>失败：无法打开端口</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>已放弃</translation>
+    </message>
+    <message>
+        <source>failed: verify found a difference</source>
+        <translation>失败：校验发现差异</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@ namespace t40 {
 FormPrint::FormPrint(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8("打印列表")); // the same in both languages
+    setWindowTitle(tr("Print List"));
 
     auto* sections = new QGroupBox(this);
     CheckOption = new QCheckBox(tr("Optional Features"), sections);

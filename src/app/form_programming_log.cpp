@@ -23,6 +23,37 @@ QStringList Headers()
     return { FormProgrammingLog::tr("Time"),   FormProgrammingLog::tr("Operation"), FormProgrammingLog::tr("Port"),     FormProgrammingLog::tr("Band"),
              FormProgrammingLog::tr("File"),   FormProgrammingLog::tr("Result"),    FormProgrammingLog::tr("Verify"), FormProgrammingLog::tr("No. in row") };
 }
+// The file keeps its words in English (t40-cli writes it too); the window
+// shows them in the interface language. Unknown words are shown as they are.
+const char* const LoggedWords[] = {
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read password"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write password"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read tune data"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write tune data"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read dealer information"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write dealer information"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read special option"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write special option"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read stun/kill"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write stun/kill"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "OK"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "refused: band differs"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed: no answer"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed: port cannot be opened"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "abandoned"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed: verify found a difference"),
+};
+
+QString ShownWord(const QString& logged)
+{
+    for (const char* word : LoggedWords)
+        if (logged == QLatin1String(word))
+            return FormProgrammingLog::tr(word);
+    return logged;
+}
 } // namespace
 
 FormProgrammingLog::FormProgrammingLog(QWidget* parent)
@@ -69,7 +100,7 @@ void FormProgrammingLog::Reload()
     for (const QStringList& record : records) {
         QList<QStandardItem*> row;
         for (int c = 0; c < columns; ++c) {
-            auto* item = new QStandardItem(record.value(c));
+            auto* item = new QStandardItem(c == 1 || c == 5 || c == 6 ? ShownWord(record.value(c)) : record.value(c));
             // The radio's number within its row sorts as a number.
             item->setData(c == columns - 1 ? QVariant(record.value(c).toInt()) : QVariant(record.value(c)), SortRole);
             row << item;
@@ -87,12 +118,12 @@ void FormProgrammingLog::CommandExport_Click()
                                             { tr("CSV file(*.csv)"), tr("All file(*.*)") });
     if (path.isEmpty())
         return;
-    // The rows as they are shown, in the order they are sorted.
+    // The rows in the order they are sorted, with the log's own (English) words.
     QByteArray csv = ProgrammingLog::CsvHeader().toUtf8();
     for (int r = 0; r < Sorted->rowCount(); ++r) {
         QStringList fields;
         for (int c = 0; c < Sorted->columnCount(); ++c)
-            fields << Sorted->index(r, c).data().toString();
+            fields << Sorted->index(r, c).data(c == Sorted->columnCount() - 1 ? Qt::DisplayRole : SortRole).toString();
         csv += ProgrammingLog::CsvRecord(fields).toUtf8();
     }
     QSaveFile file(path);

@@ -81,7 +81,9 @@ private slots:
         log.TableLog->sortByColumn(7, Qt::DescendingOrder);
         QCOMPARE(log.Sorted->index(0, 7).data().toString(), QStringLiteral("2"));
         QCOMPARE(log.Sorted->index(0, 4).data().toString(), QStringLiteral("site.rdat"));
-        QCOMPARE(log.Sorted->index(0, 5).data().toString(), QStringLiteral("OK"));
+        // Shown in the interface language, exported with the log's own words.
+        QCOMPARE(log.Sorted->index(0, 1).data().toString(), english ? QStringLiteral("write") : QStringLiteral("写入"));
+        QCOMPARE(log.Sorted->index(0, 5).data().toString(), english ? QStringLiteral("OK") : QStringLiteral("成功"));
         const QString exported = env.tempPath(QStringLiteral("export.csv"));
         env.prompts().paths.push_back(exported);
         log.CommandExport->click();

@@ -70,7 +70,7 @@ private slots:
         test::TestEnvironment env;
         SetInterfaceLanguage(english);
         FormPrint form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("打印列表"));
+        QCOMPARE(form.windowTitle(), english ? QStringLiteral("Print List") : QStringLiteral("打印列表"));
         const QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(boxes[i]->text(), sections.at(i));
@@ -170,13 +170,14 @@ private slots:
             FormPrinterSetting form;
             QCOMPARE(Items(form.ComboPrinter), entries);
             QCOMPARE(form.ComboPrinter->currentIndex(), selected);
-            // Chinese in both languages.
-            QCOMPARE(form.windowTitle(), QStringLiteral("打印设置"));
-            QCOMPARE(form.FramePrinter->title(), QStringLiteral("打印机"));
-            QCOMPARE(form.LabelPrinter->text(), QStringLiteral("名称(&N)"));
-            QCOMPARE(form.CommandPrinter->text(), QStringLiteral("属性"));
-            QCOMPARE(form.OptionVertical->text(), QStringLiteral("纵向(&A)"));
-            QCOMPARE(form.CommandCancel->text(), QStringLiteral("取消(&C)"));
+            // The interface language, Chinese as it always was.
+            const auto text = [english](const char* en, const char* zh) { return QString::fromUtf8(english ? en : zh); };
+            QCOMPARE(form.windowTitle(), text("Print Setup", "打印设置"));
+            QCOMPARE(form.FramePrinter->title(), text("Printer", "打印机"));
+            QCOMPARE(form.LabelPrinter->text(), text("&Name", "名称(&N)"));
+            QCOMPARE(form.CommandPrinter->text(), text("Properties", "属性"));
+            QCOMPARE(form.OptionVertical->text(), text("Po&rtrait", "纵向(&A)"));
+            QCOMPARE(form.CommandCancel->text(), text("&Cancel", "取消(&C)"));
         }
     }
 
