@@ -2382,6 +2382,14 @@
         <source>Print Pre&amp;view</source>
         <translation>打印预览(&amp;V)</translation>
     </message>
+    <message>
+        <source>The file %1 is read-only. Save the data under another name?</source>
+        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
+        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
+    </message>
 </context>
 <context>
     <name>t40::MicNoiseReduction</name>
@@ -2429,41 +2437,6 @@
     <message>
         <source>High</source>
         <translation>高</translation>
-    </message>
-</context>
-<context>
-    <name>t40::PrintReport</name>
-    <message>
-        <source>Channel Information</source>
-        <translation>信道信息</translation>
-    </message>
-    <message>
-        <source>Optional Features</source>
-        <translation>可选功能</translation>
-    </message>
-    <message>
-        <source>Key Assignment</source>
-        <translation>键设定</translation>
-    </message>
-    <message>
-        <source>Embedded Message</source>
-        <translation>嵌入信息</translation>
-    </message>
-    <message>
-        <source>T40 Radio Configuration</source>
-        <translation>T40 对讲机配置</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>频段</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>日期</translation>
     </message>
 </context>
 <context>
@@ -2517,6 +2490,41 @@
     <message>
         <source>All file(*.*)</source>
         <translation>所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ReportText</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Key Assignment</source>
+        <translation>键设定</translation>
+    </message>
+    <message>
+        <source>Embedded Message</source>
+        <translation>嵌入信息</translation>
+    </message>
+    <message>
+        <source>T40 Radio Configuration</source>
+        <translation>T40 对讲机配置</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,11 @@
 
 namespace t40 {
 
+// The report speaks the interface language.
+struct ReportText {
+    Q_DECLARE_TR_FUNCTIONS(t40::ReportText)
+};
+
 namespace {
 // Values keep to one line; headings wrap between words only.
 QString Cell(const QString& text, const char* tag = "td")
@@ -58,7 +63,7 @@ QString ChannelSection(const RadioDocument& document)
     QStringList head { ChannelColumnName() };
     for (const ChannelFieldSpec& f : ChannelFieldTable)
         head << ChannelFieldName(f.id);
-    return Table(QCoreApplication::translate("t40::PrintReport", "Channel Information"), head, rows);
+    return Table(ReportText::tr("Channel Information"), head, rows);
 }
 
 QString OptionSection(const RadioImage& memory)
@@ -70,7 +75,7 @@ QString OptionSection(const RadioImage& memory)
         const FieldSpec& f = Field(id);
         rows << QStringList { FieldName(id), ValueText(id, (copy.byte(f.offset) & f.mask) >> f.shift, State().DecimalSeparator) };
     }
-    return Table(QCoreApplication::translate("t40::PrintReport", "Optional Features"), {}, rows);
+    return Table(ReportText::tr("Optional Features"), {}, rows);
 }
 
 QString KeySection(const RadioImage& memory)
@@ -79,13 +84,13 @@ QString KeySection(const RadioImage& memory)
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
         rows << QStringList { QString::fromLatin1(keyNames[k]), ValueName(Values::KeyFunction, KeyCodeOfPosition(KeyPositionOfCode(KeyCode(memory, k)))) };
-    return Table(QCoreApplication::translate("t40::PrintReport", "Key Assignment"), {}, rows);
+    return Table(ReportText::tr("Key Assignment"), {}, rows);
 }
 
 QString MessageSection(const RadioImage& memory)
 {
     const auto lines = DecodeEmbeddedMessage(memory);
-    return Table(QCoreApplication::translate("t40::PrintReport", "Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
+    return Table(ReportText::tr("Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
 }
 
 QTextDocument* Layout(const QString& html, QObject* parent)
@@ -105,10 +110,10 @@ QString ReportHtml(const RadioDocument& document, const ReportSections& sections
 {
     const RadioImage& memory = document.memory();
     QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
-                       .arg(QCoreApplication::translate("t40::PrintReport", "T40 Radio Configuration").toHtmlEscaped(),
-                            QCoreApplication::translate("t40::PrintReport", "File").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
-                            QCoreApplication::translate("t40::PrintReport", "Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
-                            QCoreApplication::translate("t40::PrintReport", "Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
+                       .arg(ReportText::tr("T40 Radio Configuration").toHtmlEscaped(),
+                            ReportText::tr("File").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
+                            ReportText::tr("Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
+                            ReportText::tr("Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
     if (sections.channels)
         html += ChannelSection(document);
     if (sections.options)

@@ -45,7 +45,7 @@ int RunDiff(const QCommandLineParser& args)
         std::fputs(Json(differences).constData(), stdout);
     else
         for (const Difference& d : differences)
-            std::printf("%s\n", d.line().toUtf8().constData());
+            std::printf("%s\n", TerminalText(d.line()).toUtf8().constData());
     // As diff(1): 0 the same, 1 different, 2 trouble.
     return differences.empty() ? ExitOk : ExitDiffer;
 }
