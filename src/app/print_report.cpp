@@ -7,6 +7,8 @@
 #include "shared_state.h"
 
 #include <QBuffer>
+
+#include <algorithm>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
@@ -15,11 +17,17 @@
 namespace t40 {
 
 namespace {
-// Values keep to one line; headings wrap between words only.
+bool IsLatin(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x250; });
+}
+
+// Values keep to one line; Latin headings wrap between words only, Chinese
+// headings (short) not at all.
 QString Cell(const QString& text, const char* tag = "td")
 {
     QString escaped = text.toHtmlEscaped();
-    if (qstrcmp(tag, "th") == 0)
+    if (qstrcmp(tag, "th") == 0 && IsLatin(text))
         escaped.replace(u'/', QStringLiteral("/ ")).replace(u' ', QStringLiteral("<br>"));
     return QStringLiteral("<%1 style=\"white-space:nowrap\">%2</%1>").arg(QLatin1String(tag), escaped);
 }
@@ -84,7 +92,7 @@ QString OptionSection(const RadioImage& memory)
         { Lang("Battery Save", "省电"), s.batterySave ? on : off },
         { Lang("Roger", "发射结束提示音"), s.roger ? on : off },
     };
-    return Table(Lang("Optional Features", "可选功能"), {}, rows);
+    return Table(Lang("Function Setup", "功能设定"), {}, rows);
 }
 
 QString KeySection(const RadioImage& memory)
@@ -95,12 +103,14 @@ QString KeySection(const RadioImage& memory)
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
         rows << QStringList { QString::fromLatin1(keyNames[k]), functions.value(KeyPositionOfCode(KeyCode(memory, k))) };
-    return Table(Lang("Key Assignment", "键设定"), {}, rows);
+    return Table(Lang("Key Setting", "键设置"), {}, rows);
 }
 
 QString MessageSection(const RadioImage& memory)
 {
     const auto lines = DecodeEmbeddedMessage(memory);
+    if (lines[0].trimmed().isEmpty() && lines[1].trimmed().isEmpty())
+        return QString();
     return Table(Lang("Embedded Message", "嵌入信息"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
 }
 
@@ -120,11 +130,18 @@ QTextDocument* Layout(const QString& html, QObject* parent)
 QString ReportHtml(const RadioDocument& document, const ReportSections& sections, const ReportHeader& header)
 {
     const RadioImage& memory = document.memory();
-    QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
+    QStringList lines { Lang("File", "文件") + QStringLiteral(": ") + header.fileName,
+                        Lang("Band", "频段") + QStringLiteral(": ") + header.band,
+                        Lang("Date", "日期") + QStringLiteral(": ") + header.date.toString(Qt::ISODate) };
+    if (!header.customer.trimmed().isEmpty())
+        lines << Lang("Customer", "客户") + QStringLiteral(": ") + header.customer.trimmed();
+    if (!header.note.trimmed().isEmpty())
+        lines << Lang("Note", "备注") + QStringLiteral(": ") + header.note.trimmed();
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2</p>")
                        .arg(Lang("T40 Radio Configuration", "T40 对讲机配置").toHtmlEscaped(),
-                            Lang("File", "文件").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
-                            Lang("Band", "频段").toHtmlEscaped(), header.band.toHtmlEscaped(),
-                            Lang("Date", "日期").toHtmlEscaped(), header.date.toString(Qt::ISODate));
+                            lines.join(QStringLiteral("<br>")));
     if (sections.channels)
         html += ChannelSection(memory);
     if (sections.options)

@@ -59,7 +59,8 @@ void FitToScreen(QWidget* window)
 
 void FitToArea(QMdiSubWindow* page)
 {
-    if (!page || page->isMaximized() || page->isMinimized() || !page->mdiArea())
+    // Before the area shows, its size means nothing yet; the main window fits its pages as it shows.
+    if (!page || page->isMaximized() || page->isMinimized() || !page->mdiArea() || !page->mdiArea()->isVisible())
         return;
     const QRect visible(QPoint(0, 0), page->mdiArea()->viewport()->size());
     if (visible.isEmpty())
