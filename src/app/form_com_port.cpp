@@ -20,12 +20,12 @@ constexpr int HighestProbedPort = 99;
 FormComPort::FormComPort(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Set COM", "串口设置"));
-    LabelComPort = new QLabel(Lang("Comm Port", "串口"), this);
+    setWindowTitle(tr("Set COM"));
+    LabelComPort = new QLabel(tr("Comm Port"), this);
     ComboComPort = new QComboBox(this);
     ComboComPort->setMinimumWidth(120);
-    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandOK->setDefault(true);
 
     auto* grid = new QGridLayout(this);
@@ -51,7 +51,7 @@ FormComPort::FormComPort(QWidget* parent)
         if (!about.isEmpty())
             text += QStringLiteral("  ") + about;
         if (access == PortCatalog::Access::Denied)
-            text += QStringLiteral("  ") + Lang("(no access)", "（无权访问）");
+            text += QStringLiteral("  ") + tr("(no access)");
         ComboComPort->addItem(text, n);
     }
     if (ComboComPort->count() > 0) {

@@ -18,6 +18,6 @@ SessionRequest VerifyReadFor(const SessionRequest& write);
 int FirstWriteMismatch(const SessionRequest& write, const RadioImage& sent, const RadioImage& readBack);
 
 // "Verify failed: ..." naming the address, the byte the radio holds and the byte written.
-QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack, bool english);
+QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack);
 
 } // namespace t40

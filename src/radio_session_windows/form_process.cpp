@@ -36,10 +36,10 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     SharedState& s = State();
     s.SessionWindowOpen = true;
 
-    CommandRead = new QPushButton(Lang("Read", "读取"), this);
-    CommandWrite = new QPushButton(Lang("Write", "写入"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
-    LabelProcess = new QLabel(Lang("Complete:0%", "完成进度:0%"), this);
+    CommandRead = new QPushButton(tr("Read"), this);
+    CommandWrite = new QPushButton(tr("Write"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
+    LabelProcess = new QLabel(tr("Complete:0%"), this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setRange(0, ProgressSteps);
     ProgressBar1->setValue(0);
@@ -53,10 +53,10 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     TextShow->hide();
 
     // Password controls: carried for the password dialog, never shown here.
-    LabelPassword = new QLabel(Lang("Password", "密码"), this);
+    LabelPassword = new QLabel(tr("Password"), this);
     TextPassword = new QLineEdit(programPassword, this);
     SetUpPasswordField(TextPassword);
-    LabelNewPassword = new QLabel(Lang("NewPassword", "新密码"), this);
+    LabelNewPassword = new QLabel(tr("NewPassword"), this);
     TextNewPassword = new QLineEdit(this);
     SetUpPasswordField(TextNewPassword);
     CheckNewPassword = new QCheckBox(this);
@@ -82,8 +82,8 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
 
     CommandWrite->setVisible(!request_.isRead());
     CommandRead->setVisible(request_.isRead());
-    setWindowTitle(request_.isRead() ? Lang("Read data from radio", "从对讲机读取数据")
-                                   : Lang("Write data from radio", "向对讲机写入数据"));
+    setWindowTitle(request_.isRead() ? tr("Read data from radio")
+                                   : tr("Write data from radio"));
 
     MSComm1 = new QtSerialLink(CurrentPortCatalog().deviceFor(s.ComPortNumber), this);
     MSComm1->setPauseBeforeClose(SessionTiming::PauseBeforeCloseMs);
@@ -116,7 +116,7 @@ void FormProcess::CommandRead_Click()
     TextShow->hide();
     TextPassword->setEnabled(false);
     CommandRead->setEnabled(false);
-    startRun(Lang("Read data from radio", "从对讲机读取数据"));
+    startRun(tr("Read data from radio"));
 }
 
 void FormProcess::CommandWrite_Click()
@@ -126,7 +126,7 @@ void FormProcess::CommandWrite_Click()
     TextNewPassword->setEnabled(false);
     CheckNewPassword->setEnabled(false);
     CommandWrite->setEnabled(false);
-    startRun(Lang("Write data into radio", "往对讲机写入数据"));
+    startRun(tr("Write data into radio"));
 }
 
 void FormProcess::startRun(const QString& caption)
@@ -180,7 +180,7 @@ void FormProcess::Form_Unload()
 
 bool FormProcess::retryConnection()
 {
-    const bool retry = ShowMessageBox(Lang("Check connection!Retry or cancel?", "检测连接！重试或取消？"),
+    const bool retry = ShowMessageBox(tr("Check connection!Retry or cancel?"),
                                       BoxIcon::Error, BoxButtons::RetryCancel)
         == BoxAnswer::Retry;
     failure_ = retry ? QString() : ProgrammingLog::ResultNoAnswer;
@@ -189,7 +189,7 @@ bool FormProcess::retryConnection()
 
 bool FormProcess::overwriteBand()
 {
-    const bool overwrite = ShowMessageBox(Lang("Frequency band is different,Overwrite?", "与机器频段不同,是否覆盖？"),
+    const bool overwrite = ShowMessageBox(tr("Frequency band is different,Overwrite?"),
                                           BoxIcon::Warning, BoxButtons::OkCancel)
         == BoxAnswer::Ok;
     if (!overwrite)
@@ -201,8 +201,8 @@ void FormProcess::portOpenFailed(const QString& reason)
 {
     failure_ = ProgrammingLog::ResultPortFailed;
     const QString detail
-        = MSComm1->accessDenied() ? PortAccessHint(MSComm1->device(), State().IsEnglish) + QLatin1Char('\n') + reason : reason;
-    ShowMessageBox(Lang("Please reselect COM port!", "请重新选择端口！"), BoxIcon::Error, BoxButtons::Ok, QString(), detail);
+        = MSComm1->accessDenied() ? PortAccessHint(MSComm1->device()) + QLatin1Char('\n') + reason : reason;
+    ShowMessageBox(tr("Please reselect COM port!"), BoxIcon::Error, BoxButtons::Ok, QString(), detail);
 }
 
 void FormProcess::startWatchdog(int intervalMs)
@@ -223,7 +223,7 @@ void FormProcess::setCaption(const QString& caption)
 void FormProcess::showProgress(double fraction)
 {
     ProgressBar1->setValue(qRound(fraction * ProgressSteps));
-    LabelProcess->setText(ProgressText(fraction, State().IsEnglish));
+    LabelProcess->setText(ProgressText(fraction));
 }
 
 void FormProcess::logRun(const QString& result)
@@ -263,7 +263,7 @@ void FormProcess::completionReport(bool succeeded)
     CommandRead->setEnabled(true);
     if (!session_->request().isRead()) {
         if (succeeded) {
-            TextShow->setText(Lang("Write Data OK", "写频成功"));
+            TextShow->setText(tr("Write Data OK"));
             TextShow->show();
         }
         CommandWrite->setFocus();
@@ -274,7 +274,7 @@ void FormProcess::completionReport(bool succeeded)
         emit sessionCompleted(false);
         return;
     }
-    TextShow->setText(Lang("Read Data OK", "读频成功"));
+    TextShow->setText(tr("Read Data OK"));
     TextShow->show();
     {
         // The read, the band it brings and whatever the pages write while
@@ -305,7 +305,7 @@ void FormProcess::keepReadBackup()
 {
     QString path, reason;
     if (SaveReadBackup(AppDocument().memory(), ReadBackupFolder(), &path, &reason) != DataFileStatus::Ok)
-        ShowMessageBox(Lang("The backup copy %1 could not be written: %2", "无法写入备份文件 %1：%2").arg(path, reason),
+        ShowMessageBox(tr("The backup copy %1 could not be written: %2").arg(path, reason),
                        BoxIcon::Warning);
 }
 
@@ -319,7 +319,7 @@ void FormProcess::startVerify()
     verify_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, readBack_);
     verify_->setRequest(VerifyReadFor(session_->request()));
     verifying_ = true;
-    verify_->Begin(Lang("Verify data in radio", "校验对讲机数据"));
+    verify_->Begin(tr("Verify data in radio"));
 }
 
 void FormProcess::finishVerify(bool readBackCompleted)
@@ -336,11 +336,11 @@ void FormProcess::finishVerify(bool readBackCompleted)
     TextNewPassword->setEnabled(CheckNewPassword->isChecked());
     CommandWrite->setEnabled(true);
     CommandRead->setEnabled(true);
-    TextShow->setText(verified ? Lang("Write Data OK", "写频成功") : Lang("Verify failed", "校验失败"));
+    TextShow->setText(verified ? tr("Write Data OK") : tr("Verify failed"));
     TextShow->show();
     CommandWrite->setFocus();
     if (mismatch >= 0)
-        ShowMessageBox(WriteMismatchText(mismatch, memory_, readBack_, State().IsEnglish), BoxIcon::Error);
+        ShowMessageBox(WriteMismatchText(mismatch, memory_, readBack_), BoxIcon::Error);
     emit sessionCompleted(verified);
 }
 

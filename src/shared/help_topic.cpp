@@ -5,6 +5,7 @@
 #include "prompts.h"
 #include "shared_state.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -216,9 +217,9 @@ HelpViewer::HelpViewer(QWidget* owner)
 void HelpViewer::showTopic(const QString& folder, const QString& path)
 {
     folder_ = folder;
-    setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + Lang("Help", "帮助"));
-    contentsAction->setText(Lang("&Contents", "目录(&C)"));
-    backAction->setText(Lang("&Back", "后退(&B)"));
+    setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + tr("Help"));
+    contentsAction->setText(tr("&Contents"));
+    backAction->setText(tr("&Back"));
     browser->setSearchPaths({ folder });
     browser->setSource(QUrl::fromLocalFile(path));
 }
@@ -236,7 +237,7 @@ QString HelpViewer::contentsPage() const
     for (const WindowTopic& entry : WindowTopics)
         if (const QString topic = QString::fromLatin1(entry.topic); !topics.contains(topic))
             topics << topic;
-    QString html = QStringLiteral("<html><body><h1>%1</h1><ul>").arg(Lang("Contents", "目录"));
+    QString html = QStringLiteral("<html><body><h1>%1</h1><ul>").arg(tr("Contents"));
     for (const QString& topic : topics) {
         const QString path = QDir(folder_).filePath(topic);
         const QString title = TopicTitle(path);

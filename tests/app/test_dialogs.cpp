@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_com_port.h"
 #include "form_language.h"
 #include "form_model_information.h"
@@ -130,7 +131,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(bool, denied);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FakeCatalog catalog({ 2 });
         catalog.denied = { 5 };
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -158,11 +159,11 @@ private slots:
         test::TestEnvironment env;
         FakeCatalog catalog({ 2 });
         SetPortCatalog(&catalog);
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FormComPort en;
         QCOMPARE(en.windowTitle(), QStringLiteral("Set COM"));
         QCOMPARE(en.LabelComPort->text(), QStringLiteral("Comm Port"));
-        State().IsEnglish = false;
+        SetInterfaceLanguage(false);
         FormComPort zh;
         QCOMPARE(zh.windowTitle(), QStringLiteral("串口设置"));
         QCOMPARE(zh.CommandCancel->text(), QStringLiteral("取消(&C)"));
@@ -186,7 +187,7 @@ private slots:
         QFETCH(bool, changed);
         QFETCH(QString, stored);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormLanguage dialog;
         QCOMPARE(dialog.ComboLanguage->currentIndex(), english ? 0 : 1);
         QCOMPARE(Items(dialog.ComboLanguage),
@@ -273,7 +274,7 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         test::TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         const std::uint8_t block[] = { 0x50, 0x33, 0x32, 0x30, 0x37, 0x73, 0xF8, 0xFF };
         AppDocument().setBytes(MemoryMap::ModelBlock, block);
         env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
@@ -311,7 +312,7 @@ private slots:
         QFETCH(QString, version);
         QFETCH(QString, description);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         frmAbout box;
         QCOMPARE(box.windowTitle(), caption);
         QCOMPARE(box.lblTitle->text(), QStringLiteral("ZUL"));

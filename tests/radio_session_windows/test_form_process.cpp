@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_process.h"
 #include "pty_radio_server.h"
 #include "radio_on_com.h"
@@ -72,7 +73,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, button);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormProcess form(Whole(isRead), QStringLiteral("abc"));
         form.show();
         QCOMPARE(form.windowTitle(), caption);
@@ -95,7 +96,7 @@ private slots:
     void portThatCannotOpen()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         State().ComPortNumber = 99; // nothing there
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM99"), env.tempPath(QStringLiteral("no-such-tty")));
         FormProcess form(Whole(true));
@@ -112,7 +113,7 @@ private slots:
     void readsTheRadio()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 3);
         pty.radio.memory().setByte(300, 1);
@@ -166,7 +167,7 @@ private slots:
         QFETCH(int, changedByte);
         QFETCH(QString, result);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         State().VerifyAfterWrite = verify;
         PtyRadio pty;
         QVERIFY(pty.start());
@@ -206,7 +207,7 @@ private slots:
     void portThatVanishesMidRead()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 8);
         pty.radio.faults().hangUpAfterFrames = 12;
@@ -246,7 +247,7 @@ private slots:
         QFETCH(bool, isRead);
         QFETCH(QString, message);
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         PtyRadio pty;
         RadioFaults& faults = pty.radio.faults();
         if (fault == QLatin1String("ack"))

@@ -53,7 +53,7 @@ int VerifyWrite(const QString& port, const SessionRequest& write, const RadioIma
     const int address = FirstWriteMismatch(write, sent, readBack);
     if (address < 0)
         return ExitOk;
-    CliFail(WriteMismatchText(address, sent, readBack, true));
+    CliFail(WriteMismatchText(address, sent, readBack));
     return ExitVerify;
 }
 } // namespace
