@@ -2147,7 +2147,45 @@
     </message>
 </context>
 <context>
-    <name>t40::PrintReport</name>
+    <name>t40::ProgrammingSession</name>
+    <message>
+        <source>Complete:</source>
+        <translation>完成进度:</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Prompts</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>不保存(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Radio data file(*.rdat)</source>
+        <translation>对讲机数据文件(*.rdat)</translation>
+    </message>
+    <message>
+        <source>All file(*.*)</source>
+        <translation>所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ReportText</name>
     <message>
         <source>None</source>
         <translation>无</translation>
@@ -2291,44 +2329,6 @@
     <message>
         <source>Note</source>
         <translation>备注</translation>
-    </message>
-</context>
-<context>
-    <name>t40::ProgrammingSession</name>
-    <message>
-        <source>Complete:</source>
-        <translation>完成进度:</translation>
-    </message>
-</context>
-<context>
-    <name>t40::Prompts</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Retry</source>
-        <translation>重试</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Don&apos;t Save</source>
-        <translation>不保存(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Radio data file(*.rdat)</source>
-        <translation>对讲机数据文件(*.rdat)</translation>
-    </message>
-    <message>
-        <source>All file(*.*)</source>
-        <translation>所有文件(*.*)</translation>
     </message>
 </context>
 <context>
