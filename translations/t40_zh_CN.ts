@@ -241,14 +241,6 @@
 <context>
     <name>t40::Field</name>
     <message>
-        <source>Channel %1</source>
-        <translation>信道%1</translation>
-    </message>
-    <message>
-        <source>CH</source>
-        <translation>信道</translation>
-    </message>
-    <message>
         <source>Channel table</source>
         <translation>信道表</translation>
     </message>
@@ -575,6 +567,14 @@
     <message>
         <source>Busy Lock</source>
         <translation>繁忙锁定</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道%1</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1465,14 @@
         <source>Print List</source>
         <translation>打印列表</translation>
     </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
 </context>
 <context>
     <name>t40::FormPrinterSetting</name>
@@ -2047,10 +2055,22 @@
     </message>
 </context>
 <context>
-    <name>t40::HelpTopic</name>
+    <name>t40::HelpViewer</name>
     <message>
         <source>Help</source>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>后退(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
     </message>
 </context>
 <context>
@@ -2499,14 +2519,6 @@
         <translation>信道信息</translation>
     </message>
     <message>
-        <source>Optional Features</source>
-        <translation>可选功能</translation>
-    </message>
-    <message>
-        <source>Key Assignment</source>
-        <translation>键设定</translation>
-    </message>
-    <message>
         <source>Embedded Message</source>
         <translation>嵌入信息</translation>
     </message>
@@ -2525,6 +2537,22 @@
     <message>
         <source>Date</source>
         <translation>日期</translation>
+    </message>
+    <message>
+        <source>Function Setup</source>
+        <translation>功能设定</translation>
+    </message>
+    <message>
+        <source>Key Setting</source>
+        <translation>键设置</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
     </message>
 </context>
 <context>
@@ -2626,16 +2654,16 @@
 <context>
     <name>t40::Value</name>
     <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
         <source>invalid (%1)</source>
         <translation>无效 (%1)</translation>
     </message>
     <message>
         <source>None</source>
         <translation>无</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>秒</translation>
     </message>
 </context>
 <context>
@@ -2687,8 +2715,16 @@
         <translation>系统信息(&amp;S)...</translation>
     </message>
     <message>
-        <source>System information is unavailable at this time</source>
-        <translation>此时系统信息不可用</translation>
+        <source>System Information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
     </message>
 </context>
 </TS>
