@@ -2,10 +2,13 @@
 
 #include "button_row.h"
 #include "port_catalog.h"
+#include "qt_serial_link.h"
 #include "reg_keys.h"
 #include "shared_state.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,11 +31,25 @@ FormComPort::FormComPort(QWidget* parent)
     CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
     CommandOK->setDefault(true);
 
+    FrameCableLines = new QGroupBox(Lang("Cable lines", "编程线信号"), this);
+    CheckDtr = new QCheckBox(Lang("&DTR asserted", "DTR 有效(&D)"), FrameCableLines);
+    CheckRts = new QCheckBox(Lang("&RTS asserted", "RTS 有效(&R)"), FrameCableLines);
+    const QString why = Lang("For cables that draw power from these lines or key the radio with them.",
+                             "用于从这些信号取电或用它们控制对讲机的编程线。");
+    FrameCableLines->setToolTip(why);
+    const CableLines lines = StoredCableLines();
+    CheckDtr->setChecked(lines.dtr);
+    CheckRts->setChecked(lines.rts);
+    auto* lineRow = new QHBoxLayout(FrameCableLines);
+    lineRow->addWidget(CheckDtr);
+    lineRow->addWidget(CheckRts);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(LabelComPort, 0, 0);
     grid->addWidget(ComboComPort, 0, 1);
+    grid->addWidget(FrameCableLines, 1, 0, 1, 2);
     auto* buttons = ButtonRow({ CommandOK, CommandCancel });
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
@@ -73,6 +90,7 @@ void FormComPort::CommandOK_Click()
         State().ComPortNumber = number;
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, ComPortValue, QString::number(number));
     }
+    StoreCableLines({ CheckDtr->isChecked(), CheckRts->isChecked() });
     accept();
 }
 

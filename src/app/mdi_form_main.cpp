@@ -144,9 +144,13 @@ void MDIFormMain::buildMenus()
     MenuVerify = MenuProgram->addAction(QString());
     MenuVerify->setCheckable(true);
     connect(MenuVerify, &QAction::triggered, this, [this] { MenuVerify_Click(); });
+    MenuShowChanges = MenuProgram->addAction(QString());
+    MenuShowChanges->setCheckable(true);
+    connect(MenuShowChanges, &QAction::triggered, this, [this] { MenuShowChanges_Click(); });
     MenuWriteMany = addMenuAction(MenuProgram, &MDIFormMain::MenuWriteMany_Click);
     MenuProgram->addSeparator();
     MenuDetect = addMenuAction(MenuProgram, &MDIFormMain::MenuDetect_Click);
+    MenuCheckCable = addMenuAction(MenuProgram, &MDIFormMain::MenuCheckCable_Click);
     MenuProgram->addSeparator()->setVisible(false);
     MenuPassword = addMenuAction(MenuProgram, &MDIFormMain::MenuPassword_Click);
     MenuPassword->setVisible(false);
@@ -289,6 +293,10 @@ void MDIFormMain::MDIForm_Load()
     State().VerifyAfterWrite
         = RegReadValue(RegHive::LocalMachine, AppRegistryKey, VerifyAfterWriteValue) == QLatin1String("True");
     MenuVerify->setChecked(State().VerifyAfterWrite);
+    // On unless switched off.
+    State().ShowChangesBeforeWrite
+        = RegReadValue(RegHive::LocalMachine, AppRegistryKey, ShowChangesBeforeWriteValue) != QLatin1String("False");
+    MenuShowChanges->setChecked(State().ShowChangesBeforeWrite);
     ApplyQtTranslation(State().IsEnglish);
 
     CurrentFilePath.clear();
@@ -386,8 +394,10 @@ void MDIFormMain::LanguageRefresh()
         { MenuRead, "&Read From Radio", "从对讲机读出数据(&R)" },
         { MenuWrite, "&Write To Radio", "向对讲机写入数据(&W)" },
         { MenuVerify, "&Verify After Write", "写入后校验(&V)" },
+        { MenuShowChanges, "Show C&hanges Before Write", "写入前显示更改(&H)" },
         { MenuWriteMany, "Write to &Many Radios...", "批量写入对讲机(&M)..." },
         { MenuDetect, "&Detect Radio...", "检测对讲机(&D)..." },
+        { MenuCheckCable, "Check &Cable...", "检查编程线(&C)..." },
         { MenuPassword, "&PassWord", "密码(&P)" },
         { MenuTool->menuAction(), "&Tool", "工具(&T)" },
         { MenuRadioInformation, "&Radio Information", "对讲机信息(&R)" },

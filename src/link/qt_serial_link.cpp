@@ -1,6 +1,7 @@
 #include "qt_serial_link.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QThread>
 #include <QTimer>
 
@@ -32,6 +33,22 @@ bool InUse(QSerialPort::SerialPortError error, const QString& device)
 #endif
 }
 } // namespace
+
+CableLines StoredCableLines()
+{
+    const QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    CableLines lines;
+    lines.dtr = settings.value(QStringLiteral("CableDTR")).toString() != QLatin1String("False");
+    lines.rts = settings.value(QStringLiteral("CableRTS")).toString() != QLatin1String("False");
+    return lines;
+}
+
+void StoreCableLines(const CableLines& lines)
+{
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    settings.setValue(QStringLiteral("CableDTR"), lines.dtr ? QStringLiteral("True") : QStringLiteral("False"));
+    settings.setValue(QStringLiteral("CableRTS"), lines.rts ? QStringLiteral("True") : QStringLiteral("False"));
+}
 
 QtSerialLink::QtSerialLink(const QString& device, QObject* parent)
     : QObject(parent)
@@ -66,6 +83,13 @@ bool QtSerialLink::open(QString* reason)
             *reason = InUse(port_.error(), device_) ? QStringLiteral("in use by another program") : port_.errorString();
         return false;
     }
+    // Only a line the user wants low is touched; a terminal without modem
+    // lines refuses, which is no reason to stop.
+    const CableLines lines = StoredCableLines();
+    if (!lines.dtr)
+        port_.setDataTerminalReady(false);
+    if (!lines.rts)
+        port_.setRequestToSend(false);
     port_.clearError();
     requestLowLatency();
     return true;

@@ -40,6 +40,8 @@ constexpr WindowTopic WindowTopics[] = {
     { "t40::FormChannelCopy", "chcopy.htm" },
     { "t40::FormFrequencyCopy", "freqcopy.htm" },
     { "t40::FormQtDqtCopy", "qtdqtcopy.htm" },
+    { "t40::FormCheckCable", "cable.htm" },
+    { "t40::FormChangePreview", "preview.htm" },
 };
 
 QString OwnTopic(const QWidget* widget)

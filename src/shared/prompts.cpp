@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace t40 {
 
@@ -43,9 +44,9 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     if (g_script) {
         g_script->messages.push_back({ text, title, icon, buttons, detail });
         if (g_script->answers.empty())
-            return buttons == BoxButtons::RetryCancel         ? BoxAnswer::Cancel
-                : buttons == BoxButtons::SaveDiscardCancel ? BoxAnswer::Discard
-                                                           : BoxAnswer::Ok;
+            return buttons == BoxButtons::SaveDiscardCancel ? BoxAnswer::Discard
+                : buttons == BoxButtons::Ok || buttons == BoxButtons::OkCancel ? BoxAnswer::Ok
+                                                                              : BoxAnswer::Cancel;
         const BoxAnswer answer = g_script->answers.front();
         g_script->answers.pop_front();
         return answer;
@@ -61,6 +62,8 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     case BoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
     case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
     }
+    QAbstractButton* detect = nullptr;
+    QAbstractButton* restore = nullptr;
     switch (buttons) {
     case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -68,6 +71,21 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     case BoxButtons::SaveDiscardCancel:
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Save);
+        break;
+    case BoxButtons::OkCancelSafe:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case BoxButtons::RetryCancelDetect:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        detect = box.addButton(Lang("&Detect Radio", "检测对讲机(&D)"), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Retry);
+        break;
+    case BoxButtons::RestoreCancel:
+        restore = box.addButton(Lang("Restore the radio's previous data", "恢复对讲机原来的数据"), QMessageBox::AcceptRole);
+        box.setStandardButtons(QMessageBox::Cancel);
+        box.setDefaultButton(qobject_cast<QPushButton*>(restore));
         break;
     }
     // The buttons speak the interface language, not the desktop's.
@@ -82,6 +100,10 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     if (QAbstractButton* discard = box.button(QMessageBox::Discard))
         discard->setText(Lang("&Don't Save", "不保存(&N)"));
     const int result = box.exec();
+    if (detect && box.clickedButton() == detect)
+        return BoxAnswer::Detect;
+    if (restore && box.clickedButton() == restore)
+        return BoxAnswer::Restore;
     if (result == QMessageBox::Save)
         return BoxAnswer::Save;
     if (result == QMessageBox::Discard)
