@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need,
 # when any is missing. --fuzz adds clang and its libFuzzer runtime.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
+packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n
+          qt6-l10n-tools qt6-tools-dev libgl-dev
           xvfb xauth fonts-wqy-microhei poppler-utils)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()

@@ -8,6 +8,7 @@
 #include "safe_file_write.h"
 #include "shared_state.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,22 +20,21 @@ constexpr qint64 MaxCsvBytes = 4 * 1024 * 1024;
 
 QStringList CsvFilters()
 {
-    return { Lang("CSV file(*.csv)", "CSV文件(*.csv)"), Lang("All files(*)", "所有文件(*)") };
+    return { QCoreApplication::translate("t40::ChannelCsvCommands", "CSV file(*.csv)"), QCoreApplication::translate("t40::ChannelCsvCommands", "All files(*)") };
 }
 
 // The summary after an import: what changed, and what was stored differently or left aside.
 QString ImportSummary(const ChannelCsvImport& parsed, const QString& fileName)
 {
     QString text = parsed.rows.empty()
-        ? Lang("%1 lists no channel of this radio. Nothing has been changed.", "%1 中没有本机的信道，未作任何更改。").arg(fileName)
-        : Lang("Imported channels %1 from %2. The channels the file does not list are unchanged.",
-               "已从 %2 导入信道 %1。文件未列出的信道保持不变。")
+        ? QCoreApplication::translate("t40::ChannelCsvCommands", "%1 lists no channel of this radio. Nothing has been changed.").arg(fileName)
+        : QCoreApplication::translate("t40::ChannelCsvCommands", "Imported channels %1 from %2. The channels the file does not list are unchanged.")
               .arg(ImportedLocationList(parsed.rows), fileName);
     if (!parsed.notes.empty())
         text += QLatin1Char('\n');
     for (const CsvMessage& note : parsed.notes) {
         const QString place = CsvPlaceText(note);
-        text += QStringLiteral("\n• ") + (place.isEmpty() ? QString() : place + QStringLiteral(": ")) + note.text(State().IsEnglish);
+        text += QStringLiteral("\n• ") + (place.isEmpty() ? QString() : place + QStringLiteral(": ")) + note.text;
     }
     return text;
 }
@@ -46,32 +46,32 @@ void MDIFormMain::MenuExportChannels_Click()
     QString name = AppDocument().title();
     if (name.contains(u'.'))
         name = name.left(name.lastIndexOf(u'.'));
-    const QString path = ShowOtherFileDialog(false, Lang("Export Channels", "导出信道"), name + QStringLiteral(".csv"),
+    const QString path = ShowOtherFileDialog(false, tr("Export Channels"), name + QStringLiteral(".csv"),
                                              CsvFilters(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     QString reason;
     if (WriteFileSafely(path, ExportChannelsCsv(AppDocument()), {}, &reason) != FileWriteStatus::Ok)
-        ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot write the file %1: %2").arg(path, reason), BoxIcon::Error);
 }
 
 void MDIFormMain::MenuImportChannels_Click()
 {
     AppDocument().commitPendingEdits();
-    const QString path = ShowOtherFileDialog(true, Lang("Import Channels", "导入信道"), QString(), CsvFilters());
+    const QString path = ShowOtherFileDialog(true, tr("Import Channels"), QString(), CsvFilters());
     if (path.isEmpty())
         return;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2")
-                           .arg(path, file.errorString().isEmpty() ? Lang("not a regular file", "不是普通文件") : file.errorString()),
+        ShowMessageBox(tr("Cannot read the file %1: %2")
+                           .arg(path, file.errorString().isEmpty() ? tr("not a regular file") : file.errorString()),
                        BoxIcon::Error);
         return;
     }
     const QByteArray data = file.read(MaxCsvBytes + 1);
     const QString fileName = QFileInfo(path).fileName();
     if (data.size() > MaxCsvBytes) {
-        ShowMessageBox(Lang("%1 is too large to be a channel list.", "%1 太大，不是信道列表。").arg(fileName), BoxIcon::Error);
+        ShowMessageBox(tr("%1 is too large to be a channel list.").arg(fileName), BoxIcon::Error);
         return;
     }
     const ChannelCsvImport parsed = ParseChannelsCsv(data, AppDocument().band());

@@ -13,9 +13,9 @@ namespace t40 {
 
 void MDIFormMain::MenuCompare_Click()
 {
-    const QString path = ShowOtherFileDialog(true, Lang("Compare With", "比较"), QString(),
-                                             { Lang("Radio data file(*.rdat *.dat)", "对讲机数据文件(*.rdat *.dat)"),
-                                               Lang("All file(*.*)", "所有文件(*.*)") },
+    const QString path = ShowOtherFileDialog(true, tr("Compare With"), QString(),
+                                             { tr("Radio data file(*.rdat *.dat)"),
+                                               tr("All file(*.*)") },
                                              QString(), CurrentFilePath.isEmpty() ? QString() : QFileInfo(CurrentFilePath).path());
     if (path.isEmpty())
         return;
@@ -23,11 +23,11 @@ void MDIFormMain::MenuCompare_Click()
     QString reason;
     const DataFileStatus status = LoadDataFileOrImage(path, other, &reason);
     if (status == DataFileStatus::IoError) {
-        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2").arg(path, reason), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot read the file %1: %2").arg(path, reason), BoxIcon::Error);
         return;
     }
     if (status != DataFileStatus::Ok) {
-        ShowMessageBox(Lang("Error file！", "错误的文件！"), BoxIcon::Error, BoxButtons::Ok, Lang("Error", "错误"));
+        ShowMessageBox(tr("Error file！"), BoxIcon::Error, BoxButtons::Ok, tr("Error"));
         return;
     }
     // Text still in an editor is part of the open data.

@@ -18,7 +18,7 @@ namespace t40 {
 FormCheckCable::FormCheckCable(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Check Cable", "检查编程线"));
+    setWindowTitle(tr("Check Cable"));
     LabelVerdict = new QLabel(this);
     LabelVerdict->setWordWrap(true);
     ProgressBar1 = new QProgressBar(this);
@@ -26,8 +26,8 @@ FormCheckCable::FormCheckCable(QWidget* parent)
     TextReport = new QPlainTextEdit(this);
     TextReport->setReadOnly(true);
     TextReport->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    CommandCheck = new QPushButton(Lang("Check &Again", "重新检查(&A)"), this);
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandCheck = new QPushButton(tr("Check &Again"), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
     CommandClose->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -64,7 +64,7 @@ void FormCheckCable::CommandCheck_Click()
     for (const ProbeCandidate& candidate : DetectCandidates())
         if (candidate.number != chosen)
             ports.push_back(candidate);
-    LabelVerdict->setText(Lang("Checking %1 port(s)...", "正在检查 %1 个端口...").arg(ports.size()));
+    LabelVerdict->setText(tr("Checking %1 port(s)...").arg(ports.size()));
     ProgressBar1->setRange(0, 0); // busy until the handshakes are over
     TextReport->clear();
     CommandCheck->setEnabled(false);
@@ -75,8 +75,7 @@ void FormCheckCable::onFinished()
 {
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(1);
-    const bool english = State().IsEnglish;
-    TextReport->setPlainText(check_->reportText(english));
+    TextReport->setPlainText(check_->reportText());
     // The chosen port's verdict leads, or the one where a radio answers.
     const QList<CablePortReport>& ports = check_->ports();
     const CablePortReport* lead = ports.isEmpty() ? nullptr : &ports.front();
@@ -85,8 +84,8 @@ void FormCheckCable::onFinished()
             lead = &port;
             break;
         }
-    LabelVerdict->setText(lead ? CableCheck::verdictText(*lead, check_->system(), english)
-                               : Lang("No serial port to check: plug the cable in.", "没有可检查的串口：请插入编程线。"));
+    LabelVerdict->setText(lead ? CableCheck::verdictText(*lead, check_->system())
+                               : tr("No serial port to check: plug the cable in."));
     CommandCheck->setEnabled(true);
     emit checkFinished();
 }

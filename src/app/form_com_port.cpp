@@ -23,19 +23,18 @@ constexpr int HighestProbedPort = 99;
 FormComPort::FormComPort(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Set COM", "串口设置"));
-    LabelComPort = new QLabel(Lang("Comm Port", "串口"), this);
+    setWindowTitle(tr("Set COM"));
+    LabelComPort = new QLabel(tr("Comm Port"), this);
     ComboComPort = new QComboBox(this);
     ComboComPort->setMinimumWidth(120);
-    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandOK->setDefault(true);
 
-    FrameCableLines = new QGroupBox(Lang("Cable lines", "编程线信号"), this);
-    CheckDtr = new QCheckBox(Lang("&DTR asserted", "DTR 有效(&D)"), FrameCableLines);
-    CheckRts = new QCheckBox(Lang("&RTS asserted", "RTS 有效(&R)"), FrameCableLines);
-    const QString why = Lang("For cables that draw power from these lines or key the radio with them.",
-                             "用于从这些信号取电或用它们控制对讲机的编程线。");
+    FrameCableLines = new QGroupBox(tr("Cable lines"), this);
+    CheckDtr = new QCheckBox(tr("&DTR asserted"), FrameCableLines);
+    CheckRts = new QCheckBox(tr("&RTS asserted"), FrameCableLines);
+    const QString why = tr("For cables that draw power from these lines or key the radio with them.");
     FrameCableLines->setToolTip(why);
     const CableLines lines = StoredCableLines();
     CheckDtr->setChecked(lines.dtr);
@@ -68,7 +67,7 @@ FormComPort::FormComPort(QWidget* parent)
         if (!about.isEmpty())
             text += QStringLiteral("  ") + about;
         if (access == PortCatalog::Access::Denied)
-            text += QStringLiteral("  ") + Lang("(no access)", "（无权访问）");
+            text += QStringLiteral("  ") + tr("(no access)");
         ComboComPort->addItem(text, n);
     }
     if (ComboComPort->count() > 0) {

@@ -18,18 +18,18 @@ namespace t40 {
 FormDetectRadio::FormDetectRadio(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Detect Radio", "检测对讲机"));
+    setWindowTitle(tr("Detect Radio"));
     LabelStatus = new QLabel(this);
     LabelStatus->setWordWrap(true);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setTextVisible(false);
     ListPorts = new QTreeWidget(this);
     ListPorts->setRootIsDecorated(false);
-    ListPorts->setHeaderLabels({ Lang("Port", "端口"), Lang("Device", "设备"), Lang("Band", "频段") });
+    ListPorts->setHeaderLabels({ tr("Port"), tr("Device"), tr("Band") });
     ListPorts->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    CommandSearch = new QPushButton(Lang("Search &Again", "重新检测(&A)"), this);
-    CommandUse = new QPushButton(Lang("&Use This Port", "使用此端口(&U)"), this);
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandSearch = new QPushButton(tr("Search &Again"), this);
+    CommandUse = new QPushButton(tr("&Use This Port"), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
     CommandUse->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -66,7 +66,7 @@ void FormDetectRadio::CommandSearch_Click()
     ListPorts->clear();
     ProgressBar1->setRange(0, qMax(1, int(candidates.size())));
     ProgressBar1->setValue(0);
-    LabelStatus->setText(Lang("Asking %1 port(s) for a radio...", "正在检测 %1 个端口...").arg(candidates.size()));
+    LabelStatus->setText(tr("Asking %1 port(s) for a radio...").arg(candidates.size()));
     CommandSearch->setEnabled(false);
     CommandUse->setEnabled(false);
     probe_->start(candidates);
@@ -83,10 +83,9 @@ void FormDetectRadio::onFinished()
     }
     const int found = ListPorts->topLevelItemCount();
     if (found == 0)
-        LabelStatus->setText(Lang("No radio answered. Check that the radio is on and the cable is plugged in.",
-                                  "没有对讲机应答。请检查对讲机是否开机、电缆是否连接。"));
+        LabelStatus->setText(tr("No radio answered. Check that the radio is on and the cable is plugged in."));
     else
-        LabelStatus->setText(Lang("A radio answered on %1 port(s).", "%1 个端口上有对讲机应答。").arg(found));
+        LabelStatus->setText(tr("A radio answered on %1 port(s).").arg(found));
     if (found > 0)
         ListPorts->setCurrentItem(ListPorts->topLevelItem(0));
     CommandSearch->setEnabled(true);

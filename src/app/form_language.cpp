@@ -15,14 +15,14 @@ namespace t40 {
 FormLanguage::FormLanguage(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Set Language", "语言设置"));
-    LabelLanguage = new QLabel(Lang("Language Select", "语言选择"), this);
+    setWindowTitle(tr("Set Language"));
+    LabelLanguage = new QLabel(tr("Language Select"), this);
     ComboLanguage = new QComboBox(this);
-    ComboLanguage->addItem(Lang("English", "英文"));
-    ComboLanguage->addItem(Lang("Chinese", "中文"));
+    ComboLanguage->addItem(tr("English"));
+    ComboLanguage->addItem(tr("Chinese"));
     ComboLanguage->setCurrentIndex(State().IsEnglish ? 0 : 1);
-    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandOK->setDefault(true);
 
     auto* grid = new QGridLayout(this);

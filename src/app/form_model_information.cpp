@@ -18,13 +18,13 @@ namespace t40 {
 FormModelInformation::FormModelInformation(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Model Information", "机型信息"));
-    LabelModel = new QLabel(Lang("Model Type", "机型类型"), this);
+    setWindowTitle(tr("Model Information"));
+    LabelModel = new QLabel(tr("Model Type"), this);
     ComboModel = new QComboBox(this);
-    LabelArea = new QLabel(Lang("Frequency", "频率"), this);
+    LabelArea = new QLabel(tr("Frequency"), this);
     ComboArea = new QComboBox(this);
-    CommandOK = new QPushButton(Lang("&Open", "确定(&O)"), this);
-    CommandCancel = new QPushButton(Lang("&Close", "取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&Open"), this);
+    CommandCancel = new QPushButton(tr("&Close"), this);
     CommandOK->setDefault(true);
 
     auto* grid = new QGridLayout(this);
@@ -103,7 +103,7 @@ void FormModelInformation::CommandOK_Click()
         accept();
         return;
     }
-    if (ShowMessageBox(Lang("Frequency data will be cleared", "频率数据将被清除"), BoxIcon::Error, BoxButtons::OkCancel)
+    if (ShowMessageBox(tr("Frequency data will be cleared"), BoxIcon::Error, BoxButtons::OkCancel)
         != BoxAnswer::Ok) {
         reject();
         return;

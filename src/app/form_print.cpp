@@ -20,24 +20,24 @@ namespace t40 {
 FormPrint::FormPrint(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8("打印列表")); // the same in both languages
+    setWindowTitle(tr("Print List"));
 
     auto* sections = new QGroupBox(this);
-    CheckOption = new QCheckBox(Lang("Optional Features", "可选功能"), sections);
-    CheckKeySetting = new QCheckBox(Lang("Key Assignment", "键设定"), sections);
-    CheckEmbedMessage = new QCheckBox(Lang("Embedded Message", "嵌入信息"), sections);
-    CheckChannelInfo = new QCheckBox(Lang("Channel Information", "信道信息"), sections);
+    CheckOption = new QCheckBox(tr("Optional Features"), sections);
+    CheckKeySetting = new QCheckBox(tr("Key Assignment"), sections);
+    CheckEmbedMessage = new QCheckBox(tr("Embedded Message"), sections);
+    CheckChannelInfo = new QCheckBox(tr("Channel Information"), sections);
     auto* boxes = new QVBoxLayout(sections);
     for (QCheckBox* box : { CheckOption, CheckKeySetting, CheckEmbedMessage, CheckChannelInfo })
         boxes->addWidget(box);
 
-    CommandPrinterSetting = new QPushButton(Lang("P&rint Setup", "打印设置(&R)"), this);
-    CommandClearAll = new QPushButton(Lang("C&lear All", "全部清除(&L)"), this);
-    CommandSelectAll = new QPushButton(Lang("Select &All", "全部选定(&A)"), this);
-    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
-    CommandExportPdf = new QPushButton(Lang("Export PDF", "导出PDF"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
-    CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
+    CommandPrinterSetting = new QPushButton(tr("P&rint Setup"), this);
+    CommandClearAll = new QPushButton(tr("C&lear All"), this);
+    CommandSelectAll = new QPushButton(tr("Select &All"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandExportPdf = new QPushButton(tr("Export PDF"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
+    CommandHelp = new QPushButton(tr("&Help"), this);
 
     auto* side = new QVBoxLayout;
     for (QPushButton* button : { CommandPrinterSetting, CommandSelectAll, CommandClearAll })
@@ -107,7 +107,7 @@ void FormPrint::CommandOK_Click()
     printer.setPageOrientation(printer_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName(AppDocument().title());
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(Lang("Print Preview", "打印预览"));
+    preview.setWindowTitle(tr("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&html](QPrinter* target) { PrintReport(html, target); });
     preview.exec();
 }
@@ -116,13 +116,13 @@ void FormPrint::CommandExportPdf_Click()
 {
     QString name = AppDocument().title();
     name = name.left(name.lastIndexOf(u'.')) + QStringLiteral(".pdf");
-    const QString path = ShowOtherFileDialog(false, Lang("Export PDF", "导出PDF"), name,
-                                             { Lang("PDF file(*.pdf)", "PDF文件(*.pdf)") }, QStringLiteral("pdf"));
+    const QString path = ShowOtherFileDialog(false, tr("Export PDF"), name,
+                                             { tr("PDF file(*.pdf)") }, QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QString reason;
     if (WriteFileSafely(path, ReportPdf(reportHtml(), LocalPaperSize()), {}, &reason) != FileWriteStatus::Ok)
-        ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot write the file %1: %2").arg(path, reason), BoxIcon::Error);
 }
 void FormPrint::CommandCancel_Click() { reject(); }
 void FormPrint::CommandHelp_Click() { ShowHelpTopic(QStringLiteral("Print.htm")); }

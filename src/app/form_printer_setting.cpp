@@ -14,26 +14,21 @@
 
 namespace t40 {
 
-namespace {
-QString Text(const char* text) { return QString::fromUtf8(text); }
-}
-
-// Its texts are Chinese whatever the interface language.
 FormPrinterSetting::FormPrinterSetting(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Text("打印设置"));
+    setWindowTitle(tr("Print Setup"));
 
-    FramePrinter = new QGroupBox(Text("打印机"), this);
-    LabelPrinter = new QLabel(Text("名称(&N)"), FramePrinter);
+    FramePrinter = new QGroupBox(tr("Printer"), this);
+    LabelPrinter = new QLabel(tr("&Name"), FramePrinter);
     ComboPrinter = new QComboBox(FramePrinter);
     ComboPrinter->setMinimumWidth(300);
     LabelPrinter->setBuddy(ComboPrinter);
-    CommandPrinter = new QPushButton(Text("属性"), FramePrinter);
-    LabelPrinterStatus = new QLabel(Text("状态"), FramePrinter);
-    LabelPrinterType = new QLabel(Text("类型"), FramePrinter);
-    LabelPrinterAddr = new QLabel(Text("位置"), FramePrinter);
-    LabelPrinterOther = new QLabel(Text("备注"), FramePrinter);
+    CommandPrinter = new QPushButton(tr("Properties"), FramePrinter);
+    LabelPrinterStatus = new QLabel(tr("Status"), FramePrinter);
+    LabelPrinterType = new QLabel(tr("Type"), FramePrinter);
+    LabelPrinterAddr = new QLabel(tr("Where"), FramePrinter);
+    LabelPrinterOther = new QLabel(tr("Comment"), FramePrinter);
     auto* printer = new QGridLayout(FramePrinter);
     printer->addWidget(LabelPrinter, 0, 0);
     printer->addWidget(ComboPrinter, 0, 1);
@@ -44,11 +39,11 @@ FormPrinterSetting::FormPrinterSetting(QWidget* parent)
     printer->addWidget(LabelPrinterOther, 4, 0, 1, 3);
     printer->setColumnStretch(1, 1);
 
-    FramePaper = new QGroupBox(Text("纸张"), this);
-    LabelSize = new QLabel(Text("大小(&Z):"), FramePaper);
+    FramePaper = new QGroupBox(tr("Paper"), this);
+    LabelSize = new QLabel(tr("Si&ze:"), FramePaper);
     ComboSize = new QComboBox(FramePaper);
     LabelSize->setBuddy(ComboSize);
-    LabelSource = new QLabel(Text("来源(&S)"), FramePaper);
+    LabelSource = new QLabel(tr("&Source"), FramePaper);
     ComboSource = new QComboBox(FramePaper);
     LabelSource->setBuddy(ComboSource);
     auto* paper = new QGridLayout(FramePaper);
@@ -58,16 +53,16 @@ FormPrinterSetting::FormPrinterSetting(QWidget* parent)
     paper->addWidget(ComboSource, 1, 1);
     paper->setColumnStretch(1, 1);
 
-    FrameOrientation = new QGroupBox(Text("方向"), this);
-    OptionHorizontal = new QRadioButton(Text("横向(&O)"), FrameOrientation);
-    OptionVertical = new QRadioButton(Text("纵向(&A)"), FrameOrientation);
+    FrameOrientation = new QGroupBox(tr("Orientation"), this);
+    OptionHorizontal = new QRadioButton(tr("L&andscape"), FrameOrientation);
+    OptionVertical = new QRadioButton(tr("Po&rtrait"), FrameOrientation);
     OptionVertical->setChecked(true);
     auto* orientation = new QVBoxLayout(FrameOrientation);
     orientation->addWidget(OptionVertical);
     orientation->addWidget(OptionHorizontal);
 
-    CommandOK = new QPushButton(Text("确定(&O)"), this);
-    CommandCancel = new QPushButton(Text("取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
 
     auto* lower = new QHBoxLayout;
     lower->addWidget(FramePaper, 1);

@@ -20,15 +20,46 @@ constexpr int SortRole = Qt::UserRole;
 
 QStringList Headers()
 {
-    return { Lang("Time", "时间"),   Lang("Operation", "操作"), Lang("Port", "端口"),     Lang("Band", "频段"),
-             Lang("File", "文件"),   Lang("Result", "结果"),    Lang("Verify", "校验"), Lang("No. in row", "批次序号") };
+    return { FormProgrammingLog::tr("Time"),   FormProgrammingLog::tr("Operation"), FormProgrammingLog::tr("Port"),     FormProgrammingLog::tr("Band"),
+             FormProgrammingLog::tr("File"),   FormProgrammingLog::tr("Result"),    FormProgrammingLog::tr("Verify"), FormProgrammingLog::tr("No. in row") };
+}
+// The file keeps its words in English (t40-cli writes it too); the window
+// shows them in the interface language. Unknown words are shown as they are.
+const char* const LoggedWords[] = {
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read password"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write password"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read tune data"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write tune data"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read dealer information"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write dealer information"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read special option"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write special option"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "read stun/kill"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "write stun/kill"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "OK"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "refused: band differs"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed: no answer"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed: port cannot be opened"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "abandoned"),
+    QT_TRANSLATE_NOOP("t40::FormProgrammingLog", "failed: verify found a difference"),
+};
+
+QString ShownWord(const QString& logged)
+{
+    for (const char* word : LoggedWords)
+        if (logged == QLatin1String(word))
+            return FormProgrammingLog::tr(word);
+    return logged;
 }
 } // namespace
 
 FormProgrammingLog::FormProgrammingLog(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("Programming Log", "编程日志"));
+    setWindowTitle(tr("Programming Log"));
     LabelPath = new QLabel(this);
     LabelPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Model = new QStandardItemModel(this);
@@ -42,8 +73,8 @@ FormProgrammingLog::FormProgrammingLog(QWidget* parent)
     TableLog->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableLog->verticalHeader()->hide();
     TableLog->horizontalHeader()->setStretchLastSection(true);
-    CommandExport = new QPushButton(Lang("&Export...", "导出(&E)..."), this);
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandExport = new QPushButton(tr("&Export..."), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelPath);
@@ -62,42 +93,42 @@ void FormProgrammingLog::Reload()
     QString reason;
     const QList<QStringList> records = ProgrammingLog::Read(path, &reason);
     if (!reason.isEmpty())
-        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2").arg(path, reason), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot read the file %1: %2").arg(path, reason), BoxIcon::Error);
     Model->clear();
     Model->setHorizontalHeaderLabels(Headers());
     const int columns = int(ProgrammingLog::Columns().size());
     for (const QStringList& record : records) {
         QList<QStandardItem*> row;
         for (int c = 0; c < columns; ++c) {
-            auto* item = new QStandardItem(record.value(c));
+            auto* item = new QStandardItem(c == 1 || c == 5 || c == 6 ? ShownWord(record.value(c)) : record.value(c));
             // The radio's number within its row sorts as a number.
             item->setData(c == columns - 1 ? QVariant(record.value(c).toInt()) : QVariant(record.value(c)), SortRole);
             row << item;
         }
         Model->appendRow(row);
     }
-    LabelPath->setText(Lang("%1 entries in %2", "%2 中共 %1 条记录").arg(records.size()).arg(path));
+    LabelPath->setText(tr("%1 entries in %2").arg(records.size()).arg(path));
     TableLog->resizeColumnsToContents();
     TableLog->sortByColumn(0, Qt::DescendingOrder); // the latest first
 }
 
 void FormProgrammingLog::CommandExport_Click()
 {
-    const QString path = ShowSaveFileDialog(Lang("Export", "导出"), QStringLiteral("programming-log.csv"),
-                                            { Lang("CSV file(*.csv)", "CSV 文件(*.csv)"), Lang("All file(*.*)", "所有文件(*.*)") });
+    const QString path = ShowSaveFileDialog(tr("Export"), QStringLiteral("programming-log.csv"),
+                                            { tr("CSV file(*.csv)"), tr("All file(*.*)") });
     if (path.isEmpty())
         return;
-    // The rows as they are shown, in the order they are sorted.
+    // The rows in the order they are sorted, with the log's own (English) words.
     QByteArray csv = ProgrammingLog::CsvHeader().toUtf8();
     for (int r = 0; r < Sorted->rowCount(); ++r) {
         QStringList fields;
         for (int c = 0; c < Sorted->columnCount(); ++c)
-            fields << Sorted->index(r, c).data().toString();
+            fields << Sorted->index(r, c).data(c == Sorted->columnCount() - 1 ? Qt::DisplayRole : SortRole).toString();
         csv += ProgrammingLog::CsvRecord(fields).toUtf8();
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, file.errorString()), BoxIcon::Error);
+        ShowMessageBox(tr("Cannot write the file %1: %2").arg(path, file.errorString()), BoxIcon::Error);
 }
 
 } // namespace t40

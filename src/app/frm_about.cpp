@@ -22,7 +22,7 @@ QString ApplicationVersionText()
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Lang("About ", "关于 ") + ApplicationTitle());
+    setWindowTitle(tr("About ") + ApplicationTitle());
     picIcon = new QLabel(this);
     picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/t40.png")).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     lblTitle = new QLabel(ApplicationTitle(), this);
@@ -30,23 +30,22 @@ frmAbout::frmAbout(QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion = new QLabel(Lang("Version ", "版本 ") + ApplicationVersionText(), this);
+    lblVersion = new QLabel(tr("Version ") + ApplicationVersionText(), this);
     lblDescription = new QLabel(ApplicationTitle() + QLatin1Char(' ')
-                                    + Lang("program software is used for T40", "编程软件用于 T40机型"),
+                                    + tr("program software is used for T40"),
                                 this);
     lblDescription->setWordWrap(true);
     Line1 = new QFrame(this);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     lblDisclaimer = new QLabel(
-        Lang("Warning: writing data that does not suit the radio can make it unusable. Keep a data file of the "
-             "radio's own data before writing.",
-             "警告：写入不适合本机的数据可能使对讲机无法使用。写频前请先保存对讲机原有数据。"),
+        tr("Warning: writing data that does not suit the radio can make it unusable. Keep a data file of the "
+           "radio's own data before writing."),
         this);
     lblDisclaimer->setWordWrap(true);
-    cmdOK = new QPushButton(Lang("OK", "确定"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(Lang("&System Info...", "系统信息(&S)..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
@@ -89,7 +88,7 @@ void frmAbout::StartSysInfo()
     }
 #endif
     if (program.isEmpty() || !QProcess::startDetached(program, {}))
-        ShowMessageBox(QString::fromUtf8("此时系统信息不可用"), BoxIcon::Warning);
+        ShowMessageBox(tr("System information is unavailable at this time"), BoxIcon::Warning);
 }
 
 } // namespace t40

@@ -18,7 +18,7 @@
 #include "page_factories.h"
 #include "page_window.h"
 #include "prompts.h"
-#include "qt_translation.h"
+#include "interface_language.h"
 #include "read_backups.h"
 #include "reg_keys.h"
 #include "shared_state.h"
@@ -198,10 +198,10 @@ bool MDIFormMain::maybeSave()
 {
     if (!AppDocument().isModified())
         return true;
-    switch (ShowMessageBox(Lang("Save changes to %1?", "是否保存对 %1 的更改？").arg(AppDocument().title()),
+    switch (ShowMessageBox(tr("Save changes to %1?").arg(AppDocument().title()),
                            BoxIcon::Warning, BoxButtons::SaveDiscardCancel)) {
     case BoxAnswer::Save:
-        return save(Lang("Save", "保存"));
+        return save(tr("Save"));
     case BoxAnswer::Discard:
         return true;
     default:
@@ -235,14 +235,14 @@ void MDIFormMain::MenuNew_Click()
 
 void MDIFormMain::MenuOpen_Click()
 {
-    openDataFile(Lang("Open", "打开"), QString());
+    openDataFile(tr("Open"), QString());
 }
 
 // The file dialog starts in the folder where every whole read is kept.
 void MDIFormMain::MenuOpenBackup_Click()
 {
     QDir().mkpath(ReadBackupFolder());
-    openDataFile(Lang("Open Backup", "打开备份"), ReadBackupFolder());
+    openDataFile(tr("Open Backup"), ReadBackupFolder());
 }
 
 void MDIFormMain::openDataFile(const QString& title, const QString& folder)
@@ -262,7 +262,7 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
         return;
     }
     AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
-    if (ShowMessageBox(Lang("Do you want to cover current data?", "覆盖当前数据？"), BoxIcon::Warning,
+    if (ShowMessageBox(tr("Do you want to cover current data?"), BoxIcon::Warning,
                        BoxButtons::OkCancel)
         != BoxAnswer::Ok) {
         // Declined: the current data still belongs to the previous file.
@@ -286,10 +286,10 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
         return;
     }
     if (status == DataFileStatus::IoError)
-        ShowMessageBox(Lang("Cannot read the file %1: %2", "无法读取文件 %1：%2").arg(CurrentFilePath, reason),
+        ShowMessageBox(tr("Cannot read the file %1: %2").arg(CurrentFilePath, reason),
                        BoxIcon::Error);
     else
-        ShowMessageBox(Lang("Error file！", "错误的文件！"), BoxIcon::Error, BoxButtons::Ok, Lang("Error", "错误"));
+        ShowMessageBox(tr("Error file！"), BoxIcon::Error, BoxButtons::Ok, tr("Error"));
     // A rejected file must not become the target of the next Save.
     restore();
 }
@@ -301,16 +301,15 @@ bool MDIFormMain::writeFile(const QString& path)
     case DataFileStatus::Ok:
         return true;
     case DataFileStatus::NotRegularFile:
-        reason = Lang("it is not a regular file (a device, a pipe or a folder); choose another name",
-                      "它不是普通文件（设备、管道或文件夹），请另选文件名");
+        reason = tr("it is not a regular file (a device, a pipe or a folder); choose another name");
         break;
     case DataFileStatus::OtherOwner:
-        reason = Lang("it belongs to another user; save it under another name", "该文件属于其他用户，请另存为其他文件名");
+        reason = tr("it belongs to another user; save it under another name");
         break;
     default:
         break;
     }
-    ShowMessageBox(Lang("Cannot write the file %1: %2", "无法写入文件 %1：%2").arg(path, reason), BoxIcon::Error);
+    ShowMessageBox(tr("Cannot write the file %1: %2").arg(path, reason), BoxIcon::Error);
     return false;
 }
 
@@ -331,7 +330,7 @@ bool MDIFormMain::save(const QString& dialogTitle)
 
 void MDIFormMain::MenuSave_Click()
 {
-    save(Lang("Save", "保存"));
+    save(tr("Save"));
 }
 
 void MDIFormMain::MenuSaveAs_Click()
@@ -339,7 +338,7 @@ void MDIFormMain::MenuSaveAs_Click()
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = AppDocument().title();
-    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), Lang("Save As", "另存为"), QString());
+    CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), tr("Save As"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
         return;
@@ -474,7 +473,7 @@ void MDIFormMain::ApplyLanguageChange()
     // Windows built anew in the other language change nothing of the user's.
     const RadioDocument::Unrecorded rebuilding(AppDocument());
     CloseAllPages();
-    ApplyQtTranslation(State().IsEnglish);
+    SetInterfaceLanguage(State().IsEnglish);
     LanguageRefresh();
     TreeView1->expandAll();
     LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
@@ -531,7 +530,7 @@ void MDIFormMain::Toolbar1_ButtonClick(const QString& key)
     else if (key == QString::fromUtf8("打开"))
         MenuOpen_Click();
     else if (key == QString::fromUtf8("保存"))
-        save(Lang("Save", "保存"));
+        save(tr("Save"));
     else if (key == QString::fromUtf8("读取"))
         MenuRead_Click();
     else if (key == QString::fromUtf8("串口"))

@@ -4,10 +4,10 @@
 #include "data_file.h"
 #include "document_history.h"
 #include "help_topic.h"
+#include "interface_language.h"
 #include "page_window.h"
 #include "program_files.h"
 #include "prompts.h"
-#include "qt_translation.h"
 #include "reg_keys.h"
 #include "settings_values.h"
 #include "shared_state.h"
@@ -100,9 +100,7 @@ void MDIFormMain::buildMenus()
     MenuExportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuExportChannels_Click);
     MenuFile->addSeparator();
     MenuPrint = addMenuAction(MenuFile, &MDIFormMain::MenuPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
-    MenuPrint->setText(QString::fromUtf8("打印(&P)"));
     MenuPrintView = addMenuAction(MenuFile, nullptr);
-    MenuPrintView->setText(QString::fromUtf8("打印预览(&V)"));
     MenuPrintView->setVisible(false);
     MenuFile->addSeparator();
     MenuExit = addMenuAction(MenuFile, &MDIFormMain::MenuExit_Click);
@@ -288,7 +286,7 @@ void MDIFormMain::MDIForm_Load()
     // Decimal separator as the locale writes one half.
     State().DecimalSeparator = QLocale().toString(0.5).contains(QLatin1Char('.')) ? QStringLiteral(".")
                                                                                    : QStringLiteral(",");
-    State().IsEnglish = LanguageFromSetting(RegReadValue(RegHive::LocalMachine, AppRegistryKey, LanguageValue));
+    SetInterfaceLanguage(LanguageFromSetting(RegReadValue(RegHive::LocalMachine, AppRegistryKey, LanguageValue)));
     State().ComPortNumber = ComPortFromSetting(RegReadValue(RegHive::LocalMachine, AppRegistryKey, ComPortValue));
     State().VerifyAfterWrite
         = RegReadValue(RegHive::LocalMachine, AppRegistryKey, VerifyAfterWriteValue) == QLatin1String("True");
@@ -297,7 +295,6 @@ void MDIFormMain::MDIForm_Load()
     State().ShowChangesBeforeWrite
         = RegReadValue(RegHive::LocalMachine, AppRegistryKey, ShowChangesBeforeWriteValue) != QLatin1String("False");
     MenuShowChanges->setChecked(State().ShowChangesBeforeWrite);
-    ApplyQtTranslation(State().IsEnglish);
 
     CurrentFilePath.clear();
     ProgramPassword.clear();
@@ -355,104 +352,93 @@ void MDIFormMain::loadTemplate()
     AppDocument().replaceImage(memory, AppDocument().isModified());
     if (status != TemplateStatus::Ok && !told) {
         told = true;
-        ShowMessageBox(Lang("The factory data file Init.dat is missing or damaged. The missing data is left empty.",
-                            "出厂数据文件 Init.dat 缺失或已损坏，缺少的数据保持为空。"),
+        ShowMessageBox(tr("The factory data file Init.dat is missing or damaged. The missing data is left empty."),
                        BoxIcon::Warning, BoxButtons::Ok, QString(), path);
     }
 }
 
 void MDIFormMain::LanguageRefresh()
 {
-    struct Caption {
-        QAction* action;
-        const char* english;
-        const char* chinese;
+    const std::pair<QAction*, QString> captions[] = {
+        { MenuFile->menuAction(), tr("&File") },
+        { MenuNew, tr("&New") },
+        { MenuOpen, tr("&Open") },
+        { MenuOpenBackup, tr("Open &Backup...") },
+        { MenuSave, tr("&Save") },
+        { MenuSaveAs, tr("Save &As") },
+        { MenuCompare, tr("Co&mpare With...") },
+        { MenuImportChannels, tr("&Import Channels...") },
+        { MenuExportChannels, tr("E&xport Channels...") },
+        { MenuPrint, tr("&Print") },
+        { MenuPrintView, tr("Print Pre&view") },
+        { MenuExit, tr("&Exit") },
+        { MenuMachine->menuAction(), tr("&Model") },
+        { MenuModelInformation, tr("&Model Information") },
+        { MenuEdit->menuAction(), tr("&Edit") },
+        { MenuChannel, tr("&Channel Information") },
+        { MenuOption, tr("&Function Setup") },
+        { MenuKey, tr("&Key Setting") },
+        { MenuScan, tr("&Scan Information") },
+        { MenuMessage, tr("Embedded &Message") },
+        { MenuLocalMessage, tr("&Local Message") },
+        { MenuStun, tr("Stun/&Die Information") },
+        { MenuBank, tr("&Batch ChannelEdit") },
+        { MenuProgram->menuAction(), tr("&Program") },
+        { MenuRead, tr("&Read From Radio") },
+        { MenuWrite, tr("&Write To Radio") },
+        { MenuVerify, tr("&Verify After Write") },
+        { MenuShowChanges, tr("Show C&hanges Before Write") },
+        { MenuWriteMany, tr("Write to &Many Radios...") },
+        { MenuDetect, tr("&Detect Radio...") },
+        { MenuCheckCable, tr("Check &Cable...") },
+        { MenuPassword, tr("&PassWord") },
+        { MenuTool->menuAction(), tr("&Tool") },
+        { MenuRadioInformation, tr("&Radio Information") },
+        { MenuSetting->menuAction(), tr("&Setting") },
+        { MenuCom, tr("Set &Com") },
+        { MenuLanguage, tr("Set &Language") },
+        { MenuView->menuAction(), tr("&View") },
+        { MenuTree, tr("Tree &View") },
+        { MenuToolBar, tr("&Toolbar") },
+        { MenuStatus, tr("&Statusbar") },
+        { MenuWindow->menuAction(), tr("&Window") },
+        { MenuCeng, tr("&Cascade") },
+        { MenuCloseAll, tr("Close All &Windows") },
+        { MenuHelp->menuAction(), tr("&Help") },
+        { MenuHelpPage, tr("&Help Topics") },
+        { MenuProgrammingLog, tr("Programming &Log...") },
+        { MenuAbout, tr("&About") },
     };
-    const Caption captions[] = {
-        { MenuFile->menuAction(), "&File", "文件(&F)" },
-        { MenuNew, "&New", "新建(&N)" },
-        { MenuOpen, "&Open", "打开(&O)" },
-        { MenuOpenBackup, "Open &Backup...", "打开备份(&B)..." },
-        { MenuSave, "&Save", "保存(&S)" },
-        { MenuSaveAs, "Save &As", "另存为(&A)" },
-        { MenuCompare, "Co&mpare With...", "比较(&M)..." },
-        { MenuImportChannels, "&Import Channels...", "导入信道(&I)..." },
-        { MenuExportChannels, "E&xport Channels...", "导出信道(&X)..." },
-        { MenuExit, "&Exit", "退出(&E)" },
-        { MenuMachine->menuAction(), "&Model", "机型(&M)" },
-        { MenuModelInformation, "&Model Information", "机型信息(&M)" },
-        { MenuEdit->menuAction(), "&Edit", "编辑(&E)" },
-        { MenuChannel, "&Channel Information", "信道信息(&C)" },
-        { MenuOption, "&Function Setup", "功能设定(&F)" },
-        { MenuKey, "&Key Setting", "键设置(&K)" },
-        { MenuScan, "&Scan Information", "扫描信息(&S)" },
-        { MenuMessage, "Embedded &Message", "嵌入信息(&M)" },
-        { MenuLocalMessage, "&Local Message", "本机信息(&L)" },
-        { MenuStun, "Stun/&Die Information", "遥晕遥毙选项(&D)" },
-        { MenuBank, "&Batch ChannelEdit", "批信道编辑(&B)" },
-        { MenuProgram->menuAction(), "&Program", "编程(&P)" },
-        { MenuRead, "&Read From Radio", "从对讲机读出数据(&R)" },
-        { MenuWrite, "&Write To Radio", "向对讲机写入数据(&W)" },
-        { MenuVerify, "&Verify After Write", "写入后校验(&V)" },
-        { MenuShowChanges, "Show C&hanges Before Write", "写入前显示更改(&H)" },
-        { MenuWriteMany, "Write to &Many Radios...", "批量写入对讲机(&M)..." },
-        { MenuDetect, "&Detect Radio...", "检测对讲机(&D)..." },
-        { MenuCheckCable, "Check &Cable...", "检查编程线(&C)..." },
-        { MenuPassword, "&PassWord", "密码(&P)" },
-        { MenuTool->menuAction(), "&Tool", "工具(&T)" },
-        { MenuRadioInformation, "&Radio Information", "对讲机信息(&R)" },
-        { MenuSetting->menuAction(), "&Setting", "设置(&S)" },
-        { MenuCom, "Set &Com", "串口设置(&C)" },
-        { MenuLanguage, "Set &Language", "语言设置(&L)" },
-        { MenuView->menuAction(), "&View", "视图(&V)" },
-        { MenuTree, "Tree &View", "树视图(&V)" },
-        { MenuToolBar, "&Toolbar", "工具栏(&T)" },
-        { MenuStatus, "&Statusbar", "状态栏(&S)" },
-        { MenuWindow->menuAction(), "&Window", "窗口(&W)" },
-        { MenuCeng, "&Cascade", "层叠(&C)" },
-        { MenuCloseAll, "Close All &Windows", "关闭所有窗口(&W)" },
-        { MenuHelp->menuAction(), "&Help", "帮助(&H)" },
-        { MenuHelpPage, "&Help Topics", "帮助主题(&H)" },
-        { MenuProgrammingLog, "Programming &Log...", "编程日志(&L)..." },
-        { MenuAbout, "&About", "关于T40(&A)" },
-    };
-    for (const Caption& caption : captions)
-        caption.action->setText(Lang(caption.english, caption.chinese));
+    for (const auto& [action, text] : captions)
+        action->setText(text);
     history_->retranslate();
 
-    struct Tip {
-        const char* key;
-        const char* english;
-        const char* chinese;
-    };
-    const Tip tips[] = {
-        { "新建", "New", "新建" }, { "打开", "Open", "打开" }, { "保存", "Save", "保存" },
-        { "读取", "Read", "读频" }, { "串口", "Set Com", "串口设置" }, { "写频", "Write", "写频" },
-        { "帮助", "Help", "帮助" },
+    const std::pair<const char*, QString> tips[] = {
+        { "新建", tr("New") },     { "打开", tr("Open") },  { "保存", tr("Save") }, { "读取", tr("Read") },
+        { "串口", tr("Set Com") }, { "写频", tr("Write") }, { "帮助", tr("Help") },
     };
     for (QAction* action : Toolbar1->actions()) {
         const QString key = action->property(ToolbarKey).toString();
-        for (const Tip& tip : tips)
-            if (key == QString::fromUtf8(tip.key)) {
-                action->setToolTip(Lang(tip.english, tip.chinese));
-                action->setIconText(Lang(tip.english, tip.chinese));
+        for (const auto& [tipKey, text] : tips)
+            if (key == QString::fromUtf8(tipKey)) {
+                action->setToolTip(text);
+                action->setIconText(text);
             }
     }
 
     Label1->setText(ApplicationTitle());
 
-    TreeView1->clear();
-    auto* root = new QTreeWidgetItem(TreeView1, { QStringLiteral("T40") });
-    root->setData(0, Qt::UserRole, QStringLiteral("T40"));
-    const Tip nodes[] = {
-        { "TreeChannelInforamtion", "Channel Information", "信道信息(C)" },
-        { "TreeOption", "Function Setup", "功能设定(F)" },
-        { "TreeKey", "Key Setting", "键设置(K)" },
-    };
-    for (const Tip& node : nodes) {
-        auto* item = new QTreeWidgetItem(root, { Lang(node.english, node.chinese) });
-        item->setData(0, Qt::UserRole, QString::fromUtf8(node.key));
+    // The tree is built once; a language change only renames its items.
+    if (TreeView1->topLevelItemCount() == 0) {
+        auto* root = new QTreeWidgetItem(TreeView1, { QStringLiteral("T40") });
+        root->setData(0, Qt::UserRole, QStringLiteral("T40"));
+        for (const char* key : { "TreeChannelInforamtion", "TreeOption", "TreeKey" })
+            (new QTreeWidgetItem(root))->setData(0, Qt::UserRole, QString::fromUtf8(key));
     }
+    const QString nodes[] = { tr("Channel Information"), tr("Function Setup"), tr("Key Setting") };
+    QTreeWidgetItem* root = TreeView1->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i)
+        root->child(i)->setText(0, nodes[i]);
 
     StatusPanels.at(1)->setText(portPanelText());
 }
@@ -461,7 +447,7 @@ QString MDIFormMain::titleText() const
 {
     const BandState& band = AppDocument().band();
     return QStringLiteral("T40[%1: %2 - %3").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz)
-        + Lang(" MHz] [FileName:", " MHz] [文件名:") + AppDocument().title() + QStringLiteral("]");
+        + tr(" MHz] [FileName:") + AppDocument().title() + QStringLiteral("]");
 }
 
 QString MDIFormMain::markedTitleText() const
@@ -478,6 +464,10 @@ void MDIFormMain::showModifiedMark()
 void MDIFormMain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && StatusPanels.size() > 3) {
+        LanguageRefresh();
+        Timer1_Timer();
+    }
     // A maximised page that closes clears the mark of the window it was
     // in; the document decides.
     if (event->type() == QEvent::ModifiedChange && isWindowModified() != AppDocument().isModified())
@@ -492,12 +482,12 @@ QString MDIFormMain::bandPanelText() const
 
 QString MDIFormMain::portPanelText() const
 {
-    return Lang("COM", "通信端口") + QString::number(State().ComPortNumber);
+    return tr("COM") + QString::number(State().ComPortNumber);
 }
 
 void MDIFormMain::Timer1_Timer()
 {
-    const QLocale locale;
+    const QLocale locale = InterfaceLocale();
     StatusPanels.at(2)->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     StatusPanels.at(3)->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
     setWindowTitle(markedTitleText());

@@ -6,6 +6,7 @@
 #include "radio_functions.h"
 #include "shared_state.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -50,7 +51,7 @@ QString ChannelSection(const RadioImage& memory)
     const QStringList powers = PowerTexts(), scans = ScanAddTexts(), spacings = SpacingTexts(), locks = BusyLockTexts();
     QList<QStringList> rows;
     for (int c = 1; c <= ChannelsPerGroup; ++c) {
-        const ChannelView ch = DecodeChannel(memory, c, sep, Lang("None", "无"));
+        const ChannelView ch = DecodeChannel(memory, c, sep, QCoreApplication::translate("t40::PrintReport", "None"));
         if (!ch.present) {
             rows << QStringList { QString::number(c), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString() };
             continue;
@@ -60,10 +61,10 @@ QString ChannelSection(const RadioImage& memory)
                               powers.at(PowerPosition(ch.powerBits)), scans.at(ch.scanAdd ? 0 : 1),
                               spacings.at(ch.spacingBit), locks.at(BusyLockPosition(ch.busyLockBits)) };
     }
-    return Table(Lang("Channel Information", "信道信息"),
-                 { Lang("CH", "信道"), Lang("Rx Frequency", "接收频率"), Lang("Tx Frequency", "发射频率"),
-                   Lang("CTCSS/DCS Decode", "解码"), Lang("CTCSS/DCS Encode", "编码"), Lang("Tx Power", "发射功率"),
-                   Lang("Scan Add", "扫描添加"), Lang("Channel Spacing", "宽/窄带"), Lang("Busy Lock", "繁忙锁定") },
+    return Table(QCoreApplication::translate("t40::PrintReport", "Channel Information"),
+                 { QCoreApplication::translate("t40::PrintReport", "CH"), QCoreApplication::translate("t40::PrintReport", "Rx Frequency"), QCoreApplication::translate("t40::PrintReport", "Tx Frequency"),
+                   QCoreApplication::translate("t40::PrintReport", "CTCSS/DCS Decode"), QCoreApplication::translate("t40::PrintReport", "CTCSS/DCS Encode"), QCoreApplication::translate("t40::PrintReport", "Tx Power"),
+                   QCoreApplication::translate("t40::PrintReport", "Scan Add"), QCoreApplication::translate("t40::PrintReport", "Channel Spacing"), QCoreApplication::translate("t40::PrintReport", "Busy Lock") },
                  rows);
 }
 
@@ -71,37 +72,37 @@ QString OptionSection(const RadioImage& memory)
 {
     RadioImage copy = memory; // the decode repairs bytes out of range; the report shows what it would
     const OptionSettings s = DecodeOptions(copy);
-    const QString off = Lang("Off", "关");
-    const QString on = Lang("On", "开");
-    const QStringList voices { off, Lang("Chinese", "中文"), Lang("English", "英文") };
+    const QString off = QCoreApplication::translate("t40::PrintReport", "Off");
+    const QString on = QCoreApplication::translate("t40::PrintReport", "On");
+    const QStringList voices { off, QCoreApplication::translate("t40::PrintReport", "Chinese"), QCoreApplication::translate("t40::PrintReport", "English") };
     const QList<QStringList> rows {
-        { Lang("Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"), QString::number(15 * (s.totIndex + 1)) },
-        { Lang("TOT Warning Time[s]", "超时定时器预警[秒]"), s.totWarningIndex == 0 ? off : QString::number(s.totWarningIndex) },
-        { Lang("Squelch Level", "静噪等级"), QString::number(s.squelchIndex) },
-        { Lang("Voice Prompt", "提示音"), voices.value(s.voiceIndex) },
-        { Lang("VOX Function", "声控功能"), s.vox ? on : off },
-        { Lang("VOX Level", "声控等级"), s.voxLevelIndex == 0 ? off : QString::number(s.voxLevelIndex) },
-        { Lang("Battery Save", "省电"), s.batterySave ? on : off },
-        { Lang("Roger", "发射结束提示音"), s.roger ? on : off },
+        { QCoreApplication::translate("t40::PrintReport", "Time Out Timer(TOT)[s]"), QString::number(15 * (s.totIndex + 1)) },
+        { QCoreApplication::translate("t40::PrintReport", "TOT Warning Time[s]"), s.totWarningIndex == 0 ? off : QString::number(s.totWarningIndex) },
+        { QCoreApplication::translate("t40::PrintReport", "Squelch Level"), QString::number(s.squelchIndex) },
+        { QCoreApplication::translate("t40::PrintReport", "Voice Prompt"), voices.value(s.voiceIndex) },
+        { QCoreApplication::translate("t40::PrintReport", "VOX Function"), s.vox ? on : off },
+        { QCoreApplication::translate("t40::PrintReport", "VOX Level"), s.voxLevelIndex == 0 ? off : QString::number(s.voxLevelIndex) },
+        { QCoreApplication::translate("t40::PrintReport", "Battery Save"), s.batterySave ? on : off },
+        { QCoreApplication::translate("t40::PrintReport", "Roger"), s.roger ? on : off },
     };
-    return Table(Lang("Optional Features", "可选功能"), {}, rows);
+    return Table(QCoreApplication::translate("t40::PrintReport", "Optional Features"), {}, rows);
 }
 
 QString KeySection(const RadioImage& memory)
 {
     static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
-    const QStringList functions { Lang("None", "无"), Lang("Scan", "扫描"), Lang("Monitor", "监听"),
-                                  Lang("Alarm", "报警"), QStringLiteral("1750"), Lang("Power", "功率") };
+    const QStringList functions { QCoreApplication::translate("t40::PrintReport", "None"), QCoreApplication::translate("t40::PrintReport", "Scan"), QCoreApplication::translate("t40::PrintReport", "Monitor"),
+                                  QCoreApplication::translate("t40::PrintReport", "Alarm"), QStringLiteral("1750"), QCoreApplication::translate("t40::PrintReport", "Power") };
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
         rows << QStringList { QString::fromLatin1(keyNames[k]), functions.value(KeyPositionOfCode(KeyCode(memory, k))) };
-    return Table(Lang("Key Assignment", "键设定"), {}, rows);
+    return Table(QCoreApplication::translate("t40::PrintReport", "Key Assignment"), {}, rows);
 }
 
 QString MessageSection(const RadioImage& memory)
 {
     const auto lines = DecodeEmbeddedMessage(memory);
-    return Table(Lang("Embedded Message", "嵌入信息"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
+    return Table(QCoreApplication::translate("t40::PrintReport", "Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
 }
 
 QTextDocument* Layout(const QString& html, QObject* parent)
@@ -121,10 +122,10 @@ QString ReportHtml(const RadioDocument& document, const ReportSections& sections
 {
     const RadioImage& memory = document.memory();
     QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
-                       .arg(Lang("T40 Radio Configuration", "T40 对讲机配置").toHtmlEscaped(),
-                            Lang("File", "文件").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
-                            Lang("Band", "频段").toHtmlEscaped(), header.band.toHtmlEscaped(),
-                            Lang("Date", "日期").toHtmlEscaped(), header.date.toString(Qt::ISODate));
+                       .arg(QCoreApplication::translate("t40::PrintReport", "T40 Radio Configuration").toHtmlEscaped(),
+                            QCoreApplication::translate("t40::PrintReport", "File").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
+                            QCoreApplication::translate("t40::PrintReport", "Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
+                            QCoreApplication::translate("t40::PrintReport", "Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
     if (sections.channels)
         html += ChannelSection(memory);
     if (sections.options)

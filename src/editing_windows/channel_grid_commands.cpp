@@ -44,12 +44,12 @@ void FormChannelInformation::buildCommandActions()
 
 void FormChannelInformation::captionCommandActions()
 {
-    ActionChannelCopy->setText(Lang("Copy &Channel...", "信道复制(&C)..."));
-    ActionFrequencyCopy->setText(Lang("&Frequency Copy...", "频率复制(&F)..."));
-    ActionQtDqtCopy->setText(Lang("&QT/DQT Copy...", "亚音复制(&Q)..."));
-    ActionInsertChannel->setText(Lang("&Insert Channel", "插入信道(&I)"));
-    ActionDeleteChannel->setText(Lang("&Delete Channel", "删除信道(&D)"));
-    ActionChannelEdit->setText(Lang("Channel &Edit", "信道编辑(&E)"));
+    ActionChannelCopy->setText(tr("Copy &Channel..."));
+    ActionFrequencyCopy->setText(tr("&Frequency Copy..."));
+    ActionQtDqtCopy->setText(tr("&QT/DQT Copy..."));
+    ActionInsertChannel->setText(tr("&Insert Channel"));
+    ActionDeleteChannel->setText(tr("&Delete Channel"));
+    ActionChannelEdit->setText(tr("Channel &Edit"));
 }
 
 QList<QAction*> FormChannelInformation::commandActions() const

@@ -3,6 +3,8 @@
 #include "prompts.h"
 #include "shared_state.h"
 
+#include <QCoreApplication>
+
 namespace t40 {
 
 BandLimits CurrentBand(const RadioDocument& document)
@@ -13,12 +15,12 @@ BandLimits CurrentBand(const RadioDocument& document)
 
 QString NoneText()
 {
-    return Lang("None", "无");
+    return QCoreApplication::translate("t40::ChannelPages", "None");
 }
 
 void ShowFrequencyWarning(const QString& caption)
 {
-    ShowMessageBox(Lang("Frequency is out of range!", "频率超出范围！"), BoxIcon::Warning, BoxButtons::Ok, caption);
+    ShowMessageBox(QCoreApplication::translate("t40::ChannelPages", "Frequency is out of range!"), BoxIcon::Warning, BoxButtons::Ok, caption);
 }
 
 } // namespace t40

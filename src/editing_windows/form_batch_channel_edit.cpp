@@ -57,7 +57,7 @@ FormBatchChannelEdit::FormBatchChannelEdit(RadioDocument& document, QWidget* par
     , Random(ClockSeededRandom())
     , document_(document)
 {
-    setWindowTitle(Lang("Batch ChannelEdit", "信道批量编辑"));
+    setWindowTitle(tr("Batch ChannelEdit"));
 
     buildRange();
     buildSelectionPanel();
@@ -68,8 +68,8 @@ FormBatchChannelEdit::FormBatchChannelEdit(RadioDocument& document, QWidget* par
     panels_->addWidget(FrameEditSetting);
 
     CommandEdit = new QPushButton(this);
-    CommandApply = new QPushButton(Lang("&Apply", "应用(&A)"), this);
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandApply = new QPushButton(tr("&Apply"), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
     // Enter belongs to the text boxes (it commits them), never to a button.
     for (QPushButton* button : { CommandEdit, CommandApply, CommandClose, CommandSelectAll, CommandSelectNone })
         button->setAutoDefault(false);
@@ -204,10 +204,10 @@ void FormBatchChannelEdit::nameControls()
 
 void FormBatchChannelEdit::buildRange()
 {
-    LabelArea = new QLabel(Lang("Area:", "范围:"), this);
-    OptionArea[0] = Radio(Lang("All Channel", "所有信道"), this);
+    LabelArea = new QLabel(tr("Area:"), this);
+    OptionArea[0] = Radio(tr("All Channel"), this);
     // The caption has a gap for each channel box: the box goes into it.
-    const QString fromTo = Lang("From Channel             To Channel", "从信道                   到信道");
+    const QString fromTo = tr("From Channel             To Channel");
     const qsizetype gap = fromTo.indexOf(QStringLiteral("  "));
     OptionArea[1] = Radio(fromTo.left(gap), this);
     LabelToChannel = new QLabel(fromTo.mid(gap).trimmed(), this);
@@ -215,8 +215,8 @@ void FormBatchChannelEdit::buildRange()
     TextEndChannel = NumberBox(this, ThreeDigitKeys, 44);
     TextStartChannel->setText(QStringLiteral("1"));
     TextEndChannel->setText(QString::number(HighestChannel));
-    CheckOption = new QCheckBox(Lang("Clear the data of other channel", "清空选定范围外的信道"), this);
-    LabelNote = new QLabel(Lang("Channel=(GroupID-1)*16+ChannelID", "信道=(组ID-1)*16+信道ID"), this);
+    CheckOption = new QCheckBox(tr("Clear the data of other channel"), this);
+    LabelNote = new QLabel(tr("Channel=(GroupID-1)*16+ChannelID"), this);
 
     auto* group = new QButtonGroup(this);
     group->addButton(OptionArea[0], 0);
@@ -229,18 +229,18 @@ void FormBatchChannelEdit::buildRange()
 void FormBatchChannelEdit::buildSelectionPanel()
 {
     FrameEditSetting = new QGroupBox(this);
-    CheckSetRxFreq = new QCheckBox(Lang("RX Frequency", "接收频率"), FrameEditSetting);
-    CheckSetTxFreq = new QCheckBox(Lang("TX Frequency", "发射频率"), FrameEditSetting);
-    CheckSetDecode = new QCheckBox(Lang("CTCSS/DCS Decode", "CTCSS/DCS解码"), FrameEditSetting);
-    CheckSetEncode = new QCheckBox(Lang("CTCSS/DCS Encode", "CTCSS/DCS编码"), FrameEditSetting);
-    CheckSetTxPower = new QCheckBox(Lang("TX Power", "发射功率"), FrameEditSetting);
-    CheckSetSpace = new QCheckBox(Lang("Channel Spacing", "宽窄带"), FrameEditSetting);
-    CheckSetBusyLock = new QCheckBox(Lang("Busy Channel Lock-out", "信道繁忙锁定"), FrameEditSetting);
-    CheckSetScanAdd = new QCheckBox(Lang("Scan Add", "扫描添加"), FrameEditSetting);
-    CheckSetReverse = new QCheckBox(Lang("Reverse", "倒频"), FrameEditSetting);
-    CheckSetTalkAround = new QCheckBox(Lang("Talk Around", "脱网"), FrameEditSetting);
-    CommandSelectAll = new QPushButton(Lang("Select Al&l", "全选(&L)"), FrameEditSetting);
-    CommandSelectNone = new QPushButton(Lang("Select &None", "全不选(&N)"), FrameEditSetting);
+    CheckSetRxFreq = new QCheckBox(tr("RX Frequency"), FrameEditSetting);
+    CheckSetTxFreq = new QCheckBox(tr("TX Frequency"), FrameEditSetting);
+    CheckSetDecode = new QCheckBox(tr("CTCSS/DCS Decode"), FrameEditSetting);
+    CheckSetEncode = new QCheckBox(tr("CTCSS/DCS Encode"), FrameEditSetting);
+    CheckSetTxPower = new QCheckBox(tr("TX Power"), FrameEditSetting);
+    CheckSetSpace = new QCheckBox(tr("Channel Spacing"), FrameEditSetting);
+    CheckSetBusyLock = new QCheckBox(tr("Busy Channel Lock-out"), FrameEditSetting);
+    CheckSetScanAdd = new QCheckBox(tr("Scan Add"), FrameEditSetting);
+    CheckSetReverse = new QCheckBox(tr("Reverse"), FrameEditSetting);
+    CheckSetTalkAround = new QCheckBox(tr("Talk Around"), FrameEditSetting);
+    CommandSelectAll = new QPushButton(tr("Select Al&l"), FrameEditSetting);
+    CommandSelectNone = new QPushButton(tr("Select &None"), FrameEditSetting);
 
     auto* grid = new QGridLayout(FrameEditSetting);
     const auto boxes = selectionBoxes();
@@ -262,13 +262,13 @@ void FormBatchChannelEdit::buildSelectionPanel()
 void FormBatchChannelEdit::buildValuesPanel()
 {
     FrameEdit = new QGroupBox(this);
-    const QString asc = Lang("ASC", "递增");
-    const QString desc = Lang("DESC", "递减");
+    const QString asc = tr("ASC");
+    const QString desc = tr("DESC");
 
-    FrameRxFreq = new QGroupBox(Lang("RX Frequency", "接收频率"), FrameEdit);
-    LabelRxStartFreq = new QLabel(Lang("Incept Frequency(MHz)", "起始频率(MHz)"), FrameRxFreq);
+    FrameRxFreq = new QGroupBox(tr("RX Frequency"), FrameEdit);
+    LabelRxStartFreq = new QLabel(tr("Incept Frequency(MHz)"), FrameRxFreq);
     TextRxStartFreq = NumberBox(FrameRxFreq, FrequencyKeys, 90);
-    LabelRxStep = new QLabel(Lang("RX Step(KHz)", "接收步进(KHz)"), FrameRxFreq);
+    LabelRxStep = new QLabel(tr("RX Step(KHz)"), FrameRxFreq);
     TextRxStep = NumberBox(FrameRxFreq, FrequencyKeys, 90);
     TextRxStep->setText(QStringLiteral("0"));
     OptionRxStepUp = Radio(asc, FrameRxFreq);
@@ -283,16 +283,16 @@ void FormBatchChannelEdit::buildValuesPanel()
     rx->addWidget(OptionRxStepDown, 1, 3);
     rx->setColumnStretch(4, 1);
 
-    FrameTxFreq = new QGroupBox(Lang("TX Frequency", "发射频率"), FrameEdit);
-    OptionTxDefault = Radio(Lang("Default", "默认"), FrameTxFreq);
-    OptionTxOffset = Radio(Lang("Offset(MHz)", "偏移频率(MHz)"), FrameTxFreq);
+    FrameTxFreq = new QGroupBox(tr("TX Frequency"), FrameEdit);
+    OptionTxDefault = Radio(tr("Default"), FrameTxFreq);
+    OptionTxOffset = Radio(tr("Offset(MHz)"), FrameTxFreq);
     TextTxOffset = NumberBox(FrameTxFreq, FrequencyKeys, 90);
     TextTxOffset->setText(QStringLiteral("0") + State().DecimalSeparator + QStringLiteral("00000"));
-    OptionPlus = Radio(Lang("Plus", "频偏加"), FrameTxFreq);
-    OptionMinus = Radio(Lang("Minus", "频偏减"), FrameTxFreq);
-    OptionTxStartFreq = Radio(Lang("Incept(MHz)", "起始频率(MHz)"), FrameTxFreq);
+    OptionPlus = Radio(tr("Plus"), FrameTxFreq);
+    OptionMinus = Radio(tr("Minus"), FrameTxFreq);
+    OptionTxStartFreq = Radio(tr("Incept(MHz)"), FrameTxFreq);
     TextTxStartFreq = NumberBox(FrameTxFreq, FrequencyKeys, 90);
-    LabelTxStep = new QLabel(Lang("TX Step(KHz)", "发射步进(KHz)"), FrameTxFreq);
+    LabelTxStep = new QLabel(tr("TX Step(KHz)"), FrameTxFreq);
     TextTxStep = NumberBox(FrameTxFreq, FrequencyKeys, 90);
     TextTxStep->setText(QStringLiteral("0"));
     OptionTxStepUp = Radio(asc, FrameTxFreq);
@@ -322,17 +322,17 @@ void FormBatchChannelEdit::buildValuesPanel()
     auto codeFrame = [&](const QString& title, QLabel*& startLabel, QComboBox*& start, QLabel*& stepLabel,
                          QLineEdit*& step, QRadioButton*& up, QRadioButton*& down, QCheckBox*& random) {
         auto* frame = new QGroupBox(title, FrameEdit);
-        startLabel = new QLabel(Lang("Incept", "起始信令"), frame);
+        startLabel = new QLabel(tr("Incept"), frame);
         start = new QComboBox(frame);
         FillSignallingCodeList(start);
         start->setMaxVisibleItems(16);
-        stepLabel = new QLabel(Lang("Interval", "间隔"), frame);
+        stepLabel = new QLabel(tr("Interval"), frame);
         step = NumberBox(frame, TwoDigitKeys, 44);
         step->setText(QStringLiteral("0"));
         up = Radio(asc, frame);
         down = Radio(desc, frame);
         up->setChecked(true);
-        random = new QCheckBox(Lang("Random", "随机"), frame);
+        random = new QCheckBox(tr("Random"), frame);
         auto* grid = new QGridLayout(frame);
         grid->addWidget(startLabel, 0, 0);
         grid->addWidget(start, 0, 1, 1, 3);
@@ -344,30 +344,30 @@ void FormBatchChannelEdit::buildValuesPanel()
         grid->setColumnStretch(4, 1);
         return frame;
     };
-    FrameDecode = codeFrame(Lang("CTCSS/DCS Decode", "CTCSS/DCS解码"), LabelDecodeStart, ComboDecodeStart,
+    FrameDecode = codeFrame(tr("CTCSS/DCS Decode"), LabelDecodeStart, ComboDecodeStart,
                             LabelDecodeStep, TextDecodeStep, OptionDecodeStepUp, OptionDecodeStepDown,
                             CheckDecodeRandom);
-    FrameEncode = codeFrame(Lang("CTCSS/DCS Encode", "CTCSS/DCS编码"), LabelEncodeStart, ComboEncodeStart,
+    FrameEncode = codeFrame(tr("CTCSS/DCS Encode"), LabelEncodeStart, ComboEncodeStart,
                             LabelEncodeStep, TextEncodeStep, OptionEncodeStepUp, OptionEncodeStepDown,
                             CheckEncodeRandom);
-    CheckEncodeDefault = new QCheckBox(Lang("Default", "默认"), FrameEncode);
+    CheckEncodeDefault = new QCheckBox(tr("Default"), FrameEncode);
     static_cast<QGridLayout*>(FrameEncode->layout())->addWidget(CheckEncodeDefault, 2, 1, 1, 3);
     connect(CheckDecodeRandom, &QCheckBox::toggled, this, [this] { CheckDecodeRandom_Click(); });
     connect(CheckEncodeRandom, &QCheckBox::toggled, this, [this] { CheckEncodeDefault_Click(); });
     connect(CheckEncodeDefault, &QCheckBox::toggled, this, [this] { CheckEncodeDefault_Click(); });
 
-    LabelTxPower = new QLabel(Lang("TX Power", "发射功率"), FrameEdit);
+    LabelTxPower = new QLabel(tr("TX Power"), FrameEdit);
     ComboTxPower = new QComboBox(FrameEdit);
     FillPowerList(ComboTxPower);
-    LabelSpace = new QLabel(Lang("Channel Spacing", "宽窄带"), FrameEdit);
+    LabelSpace = new QLabel(tr("Channel Spacing"), FrameEdit);
     ComboSpace = new QComboBox(FrameEdit);
     FillSpacingList(ComboSpace);
-    LabelBusyLock = new QLabel(Lang("Busy Channel Lock-out", "信道繁忙锁定"), FrameEdit);
+    LabelBusyLock = new QLabel(tr("Busy Channel Lock-out"), FrameEdit);
     ComboBusyLock = new QComboBox(FrameEdit);
     FillBusyLockList(ComboBusyLock);
-    CheckScanAdd = new QCheckBox(Lang("Scan Add", "扫描添加"), FrameEdit);
-    CheckReverse = new QCheckBox(Lang("Reverse", "倒频"), FrameEdit);
-    CheckTalkAround = new QCheckBox(Lang("Talk Around", "脱网"), FrameEdit);
+    CheckScanAdd = new QCheckBox(tr("Scan Add"), FrameEdit);
+    CheckReverse = new QCheckBox(tr("Reverse"), FrameEdit);
+    CheckTalkAround = new QCheckBox(tr("Talk Around"), FrameEdit);
 
     auto* flags = new QGridLayout;
     flags->addWidget(LabelTxPower, 0, 0);
@@ -547,7 +547,7 @@ void FormBatchChannelEdit::CommandEdit_Click()
 {
     valuesShown_ = !valuesShown_;
     panels_->setCurrentWidget(valuesShown_ ? FrameEdit : FrameEditSetting);
-    CommandEdit->setText(valuesShown_ ? Lang("Edit &Setting", "编辑设定(&S)") : Lang("&Edit", "编辑(&E)"));
+    CommandEdit->setText(valuesShown_ ? tr("Edit &Setting") : tr("&Edit"));
     HelpContextID = valuesShown_ ? ValuesHelpContext : SelectionHelpContext;
 }
 

@@ -52,11 +52,11 @@ FormChannelCopy::FormChannelCopy(RadioDocument& document, int channel, QWidget* 
 
 void FormChannelCopy::Form_Load()
 {
-    setWindowTitle(Lang("Copy Channel", "信道复制"));
-    LabelChannelCopy->setText(Lang("Channel               To Channel", "信道                   到信道"));
-    CommandCopy->setText(Lang("C&opy", "复制(&O)"));
-    CommandCancel->setText(Lang("&Close", "关闭(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    setWindowTitle(tr("Copy Channel"));
+    LabelChannelCopy->setText(tr("Channel               To Channel"));
+    CommandCopy->setText(tr("C&opy"));
+    CommandCancel->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
     TextChannelFrom->setText(QString::number(source_));
     ComboChannelTo->setCurrentIndex(destination_ - 1);
     ComboChannelTo->setFocus();

@@ -232,21 +232,21 @@ void FormChannelEdit::Form_Load()
 
 void FormChannelEdit::fillCaptions()
 {
-    setWindowTitle(Lang("Channel Edit", "信道信息"));
-    LabelChannel->setText(Lang("Channel", "信道"));
-    LabelRxFreq->setText(Lang("Rx Frequency", "接收频率"));
-    LabelTxFreq->setText(Lang("Tx Frequency", "发射频率"));
-    LabelDecode->setText(Lang("CTCSS/DCS Decode", "CTCSS/DCS解码"));
-    LabelEncode->setText(Lang("CTCSS/DCS Encode", "CTCSS/DCS编码"));
-    LabelTxPower->setText(Lang("Tx Power", "发射功率"));
-    LabelSpace->setText(Lang("Channel Spacing", "宽/窄带"));
-    LabelBusyLock->setText(Lang("Busy Channel Lock-out", "繁忙锁定"));
-    CheckScanAdd->setText(Lang("Scan Add", "扫描添加"));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
-    CheckReverse->setText(Lang("Reverse", "倒频"));
-    CheckTalkAround->setText(Lang("Talk Around", "脱网"));
-    LabelScramble->setText(Lang("Scramble Type", "扰频组别"));
+    setWindowTitle(tr("Channel Edit"));
+    LabelChannel->setText(tr("Channel"));
+    LabelRxFreq->setText(tr("Rx Frequency"));
+    LabelTxFreq->setText(tr("Tx Frequency"));
+    LabelDecode->setText(tr("CTCSS/DCS Decode"));
+    LabelEncode->setText(tr("CTCSS/DCS Encode"));
+    LabelTxPower->setText(tr("Tx Power"));
+    LabelSpace->setText(tr("Channel Spacing"));
+    LabelBusyLock->setText(tr("Busy Channel Lock-out"));
+    CheckScanAdd->setText(tr("Scan Add"));
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
+    CheckReverse->setText(tr("Reverse"));
+    CheckTalkAround->setText(tr("Talk Around"));
+    LabelScramble->setText(tr("Scramble Type"));
     FillNumberList(ComboScramble);
 }
 

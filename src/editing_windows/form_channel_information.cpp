@@ -183,26 +183,26 @@ void FormChannelInformation::Form_Load()
 
 void FormChannelInformation::fillCaptions()
 {
-    setWindowTitle(Lang("Channel Information", "信道信息"));
+    setWindowTitle(tr("Channel Information"));
     const QStringList captions {
-        Lang("CH", "信道"),
-        Lang("Rx Frequency", "接收频率"),
-        Lang("Tx Frequency", "发射频率"),
-        Lang("CTCSS/DCS Decode", "解码"),
-        Lang("CTCSS/DCS Encode", "编码"),
-        Lang("Tx Power", "发射功率"),
-        Lang("Scan Add", "扫描添加"),
-        Lang("Channel Spacing", "宽/窄带"),
-        Lang("Busy Lock", "繁忙锁定"),
+        tr("CH"),
+        tr("Rx Frequency"),
+        tr("Tx Frequency"),
+        tr("CTCSS/DCS Decode"),
+        tr("CTCSS/DCS Encode"),
+        tr("Tx Power"),
+        tr("Scan Add"),
+        tr("Channel Spacing"),
+        tr("Busy Lock"),
         QString(),
     };
     MSHFlexGridChannel->setHorizontalHeaderLabels(captions);
-    CommandChannelEdit->setText(Lang("Channel Edit", "信道编辑"));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
-    LabelGroup->setText(Lang("Group", "组"));
+    CommandChannelEdit->setText(tr("Channel Edit"));
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
+    LabelGroup->setText(tr("Group"));
     FillNumberList(ComboGroup);
-    LabelRadioFreq->setText(Lang("Radio Frequency", "收音机频率"));
+    LabelRadioFreq->setText(tr("Radio Frequency"));
     captionCommandActions();
 
     FillBusyLockList(Combo1[5]);

@@ -57,8 +57,8 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
         lines->addWidget(edit);
     }
 
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
-    CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
+    CommandHelp = new QPushButton(tr("&Help"), this);
     connect(CommandClose, &QPushButton::clicked, this, &FormEmbedMessage::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormEmbedMessage::CommandHelp_Click);
     auto* buttons = ButtonRow({ CommandClose, CommandHelp });
@@ -68,7 +68,7 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
     page->addStretch();
     page->addLayout(buttons);
 
-    setWindowTitle(Lang("Embedded Message", "嵌入信息"));
+    setWindowTitle(tr("Embedded Message"));
     resize(sizeHint());
 
     EnterPressed = false;

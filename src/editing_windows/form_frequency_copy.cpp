@@ -55,12 +55,12 @@ FormFrequencyCopy::FormFrequencyCopy(RadioDocument& document, int channel, const
 
 void FormFrequencyCopy::Form_Load()
 {
-    setWindowTitle(Lang("Frequency Copy", "频率复制"));
-    LabelRxFreq->setText(Lang("Receive", "接收频率"));
-    LabelTxFreq->setText(Lang("Transmit", "发射频率"));
-    CommandOK->setText(Lang("&OK", "确定(&O)"));
-    CommandCancel->setText(Lang("&Cancel", "取消(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    setWindowTitle(tr("Frequency Copy"));
+    LabelRxFreq->setText(tr("Receive"));
+    LabelTxFreq->setText(tr("Transmit"));
+    CommandOK->setText(tr("&OK"));
+    CommandCancel->setText(tr("&Cancel"));
+    CommandHelp->setText(tr("&Help"));
     TextTxFreq->setText(TextRxFreq->text());
     TextTxFreq->selectAll();
     TextTxFreq->setFocus();

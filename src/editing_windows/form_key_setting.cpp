@@ -26,16 +26,16 @@ FormKeySetting::FormKeySetting(RadioDocument& document, QWidget* parent)
         LabelKeySet[i]->setObjectName(QStringLiteral("LabelKeySet%1").arg(i));
         ComboKeySet[i]->setObjectName(QStringLiteral("ComboKeySet%1").arg(i));
         ComboKeySet[i]->setMinimumWidth(140);
-        ComboKeySet[i]->addItems({ Lang("None", "无"), Lang("Scan", "扫描"), Lang("Monitor", "监听"),
-            Lang("Alarm", "报警"), QStringLiteral("1750"), Lang("Power", "功率") });
+        ComboKeySet[i]->addItems({ tr("None"), tr("Scan"), tr("Monitor"),
+            tr("Alarm"), QStringLiteral("1750"), tr("Power") });
         keys->addWidget(LabelKeySet[i], i, 0);
         keys->addWidget(ComboKeySet[i], i, 1);
         connect(ComboKeySet[i], &QComboBox::activated, this, [this, i] { ComboKeySet_Click(i); });
     }
     keys->setColumnStretch(2, 1);
 
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
-    CommandHelp = new QPushButton(Lang("&Help", "帮助(&H)"), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
+    CommandHelp = new QPushButton(tr("&Help"), this);
     connect(CommandClose, &QPushButton::clicked, this, &FormKeySetting::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormKeySetting::CommandHelp_Click);
     auto* buttons = ButtonRow({ CommandClose, CommandHelp });
@@ -45,7 +45,7 @@ FormKeySetting::FormKeySetting(RadioDocument& document, QWidget* parent)
     page->addStretch();
     page->addLayout(buttons);
 
-    setWindowTitle(Lang("Key Setting", "键设定"));
+    setWindowTitle(tr("Key Setting"));
     resize(sizeHint().expandedTo(QSize(300, 0)));
 
     AnalyseKeySetting();

@@ -172,42 +172,42 @@ void FormOption::fillListsAndCaptions()
     for (int k = 0; k <= 27; ++k)
         ComboVoxDelay->addItem(QString::number((k + 3) / 10) + separator + QString::number((k + 3) % 10));
 
-    setWindowTitle(Lang("Function Setup", "功能设定"));
-    LabelTOT->setText(Lang("Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"));
-    LabelTOTWarning->setText(Lang("TOT Warning Time[s]", "超时定时器预警[秒]"));
-    LabelSQ->setText(Lang("Squelch Level", "静噪等级"));
-    LabelVoice->setText(Lang("Voice Prompt", "提示音"));
-    FrameVox->setTitle(Lang("VOX Setting", "声控设置"));
-    CheckVox->setText(Lang("VOX Function", "声控功能"));
-    LabelVoxLevel->setText(Lang("VOX Level", "声控等级"));
-    CheckSave->setText(Lang("Battery Save", "省电"));
-    CheckRoger->setText(Lang("Roger", "发射结束提示音"));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
-    LabelCall->setText(Lang("Call Response", "呼叫响应"));
-    LabelMicReduction->setText(Lang("Mic Noise Reduction", "麦克风降噪"));
-    LabelVoxDelay->setText(Lang("VOX Delay Time[s]", "声控延时"));
-    CheckVoxCancel->setText(Lang("Cancel Operation", "声控可取消"));
-    CheckVoxTone->setText(Lang("VOX Proceed Tone", "声控可进行音调"));
-    CheckAlertLock->setText(Lang("Alert Locked", "报警锁定"));
-    CheckExtension->setText(Lang("Frequency Band Extension", "频段扩展"));
-    CheckResetAllow->setText(Lang("Reset Allowed", "复位允许"));
-    CheckTail->setText(Lang("Eliminate Squelch Tail When No CTCSS/DCS Signaling", "无信令消除尾音"));
-    CheckScramble->setText(Lang("Scramble Enable", "扰频激活"));
+    setWindowTitle(tr("Function Setup"));
+    LabelTOT->setText(tr("Time Out Timer(TOT)[s]"));
+    LabelTOTWarning->setText(tr("TOT Warning Time[s]"));
+    LabelSQ->setText(tr("Squelch Level"));
+    LabelVoice->setText(tr("Voice Prompt"));
+    FrameVox->setTitle(tr("VOX Setting"));
+    CheckVox->setText(tr("VOX Function"));
+    LabelVoxLevel->setText(tr("VOX Level"));
+    CheckSave->setText(tr("Battery Save"));
+    CheckRoger->setText(tr("Roger"));
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
+    LabelCall->setText(tr("Call Response"));
+    LabelMicReduction->setText(tr("Mic Noise Reduction"));
+    LabelVoxDelay->setText(tr("VOX Delay Time[s]"));
+    CheckVoxCancel->setText(tr("Cancel Operation"));
+    CheckVoxTone->setText(tr("VOX Proceed Tone"));
+    CheckAlertLock->setText(tr("Alert Locked"));
+    CheckExtension->setText(tr("Frequency Band Extension"));
+    CheckResetAllow->setText(tr("Reset Allowed"));
+    CheckTail->setText(tr("Eliminate Squelch Tail When No CTCSS/DCS Signaling"));
+    CheckScramble->setText(tr("Scramble Enable"));
 
     for (int k = 1; k <= 40; ++k)
         ComboTOT->addItem(QString::number(15 * k));
-    ComboTOTWarning->addItem(Lang("Off", "关"));
+    ComboTOTWarning->addItem(tr("Off"));
     for (int i = 1; i <= 10; ++i)
         ComboTOTWarning->addItem(QString::number(i));
-    ComboVoice->addItems({ Lang("Off", "关"), Lang("Chinese", "中文"), Lang("English", "英文") });
-    ComboVoxLevel->addItem(Lang("Off", "关"));
+    ComboVoice->addItems({ tr("Off"), tr("Chinese"), tr("English") });
+    ComboVoxLevel->addItem(tr("Off"));
     for (int i = 1; i <= 9; ++i)
         ComboVoxLevel->addItem(QString::number(i));
-    ComboCall->addItems({ Lang("Off", "关"), Lang("Vibration", "振动"), Lang("Chord1", "和弦1"), Lang("Chord2", "和弦2"),
-        Lang("Vibration+Chord1", "振动+和弦1"), Lang("Vibration+Chord2", "振动+和弦2") });
+    ComboCall->addItems({ tr("Off"), tr("Vibration"), tr("Chord1"), tr("Chord2"),
+        tr("Vibration+Chord1"), tr("Vibration+Chord2") });
     ComboMicReduction->addItems(
-        { Lang("Through", "直通"), Lang("Low Noise Reduction", "降噪低"), Lang("High Noise Reduction", "降噪高") });
+        { tr("Through"), tr("Low Noise Reduction"), tr("High Noise Reduction") });
 }
 
 void FormOption::AnalyseOption()

@@ -69,12 +69,12 @@ FormQtDqtCopy::~FormQtDqtCopy()
 
 void FormQtDqtCopy::Form_Load()
 {
-    setWindowTitle(Lang("QT/DQT Copy", "亚音复制"));
-    LabelDecode->setText(Lang("Decode", "接收亚音频"));
-    LabelEncode->setText(Lang("Encode", "发射亚音频"));
-    CommandOK->setText(Lang("&OK", "确定(&O)"));
-    CommandCancel->setText(Lang("&Cancel", "取消(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    setWindowTitle(tr("QT/DQT Copy"));
+    LabelDecode->setText(tr("Decode"));
+    LabelEncode->setText(tr("Encode"));
+    CommandOK->setText(tr("&OK"));
+    CommandCancel->setText(tr("&Cancel"));
+    CommandHelp->setText(tr("&Help"));
     FillSignallingCodeList(ComboEncode);
     ComboEncode->setCurrentIndex(ComboEncode->findText(TextDecode->text(), Qt::MatchExactly));
     ComboEncode->setEditText(TextDecode->text());

@@ -101,23 +101,23 @@ void FormScanInformation::LanguageChange()
             list->addItem(QString::number((i + 2) / 2) + separator + (i % 2 ? QStringLiteral("5") : QStringLiteral("0")));
     }
 
-    setWindowTitle(Lang("Scan Information", "扫描信息"));
-    LabelPriority->setText(Lang("Priority", "优先"));
-    LabelScanBackTime[0]->setText(Lang("Look Back Time A[s]", "回扫时间A[秒]"));
-    LabelScanBackTime[1]->setText(Lang("Look Back Time B[s]", "回扫时间B[秒]"));
-    LabelRevertScanDelay[0]->setText(Lang("Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"));
-    LabelRevertScanDelay[1]->setText(Lang("TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"));
-    LabelRevertChannel->setText(Lang("Revert Channel", "返回信道"));
+    setWindowTitle(tr("Scan Information"));
+    LabelPriority->setText(tr("Priority"));
+    LabelScanBackTime[0]->setText(tr("Look Back Time A[s]"));
+    LabelScanBackTime[1]->setText(tr("Look Back Time B[s]"));
+    LabelRevertScanDelay[0]->setText(tr("Dropout Delay Time[s]"));
+    LabelRevertScanDelay[1]->setText(tr("TX Dwell Time[s]"));
+    LabelRevertChannel->setText(tr("Revert Channel"));
     for (int k = 0; k < PriorityChannelSlots; ++k)
-        LabelPriorityChannel[k]->setText(Lang("Priority Channel ", "优先信道") + QString::number(k + 1));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+        LabelPriorityChannel[k]->setText(tr("Priority Channel ") + QString::number(k + 1));
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
 
     ComboPriority->clear();
-    ComboPriority->addItems({ Lang("None", "无"), Lang("Fixd", "固定"), Lang("Selected", "选定") });
+    ComboPriority->addItems({ tr("None"), tr("Fixd"), tr("Selected") });
     ComboRevertChannel->clear();
-    ComboRevertChannel->addItems({ Lang("Selected", "选定"), Lang("Selected+Talk Back", "选定+当前通话"),
-        Lang("Priority", "优先"), Lang("Priority+Talk Back", "优先+当前通话") });
+    ComboRevertChannel->addItems({ tr("Selected"), tr("Selected+Talk Back"),
+        tr("Priority"), tr("Priority+Talk Back") });
 }
 
 void FormScanInformation::AnalyseScanInformation()
@@ -185,7 +185,7 @@ void FormScanInformation::applyPriorityType(int type)
             ComboRevertChannel->removeItem(2);
         }
     } else if (ComboRevertChannel->count() == 2) {
-        ComboRevertChannel->addItems({ Lang("Priority", "优先"), Lang("Priority+Talk Back", "优先+当前通话") });
+        ComboRevertChannel->addItems({ tr("Priority"), tr("Priority+Talk Back") });
     }
 }
 

@@ -18,11 +18,6 @@
 namespace t40 {
 
 namespace {
-QString Say(bool english, const char* en, const char* zh)
-{
-    return english ? QString::fromUtf8(en) : QString::fromUtf8(zh);
-}
-
 const char* const RuleName = "60-t40-cable.rules";
 
 QString ProcessName(const QString& pid)
@@ -267,92 +262,81 @@ void CableCheck::probeDone()
     emit finished();
 }
 
-QString CableCheck::verdictText(const CablePortReport& port, const CableSystemReport& system, bool english)
+QString CableCheck::verdictText(const CablePortReport& port, const CableSystemReport& system)
 {
     const QString name = port.number > 0 ? QStringLiteral("COM%1 (%2)").arg(port.number).arg(port.device) : port.device;
     switch (port.verdict) {
     case CableVerdict::RadioAnswers:
-        return Say(english, "A radio answers on %1: %2. The cable and the port work.",
-                   "%1 上有对讲机应答：%2。编程线和端口正常。")
+        return tr("A radio answers on %1: %2. The cable and the port work.")
             .arg(name, port.band);
     case CableVerdict::Busy:
-        return Say(english, "%1 is in use by another program%2: close it (or stop that service), then try again.",
-                   "%1 正被其他程序占用%2：请关闭该程序（或停止该服务）后重试。")
+        return tr("%1 is in use by another program%2: close it (or stop that service), then try again.")
             .arg(name, port.holders.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(port.holders.join(QStringLiteral(", "))));
     case CableVerdict::NoPermission:
-        return Say(english, "You may not open %1: %2", "无权打开 %1：%2")
+        return tr("You may not open %1: %2")
             .arg(name,
                  system.rulePath.isEmpty()
-                     ? Say(english, "add yourself to the dialout group (sudo adduser $USER dialout, then log in again) or install the udev rule 60-t40-cable.rules and plug the cable in again.",
-                           "请把用户加入 dialout 组（sudo adduser $USER dialout，然后重新登录），或安装 udev 规则 60-t40-cable.rules 后重新插入编程线。")
-                     : Say(english, "the udev rule is installed, so plug the cable in again; if that does not help, add yourself to the dialout group (sudo adduser $USER dialout, then log in again).",
-                           "udev 规则已安装，请重新插入编程线；仍不行时请把用户加入 dialout 组（sudo adduser $USER dialout，然后重新登录）。"));
+                     ? tr("add yourself to the dialout group (sudo adduser $USER dialout, then log in again) or install the udev rule 60-t40-cable.rules and plug the cable in again.")
+                     : tr("the udev rule is installed, so plug the cable in again; if that does not help, add yourself to the dialout group (sudo adduser $USER dialout, then log in again)."));
     case CableVerdict::Missing:
         return port.openError.isEmpty() || !port.exists
-            ? Say(english, "There is no device %1: plug the cable in, or choose its port in Set Com.",
-                  "没有设备 %1：请插入编程线，或在串口设置中选择它的端口。").arg(name)
-            : Say(english, "%1 cannot be opened (%2): plug the cable in again.", "无法打开 %1（%2）：请重新插入编程线。")
+            ? tr("There is no device %1: plug the cable in, or choose its port in Set Com.").arg(name)
+            : tr("%1 cannot be opened (%2): plug the cable in again.")
                   .arg(name, port.openError);
     case CableVerdict::Silent:
         break;
     }
-    return Say(english, "Nothing answers on %1: check that the radio is on and in programming state, that the cable sits firmly in the radio, and that this is the cable's port.",
-               "%1 上没有应答：请检查对讲机已开机并处于编程状态、编程线已插紧，以及这是编程线的端口。")
+    return tr("Nothing answers on %1: check that the radio is on and in programming state, that the cable sits firmly in the radio, and that this is the cable's port.")
         .arg(name);
 }
 
-QString CableCheck::reportText(bool english) const
+QString CableCheck::reportText() const
 {
     QStringList lines;
     for (const CablePortReport& port : ports_) {
         lines << (port.number > 0 ? QStringLiteral("COM%1  %2").arg(port.number).arg(port.device) : port.device);
         if (!port.exists) {
-            lines << QStringLiteral("  ") + Say(english, "device: not present", "设备：不存在");
+            lines << QStringLiteral("  ") + tr("device: not present");
         } else {
-            lines << QStringLiteral("  ") + Say(english, "device: %1", "设备：%1")
-                         .arg(port.chip.isEmpty() ? Say(english, "no USB chip named (a built-in port or a terminal)",
-                                                        "没有 USB 芯片信息（内置串口或终端）")
+            lines << QStringLiteral("  ") + tr("device: %1")
+                         .arg(port.chip.isEmpty() ? tr("no USB chip named (a built-in port or a terminal)")
                                                   : port.chip);
-            lines << QStringLiteral("  ") + Say(english, "access: %1, %2", "权限：%1，%2")
-                         .arg(port.mode, port.mayOpen ? Say(english, "you may open it", "您可以打开")
-                                                      : Say(english, "you may not open it", "您无权打开"));
-            lines << QStringLiteral("  ") + Say(english, "held by: %1", "占用者：%1")
-                         .arg(port.holders.isEmpty() ? Say(english, "no other program", "没有其他程序")
+            lines << QStringLiteral("  ") + tr("access: %1, %2")
+                         .arg(port.mode, port.mayOpen ? tr("you may open it")
+                                                      : tr("you may not open it"));
+            lines << QStringLiteral("  ") + tr("held by: %1")
+                         .arg(port.holders.isEmpty() ? tr("no other program")
                                                      : port.holders.join(QStringLiteral(", ")));
-            const QString handshake = port.answered ? Say(english, "a radio answered (%1)", "对讲机应答（%1）").arg(port.band)
+            const QString handshake = port.answered ? tr("a radio answered (%1)").arg(port.band)
                 : !port.mayOpen || !port.openError.isEmpty()
-                ? Say(english, "not tried (%1)", "未进行（%1）")
-                      .arg(port.openError.isEmpty() ? Say(english, "no permission", "无权限") : port.openError)
-                : Say(english, "no answer", "无应答");
-            lines << QStringLiteral("  ") + Say(english, "handshake at 9600 baud: %1", "9600 波特握手：%1").arg(handshake);
+                ? tr("not tried (%1)")
+                      .arg(port.openError.isEmpty() ? tr("no permission") : port.openError)
+                : tr("no answer");
+            lines << QStringLiteral("  ") + tr("handshake at 9600 baud: %1").arg(handshake);
         }
-        lines << QStringLiteral("  ") + Say(english, "verdict: %1", "结论：%1").arg(verdictText(port, system_, english));
+        lines << QStringLiteral("  ") + tr("verdict: %1").arg(verdictText(port, system_));
         lines << QString();
     }
     if (ports_.isEmpty())
-        lines << Say(english, "No serial port to check: plug the cable in (a USB cable shows as /dev/ttyUSB* or /dev/ttyACM*).",
-                     "没有可检查的串口：请插入编程线（USB 编程线显示为 /dev/ttyUSB* 或 /dev/ttyACM*）。")
+        lines << tr("No serial port to check: plug the cable in (a USB cable shows as /dev/ttyUSB* or /dev/ttyACM*).")
               << QString();
-    lines << Say(english, "This computer:", "本机：");
-    lines << QStringLiteral("  ") + Say(english, "udev rule 60-t40-cable.rules: %1", "udev 规则 60-t40-cable.rules：%1")
-                 .arg(system_.rulePath.isEmpty() ? Say(english, "not installed (the package installs it)", "未安装（安装软件包即会安装）")
-                                                 : Say(english, "installed (%1)", "已安装（%1）").arg(system_.rulePath));
+    lines << tr("This computer:");
+    lines << QStringLiteral("  ") + tr("udev rule 60-t40-cable.rules: %1")
+                 .arg(system_.rulePath.isEmpty() ? tr("not installed (the package installs it)")
+                                                 : tr("installed (%1)").arg(system_.rulePath));
     if (!system_.dialoutGroup.isEmpty())
-        lines << QStringLiteral("  ") + Say(english, "group dialout: %1", "dialout 组：%1")
-                     .arg(system_.inDialout ? Say(english, "you are a member", "您是成员")
-                                            : Say(english, "you are not a member (sudo adduser $USER dialout, then log in again)",
-                                                  "您不是成员（sudo adduser $USER dialout，然后重新登录）"));
+        lines << QStringLiteral("  ") + tr("group dialout: %1")
+                     .arg(system_.inDialout ? tr("you are a member")
+                                            : tr("you are not a member (sudo adduser $USER dialout, then log in again)"));
     if (system_.grabbers.isEmpty())
-        lines << QStringLiteral("  ") + Say(english, "brltty, ModemManager: not present", "brltty、ModemManager：不存在");
+        lines << QStringLiteral("  ") + tr("brltty, ModemManager: not present");
     for (const QString& grabber : system_.grabbers) {
         const bool brltty = grabber.startsWith(QStringLiteral("brltty"));
         lines << QStringLiteral("  ") + grabber + QStringLiteral(": ")
-                + (brltty ? Say(english, "it takes CH340 and CP210x cables for Braille displays; without a Braille display: sudo apt remove brltty",
-                                "它会把 CH340 和 CP210x 编程线当作盲文显示器占用；不用盲文显示器时：sudo apt remove brltty")
+                + (brltty ? tr("it takes CH340 and CP210x cables for Braille displays; without a Braille display: sudo apt remove brltty")
                           : system_.rulePath.isEmpty()
-                          ? Say(english, "it may probe the cable as a modem; install the udev rule, or: sudo systemctl disable --now ModemManager",
-                                "它可能把编程线当作调制解调器探测；请安装 udev 规则，或：sudo systemctl disable --now ModemManager")
-                          : Say(english, "the udev rule tells it to leave the cables alone", "udev 规则已让它不碰编程线"));
+                          ? tr("it may probe the cable as a modem; install the udev rule, or: sudo systemctl disable --now ModemManager")
+                          : tr("the udev rule tells it to leave the cables alone"));
     }
     return lines.join(QLatin1Char('\n'));
 }

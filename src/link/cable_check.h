@@ -56,8 +56,8 @@ public:
     const CableSystemReport& system() const { return system_; }
 
     // The report as lines of text; the verdict of a port in one sentence.
-    QString reportText(bool english) const;
-    static QString verdictText(const CablePortReport& port, const CableSystemReport& system, bool english);
+    QString reportText() const;
+    static QString verdictText(const CablePortReport& port, const CableSystemReport& system);
 
 signals:
     void finished();

@@ -1,5 +1,6 @@
 #include "port_catalog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
@@ -131,15 +132,13 @@ QString SystemPortCatalog::describe(int number) const
     return text;
 }
 
-QString PortAccessHint(const QString& device, bool english)
+QString PortAccessHint(const QString& device)
 {
-    return english ? QStringLiteral("You may not use %1. Add your user to the \"dialout\" group "
-                                    "(sudo adduser $USER dialout, then log in again), or install the udev rule "
-                                    "60-t40-cable.rules that comes with the program and plug the cable in again.")
-                         .arg(device)
-                   : QString::fromUtf8("无权使用 %1。请把用户加入 \"dialout\" 组（sudo adduser $USER dialout，然后重新登录），"
-                                       "或安装随程序提供的 udev 规则 60-t40-cable.rules 后重新插入数据线。")
-                         .arg(device);
+    return QCoreApplication::translate("t40::PortCatalog",
+                                       "You may not use %1. Add your user to the \"dialout\" group "
+                                       "(sudo adduser $USER dialout, then log in again), or install the udev rule "
+                                       "60-t40-cable.rules that comes with the program and plug the cable in again.")
+        .arg(device);
 }
 
 PortCatalog& CurrentPortCatalog()

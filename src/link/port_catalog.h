@@ -38,7 +38,7 @@ public:
 };
 
 // How to get the right to use a serial device the system refused.
-QString PortAccessHint(const QString& device, bool english);
+QString PortAccessHint(const QString& device);
 
 // The catalog the program uses; tests put a double in its place (nullptr
 // restores the system's).

@@ -4,6 +4,7 @@
 #include "field_table.h"
 #include "tune_codec.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 #include <vector>
@@ -61,9 +62,9 @@ QString PercentText(double fraction)
     return percent == 0 ? QStringLiteral("%") : QString::number(percent) + QLatin1Char('%');
 }
 
-QString ProgressText(double fraction, bool english)
+QString ProgressText(double fraction)
 {
-    return (english ? QStringLiteral("Complete:") : QString::fromUtf8("完成进度:")) + PercentText(fraction);
+    return QCoreApplication::translate("t40::ProgrammingSession", "Complete:") + PercentText(fraction);
 }
 
 ProgrammingSession::ProgrammingSession(SerialLink& link, SessionPrompts& prompts, SessionHost& host, RadioImage& image)

@@ -39,8 +39,8 @@ SessionRange RangeFor(const SessionRequest& request);
 
 // "###%": the percentage rounded, no leading zeros, so 0 shows the sign alone.
 QString PercentText(double fraction);
-// "Complete:" / "完成进度:" with the percentage.
-QString ProgressText(double fraction, bool english);
+// "Complete:" with the percentage, in the interface language.
+QString ProgressText(double fraction);
 
 namespace Frame {
 constexpr char Handshake[] = "PRGK507";

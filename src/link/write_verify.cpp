@@ -2,6 +2,8 @@
 
 #include "memory_map.h"
 
+#include <QCoreApplication>
+
 namespace t40 {
 
 bool CanVerifyWrite(const SessionRequest& write)
@@ -43,13 +45,13 @@ RadioImage ImageAfterWrite(const SessionRequest& write, const RadioImage& radio,
     return after;
 }
 
-QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack, bool english)
+QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack)
 {
     const auto hex = [](int value, int digits) {
         return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
     };
-    const QString text = english ? QStringLiteral("Verify failed: the radio holds %1 at address %2 where %3 was written.")
-                                 : QString::fromUtf8("校验失败：对讲机地址 %2 的数据为 %1，写入的是 %3。");
+    const QString text = QCoreApplication::translate("t40::WriteVerify",
+                                                     "Verify failed: the radio holds %1 at address %2 where %3 was written.");
     return text.arg(hex(readBack.memoryByte(address), 2), hex(address, 3), hex(sent.memoryByte(address), 2));
 }
 

@@ -22,6 +22,6 @@ int FirstWriteMismatch(const SessionRequest& write, const RadioImage& sent, cons
 RadioImage ImageAfterWrite(const SessionRequest& write, const RadioImage& radio, const RadioImage& sent);
 
 // "Verify failed: ..." naming the address, the byte the radio holds and the byte written.
-QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack, bool english);
+QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack);
 
 } // namespace t40

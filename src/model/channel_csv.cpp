@@ -3,6 +3,7 @@
 #include "decimal_text.h"
 #include "radio_document.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -11,6 +12,12 @@
 #include <map>
 
 namespace t40 {
+
+// The messages about a file speak the interface language (t40-cli has no
+// translator: English).
+struct ChannelCsvText {
+    Q_DECLARE_TR_FUNCTIONS(t40::ChannelCsvText)
+};
 
 namespace {
 
@@ -231,9 +238,9 @@ std::vector<Record> SplitRecords(const QString& text, QChar separator)
     return records;
 }
 
-CsvMessage Message(int line, int column, const QString& columnName, const QString& english, const QString& chinese)
+CsvMessage Message(int line, int column, const QString& columnName, const QString& text)
 {
-    return { line, column, columnName, english, chinese };
+    return { line, column, columnName, text };
 }
 
 QString LineList(const std::vector<int>& lines)
@@ -264,11 +271,8 @@ public:
         const int i = index_[c];
         return i >= 0 && i < record_.fields.size() ? record_.fields.at(i).trimmed() : QString();
     }
-    void problem(Column c, const QString& english, const QString& chinese)
-    {
-        problems.push_back(Place(c, english, chinese));
-    }
-    void note(Column c, const QString& english, const QString& chinese) { notes.push_back(Place(c, english, chinese)); }
+    void problem(Column c, const QString& text) { problems.push_back(Place(c, text)); }
+    void note(Column c, const QString& text) { notes.push_back(Place(c, text)); }
 
     // A number in a cell; a semicolon-separated file may use a decimal comma.
     std::optional<DecimalText> number(Column c)
@@ -282,8 +286,7 @@ public:
     {
         const auto value = number(c);
         if (!value) {
-            problem(c, QStringLiteral("\"%1\" is not a number").arg(cell(c)),
-                    QStringLiteral("“%1”不是数字").arg(cell(c)));
+            problem(c, ChannelCsvText::tr("\"%1\" is not a number").arg(cell(c)));
             return std::nullopt;
         }
         return value->scaled(9);
@@ -297,14 +300,12 @@ public:
             ++units;
         if (nano < 0 || units < band_.lowMHz * FrequencyUnitsPerMHz || units > highMHz * FrequencyUnitsPerMHz) {
             problem(c,
-                    QStringLiteral("%1 MHz is outside the band %2-%3 MHz").arg(NanoText(nano)).arg(band_.lowMHz).arg(highMHz),
-                    QStringLiteral("%1 MHz 超出频段 %2-%3 MHz").arg(NanoText(nano)).arg(band_.lowMHz).arg(highMHz));
+                    ChannelCsvText::tr("%1 MHz is outside the band %2-%3 MHz").arg(NanoText(nano)).arg(band_.lowMHz).arg(highMHz));
             return std::nullopt;
         }
         const QString text = FrequencyText(Frequency(units), QStringLiteral("."));
         if (rest != 0)
-            note(c, QStringLiteral("%1 MHz is stored as %2 MHz").arg(NanoText(nano), text),
-                 QStringLiteral("%1 MHz 存为 %2 MHz").arg(NanoText(nano), text));
+            note(c, ChannelCsvText::tr("%1 MHz is stored as %2 MHz").arg(NanoText(nano), text));
         return Frequency(units);
     }
 
@@ -316,8 +317,7 @@ public:
         const std::int64_t tenths = value ? value->scaled(1) : 0;
         if (!tenthSteps || tenths < LowestTone || tenths > HighestTone) {
             problem(c,
-                    QStringLiteral("\"%1\" is not a CTCSS tone the radio can use (67.0 to 254.1 Hz in steps of 0.1 Hz)").arg(cell(c)),
-                    QStringLiteral("“%1”不是本机可用的CTCSS亚音（67.0至254.1 Hz，步进0.1 Hz）").arg(cell(c)));
+                    ChannelCsvText::tr("\"%1\" is not a CTCSS tone the radio can use (67.0 to 254.1 Hz in steps of 0.1 Hz)").arg(cell(c)));
             return std::nullopt;
         }
         return SignallingCode::tone(int(tenths));
@@ -329,8 +329,7 @@ public:
         const QString text = cell(c);
         if (!octal.match(text).hasMatch()) {
             problem(c,
-                    QStringLiteral("\"%1\" is not a DCS code the radio can store (three octal digits, 000 to 777)").arg(text),
-                    QStringLiteral("“%1”不是本机可存储的DCS码（三位八进制数，000至777）").arg(text));
+                    ChannelCsvText::tr("\"%1\" is not a DCS code the radio can store (three octal digits, 000 to 777)").arg(text));
             return std::nullopt;
         }
         return SignallingCode::dcs(text.toInt(nullptr, 8), inverted);
@@ -339,9 +338,9 @@ public:
     const BandState& band() const { return band_; }
 
 private:
-    CsvMessage Place(Column c, const QString& english, const QString& chinese) const
+    CsvMessage Place(Column c, const QString& text) const
     {
-        return Message(record_.line, index_[c] + 1, QString::fromLatin1(ColumnNames[c]), english, chinese);
+        return Message(record_.line, index_[c] + 1, QString::fromLatin1(ColumnNames[c]), text);
     }
 
     const Record& record_;
@@ -371,16 +370,14 @@ void ReadTones(RowReader& row, Channel& channel)
         const QString cross = row.cell(CrossMode);
         if (!crossModes.contains(cross, Qt::CaseInsensitive)) {
             const QString known = crossModes.join(QStringLiteral(", "));
-            row.problem(CrossMode, QStringLiteral("unknown cross mode \"%1\" (%2)").arg(cross, known),
-                        QStringLiteral("未知的交叉模式“%1”（%2）").arg(cross, known));
+            row.problem(CrossMode, ChannelCsvText::tr("unknown cross mode \"%1\" (%2)").arg(cross, known));
             return;
         }
         const qsizetype arrow = cross.indexOf(QLatin1String("->"));
         encodeKind = cross.left(arrow).toUpper() == DcsWord ? DcsWord : cross.left(arrow).isEmpty() ? QString() : ToneWord;
         decodeKind = cross.mid(arrow + 2).toUpper() == DcsWord ? DcsWord : cross.mid(arrow + 2).isEmpty() ? QString() : ToneWord;
     } else {
-        row.problem(ToneMode, QStringLiteral("unknown tone mode \"%1\" (empty, Tone, TSQL, DTCS or Cross)").arg(mode),
-                    QStringLiteral("未知的亚音模式“%1”（空、Tone、TSQL、DTCS或Cross）").arg(mode));
+        row.problem(ToneMode, ChannelCsvText::tr("unknown tone mode \"%1\" (empty, Tone, TSQL, DTCS or Cross)").arg(mode));
         return;
     }
     bool encodeInverted = false, decodeInverted = false;
@@ -388,8 +385,7 @@ void ReadTones(RowReader& row, Channel& channel)
         static const QRegularExpression polarity(QStringLiteral("^[NR]{2}$"), QRegularExpression::CaseInsensitiveOption);
         const QString text = row.cell(DtcsPolarity);
         if (!text.isEmpty() && !polarity.match(text).hasMatch()) {
-            row.problem(DtcsPolarity, QStringLiteral("unknown DCS polarity \"%1\" (NN, NR, RN or RR)").arg(text),
-                        QStringLiteral("未知的DCS极性“%1”（NN、NR、RN或RR）").arg(text));
+            row.problem(DtcsPolarity, ChannelCsvText::tr("unknown DCS polarity \"%1\" (NN, NR, RN or RR)").arg(text));
             return;
         }
         encodeInverted = text.size() == 2 && text.at(0).toUpper() == u'R';
@@ -431,8 +427,7 @@ void ReadDuplex(RowReader& row, Channel& channel, std::int64_t receiveNano)
         return;
     }
     if (duplex != QLatin1String("+") && duplex != QLatin1String("-") && duplex != QLatin1String("split")) {
-        row.problem(Duplex, QStringLiteral("unknown duplex \"%1\" (empty, +, -, split or off)").arg(row.cell(Duplex)),
-                    QStringLiteral("未知的差频方式“%1”（空、+、-、split或off）").arg(row.cell(Duplex)));
+        row.problem(Duplex, ChannelCsvText::tr("unknown duplex \"%1\" (empty, +, -, split or off)").arg(row.cell(Duplex)));
         return;
     }
     const auto offset = row.nanoMHz(Offset);
@@ -462,14 +457,12 @@ void ReadPower(RowReader& row, Channel& channel)
         const auto value = match.hasMatch() ? ParseDecimal(match.captured(1).replace(u',', u'.'), QStringLiteral("."))
                                             : std::nullopt;
         if (!value) {
-            row.problem(PowerColumn, QStringLiteral("unknown power \"%1\" (High, Mid, Low or watts such as 5.0W)").arg(text),
-                        QStringLiteral("未知的功率“%1”（High、Mid、Low或瓦数，如5.0W）").arg(text));
+            row.problem(PowerColumn, ChannelCsvText::tr("unknown power \"%1\" (High, Mid, Low or watts such as 5.0W)").arg(text));
             return;
         }
         channel.power = value->compare(2) >= 0 ? Power::High : Power::Low;
         const bool high = channel.power == Power::High;
-        row.note(PowerColumn, QStringLiteral("%1 is stored as %2 power").arg(text, high ? QStringLiteral("High") : QStringLiteral("Low")),
-                 QStringLiteral("%1 存为%2功率").arg(text, high ? QStringLiteral("高") : QStringLiteral("低")));
+        row.note(PowerColumn, ChannelCsvText::tr("%1 is stored as %2 power").arg(text, high ? ChannelCsvText::tr("High") : ChannelCsvText::tr("Low")));
     }
 }
 
@@ -481,8 +474,7 @@ void ReadOtherValues(RowReader& row, Channel& channel)
     else if (mode == QLatin1String("NFM"))
         channel.spacing = Spacing::Narrow;
     else
-        row.problem(Mode, QStringLiteral("the radio has no mode \"%1\" (FM or NFM)").arg(row.cell(Mode)),
-                    QStringLiteral("本机不支持模式“%1”（FM或NFM）").arg(row.cell(Mode)));
+        row.problem(Mode, ChannelCsvText::tr("the radio has no mode \"%1\" (FM or NFM)").arg(row.cell(Mode)));
 
     const QString skip = row.cell(Skip).toUpper();
     if (skip.isEmpty() || skip == QLatin1String("P"))
@@ -490,8 +482,7 @@ void ReadOtherValues(RowReader& row, Channel& channel)
     else if (skip == QLatin1String("S"))
         channel.scanAdd = false;
     else
-        row.problem(Skip, QStringLiteral("unknown skip \"%1\" (empty or S)").arg(row.cell(Skip)),
-                    QStringLiteral("未知的跳过值“%1”（空或S）").arg(row.cell(Skip)));
+        row.problem(Skip, ChannelCsvText::tr("unknown skip \"%1\" (empty or S)").arg(row.cell(Skip)));
 
     const QString lock = row.cell(BusyLockColumn).toLower();
     if (lock.isEmpty() || lock == QLatin1String("none") || lock == QLatin1String("off"))
@@ -501,8 +492,7 @@ void ReadOtherValues(RowReader& row, Channel& channel)
     else if (lock == QLatin1String("qt/dqt") || lock == QLatin1String("code"))
         channel.busyLock = BusyLock::Code;
     else
-        row.problem(BusyLockColumn, QStringLiteral("unknown busy lock \"%1\" (None, Carrier or QT/DQT)").arg(row.cell(BusyLockColumn)),
-                    QStringLiteral("未知的繁忙锁定“%1”（None、Carrier或QT/DQT）").arg(row.cell(BusyLockColumn)));
+        row.problem(BusyLockColumn, ChannelCsvText::tr("unknown busy lock \"%1\" (None, Carrier or QT/DQT)").arg(row.cell(BusyLockColumn)));
 }
 
 // The known columns of the header row; the others are named in one note.
@@ -524,13 +514,11 @@ ColumnIndex ReadHeader(const Record& header, ChannelCsvImport& result)
     }
     if (!ignored.isEmpty())
         result.notes.push_back(Message(header.line, 0, QString(),
-                                       QStringLiteral("columns ignored: %1").arg(ignored.join(QStringLiteral(", "))),
-                                       QStringLiteral("忽略的列：%1").arg(ignored.join(QStringLiteral("、")))));
+                                       ChannelCsvText::tr("columns ignored: %1").arg(ignored.join(ChannelCsvText::tr(", ", "list separator")))));
     for (Column required : { Location, FrequencyColumn })
         if (index[required] < 0)
             result.problems.push_back(Message(header.line, 0, QString::fromLatin1(ColumnNames[required]),
-                                              QStringLiteral("the column %1 is missing").arg(QLatin1String(ColumnNames[required])),
-                                              QStringLiteral("缺少 %1 列").arg(QLatin1String(ColumnNames[required]))));
+                                              ChannelCsvText::tr("the column %1 is missing").arg(QLatin1String(ColumnNames[required]))));
     return index;
 }
 
@@ -587,8 +575,7 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
     while (record != records.end() && record->blank())
         ++record;
     if (record == records.end()) {
-        result.problems.push_back(Message(1, 0, QString(), QStringLiteral("the file holds no header line"),
-                                          QStringLiteral("文件没有标题行")));
+        result.problems.push_back(Message(1, 0, QString(), ChannelCsvText::tr("the file holds no header line")));
         return result;
     }
     const ColumnIndex index = ReadHeader(*record, result);
@@ -602,8 +589,7 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
             continue;
         RowReader row(*record, index, separator, band);
         if (record->unclosedQuote) {
-            result.problems.push_back(Message(record->line, 0, QString(), QStringLiteral("a quoted field is not closed"),
-                                              QStringLiteral("引号字段未结束")));
+            result.problems.push_back(Message(record->line, 0, QString(), ChannelCsvText::tr("a quoted field is not closed")));
             continue;
         }
         const QString locationText = row.cell(Location);
@@ -618,11 +604,9 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
             continue;
         }
         if (!isNumber)
-            row.problem(Location, QStringLiteral("\"%1\" is not a number").arg(locationText),
-                        QStringLiteral("“%1”不是数字").arg(locationText));
+            row.problem(Location, ChannelCsvText::tr("\"%1\" is not a number").arg(locationText));
         else if (lineOfLocation.count(location))
-            row.problem(Location, QStringLiteral("channel %1 is already given on line %2").arg(location).arg(lineOfLocation[location]),
-                        QStringLiteral("信道 %1 已在第 %2 行给出").arg(location).arg(lineOfLocation[location]));
+            row.problem(Location, ChannelCsvText::tr("channel %1 is already given on line %2").arg(location).arg(lineOfLocation[location]));
         else
             lineOfLocation[location] = record->line;
         Channel channel;
@@ -647,17 +631,14 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
     }
     if (!outside.empty())
         result.notes.push_back(Message(0, 0, QString(),
-                                       QStringLiteral("rows that are not channels of this radio (location outside 1..16) are left aside: lines %1")
-                                           .arg(LineList(outside)),
-                                       QStringLiteral("不是本机信道的行（位置不在1..16之内）已略过：第 %1 行").arg(LineList(outside))));
+                                       ChannelCsvText::tr("rows that are not channels of this radio (location outside 1..16) are left aside: lines %1")
+                                           .arg(LineList(outside))));
     if (!withoutFrequency.empty())
         result.notes.push_back(Message(0, 0, QString(),
-                                       QStringLiteral("rows without frequency are left aside: lines %1").arg(LineList(withoutFrequency)),
-                                       QStringLiteral("没有频率的行已略过：第 %1 行").arg(LineList(withoutFrequency))));
+                                       ChannelCsvText::tr("rows without frequency are left aside: lines %1").arg(LineList(withoutFrequency))));
     if (!named.empty())
         result.notes.push_back(Message(0, 0, QString(),
-                                       QStringLiteral("names are not kept: the radio stores no channel names (lines %1)").arg(LineList(named)),
-                                       QStringLiteral("名称未保存：本机不存储信道名称（第 %1 行）").arg(LineList(named))));
+                                       ChannelCsvText::tr("names are not kept: the radio stores no channel names (lines %1)").arg(LineList(named))));
     return result;
 }
 

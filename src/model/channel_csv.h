@@ -21,15 +21,13 @@ QStringList ChannelCsvHeader();
 // The present channels, one row each (CRLF line ends, no byte order mark).
 QByteArray ExportChannelsCsv(const RadioDocument& document);
 
-// A problem or a note about the file, with the place it concerns. Both
-// languages are kept, so that the program and t40-cli pick their own.
+// A problem or a note about the file, with the place it concerns, in the
+// interface language of the moment it was found.
 struct CsvMessage {
     int line = 0;   // 1-based line of the file; 0: the file as a whole
     int column = 0; // 1-based field of the row; 0: the row as a whole
     QString columnName;
-    QString english;
-    QString chinese;
-    const QString& text(bool inEnglish) const { return inEnglish ? english : chinese; }
+    QString text;
 };
 
 // One row of the file that becomes channel `location`.

@@ -79,18 +79,18 @@ void FormDtmf::buildControls()
 
 void FormDtmf::setCaptions()
 {
-    setWindowTitle(Lang("Stun Option", "遥晕遥毙选项"));
+    setWindowTitle(tr("Stun Option"));
     setMinimumWidth(280); // room for the caption
-    LabelStatus->setText(Lang("Status", "遥毙状态"));
-    ComboStatus->addItems({ Lang("Normal", "正常"), Lang("Stun", "遥晕"), Lang("Die", "遥毙") });
-    FrameDtmf->setTitle(Lang("DTMF Code", "遥晕码/遥毙码"));
-    LabelStun->setText(Lang("Stun Code", "遥晕码"));
-    LabelKill->setText(Lang("Die Code", "遥毙码"));
-    LabelAckType->setText(Lang("Call Response Type", "呼叫响应方式"));
-    ComboAckType->addItems({ Lang("Chord", "和弦"), Lang("Ring", "振铃") });
-    CheckStunEnable->setText(Lang("Stun/Die Enable", "遥晕遥毙使能"));
-    CommandWrite->setText(Lang("&Write", "写入(&W)"));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+    LabelStatus->setText(tr("Status"));
+    ComboStatus->addItems({ tr("Normal"), tr("Stun"), tr("Die") });
+    FrameDtmf->setTitle(tr("DTMF Code"));
+    LabelStun->setText(tr("Stun Code"));
+    LabelKill->setText(tr("Die Code"));
+    LabelAckType->setText(tr("Call Response Type"));
+    ComboAckType->addItems({ tr("Chord"), tr("Ring") });
+    CheckStunEnable->setText(tr("Stun/Die Enable"));
+    CommandWrite->setText(tr("&Write"));
+    CommandClose->setText(tr("&Close"));
 }
 
 void FormDtmf::decode()
@@ -204,7 +204,7 @@ bool FormDtmf::codeTooShort(QLineEdit* box)
     const int length = int(box->text().size());
     if (length == 0 || length >= StunKill::MinWrittenDigits)
         return false;
-    ShowMessageBox(Lang("Code must longer than 5", "至少要6个码"), BoxIcon::Warning);
+    ShowMessageBox(tr("Code must longer than 5"), BoxIcon::Warning);
     box->setFocus();
     box->selectAll();
     return true;
@@ -217,11 +217,11 @@ void FormDtmf::CommandWrite_Click()
     commitCode(TextKill);
     if (CheckStunEnable->isChecked() && (codeTooShort(TextStun) || codeTooShort(TextKill)))
         return;
-    if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
+    if (ShowMessageBox(tr("Write Data into Raido.Do you wish continue?"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     if (RunSession(this, PartialRequest(document_, SessionKind::Dtmf, Direction::Write)))
-        ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
+        ShowMessageBox(tr("Write data successful"), BoxIcon::Information);
 }
 
 void FormDtmf::CommandClose_Click()

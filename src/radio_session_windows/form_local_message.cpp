@@ -96,25 +96,25 @@ void FormLocalMessage::buildControls()
 
 void FormLocalMessage::setCaptions()
 {
-    setWindowTitle(Lang("Local Message", "本机信息"));
+    setWindowTitle(tr("Local Message"));
     setMinimumWidth(520); // room for the caption
-    LabelAreaCode->setText(Lang("Area Code", "销售区号"));
-    LabelManufactureCode->setText(Lang("Manufacture Code", "生产批号"));
-    LabelUserCode->setText(Lang("User Code", "客户代码"));
-    LabelRadioType->setText(Lang("Radio Typye", "机型"));
-    LabelFrequencyArea->setText(Lang("Frequency Area", "频段"));
-    LabelSerialNumber->setText(Lang("Serial Number", "序列号"));
-    LabelProductedDate->setText(Lang("Producted Date", "出厂日期"));
-    LabelMaintainedDate->setText(Lang("Maintained Date", "维修日期"));
-    LabelVersion->setText(Lang("Version", "固件版本"));
-    LabelMaintainedDescription->setText(Lang("Maintained Description", "维修原因"));
-    FrameSellerInformation->setTitle(Lang("Seller Information", "销售商信息"));
-    LabelDealerCode->setText(Lang("Dealer Code", "经销商代码"));
-    LabelStockDate->setText(Lang("Stock Date", "入库时间"));
-    LabelSellDate->setText(Lang("Sell Date", "销售时间"));
-    LabelSeller->setText(Lang("Seller", "经手人"));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
-    CommandHelp->setText(Lang("&Help", "帮助(&H)"));
+    LabelAreaCode->setText(tr("Area Code"));
+    LabelManufactureCode->setText(tr("Manufacture Code"));
+    LabelUserCode->setText(tr("User Code"));
+    LabelRadioType->setText(tr("Radio Typye"));
+    LabelFrequencyArea->setText(tr("Frequency Area"));
+    LabelSerialNumber->setText(tr("Serial Number"));
+    LabelProductedDate->setText(tr("Producted Date"));
+    LabelMaintainedDate->setText(tr("Maintained Date"));
+    LabelVersion->setText(tr("Version"));
+    LabelMaintainedDescription->setText(tr("Maintained Description"));
+    FrameSellerInformation->setTitle(tr("Seller Information"));
+    LabelDealerCode->setText(tr("Dealer Code"));
+    LabelStockDate->setText(tr("Stock Date"));
+    LabelSellDate->setText(tr("Sell Date"));
+    LabelSeller->setText(tr("Seller"));
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
 }
 
 void FormLocalMessage::decode()

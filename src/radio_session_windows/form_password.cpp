@@ -18,14 +18,14 @@ FormPassword::FormPassword(RadioDocument& document, QString& programPassword, QW
     , programPassword_(programPassword)
     , document_(document)
 {
-    setWindowTitle(Lang("Program Password", "编程密码"));
-    LabelPassword = new QLabel(Lang("Password", "密码"), this);
+    setWindowTitle(tr("Program Password"));
+    LabelPassword = new QLabel(tr("Password"), this);
     TextPassword = new QLineEdit(this);
     SetUpPasswordField(TextPassword);
     TextPassword->setText(programPassword_);
-    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
-    CommandChange = new QPushButton(Lang("Chann&ge", "修改(&G)"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandChange = new QPushButton(tr("Chann&ge"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandOK->setDefault(true);
     // No change while a session window is open (the change runs a session of its own).
     CommandChange->setVisible(!State().SessionWindowOpen);

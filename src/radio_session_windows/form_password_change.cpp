@@ -19,11 +19,11 @@ FormPasswordChange::FormPasswordChange(RadioDocument& document, QString& program
     , programPassword_(programPassword)
     , document_(document)
 {
-    setWindowTitle(Lang("Change Password", "编程密码"));
-    LabelOldPassword = new QLabel(Lang("OldPassword", "旧密码"), this);
+    setWindowTitle(tr("Change Password"));
+    LabelOldPassword = new QLabel(tr("OldPassword"), this);
     TextOldPassword = new QLineEdit(this);
-    LabelNewPassword[0] = new QLabel(Lang("NewPassword", "新密码"), this);
-    LabelNewPassword[1] = new QLabel(Lang("NewPassword verify", "新密码确认"), this);
+    LabelNewPassword[0] = new QLabel(tr("NewPassword"), this);
+    LabelNewPassword[1] = new QLabel(tr("NewPassword verify"), this);
     auto* grid = new QGridLayout(this);
     grid->addWidget(LabelOldPassword, 0, 0);
     grid->addWidget(TextOldPassword, 0, 1);
@@ -34,8 +34,8 @@ FormPasswordChange::FormPasswordChange(RadioDocument& document, QString& program
         grid->addWidget(LabelNewPassword[i], i + 1, 0);
         grid->addWidget(TextNewPassword[i], i + 1, 1);
     }
-    CommandOK = new QPushButton(Lang("&OK", "确定(&O)"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
+    CommandOK = new QPushButton(tr("&OK"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandOK->setDefault(true);
     auto* buttons = ButtonRow({ CommandOK, CommandCancel });
     grid->addLayout(buttons, 3, 0, 1, 2);
@@ -48,12 +48,12 @@ void FormPasswordChange::CommandOK_Click()
 {
     const QString newPassword = TextNewPassword[0]->text();
     if (newPassword != TextNewPassword[1]->text()) {
-        ShowMessageBox(Lang("Different between two new passowrds", "新密码不一致"), BoxIcon::Warning);
+        ShowMessageBox(tr("Different between two new passowrds"), BoxIcon::Warning);
         return;
     }
     StorePassword(document_, newPassword);
     programPassword_ = TextOldPassword->text();
-    if (ShowMessageBox(Lang("Change password?", "修改密码？"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
+    if (ShowMessageBox(tr("Change password?"), BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
 
     FormProcess session(SessionRequest { SessionKind::PasswordChange, Direction::Write, document_.band().lowMHz },
@@ -62,7 +62,7 @@ void FormPasswordChange::CommandOK_Click()
     programPassword_ = session.ProgramPassword();
     if (!session.SessionSucceeded())
         return;
-    ShowMessageBox(Lang("Change password successful", "修改密码成功"), BoxIcon::Information);
+    ShowMessageBox(tr("Change password successful"), BoxIcon::Information);
     programPassword_ = newPassword;
     accept();
 }

@@ -41,10 +41,10 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     SharedState& s = State();
     s.SessionWindowOpen = true;
 
-    CommandRead = new QPushButton(Lang("Read", "读取"), this);
-    CommandWrite = new QPushButton(Lang("Write", "写入"), this);
-    CommandCancel = new QPushButton(Lang("&Cancel", "取消(&C)"), this);
-    LabelProcess = new QLabel(Lang("Complete:0%", "完成进度:0%"), this);
+    CommandRead = new QPushButton(tr("Read"), this);
+    CommandWrite = new QPushButton(tr("Write"), this);
+    CommandCancel = new QPushButton(tr("&Cancel"), this);
+    LabelProcess = new QLabel(tr("Complete:0%"), this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setRange(0, ProgressSteps);
     ProgressBar1->setValue(0);
@@ -56,15 +56,15 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     keepPlace.setRetainSizeWhenHidden(true); // the window keeps its size when the result appears
     TextShow->setSizePolicy(keepPlace);
     TextShow->hide();
-    LabelVerified = new QLabel(Lang("Verified: the radio holds the data", "已校验：对讲机中的数据与写入的一致"), this);
+    LabelVerified = new QLabel(tr("Verified: the radio holds the data"), this);
     LabelVerified->setAlignment(Qt::AlignCenter);
     LabelVerified->hide();
 
     // Password controls: carried for the password dialog, never shown here.
-    LabelPassword = new QLabel(Lang("Password", "密码"), this);
+    LabelPassword = new QLabel(tr("Password"), this);
     TextPassword = new QLineEdit(programPassword, this);
     SetUpPasswordField(TextPassword);
-    LabelNewPassword = new QLabel(Lang("NewPassword", "新密码"), this);
+    LabelNewPassword = new QLabel(tr("NewPassword"), this);
     TextNewPassword = new QLineEdit(this);
     SetUpPasswordField(TextNewPassword);
     CheckNewPassword = new QCheckBox(this);
@@ -91,8 +91,8 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
 
     CommandWrite->setVisible(!request_.isRead());
     CommandRead->setVisible(request_.isRead());
-    setWindowTitle(request_.isRead() ? Lang("Read data from radio", "从对讲机读取数据")
-                                   : Lang("Write data from radio", "向对讲机写入数据"));
+    setWindowTitle(request_.isRead() ? tr("Read data from radio")
+                                   : tr("Write data from radio"));
 
     MSComm1 = new QtSerialLink(CurrentPortCatalog().deviceFor(s.ComPortNumber), this);
     MSComm1->setPauseBeforeClose(SessionTiming::PauseBeforeCloseMs);
@@ -126,7 +126,7 @@ void FormProcess::CommandRead_Click()
     LabelVerified->hide();
     TextPassword->setEnabled(false);
     CommandRead->setEnabled(false);
-    startRun(Lang("Read data from radio", "从对讲机读取数据"));
+    startRun(tr("Read data from radio"));
 }
 
 void FormProcess::CommandWrite_Click()
@@ -141,7 +141,7 @@ void FormProcess::CommandWrite_Click()
         startPreview();
         return;
     }
-    startRun(Lang("Write data into radio", "往对讲机写入数据"));
+    startRun(tr("Write data into radio"));
 }
 
 void FormProcess::startRun(const QString& caption)
@@ -224,14 +224,12 @@ void FormProcess::Form_Unload()
 bool FormProcess::retryConnection()
 {
     const QString detail
-        = Lang("No answer from the radio on %1. Likely causes: the radio is off or not in programming state, this is "
-               "not the cable's port, or the cable is not seated firmly. Detect Radio looks for the radio on every port; "
-               "Program > Check Cable finds out more.",
-               "%1 上的对讲机没有应答。可能的原因：对讲机未开机或未处于编程状态、这不是编程线的端口、编程线未插紧。"
-               "“检测对讲机”会在所有端口上查找对讲机；“编程 > 检查编程线”可查明更多原因。")
+        = tr("No answer from the radio on %1. Likely causes: the radio is off or not in programming state, this is "
+             "not the cable's port, or the cable is not seated firmly. Detect Radio looks for the radio on every port; "
+             "Program > Check Cable finds out more.")
               .arg(portName());
     const bool canDetect = isSignalConnected(QMetaMethod::fromSignal(&FormProcess::detectRadioRequested));
-    const BoxAnswer answer = ShowMessageBox(Lang("Check connection!Retry or cancel?", "检测连接！重试或取消？"),
+    const BoxAnswer answer = ShowMessageBox(tr("Check connection!Retry or cancel?"),
                                             BoxIcon::Error, canDetect ? BoxButtons::RetryCancelDetect : BoxButtons::RetryCancel,
                                             QString(), detail);
     const bool retry = answer == BoxAnswer::Retry;
@@ -254,7 +252,7 @@ void FormProcess::followChosenPort()
 
 void FormProcess::waitingForRadio(int attempt, int attempts)
 {
-    LabelProcess->setText(Lang("Waiting for the radio on %1, try %2 of %3", "正在等待 %1 上的对讲机，第 %2 次（共 %3 次）")
+    LabelProcess->setText(tr("Waiting for the radio on %1, try %2 of %3")
                               .arg(portName())
                               .arg(attempt)
                               .arg(attempts));
@@ -268,8 +266,8 @@ bool FormProcess::overwriteBand()
     BandState data;
     AnalyseModelBlock(memory_, data);
     const QString dataBand = QStringLiteral("%1 %2-%3 MHz").arg(data.name).arg(data.lowMHz).arg(data.highMHz);
-    const QString text = Lang("Frequency band is different,Overwrite?", "与机器频段不同,是否覆盖？") + QLatin1Char('\n')
-        + Lang("The radio is %1; the data is %2. Overwrite?", "对讲机为 %1；数据为 %2。是否覆盖？").arg(radioBand, dataBand);
+    const QString text = tr("Frequency band is different,Overwrite?") + QLatin1Char('\n')
+        + tr("The radio is %1; the data is %2. Overwrite?").arg(radioBand, dataBand);
     const bool overwrite = ShowMessageBox(text, BoxIcon::Warning, BoxButtons::OkCancelSafe) == BoxAnswer::Ok;
     if (!overwrite)
         failure_ = ProgrammingLog::ResultBandDiffers;
@@ -280,8 +278,8 @@ void FormProcess::portOpenFailed(const QString& reason)
 {
     failure_ = ProgrammingLog::ResultPortFailed;
     const QString detail
-        = MSComm1->accessDenied() ? PortAccessHint(MSComm1->device(), State().IsEnglish) + QLatin1Char('\n') + reason : reason;
-    ShowMessageBox(Lang("Please reselect COM port!", "请重新选择端口！"), BoxIcon::Error, BoxButtons::Ok, QString(), detail);
+        = MSComm1->accessDenied() ? PortAccessHint(MSComm1->device()) + QLatin1Char('\n') + reason : reason;
+    ShowMessageBox(tr("Please reselect COM port!"), BoxIcon::Error, BoxButtons::Ok, QString(), detail);
 }
 
 void FormProcess::startWatchdog(int intervalMs)
@@ -302,7 +300,7 @@ void FormProcess::setCaption(const QString& caption)
 void FormProcess::showProgress(double fraction)
 {
     ProgressBar1->setValue(qRound(fraction * ProgressSteps));
-    LabelProcess->setText(ProgressText(fraction, State().IsEnglish));
+    LabelProcess->setText(ProgressText(fraction));
 }
 
 void FormProcess::logRun(const QString& result, const QString& verify)
@@ -363,11 +361,10 @@ void FormProcess::completionReport(bool succeeded)
     enableButtons();
     if (!session_->request().isRead()) {
         if (succeeded) {
-            TextShow->setText(Lang("Write Data OK", "写频成功"));
+            TextShow->setText(tr("Write Data OK"));
             TextShow->show();
         } else if (session_->IdentityBandFlag() >= 0 && failure_ != ProgrammingLog::ResultBandDiffers
-                   && offerRestore(Lang("The write did not complete: the radio may hold part of the new data.",
-                                        "写入未完成：对讲机中可能只有部分新数据。"))) {
+                   && offerRestore(tr("The write did not complete: the radio may hold part of the new data."))) {
             return;
         }
         emit sessionCompleted(succeeded);
@@ -377,7 +374,7 @@ void FormProcess::completionReport(bool succeeded)
         emit sessionCompleted(false);
         return;
     }
-    TextShow->setText(Lang("Read Data OK", "读频成功"));
+    TextShow->setText(tr("Read Data OK"));
     TextShow->show();
     {
         // The read, the band it brings and whatever the pages write while
@@ -408,7 +405,7 @@ void FormProcess::keepReadBackup(const RadioImage& memory)
 {
     QString path, reason;
     if (SaveReadBackup(memory, ReadBackupFolder(), &path, &reason) != DataFileStatus::Ok)
-        ShowMessageBox(Lang("The backup copy %1 could not be written: %2", "无法写入备份文件 %1：%2").arg(path, reason),
+        ShowMessageBox(tr("The backup copy %1 could not be written: %2").arg(path, reason),
                        BoxIcon::Warning);
 }
 
@@ -435,7 +432,7 @@ void FormProcess::startPreview()
     preview_->setRequest({ SessionKind::Whole, Direction::Read, request_.bandLowMHz });
     phase_ = Phase::Preview;
     running_ = true;
-    preview_->Begin(Lang("Read the radio before writing", "写入前读取对讲机"));
+    preview_->Begin(tr("Read the radio before writing"));
 }
 
 void FormProcess::finishPreview(bool readCompleted)
@@ -446,10 +443,9 @@ void FormProcess::finishPreview(bool readCompleted)
     if (unloaded_)
         return;
     if (!readCompleted) {
-        ShowMessageBox(Lang("The radio could not be read, so nothing was written: the radio and the data are as they were.",
-                            "无法读取对讲机，因此没有写入：对讲机和数据都保持原样。"),
+        ShowMessageBox(tr("The radio could not be read, so nothing was written: the radio and the data are as they were."),
                        BoxIcon::Error);
-        endWithoutWrite(Lang("Nothing written", "未写入"));
+        endWithoutWrite(tr("Nothing written"));
         return;
     }
     radioBeforeKnown_ = true;
@@ -458,10 +454,10 @@ void FormProcess::finishPreview(bool readCompleted)
                               this);
     if (preview.exec() != QDialog::Accepted || unloaded_) {
         if (!unloaded_)
-            endWithoutWrite(Lang("Nothing written", "未写入"));
+            endWithoutWrite(tr("Nothing written"));
         return;
     }
-    startRun(Lang("Write data into radio", "往对讲机写入数据"));
+    startRun(tr("Write data into radio"));
 }
 
 // The write counts as done only once a new session has read the radio back
@@ -475,7 +471,7 @@ void FormProcess::startVerify()
     verify_->setRequest(VerifyReadFor(session_->request()));
     phase_ = phase_ == Phase::Restore ? Phase::RestoreVerify : Phase::Verify;
     running_ = true;
-    verify_->Begin(Lang("Verify data in radio", "校验对讲机数据"));
+    verify_->Begin(tr("Verify data in radio"));
 }
 
 void FormProcess::finishVerify(bool readBackCompleted)
@@ -489,11 +485,11 @@ void FormProcess::finishVerify(bool readBackCompleted)
            : mismatch >= 0 ? ProgrammingLog::VerifyDiffersAt(mismatch) : ProgrammingLog::VerifyNoReadBack);
     succeeded_ = verified;
     enableButtons();
-    TextShow->setText(verified ? Lang("Write Data OK", "写频成功") : Lang("Verify failed", "校验失败"));
+    TextShow->setText(verified ? tr("Write Data OK") : tr("Verify failed"));
     TextShow->show();
     LabelVerified->setVisible(verified);
     if (mismatch >= 0) {
-        const QString text = WriteMismatchText(mismatch, memory_, readBack_, State().IsEnglish);
+        const QString text = WriteMismatchText(mismatch, memory_, readBack_);
         if (radioBeforeKnown_ ? offerRestore(text) : (ShowMessageBox(text, BoxIcon::Error), false))
             return;
     }
@@ -505,8 +501,7 @@ bool FormProcess::offerRestore(const QString& what)
     if (!radioBeforeKnown_ || unloaded_)
         return false;
     if (ShowMessageBox(what + QLatin1Char('\n')
-                           + Lang("The radio's previous data, read before the write, can be written back.",
-                                  "写入前读出的对讲机原来的数据可以写回。"),
+                           + tr("The radio's previous data, read before the write, can be written back."),
                        BoxIcon::Error, BoxButtons::RestoreCancel)
         != BoxAnswer::Restore)
         return false;
@@ -518,7 +513,7 @@ bool FormProcess::offerRestore(const QString& what)
     CommandWrite->setEnabled(false);
     TextShow->hide();
     LabelVerified->hide();
-    restore_->Begin(Lang("Restore the radio's previous data", "恢复对讲机原来的数据"));
+    restore_->Begin(tr("Restore the radio's previous data"));
     return true;
 }
 
@@ -534,11 +529,10 @@ void FormProcess::finishRestore(bool written)
     if (unloaded_)
         return;
     enableButtons();
-    TextShow->setText(written ? Lang("Previous data restored", "已恢复原来的数据") : Lang("Restore failed", "恢复失败"));
+    TextShow->setText(written ? tr("Previous data restored") : tr("Restore failed"));
     TextShow->show();
     if (!written)
-        ShowMessageBox(Lang("The radio's previous data could not be written back; the radio may hold part of either.",
-                            "无法写回对讲机原来的数据；对讲机中可能是新旧数据各一部分。"),
+        ShowMessageBox(tr("The radio's previous data could not be written back; the radio may hold part of either."),
                        BoxIcon::Error);
     emit sessionCompleted(false);
 }
@@ -555,13 +549,12 @@ void FormProcess::finishRestoreVerify(bool readBackCompleted)
     if (unloaded_)
         return;
     enableButtons();
-    TextShow->setText(verified ? Lang("Previous data restored", "已恢复原来的数据") : Lang("Restore failed", "恢复失败"));
+    TextShow->setText(verified ? tr("Previous data restored") : tr("Restore failed"));
     TextShow->show();
     LabelVerified->setVisible(verified);
     if (!verified)
-        ShowMessageBox(mismatch >= 0 ? WriteMismatchText(mismatch, radioBefore_, readBack_, State().IsEnglish)
-                                     : Lang("The restored data could not be read back for the check.",
-                                            "无法读回恢复的数据进行校验。"),
+        ShowMessageBox(mismatch >= 0 ? WriteMismatchText(mismatch, radioBefore_, readBack_)
+                                     : tr("The restored data could not be read back for the check."),
                        BoxIcon::Error);
     emit sessionCompleted(false);
 }

@@ -37,13 +37,13 @@ void FormSpecial::Form_Load()
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    setWindowTitle(Lang("Special Option", "特殊选项"));
+    setWindowTitle(tr("Special Option"));
     setMinimumWidth(260); // room for the caption
-    LabelRxVoice->setText(Lang("RX Voice Level:", "接收声音等级:"));
+    LabelRxVoice->setText(tr("RX Voice Level:"));
     for (int level = 1; level <= Special::LevelCount; ++level)
         ComboRxVoice->addItem(QString::number(level));
-    CommandWrite->setText(Lang("&Write", "写入(&W)"));
-    CommandClose->setText(Lang("&Close", "关闭(&C)"));
+    CommandWrite->setText(tr("&Write"));
+    CommandClose->setText(tr("&Close"));
     ComboRxVoice->setCurrentIndex(ReadSpecialOption(document_).rxVoiceLevel);
 
     connect(CommandWrite, &QPushButton::clicked, this, &FormSpecial::CommandWrite_Click);
@@ -53,11 +53,11 @@ void FormSpecial::Form_Load()
 void FormSpecial::CommandWrite_Click()
 {
     WriteSpecialOption(document_, { ComboRxVoice->currentIndex() });
-    if (ShowMessageBox(Lang("Write Data into Raido.Do you wish continue?", "向对讲机写入本机信息？"),
+    if (ShowMessageBox(tr("Write Data into Raido.Do you wish continue?"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     if (RunSession(this, PartialRequest(document_, SessionKind::Special, Direction::Write)))
-        ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
+        ShowMessageBox(tr("Write data successful"), BoxIcon::Information);
 }
 
 void FormSpecial::CommandClose_Click()

@@ -132,25 +132,23 @@ void FormTune::buildControls()
 
 void FormTune::setCaptions()
 {
-    setWindowTitle(Lang("Tune Data", "调谐数据"));
-    MSHFlexGridTuneData->item(0, 0)->setText(Lang("Freq", "频率"));
-    MSHFlexGridTuneData->item(1, 0)->setText(Lang("SQ", "灵敏度"));
-    MSHFlexGridTuneData->item(2, 0)->setText(Lang("TX High", "低功率"));
-    MSHFlexGridTuneData->item(3, 0)->setText(Lang("TX Low", "高功率"));
+    setWindowTitle(tr("Tune Data"));
+    MSHFlexGridTuneData->item(0, 0)->setText(tr("Freq"));
+    MSHFlexGridTuneData->item(1, 0)->setText(tr("SQ"));
+    MSHFlexGridTuneData->item(2, 0)->setText(tr("TX High"));
+    MSHFlexGridTuneData->item(3, 0)->setText(tr("TX Low"));
 
-    MSHFlexGridSqlTune->item(0, 0)->setText(Lang("Sq Detect", "静噪检测"));
-    static const char* const english[] = { "Detection1(W)", "Detection2(W)", "Detection3(W)", "Detection4(W)",
-                                           "Detection1(N)", "Detection2(N)", "Detection3(N)", "Detection4(N)" };
-    static const char* const chinese[] = { "检测1(宽) ", "检测2(宽)", "检测3(宽)", "检测4(宽)",
-                                           "检测1(窄) ", "检测2(窄)", "检测3(窄)", "检测4(窄)" };
+    MSHFlexGridSqlTune->item(0, 0)->setText(tr("Sq Detect"));
+    const QString detections[] = { tr("Detection1(W)"), tr("Detection2(W)"), tr("Detection3(W)"), tr("Detection4(W)"),
+                                   tr("Detection1(N)"), tr("Detection2(N)"), tr("Detection3(N)"), tr("Detection4(N)") };
     for (int c = 1; c < SqlColumns; ++c)
-        MSHFlexGridSqlTune->item(0, c)->setText(Lang(english[c - 1], chinese[c - 1]));
-    MSHFlexGridSqlTune->item(1, 0)->setText(Lang("High Threshlod", "高阀值"));
-    MSHFlexGridSqlTune->item(2, 0)->setText(Lang("Low Threshlod", "低阀值"));
+        MSHFlexGridSqlTune->item(0, c)->setText(detections[c - 1]);
+    MSHFlexGridSqlTune->item(1, 0)->setText(tr("High Threshlod"));
+    MSHFlexGridSqlTune->item(2, 0)->setText(tr("Low Threshlod"));
 
-    LabelPkValue->setText(Lang("BandWide(0.1KHz):", "最大频率偏移(0.1KHz):"));
-    CommandRead->setText(Lang("Read TuneData", "读调谐数据"));
-    CommandWrite->setText(Lang("Write TuneData", "写调谐数据"));
+    LabelPkValue->setText(tr("BandWide(0.1KHz):"));
+    CommandRead->setText(tr("Read TuneData"));
+    CommandWrite->setText(tr("Write TuneData"));
 }
 
 void FormTune::Form_Load()
@@ -378,24 +376,24 @@ void FormTune::closeEvent(QCloseEvent* event)
 void FormTune::CommandRead_Click()
 {
     FreshData();
-    if (ShowMessageBox(Lang("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"),
+    if (ShowMessageBox(tr("Read tune data from radio.Do you wish continue?"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     if (!RunSession(this, PartialRequest(document_, SessionKind::Tune, Direction::Read), [this] { emit radioRead(); }))
         return;
     RefreshAfterRead();
-    ShowMessageBox(Lang("Read data successful", "读取数据成功"), BoxIcon::Information);
+    ShowMessageBox(tr("Read data successful"), BoxIcon::Information);
 }
 
 void FormTune::CommandWrite_Click()
 {
     FreshData();
-    if (ShowMessageBox(Lang("Write tune data into radio.Do you wish continue?", "向对讲机写入调谐数据？"),
+    if (ShowMessageBox(tr("Write tune data into radio.Do you wish continue?"),
                        BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     if (!RunSession(this, PartialRequest(document_, SessionKind::Tune, Direction::Write)))
         return;
-    ShowMessageBox(Lang("Write data successful", "写入数据成功"), BoxIcon::Information);
+    ShowMessageBox(tr("Write data successful"), BoxIcon::Information);
 }
 
 } // namespace t40

@@ -38,10 +38,10 @@ QString OutcomeText(const RowRadioResult& result)
 {
     switch (result.outcome) {
     case RowRadioResult::Outcome::Written:
-        return result.verified ? Lang("Written and verified", "写入并校验成功") : Lang("Written", "写入成功");
-    case RowRadioResult::Outcome::BandDiffers: return Lang("FAILED: other frequency band", "失败：频段不同");
-    case RowRadioResult::Outcome::NoAnswer: return Lang("FAILED: the radio stopped answering", "失败：对讲机无应答");
-    case RowRadioResult::Outcome::VerifyFailed: return Lang("FAILED: verify found differences", "失败：校验不一致");
+        return result.verified ? FormWriteMany::tr("Written and verified") : FormWriteMany::tr("Written");
+    case RowRadioResult::Outcome::BandDiffers: return FormWriteMany::tr("FAILED: other frequency band");
+    case RowRadioResult::Outcome::NoAnswer: return FormWriteMany::tr("FAILED: the radio stopped answering");
+    case RowRadioResult::Outcome::VerifyFailed: return FormWriteMany::tr("FAILED: verify found differences");
     }
     return QString();
 }
@@ -50,17 +50,17 @@ FormWriteMany::FormWriteMany(RadioDocument& document, QWidget* parent)
     : QDialog(parent)
     , document_(document)
 {
-    setWindowTitle(Lang("Write to Many Radios", "批量写入对讲机"));
+    setWindowTitle(tr("Write to Many Radios"));
 
     const BandState& band = document_.band();
-    LabelInfo = new QLabel(Lang("File: %1    Band: %2 %3-%4 MHz    Port: %5", "文件：%1    频段：%2 %3-%4 MHz    端口：%5")
+    LabelInfo = new QLabel(tr("File: %1    Band: %2 %3-%4 MHz    Port: %5")
                                .arg(document_.title(), band.name)
                                .arg(band.lowMHz)
                                .arg(band.highMHz)
                                .arg(PortName()),
                            this);
     LabelStatus = LargeLabel(this, 18);
-    LabelStatus->setText(Lang("Connect the first radio and press Start", "请连接第一台对讲机，然后按“开始”"));
+    LabelStatus->setText(tr("Connect the first radio and press Start"));
     LabelResult = LargeLabel(this, 26);
     LabelResult->setMinimumHeight(LabelResult->fontMetrics().height() * 2);
     LabelCount = LargeLabel(this, 16);
@@ -69,13 +69,13 @@ FormWriteMany::FormWriteMany(RadioDocument& document, QWidget* parent)
     ProgressBar1->setTextVisible(false);
     ListResults = new QTreeWidget(this);
     ListResults->setRootIsDecorated(false);
-    ListResults->setHeaderLabels({ QStringLiteral("#"), Lang("Time", "时间"), Lang("Band", "频段"), Lang("Result", "结果") });
+    ListResults->setHeaderLabels({ QStringLiteral("#"), tr("Time"), tr("Band"), tr("Result") });
     ListResults->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ListResults->header()->setStretchLastSection(true);
 
-    CommandStart = new QPushButton(Lang("&Start", "开始(&S)"), this);
-    CommandStop = new QPushButton(Lang("S&top", "停止(&T)"), this);
-    CommandClose = new QPushButton(Lang("&Close", "关闭(&C)"), this);
+    CommandStart = new QPushButton(tr("&Start"), this);
+    CommandStop = new QPushButton(tr("S&top"), this);
+    CommandClose = new QPushButton(tr("&Close"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelInfo);
@@ -110,7 +110,7 @@ void FormWriteMany::CommandStart_Click()
     // Told in the window, not in a box: the row goes on.
     connect(row_.get(), &RadioRow::logFailed, this, [this](const QString& reason) {
         LabelInfo->setStyleSheet(QStringLiteral("color: #c62828;"));
-        LabelInfo->setText(Lang("The programming log cannot be written: %1", "无法写入编程日志：%1").arg(reason));
+        LabelInfo->setText(tr("The programming log cannot be written: %1").arg(reason));
     });
     connect(row_.get(), &RadioRow::progress, this,
             [this](double fraction) { ProgressBar1->setValue(qRound(fraction * ProgressSteps)); });
@@ -127,7 +127,7 @@ void FormWriteMany::CommandStop_Click()
         return;
     row_->stop();
     if (row_->phase() != RadioRow::Phase::Stopped)
-        LabelStatus->setText(Lang("Stopping after this radio...", "写完这台后停止..."));
+        LabelStatus->setText(tr("Stopping after this radio..."));
     updateButtons();
 }
 
@@ -137,26 +137,25 @@ void FormWriteMany::onPhase(RadioRow::Phase phase)
     switch (phase) {
     case RadioRow::Phase::Idle: break;
     case RadioRow::Phase::WaitingForRadio:
-        LabelStatus->setText(Lang("Connect the next radio", "请连接下一台对讲机"));
+        LabelStatus->setText(tr("Connect the next radio"));
         ProgressBar1->setValue(0);
         break;
     case RadioRow::Phase::Writing:
-        LabelStatus->setText(Lang("Writing radio %1...", "正在写入第 %1 台...").arg(next));
+        LabelStatus->setText(tr("Writing radio %1...").arg(next));
         break;
     case RadioRow::Phase::Verifying:
-        LabelStatus->setText(Lang("Verifying radio %1...", "正在校验第 %1 台...").arg(next));
+        LabelStatus->setText(tr("Verifying radio %1...").arg(next));
         break;
     case RadioRow::Phase::WaitingForRemoval:
-        LabelStatus->setText(Lang("Take the radio off the cable", "请取下对讲机"));
+        LabelStatus->setText(tr("Take the radio off the cable"));
         break;
     case RadioRow::Phase::Paused:
-        LabelStatus->setText(Lang("Paused: the port %1 cannot be used (%2). Reconnect the cable; the row goes on when the port is back.",
-                                  "已暂停：端口 %1 无法使用（%2）。请重新连接电缆，端口恢复后继续。")
+        LabelStatus->setText(tr("Paused: the port %1 cannot be used (%2). Reconnect the cable; the row goes on when the port is back.")
                                  .arg(row_->portName(),
-                                      row_->pauseReason().isEmpty() ? Lang("it has gone", "端口已断开") : row_->pauseReason()));
+                                      row_->pauseReason().isEmpty() ? tr("it has gone") : row_->pauseReason()));
         break;
     case RadioRow::Phase::Stopped:
-        LabelStatus->setText(Lang("Stopped", "已停止"));
+        LabelStatus->setText(tr("Stopped"));
         break;
     }
     updateButtons();
@@ -167,7 +166,7 @@ void FormWriteMany::onPhase(RadioRow::Phase phase)
 void FormWriteMany::onRadioDone(const RowRadioResult& result)
 {
     const QString text = OutcomeText(result);
-    LabelResult->setText(Lang("Radio %1: %2", "第 %1 台：%2").arg(result.number).arg(text));
+    LabelResult->setText(tr("Radio %1: %2").arg(result.number).arg(text));
     LabelResult->setStyleSheet(result.succeeded() ? QStringLiteral("color: #1a7f37;") : QStringLiteral("color: #c62828;"));
     auto* item = new QTreeWidgetItem(ListResults, { QString::number(result.number),
                                                     QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
@@ -181,7 +180,7 @@ void FormWriteMany::showCount()
 {
     const int radios = row_ ? row_->radios() : 0;
     const int ok = row_ ? row_->succeeded() : 0;
-    LabelCount->setText(Lang("Radios: %1    Written: %2    Failed: %3", "台数：%1    成功：%2    失败：%3")
+    LabelCount->setText(tr("Radios: %1    Written: %2    Failed: %3")
                             .arg(radios)
                             .arg(ok)
                             .arg(radios - ok));

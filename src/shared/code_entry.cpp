@@ -4,6 +4,7 @@
 #include "shared_state.h"
 #include "signalling_codes.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -11,7 +12,7 @@ namespace t40 {
 
 void FillSignallingCodeList(QComboBox* list)
 {
-    list->addItems(SignallingCodeListTexts(State().DecimalSeparator, Lang("None", "无")));
+    list->addItems(SignallingCodeListTexts(State().DecimalSeparator, QCoreApplication::translate("t40::CodeEntry", "None")));
 }
 
 void SetUpCodeChooser(QComboBox* combo)

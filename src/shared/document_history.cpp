@@ -135,18 +135,18 @@ void DocumentHistory::retranslate()
     undoAction_->setEnabled(stack_->canUndo());
     redoAction_->setEnabled(stack_->canRedo());
     if (stack_->canUndo()) {
-        undoAction_->setText(Lang("&Undo %1", "撤销 %1(&U)").arg(undoName));
-        undoAction_->setToolTip(Lang("Undo %1", "撤销 %1").arg(undoName));
+        undoAction_->setText(tr("&Undo %1").arg(undoName));
+        undoAction_->setToolTip(tr("Undo %1").arg(undoName));
     } else {
-        undoAction_->setText(Lang("&Undo", "撤销(&U)"));
-        undoAction_->setToolTip(Lang("Undo", "撤销"));
+        undoAction_->setText(tr("&Undo"));
+        undoAction_->setToolTip(tr("Undo"));
     }
     if (stack_->canRedo()) {
-        redoAction_->setText(Lang("&Redo %1", "重做 %1(&R)").arg(redoName));
-        redoAction_->setToolTip(Lang("Redo %1", "重做 %1").arg(redoName));
+        redoAction_->setText(tr("&Redo %1").arg(redoName));
+        redoAction_->setToolTip(tr("Redo %1").arg(redoName));
     } else {
-        redoAction_->setText(Lang("&Redo", "重做(&R)"));
-        redoAction_->setToolTip(Lang("Redo", "重做"));
+        redoAction_->setText(tr("&Redo"));
+        redoAction_->setToolTip(tr("Redo"));
     }
 }
 

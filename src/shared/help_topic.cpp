@@ -5,6 +5,7 @@
 #include "prompts.h"
 #include "shared_state.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -105,7 +106,7 @@ void ShowHelpTopic(const QString& topic)
     }
     g_helpWindow->setSearchPaths({ folder });
     g_helpWindow->setSource(QUrl::fromLocalFile(path));
-    g_helpWindow->setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + Lang("Help", "帮助"));
+    g_helpWindow->setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + QCoreApplication::translate("t40::HelpTopic", "Help"));
     g_helpWindow->show();
     g_helpWindow->raise();
     g_helpWindow->activateWindow();

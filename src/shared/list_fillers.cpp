@@ -2,20 +2,21 @@
 
 #include "shared_state.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 
 namespace t40 {
 
-QStringList BusyLockTexts() { return { Lang("None", "关"), Lang("Carrier", "载波"), QStringLiteral("QT/DQT") }; }
+QStringList BusyLockTexts() { return { QCoreApplication::translate("t40::ListFillers", "None"), QCoreApplication::translate("t40::ListFillers", "Carrier"), QStringLiteral("QT/DQT") }; }
 
 QStringList SpacingTexts()
 {
     const QString& sep = State().DecimalSeparator;
-    return { QStringLiteral("12") + sep + Lang("5K(Narrow)", "5K(窄带)"), Lang("25K(Wide)", "25K(宽带)") };
+    return { QStringLiteral("12") + sep + QCoreApplication::translate("t40::ListFillers", "5K(Narrow)"), QCoreApplication::translate("t40::ListFillers", "25K(Wide)") };
 }
 
-QStringList ScanAddTexts() { return { Lang("Add", "添加"), Lang("Delete", "删除") }; }
-QStringList PowerTexts() { return { Lang("Low", "低"), Lang("Middle", "中"), Lang("High", "高") }; }
+QStringList ScanAddTexts() { return { QCoreApplication::translate("t40::ListFillers", "Add"), QCoreApplication::translate("t40::ListFillers", "Delete") }; }
+QStringList PowerTexts() { return { QCoreApplication::translate("t40::ListFillers", "Low"), QCoreApplication::translate("t40::ListFillers", "Middle"), QCoreApplication::translate("t40::ListFillers", "High") }; }
 
 void FillBusyLockList(QComboBox* list) { list->addItems(BusyLockTexts()); }
 void FillSpacingList(QComboBox* list) { list->addItems(SpacingTexts()); }

@@ -2,6 +2,7 @@
 
 #include "shared_state.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -16,9 +17,8 @@ PromptScript* g_script = nullptr;
 
 QStringList FileFilters()
 {
-    if (State().IsEnglish)
-        return { QStringLiteral("Radio data file(*.rdat)"), QStringLiteral("All file(*.*)") };
-    return { QString::fromUtf8("对讲机数据文件(*.rdat)"), QString::fromUtf8("所有文件(*.*)") };
+    return { QCoreApplication::translate("t40::Prompts", "Radio data file(*.rdat)"),
+             QCoreApplication::translate("t40::Prompts", "All file(*.*)") };
 }
 } // namespace
 
@@ -79,26 +79,26 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
         break;
     case BoxButtons::RetryCancelDetect:
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        detect = box.addButton(Lang("&Detect Radio", "检测对讲机(&D)"), QMessageBox::ActionRole);
+        detect = box.addButton(QCoreApplication::translate("t40::Prompts", "&Detect Radio"), QMessageBox::ActionRole);
         box.setDefaultButton(QMessageBox::Retry);
         break;
     case BoxButtons::RestoreCancel:
-        restore = box.addButton(Lang("Restore the radio's previous data", "恢复对讲机原来的数据"), QMessageBox::AcceptRole);
+        restore = box.addButton(QCoreApplication::translate("t40::Prompts", "Restore the radio's previous data"), QMessageBox::AcceptRole);
         box.setStandardButtons(QMessageBox::Cancel);
         box.setDefaultButton(qobject_cast<QPushButton*>(restore));
         break;
     }
     // The buttons speak the interface language, not the desktop's.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
-        ok->setText(Lang("OK", "确定"));
+        ok->setText(QCoreApplication::translate("t40::Prompts", "OK"));
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
-        cancel->setText(Lang("Cancel", "取消"));
+        cancel->setText(QCoreApplication::translate("t40::Prompts", "Cancel"));
     if (QAbstractButton* retry = box.button(QMessageBox::Retry))
-        retry->setText(Lang("Retry", "重试"));
+        retry->setText(QCoreApplication::translate("t40::Prompts", "Retry"));
     if (QAbstractButton* save = box.button(QMessageBox::Save))
-        save->setText(Lang("&Save", "保存(&S)"));
+        save->setText(QCoreApplication::translate("t40::Prompts", "&Save"));
     if (QAbstractButton* discard = box.button(QMessageBox::Discard))
-        discard->setText(Lang("&Don't Save", "不保存(&N)"));
+        discard->setText(QCoreApplication::translate("t40::Prompts", "&Don't Save"));
     const int result = box.exec();
     if (detect && box.clickedButton() == detect)
         return BoxAnswer::Detect;

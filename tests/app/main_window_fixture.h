@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interface_language.h"
 #include "mdi_form_main.h"
 #include "shared_state.h"
 #include "test_support.h"
@@ -13,7 +14,7 @@ struct Fixture {
     Fixture()
     {
         main.MDIForm_Load();
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_detect_radio.h"
 #include "form_programming_log.h"
 #include "form_write_many.h"
@@ -36,7 +37,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
         AppDocument().setByte(445, 0x73);
         VirtualRadio radio;
@@ -80,7 +81,9 @@ private slots:
         log.TableLog->sortByColumn(7, Qt::DescendingOrder);
         QCOMPARE(log.Sorted->index(0, 7).data().toString(), QStringLiteral("2"));
         QCOMPARE(log.Sorted->index(0, 4).data().toString(), QStringLiteral("site.rdat"));
-        QCOMPARE(log.Sorted->index(0, 5).data().toString(), QStringLiteral("OK"));
+        // Shown in the interface language, exported with the log's own words.
+        QCOMPARE(log.Sorted->index(0, 1).data().toString(), english ? QStringLiteral("write") : QStringLiteral("写入"));
+        QCOMPARE(log.Sorted->index(0, 5).data().toString(), english ? QStringLiteral("OK") : QStringLiteral("成功"));
         const QString exported = env.tempPath(QStringLiteral("export.csv"));
         env.prompts().paths.push_back(exported);
         log.CommandExport->click();

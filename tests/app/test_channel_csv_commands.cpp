@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_csv.h"
 #include "form_import_channels.h"
 #include "main_window_fixture.h"
@@ -79,7 +80,7 @@ private slots:
         QFETCH(QStringList, channels);
         QFETCH(QString, message);
         Fixture f;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setChannel(2, Channel::created(44000000, 44000000));
         const QString path = f.env.tempPath(QStringLiteral("in.csv"));
         QFile file(path);

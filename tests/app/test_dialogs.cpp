@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_com_port.h"
 #include "form_language.h"
 #include "form_model_information.h"
@@ -125,7 +126,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(bool, denied);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FakeCatalog catalog({ 2 });
         catalog.denied = { 5 };
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -153,11 +154,11 @@ private slots:
         test::TestEnvironment env;
         FakeCatalog catalog({ 2 });
         SetPortCatalog(&catalog);
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FormComPort en;
         QCOMPARE(en.windowTitle(), QStringLiteral("Set COM"));
         QCOMPARE(en.LabelComPort->text(), QStringLiteral("Comm Port"));
-        State().IsEnglish = false;
+        SetInterfaceLanguage(false);
         FormComPort zh;
         QCOMPARE(zh.windowTitle(), QStringLiteral("串口设置"));
         QCOMPARE(zh.CommandCancel->text(), QStringLiteral("取消(&C)"));
@@ -181,7 +182,7 @@ private slots:
         QFETCH(bool, changed);
         QFETCH(QString, stored);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormLanguage dialog;
         QCOMPARE(dialog.ComboLanguage->currentIndex(), english ? 0 : 1);
         QCOMPARE(Items(dialog.ComboLanguage),
@@ -268,7 +269,7 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         test::TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         const std::uint8_t block[] = { 0x50, 0x33, 0x32, 0x30, 0x37, 0x73, 0xF8, 0xFF };
         AppDocument().setBytes(MemoryMap::ModelBlock, block);
         env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
@@ -306,7 +307,7 @@ private slots:
         QFETCH(QString, version);
         QFETCH(QString, description);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         frmAbout box;
         QCOMPARE(box.windowTitle(), caption);
         QCOMPARE(box.lblTitle->text(), QStringLiteral("ZUL"));
@@ -316,7 +317,8 @@ private slots:
 #ifndef Q_OS_WIN
         box.cmdSysInfo->click();
         QCOMPARE(env.prompts().messages.size(), size_t(1));
-        QCOMPARE(env.prompts().messages[0].text, QStringLiteral("此时系统信息不可用"));
+        QCOMPARE(env.prompts().messages[0].text,
+                 english ? QStringLiteral("System information is unavailable at this time") : QStringLiteral("此时系统信息不可用"));
 #endif
     }
 };

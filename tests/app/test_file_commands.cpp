@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_codec.h"
 #include "data_file.h"
 #include "main_window_fixture.h"
@@ -105,7 +106,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, caption);
         Fixture f;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         const RadioImage before = AppDocument().memory();
         const QString path = f.env.tempPath("bad.rdat");
         WriteBytes(path, bytes);
@@ -167,7 +168,7 @@ private slots:
         Fixture f;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
         f.main.MenuSaveAs_Click();
-        State().IsEnglish = false;
+        SetInterfaceLanguage(false);
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
         f.main.MenuSave_Click();
         f.main.MenuSaveAs_Click();
@@ -327,7 +328,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QString, lines);
         Fixture f;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setValue(FieldId::SquelchLevel, 3);
         RadioImage other = AppDocument().memory();
         if (file == "squelch")

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "data_file.h"
 #include "form_channel_information.h"
 #include "mdi_form_main.h"
@@ -51,7 +52,7 @@ struct Fixture {
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, LanguageValue, QStringLiteral("False"));
         main.MDIForm_Load();
         if (english) {
-            State().IsEnglish = true;
+            SetInterfaceLanguage(true);
             State().LanguageChanged = true;
             main.ApplyLanguageChange();
         }
@@ -161,7 +162,7 @@ private slots:
     {
         Fixture f;
         f.main.MenuOption_Click();
-        State().IsEnglish = false;
+        SetInterfaceLanguage(false);
         State().LanguageChanged = true;
         f.main.ApplyLanguageChange();
         QVERIFY(!State().OptionPageOpen);

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_dtmf.h"
 #include "form_local_message.h"
 #include "form_process.h"
@@ -98,7 +99,7 @@ struct Bench {
         main.MDIForm_Load();
         main.show();
         State().ComPortNumber = ComNumber;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         return true;
     }
     ~Bench() { server.stop(); }
@@ -309,7 +310,7 @@ private slots:
         Pattern(r, 1);
         r.setMemoryByte(0x0E11, 0x30);
         QVERIFY(bench.start());
-        State().IsEnglish = false;
+        SetInterfaceLanguage(false);
         QString shown;
         {
             Driver driver([&shown](QDialog* dialog) {

@@ -1,6 +1,7 @@
 // Text typed into an editor and not yet committed belongs to the data it was
 // typed for: the commands that read the data take it along, the commands that
 // put other data in its place never let it in.
+#include "interface_language.h"
 #include "data_file.h"
 #include "form_channel_edit.h"
 #include "form_channel_information.h"
@@ -95,7 +96,7 @@ private slots:
         TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const RadioImage before = AppDocument().memory();
@@ -145,7 +146,7 @@ private slots:
             env.prompts().answers.push_back(BoxAnswer::Ok);
             main.MenuModelInformation_Click();
         } else if (command == QLatin1String("language")) {
-            State().IsEnglish = false;
+            SetInterfaceLanguage(false);
             State().LanguageChanged = true;
             main.ApplyLanguageChange();
         }

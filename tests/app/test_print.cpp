@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_print.h"
 #include "form_printer_setting.h"
 #include "help_topic.h"
@@ -67,9 +68,9 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QStringList, buttons);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormPrint form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("打印列表"));
+        QCOMPARE(form.windowTitle(), english ? QStringLiteral("Print List") : QStringLiteral("打印列表"));
         const QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(boxes[i]->text(), sections.at(i));
@@ -126,7 +127,7 @@ private slots:
     void help()
     {
         test::TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FormPrint form;
         form.CommandHelp->click();
         QVERIFY(HelpWindow());
@@ -165,17 +166,18 @@ private slots:
         list.defaultDevice = defaultDevice;
         PrinterListScope scope(&list);
         for (bool english : { true, false }) {
-            State().IsEnglish = english;
+            SetInterfaceLanguage(english);
             FormPrinterSetting form;
             QCOMPARE(Items(form.ComboPrinter), entries);
             QCOMPARE(form.ComboPrinter->currentIndex(), selected);
-            // Chinese in both languages.
-            QCOMPARE(form.windowTitle(), QStringLiteral("打印设置"));
-            QCOMPARE(form.FramePrinter->title(), QStringLiteral("打印机"));
-            QCOMPARE(form.LabelPrinter->text(), QStringLiteral("名称(&N)"));
-            QCOMPARE(form.CommandPrinter->text(), QStringLiteral("属性"));
-            QCOMPARE(form.OptionVertical->text(), QStringLiteral("纵向(&A)"));
-            QCOMPARE(form.CommandCancel->text(), QStringLiteral("取消(&C)"));
+            // The interface language, Chinese as it always was.
+            const auto text = [english](const char* en, const char* zh) { return QString::fromUtf8(english ? en : zh); };
+            QCOMPARE(form.windowTitle(), text("Print Setup", "打印设置"));
+            QCOMPARE(form.FramePrinter->title(), text("Printer", "打印机"));
+            QCOMPARE(form.LabelPrinter->text(), text("&Name", "名称(&N)"));
+            QCOMPARE(form.CommandPrinter->text(), text("Properties", "属性"));
+            QCOMPARE(form.OptionVertical->text(), text("Po&rtrait", "纵向(&A)"));
+            QCOMPARE(form.CommandCancel->text(), text("&Cancel", "取消(&C)"));
         }
     }
 
@@ -250,7 +252,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setPath(QString(), QStringLiteral("report.rdat"));
         RadioImage image;
         const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0xEC, 0xA1, 0x88, 0xFF, 0xFF, 0xFF };

@@ -1,4 +1,5 @@
 #include "form_change_preview.h"
+#include "interface_language.h"
 #include "form_process.h"
 #include "mdi_form_main.h"
 #include "programming_log.h"
@@ -68,7 +69,7 @@ private slots:
     void readThenWriteFromTheMainWindow()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         VirtualRadio radio;
         // A VHF radio with one channel.
         const std::uint8_t model[8] = { 0x50, 0x32, 0x32, 0x30, 0x37, 0x01, 0xF8, 0xFF };
@@ -88,7 +89,7 @@ private slots:
         main.MDIForm_Load();
         main.show();
         State().ComPortNumber = 4;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         QCOMPARE(AppDocument().band().name, QStringLiteral("UHF"));
         {
             SessionDriver driver;

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "mdi_form_main.h"
 #include "reg_keys.h"
 #include "settings_values.h"
@@ -116,7 +117,7 @@ private slots:
         MDIFormMain main;
         main.MDIForm_Load();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         State().LanguageChanged = true;
         main.ApplyLanguageChange();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_codec.h"
 #include "data_file.h"
 #include "document_history.h"
@@ -48,7 +49,7 @@ struct Bench {
     {
         QApplication::setQuitOnLastWindowClosed(false);
         main.MDIForm_Load();
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         main.LanguageRefresh();
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -220,10 +221,10 @@ private slots:
         QCOMPARE(history.count(), 1);
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("&Undo ") + english);
-        State().IsEnglish = false;
+        SetInterfaceLanguage(false);
         history.retranslate();
         QCOMPARE(undo->text(), QStringLiteral("撤销 ") + chinese + QStringLiteral("(&U)"));
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         history.retranslate();
         QVERIFY(b.main.isWindowModified());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interface_language.h"
 #include "channel_codec.h"
 #include "shared_state.h"
 
@@ -16,7 +17,7 @@ namespace t40::test {
 // whose transmit limit is effectiveHighMHz.
 inline void UseEnglishBand400To480(int effectiveHighMHz)
 {
-    State().IsEnglish = true;
+    SetInterfaceLanguage(true);
     AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, effectiveHighMHz });
 }
 

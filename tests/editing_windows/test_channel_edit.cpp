@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_test_helpers.h"
 #include "form_channel_edit.h"
 #include "form_channel_information.h"
@@ -63,7 +64,7 @@ private slots:
     {
         QFETCH(bool, english);
         QFETCH(QStringList, texts);
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         openEditor(1);
         const QStringList shown { editor->windowTitle(), editor->LabelChannel->text(), editor->LabelRxFreq->text(),
                                   editor->LabelTxFreq->text(), editor->LabelDecode->text(), editor->LabelEncode->text(),

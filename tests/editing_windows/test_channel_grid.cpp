@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_test_helpers.h"
 #include "form_channel_edit.h"
 #include "form_channel_information.h"
@@ -69,7 +70,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QStringList, captions);
         QFETCH(QString, title);
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         openGrid();
         QTableWidget* table = grid->MSHFlexGridChannel;
         QCOMPARE(table->rowCount() + 1, 17);
@@ -334,7 +335,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, low);
         QFETCH(int, high);
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         PutChannel(8, "446", "446");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 8, ChannelField::Decode, { 0x13, 0x20 }); });
         openGrid();

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_test_helpers.h"
 #include "form_channel_copy.h"
 #include "form_frequency_copy.h"
@@ -54,7 +55,7 @@ private slots:
         QFETCH(QStringList, channelCopy);
         QFETCH(QStringList, frequencyCopy);
         QFETCH(QStringList, codeCopy);
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormChannelCopy c(AppDocument(), 3);
         QCOMPARE((QStringList { c.windowTitle(), c.LabelChannelCopy->text(), c.CommandCopy->text(),
                                 c.CommandCancel->text(), c.CommandHelp->text() }),

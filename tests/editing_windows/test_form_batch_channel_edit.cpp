@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "channel_codec.h"
 #include "form_batch_channel_edit.h"
 #include "form_channel_information.h"
@@ -66,7 +67,7 @@ private slots:
         QFETCH(QString, firstCode);
         QFETCH(QString, start);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         AppDocument().setBand({ QStringLiteral("UHF"), bandLow, 520, 520 });
         State().DecimalSeparator = separator;
         FormBatchChannelEdit form(AppDocument());
@@ -189,7 +190,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         test::TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, 470 });
         FormBatchChannelEdit form(AppDocument());
         form.show();
@@ -323,7 +324,7 @@ private slots:
         test::TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         main.LanguageRefresh();
         FormChannelInformation* grid = nullptr;
         for (PageWindow* page : main.openPages())

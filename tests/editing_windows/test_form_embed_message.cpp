@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_embed_message.h"
 #include "help_topic.h"
 #include "memory_map.h"
@@ -198,7 +199,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormEmbedMessage page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Embedded Message") : QStringLiteral("嵌入信息"));
         QCOMPARE(page.CommandClose->text(), english ? QStringLiteral("&Close") : QStringLiteral("关闭(&C)"));

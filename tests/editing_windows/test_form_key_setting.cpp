@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_key_setting.h"
 #include "help_topic.h"
 #include "page_test_helpers.h"
@@ -35,7 +36,7 @@ private slots:
         QFETCH(int, byte286);
         QFETCH(QStringList, shown);
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         AppDocument().setByte(285, std::uint8_t(byte285));
         AppDocument().setByte(286, std::uint8_t(byte286));
         const RadioImage before = AppDocument().memory();
@@ -84,7 +85,7 @@ private slots:
     void refreshAfterReadShowsNewKeysWithoutWriting()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         AppDocument().setByte(285, 0x31);
         FormKeySetting page(AppDocument());
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
@@ -110,7 +111,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, items);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormKeySetting page(AppDocument());
         QCOMPARE(page.windowTitle(), title);
         const QStringList labels { "PF1", "PF2", "PF1_Long", "PF2_Long" };

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_option.h"
 #include "help_topic.h"
 #include "memory_map.h"
@@ -282,7 +283,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QString, separator);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         State().DecimalSeparator = separator;
         FormOption page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Function Setup") : QStringLiteral("功能设定"));

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_scan_information.h"
 #include "help_topic.h"
 #include "memory_map.h"
@@ -150,7 +151,7 @@ private slots:
         QFETCH(int, stored);
         QFETCH(QString, shown);
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FillValid();
         AppDocument().setByte(PriorityScanType, std::uint8_t(type));
         AppDocument().setByte(RevertChannel, std::uint8_t(stored));
@@ -163,7 +164,7 @@ private slots:
     void switchingTypeNeverDuplicatesRevertItems()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FillValid();
         AppDocument().setByte(PriorityScanType, 0);
         AppDocument().setByte(RevertChannel, 3);
@@ -259,7 +260,7 @@ private slots:
     void refreshAfterRead()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         FillValid();
         FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboPriorityChannel[0]->count(), 0);
@@ -289,7 +290,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QString, separator);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         State().DecimalSeparator = separator;
         FillValid();
         FormScanInformation page(AppDocument());

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "data_file.h"
 #include "form_embed_message.h"
 #include "form_key_setting.h"
@@ -63,7 +64,7 @@ private slots:
     void factoryImageShowsItsDefaults()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         QVERIFY(LoadTemplateInto(AppDocument(), QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat")));
         FormOption option(AppDocument());
         QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
@@ -110,7 +111,7 @@ private slots:
     void windowMenuAndChildWindowState()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
         QMdiArea area;

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "data_file.h"
 #include "form_embed_message.h"
 #include "form_key_setting.h"
@@ -38,7 +39,7 @@ private slots:
         TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        State().IsEnglish = true; // for the pages opened from here on
+        SetInterfaceLanguage(true); // for the pages opened from here on
         main.show();
         main.MenuOption_Click();
         main.MenuKey_Click();

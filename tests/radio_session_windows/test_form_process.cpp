@@ -1,4 +1,5 @@
 #include "form_change_preview.h"
+#include "interface_language.h"
 #include "form_process.h"
 #include "on_modal.h"
 #include "programming_log.h"
@@ -76,7 +77,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, button);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         FormProcess form(Whole(isRead), QStringLiteral("abc"));
         form.show();
         QCOMPARE(form.windowTitle(), caption);
@@ -99,7 +100,7 @@ private slots:
     void portThatCannotOpen()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         State().ComPortNumber = 99; // nothing there
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM99"), env.tempPath(QStringLiteral("no-such-tty")));
         FormProcess form(Whole(true));
@@ -116,7 +117,7 @@ private slots:
     void readsTheRadio()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 3);
         pty.radio.memory().setByte(300, 1);
@@ -172,7 +173,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, logVerify);
         TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         State().VerifyAfterWrite = verify;
         PtyRadio pty;
         QVERIFY(pty.start());
@@ -238,7 +239,7 @@ private slots:
         QFETCH(QString, changes);
         QFETCH(QString, log);
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         State().VerifyAfterWrite = fault == QLatin1String("change") || fault == QLatin1String("ack");
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 2);
@@ -296,7 +297,7 @@ private slots:
     void portThatVanishesMidRead()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 8);
         pty.radio.faults().hangUpAfterFrames = 12;
@@ -339,7 +340,7 @@ private slots:
         QFETCH(bool, isRead);
         QFETCH(QString, message);
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         PtyRadio pty;
         RadioFaults& faults = pty.radio.faults();
         if (fault == QLatin1String("ack"))

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "form_password.h"
 #include "form_password_change.h"
 #include "form_process.h"
@@ -100,7 +101,7 @@ private slots:
     void passwordDialog()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         QString password = QStringLiteral("old");
         FormPassword dialog(AppDocument(), password);
         dialog.show();
@@ -134,7 +135,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         const RadioImage before = AppDocument().memory();
         QString password;
         FormPasswordChange dialog(AppDocument(), password);
@@ -165,7 +166,7 @@ private slots:
     void changeWritesThePasswordBlock()
     {
         TestEnvironment env;
-        State().IsEnglish = true;
+        SetInterfaceLanguage(true);
         VirtualRadio radio;
         PtyRadioServer server(radio);
         QString reason;

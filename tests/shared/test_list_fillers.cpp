@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "list_fillers.h"
 #include "shared_state.h"
 #include "test_support.h"
@@ -11,7 +12,7 @@ namespace {
 QStringList Items(void (*fill)(QComboBox*), bool english, const QString& separator = QStringLiteral("."))
 {
     test::TestEnvironment env;
-    State().IsEnglish = english;
+    SetInterfaceLanguage(english);
     State().DecimalSeparator = separator;
     QComboBox box;
     box.addItem(QStringLiteral("kept"));

@@ -1,3 +1,4 @@
+#include "interface_language.h"
 #include "help_topic.h"
 #include "prompts.h"
 #include "shared_state.h"
@@ -47,7 +48,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, filters);
         test::TestEnvironment env;
-        State().IsEnglish = english;
+        SetInterfaceLanguage(english);
         env.prompts().paths.push_back(answer);
         QCOMPARE(ShowFileDialog(kind, QStringLiteral("T"), QStringLiteral("d.rdat")), answer);
         QCOMPARE(env.prompts().fileDialogs.size(), size_t(1));

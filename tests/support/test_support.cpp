@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "interface_language.h"
 #include "port_catalog.h"
 #include "programming_log.h"
 #include "shared_state.h"
@@ -12,6 +13,7 @@ namespace t40::test {
 TestEnvironment::TestEnvironment()
 {
     State().reset();
+    SetInterfaceLanguage(State().IsEnglish);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     // The programming log goes to the temporary folder too.
@@ -25,6 +27,7 @@ TestEnvironment::~TestEnvironment()
     SetPromptScript(nullptr);
     SetPortCatalog(nullptr);
     State().reset();
+    SetInterfaceLanguage(State().IsEnglish);
     if (previousDataHome_.isNull())
         qunsetenv("XDG_DATA_HOME");
     else

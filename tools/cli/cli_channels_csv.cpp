@@ -48,7 +48,7 @@ void Report(const QString& file, const CsvMessage& m, const QString& kind)
     if (m.column > 0)
         place += QStringLiteral(":%1").arg(m.column);
     const QString column = m.columnName.isEmpty() ? QString() : m.columnName + QStringLiteral(": ");
-    std::fprintf(stderr, "%s: %s%s%s\n", qPrintable(place), qPrintable(kind), qPrintable(column), qPrintable(m.english));
+    std::fprintf(stderr, "%s: %s%s%s\n", qPrintable(place), qPrintable(kind), qPrintable(column), qPrintable(m.text));
 }
 } // namespace
 

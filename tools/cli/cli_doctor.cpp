@@ -40,7 +40,7 @@ int RunDoctor(const QCommandLineParser& args)
         CliFail(QStringLiteral("the check did not finish"));
         return ExitNoAnswer;
     }
-    std::printf("%s\n", check.reportText(true).toUtf8().constData());
+    std::printf("%s\n", check.reportText().toUtf8().constData());
     bool unusable = false;
     for (const CablePortReport& port : check.ports()) {
         if (port.verdict == CableVerdict::RadioAnswers)

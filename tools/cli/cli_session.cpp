@@ -82,12 +82,12 @@ void CliSession::portOpenFailed(const QString& reason)
     failure_ = ExitPort;
     message_ = QStringLiteral("cannot open the port %1: %2").arg(link_.device(), reason);
     if (link_.accessDenied())
-        message_ += QLatin1Char('\n') + PortAccessHint(link_.device(), true);
+        message_ += QLatin1Char('\n') + PortAccessHint(link_.device());
 }
 
 void CliSession::showProgress(double fraction)
 {
-    progress_.show(ProgressText(fraction, true));
+    progress_.show(ProgressText(fraction));
 }
 
 // Said from the second try on: the first answer usually comes at once.

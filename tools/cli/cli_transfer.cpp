@@ -62,7 +62,7 @@ int VerifyWrite(const QString& port, const SessionRequest& write, const RadioIma
         return ExitOk;
     }
     *verify = ProgrammingLog::VerifyDiffersAt(address);
-    CliFail(WriteMismatchText(address, sent, readBack, true));
+    CliFail(WriteMismatchText(address, sent, readBack));
     return ExitVerify;
 }
 
