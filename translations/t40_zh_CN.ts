@@ -2377,11 +2377,11 @@
     </message>
     <message>
         <source>Show C&amp;hanges Before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>写入前显示更改(&amp;H)</translation>
     </message>
     <message>
         <source>Check &amp;Cable...</source>
-        <translation type="unfinished"></translation>
+        <translation>检查编程线(&amp;C)...</translation>
     </message>
 </context>
 <context>
