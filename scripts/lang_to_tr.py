@@ -136,8 +136,8 @@ def enclosing_class(tokens, index):
                     stack.append(("function", None))
             header_start = i + 1
         elif text == "}":
-            if stack:
-                stack.pop()
+            if stack and stack.pop()[0] in ("class", "function") and all(k == "namespace" for k, _ in stack):
+                pending = []  # a definition ended: the next one has its own header
             header_start = i + 1
         elif text == ";":
             if outer:

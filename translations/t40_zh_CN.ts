@@ -2383,6 +2383,14 @@
         <source>Check &amp;Cable...</source>
         <translation>检查编程线(&amp;C)...</translation>
     </message>
+    <message>
+        <source>The file %1 is read-only. Save the data under another name?</source>
+        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
+        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
+    </message>
 </context>
 <context>
     <name>t40::PortCatalog</name>
@@ -2392,7 +2400,53 @@
     </message>
 </context>
 <context>
-    <name>t40::PrintReport</name>
+    <name>t40::ProgrammingSession</name>
+    <message>
+        <source>Complete:</source>
+        <translation>完成进度:</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Prompts</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>不保存(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Radio data file(*.rdat)</source>
+        <translation>对讲机数据文件(*.rdat)</translation>
+    </message>
+    <message>
+        <source>All file(*.*)</source>
+        <translation>所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Radio</source>
+        <translation>检测对讲机(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Restore the radio&apos;s previous data</source>
+        <translation>恢复对讲机原来的数据</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ReportText</name>
     <message>
         <source>None</source>
         <translation>无</translation>
@@ -2528,52 +2582,6 @@
     <message>
         <source>Date</source>
         <translation>日期</translation>
-    </message>
-</context>
-<context>
-    <name>t40::ProgrammingSession</name>
-    <message>
-        <source>Complete:</source>
-        <translation>完成进度:</translation>
-    </message>
-</context>
-<context>
-    <name>t40::Prompts</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Retry</source>
-        <translation>重试</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Don&apos;t Save</source>
-        <translation>不保存(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Radio data file(*.rdat)</source>
-        <translation>对讲机数据文件(*.rdat)</translation>
-    </message>
-    <message>
-        <source>All file(*.*)</source>
-        <translation>所有文件(*.*)</translation>
-    </message>
-    <message>
-        <source>&amp;Detect Radio</source>
-        <translation>检测对讲机(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Restore the radio&apos;s previous data</source>
-        <translation>恢复对讲机原来的数据</translation>
     </message>
 </context>
 <context>

@@ -38,13 +38,13 @@ FormLanguage::FormLanguage(QWidget* parent)
 void FormLanguage::CommandOK_Click()
 {
     SharedState& s = State();
-    const bool english = ComboLanguage->currentIndex() == 0;
-    if (english != s.IsEnglish)
+    const bool chosenEnglish = ComboLanguage->currentIndex() == 0;
+    if (chosenEnglish != s.IsEnglish)
         s.LanguageChanged = true;
-    s.IsEnglish = english;
+    s.IsEnglish = chosenEnglish;
     if (s.LanguageChanged)
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, LanguageValue,
-                       english ? QStringLiteral("True") : QStringLiteral("False"));
+                       chosenEnglish ? QStringLiteral("True") : QStringLiteral("False"));
     accept();
 }
 

@@ -15,6 +15,11 @@
 
 namespace t40 {
 
+// The report speaks the interface language.
+struct ReportText {
+    Q_DECLARE_TR_FUNCTIONS(t40::ReportText)
+};
+
 namespace {
 // Values keep to one line; headings wrap between words only.
 QString Cell(const QString& text, const char* tag = "td")
@@ -51,7 +56,7 @@ QString ChannelSection(const RadioImage& memory)
     const QStringList powers = PowerTexts(), scans = ScanAddTexts(), spacings = SpacingTexts(), locks = BusyLockTexts();
     QList<QStringList> rows;
     for (int c = 1; c <= ChannelsPerGroup; ++c) {
-        const ChannelView ch = DecodeChannel(memory, c, sep, QCoreApplication::translate("t40::PrintReport", "None"));
+        const ChannelView ch = DecodeChannel(memory, c, sep, ReportText::tr("None"));
         if (!ch.present) {
             rows << QStringList { QString::number(c), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString() };
             continue;
@@ -61,10 +66,10 @@ QString ChannelSection(const RadioImage& memory)
                               powers.at(PowerPosition(ch.powerBits)), scans.at(ch.scanAdd ? 0 : 1),
                               spacings.at(ch.spacingBit), locks.at(BusyLockPosition(ch.busyLockBits)) };
     }
-    return Table(QCoreApplication::translate("t40::PrintReport", "Channel Information"),
-                 { QCoreApplication::translate("t40::PrintReport", "CH"), QCoreApplication::translate("t40::PrintReport", "Rx Frequency"), QCoreApplication::translate("t40::PrintReport", "Tx Frequency"),
-                   QCoreApplication::translate("t40::PrintReport", "CTCSS/DCS Decode"), QCoreApplication::translate("t40::PrintReport", "CTCSS/DCS Encode"), QCoreApplication::translate("t40::PrintReport", "Tx Power"),
-                   QCoreApplication::translate("t40::PrintReport", "Scan Add"), QCoreApplication::translate("t40::PrintReport", "Channel Spacing"), QCoreApplication::translate("t40::PrintReport", "Busy Lock") },
+    return Table(ReportText::tr("Channel Information"),
+                 { ReportText::tr("CH"), ReportText::tr("Rx Frequency"), ReportText::tr("Tx Frequency"),
+                   ReportText::tr("CTCSS/DCS Decode"), ReportText::tr("CTCSS/DCS Encode"), ReportText::tr("Tx Power"),
+                   ReportText::tr("Scan Add"), ReportText::tr("Channel Spacing"), ReportText::tr("Busy Lock") },
                  rows);
 }
 
@@ -72,37 +77,37 @@ QString OptionSection(const RadioImage& memory)
 {
     RadioImage copy = memory; // the decode repairs bytes out of range; the report shows what it would
     const OptionSettings s = DecodeOptions(copy);
-    const QString off = QCoreApplication::translate("t40::PrintReport", "Off");
-    const QString on = QCoreApplication::translate("t40::PrintReport", "On");
-    const QStringList voices { off, QCoreApplication::translate("t40::PrintReport", "Chinese"), QCoreApplication::translate("t40::PrintReport", "English") };
+    const QString off = ReportText::tr("Off");
+    const QString on = ReportText::tr("On");
+    const QStringList voices { off, ReportText::tr("Chinese"), ReportText::tr("English") };
     const QList<QStringList> rows {
-        { QCoreApplication::translate("t40::PrintReport", "Time Out Timer(TOT)[s]"), QString::number(15 * (s.totIndex + 1)) },
-        { QCoreApplication::translate("t40::PrintReport", "TOT Warning Time[s]"), s.totWarningIndex == 0 ? off : QString::number(s.totWarningIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "Squelch Level"), QString::number(s.squelchIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "Voice Prompt"), voices.value(s.voiceIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "VOX Function"), s.vox ? on : off },
-        { QCoreApplication::translate("t40::PrintReport", "VOX Level"), s.voxLevelIndex == 0 ? off : QString::number(s.voxLevelIndex) },
-        { QCoreApplication::translate("t40::PrintReport", "Battery Save"), s.batterySave ? on : off },
-        { QCoreApplication::translate("t40::PrintReport", "Roger"), s.roger ? on : off },
+        { ReportText::tr("Time Out Timer(TOT)[s]"), QString::number(15 * (s.totIndex + 1)) },
+        { ReportText::tr("TOT Warning Time[s]"), s.totWarningIndex == 0 ? off : QString::number(s.totWarningIndex) },
+        { ReportText::tr("Squelch Level"), QString::number(s.squelchIndex) },
+        { ReportText::tr("Voice Prompt"), voices.value(s.voiceIndex) },
+        { ReportText::tr("VOX Function"), s.vox ? on : off },
+        { ReportText::tr("VOX Level"), s.voxLevelIndex == 0 ? off : QString::number(s.voxLevelIndex) },
+        { ReportText::tr("Battery Save"), s.batterySave ? on : off },
+        { ReportText::tr("Roger"), s.roger ? on : off },
     };
-    return Table(QCoreApplication::translate("t40::PrintReport", "Optional Features"), {}, rows);
+    return Table(ReportText::tr("Optional Features"), {}, rows);
 }
 
 QString KeySection(const RadioImage& memory)
 {
     static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
-    const QStringList functions { QCoreApplication::translate("t40::PrintReport", "None"), QCoreApplication::translate("t40::PrintReport", "Scan"), QCoreApplication::translate("t40::PrintReport", "Monitor"),
-                                  QCoreApplication::translate("t40::PrintReport", "Alarm"), QStringLiteral("1750"), QCoreApplication::translate("t40::PrintReport", "Power") };
+    const QStringList functions { ReportText::tr("None"), ReportText::tr("Scan"), ReportText::tr("Monitor"),
+                                  ReportText::tr("Alarm"), QStringLiteral("1750"), ReportText::tr("Power") };
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
         rows << QStringList { QString::fromLatin1(keyNames[k]), functions.value(KeyPositionOfCode(KeyCode(memory, k))) };
-    return Table(QCoreApplication::translate("t40::PrintReport", "Key Assignment"), {}, rows);
+    return Table(ReportText::tr("Key Assignment"), {}, rows);
 }
 
 QString MessageSection(const RadioImage& memory)
 {
     const auto lines = DecodeEmbeddedMessage(memory);
-    return Table(QCoreApplication::translate("t40::PrintReport", "Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
+    return Table(ReportText::tr("Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
 }
 
 QTextDocument* Layout(const QString& html, QObject* parent)
@@ -122,10 +127,10 @@ QString ReportHtml(const RadioDocument& document, const ReportSections& sections
 {
     const RadioImage& memory = document.memory();
     QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
-                       .arg(QCoreApplication::translate("t40::PrintReport", "T40 Radio Configuration").toHtmlEscaped(),
-                            QCoreApplication::translate("t40::PrintReport", "File").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
-                            QCoreApplication::translate("t40::PrintReport", "Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
-                            QCoreApplication::translate("t40::PrintReport", "Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
+                       .arg(ReportText::tr("T40 Radio Configuration").toHtmlEscaped(),
+                            ReportText::tr("File").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
+                            ReportText::tr("Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
+                            ReportText::tr("Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
     if (sections.channels)
         html += ChannelSection(memory);
     if (sections.options)

@@ -1,5 +1,7 @@
 #include "cli_session.h"
 
+#include "cli_command.h"
+
 #include "programming_log.h"
 #include "radio_probe.h"
 #include "port_catalog.h"

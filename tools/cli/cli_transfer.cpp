@@ -107,7 +107,7 @@ int ReadRadioFirst(const QString& port, RadioImage& previous, const QString& fil
         return status;
     }
     QString kept, reason;
-    if (SaveReadBackup(previous, ReadBackupFolder(), &kept, &reason) == DataFileStatus::Ok)
+    if (SaveReadBackup(previous, ReadBackupFolder(), port, &kept, &reason) == DataFileStatus::Ok)
         std::fprintf(stderr, "Backup: %s\n", qPrintable(kept));
     else
         CliFail(QStringLiteral("cannot write the backup %1: %2").arg(kept, reason));
@@ -132,11 +132,11 @@ int RunRead(const QCommandLineParser& args)
     }
     if (!args.isSet(QStringLiteral("no-backup"))) {
         QString kept, reason;
-        if (SaveReadBackup(image, ReadBackupFolder(), &kept, &reason) != DataFileStatus::Ok) {
-            CliFail(QStringLiteral("cannot write the backup %1: %2 (--no-backup goes without)").arg(kept, reason));
+        if (SaveReadBackup(image, ReadBackupFolder(), port, &kept, &reason) != DataFileStatus::Ok) {
+            CliFail(QStringLiteral("cannot write the backup %1: %2 (--no-backup goes without)").arg(TerminalText(kept), reason));
             return ExitOutput;
         }
-        std::fprintf(stderr, "Backup: %s\n", qPrintable(kept));
+        std::fprintf(stderr, "Backup: %s\n", qPrintable(TerminalText(kept)));
     }
     std::fprintf(stderr, "Read Data OK: %s\n", qPrintable(DisplayName(output)));
     return ExitOk;
