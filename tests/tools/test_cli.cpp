@@ -610,9 +610,9 @@ private slots:
         QFile f(in);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size());
         f.close();
-        args.replaceInStrings(QStringLiteral("BASE"), base);
-        args.replaceInStrings(QStringLiteral("IN"), in);
-        args.replaceInStrings(QStringLiteral("OUT"), out);
+        // Whole arguments only: a temporary folder's random name may hold "IN" too.
+        for (QString& a : args)
+            a = a == QLatin1String("BASE") ? base : a == QLatin1String("IN") ? in : a == QLatin1String("OUT") ? out : a;
         err.replaceInStrings(QStringLiteral("in.csv"), in);
         const Result r = RunCli(args);
         QVERIFY2(r.status == status, qPrintable(r.err));
