@@ -13,6 +13,145 @@
     </message>
 </context>
 <context>
+    <name>t40::CableCheck</name>
+    <message>
+        <source>A radio answers on %1: %2. The cable and the port work.</source>
+        <translation>%1 上有对讲机应答：%2。编程线和端口正常。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2: close it (or stop that service), then try again.</source>
+        <translation>%1 正被其他程序占用%2：请关闭该程序（或停止该服务）后重试。</translation>
+    </message>
+    <message>
+        <source>You may not open %1: %2</source>
+        <translation>无权打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>add yourself to the dialout group (sudo adduser $USER dialout, then log in again) or install the udev rule 60-t40-cable.rules and plug the cable in again.</source>
+        <translation>请把用户加入 dialout 组（sudo adduser $USER dialout，然后重新登录），或安装 udev 规则 60-t40-cable.rules 后重新插入编程线。</translation>
+    </message>
+    <message>
+        <source>the udev rule is installed, so plug the cable in again; if that does not help, add yourself to the dialout group (sudo adduser $USER dialout, then log in again).</source>
+        <translation>udev 规则已安装，请重新插入编程线；仍不行时请把用户加入 dialout 组（sudo adduser $USER dialout，然后重新登录）。</translation>
+    </message>
+    <message>
+        <source>There is no device %1: plug the cable in, or choose its port in Set Com.</source>
+        <translation>没有设备 %1：请插入编程线，或在串口设置中选择它的端口。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened (%2): plug the cable in again.</source>
+        <translation>无法打开 %1（%2）：请重新插入编程线。</translation>
+    </message>
+    <message>
+        <source>Nothing answers on %1: check that the radio is on and in programming state, that the cable sits firmly in the radio, and that this is the cable&apos;s port.</source>
+        <translation>%1 上没有应答：请检查对讲机已开机并处于编程状态、编程线已插紧，以及这是编程线的端口。</translation>
+    </message>
+    <message>
+        <source>device: not present</source>
+        <translation>设备：不存在</translation>
+    </message>
+    <message>
+        <source>device: %1</source>
+        <translation>设备：%1</translation>
+    </message>
+    <message>
+        <source>no USB chip named (a built-in port or a terminal)</source>
+        <translation>没有 USB 芯片信息（内置串口或终端）</translation>
+    </message>
+    <message>
+        <source>access: %1, %2</source>
+        <translation>权限：%1，%2</translation>
+    </message>
+    <message>
+        <source>you may open it</source>
+        <translation>您可以打开</translation>
+    </message>
+    <message>
+        <source>you may not open it</source>
+        <translation>您无权打开</translation>
+    </message>
+    <message>
+        <source>held by: %1</source>
+        <translation>占用者：%1</translation>
+    </message>
+    <message>
+        <source>no other program</source>
+        <translation>没有其他程序</translation>
+    </message>
+    <message>
+        <source>a radio answered (%1)</source>
+        <translation>对讲机应答（%1）</translation>
+    </message>
+    <message>
+        <source>not tried (%1)</source>
+        <translation>未进行（%1）</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>无权限</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>无应答</translation>
+    </message>
+    <message>
+        <source>handshake at 9600 baud: %1</source>
+        <translation>9600 波特握手：%1</translation>
+    </message>
+    <message>
+        <source>verdict: %1</source>
+        <translation>结论：%1</translation>
+    </message>
+    <message>
+        <source>No serial port to check: plug the cable in (a USB cable shows as /dev/ttyUSB* or /dev/ttyACM*).</source>
+        <translation>没有可检查的串口：请插入编程线（USB 编程线显示为 /dev/ttyUSB* 或 /dev/ttyACM*）。</translation>
+    </message>
+    <message>
+        <source>This computer:</source>
+        <translation>本机：</translation>
+    </message>
+    <message>
+        <source>udev rule 60-t40-cable.rules: %1</source>
+        <translation>udev 规则 60-t40-cable.rules：%1</translation>
+    </message>
+    <message>
+        <source>not installed (the package installs it)</source>
+        <translation>未安装（安装软件包即会安装）</translation>
+    </message>
+    <message>
+        <source>installed (%1)</source>
+        <translation>已安装（%1）</translation>
+    </message>
+    <message>
+        <source>group dialout: %1</source>
+        <translation>dialout 组：%1</translation>
+    </message>
+    <message>
+        <source>you are a member</source>
+        <translation>您是成员</translation>
+    </message>
+    <message>
+        <source>you are not a member (sudo adduser $USER dialout, then log in again)</source>
+        <translation>您不是成员（sudo adduser $USER dialout，然后重新登录）</translation>
+    </message>
+    <message>
+        <source>brltty, ModemManager: not present</source>
+        <translation>brltty、ModemManager：不存在</translation>
+    </message>
+    <message>
+        <source>it takes CH340 and CP210x cables for Braille displays; without a Braille display: sudo apt remove brltty</source>
+        <translation>它会把 CH340 和 CP210x 编程线当作盲文显示器占用；不用盲文显示器时：sudo apt remove brltty</translation>
+    </message>
+    <message>
+        <source>it may probe the cable as a modem; install the udev rule, or: sudo systemctl disable --now ModemManager</source>
+        <translation>它可能把编程线当作调制解调器探测；请安装 udev 规则，或：sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source>the udev rule tells it to leave the cables alone</source>
+        <translation>udev 规则已让它不碰编程线</translation>
+    </message>
+</context>
+<context>
     <name>t40::CallResponse</name>
     <message>
         <source>Off</source>
@@ -721,6 +860,29 @@
     </message>
 </context>
 <context>
+    <name>t40::FormChangePreview</name>
+    <message>
+        <source>Changes Before Write</source>
+        <translation>写入前的更改</translation>
+    </message>
+    <message>
+        <source>No changes: the radio already holds this data. You may still write it.</source>
+        <translation>没有更改：对讲机中已是这些数据。仍可写入。</translation>
+    </message>
+    <message>
+        <source>Writing changes %1 values in the radio, each shown as radio -&gt; data:</source>
+        <translation>写入将更改对讲机中的 %1 项，格式为 对讲机 -&gt; 数据：</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>t40::FormChannelCopy</name>
     <message>
         <source>Copy Channel</source>
@@ -858,6 +1020,29 @@
     </message>
 </context>
 <context>
+    <name>t40::FormCheckCable</name>
+    <message>
+        <source>Check Cable</source>
+        <translation>检查编程线</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>重新检查(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Checking %1 port(s)...</source>
+        <translation>正在检查 %1 个端口...</translation>
+    </message>
+    <message>
+        <source>No serial port to check: plug the cable in.</source>
+        <translation>没有可检查的串口：请插入编程线。</translation>
+    </message>
+</context>
+<context>
     <name>t40::FormComPort</name>
     <message>
         <source>Set COM</source>
@@ -878,6 +1063,22 @@
     <message>
         <source>(no access)</source>
         <translation>（无权访问）</translation>
+    </message>
+    <message>
+        <source>Cable lines</source>
+        <translation>编程线信号</translation>
+    </message>
+    <message>
+        <source>&amp;DTR asserted</source>
+        <translation>DTR 有效(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;RTS asserted</source>
+        <translation>RTS 有效(&amp;R)</translation>
+    </message>
+    <message>
+        <source>For cables that draw power from these lines or key the radio with them.</source>
+        <translation>用于从这些信号取电或用它们控制对讲机的编程线。</translation>
     </message>
 </context>
 <context>
@@ -1610,6 +1811,62 @@
     <message>
         <source>Verify failed</source>
         <translation>校验失败</translation>
+    </message>
+    <message>
+        <source>Verified: the radio holds the data</source>
+        <translation>已校验：对讲机中的数据与写入的一致</translation>
+    </message>
+    <message>
+        <source>No answer from the radio on %1. Likely causes: the radio is off or not in programming state, this is not the cable&apos;s port, or the cable is not seated firmly. Detect Radio looks for the radio on every port; Program &gt; Check Cable finds out more.</source>
+        <translation>%1 上的对讲机没有应答。可能的原因：对讲机未开机或未处于编程状态、这不是编程线的端口、编程线未插紧。“检测对讲机”会在所有端口上查找对讲机；“编程 &gt; 检查编程线”可查明更多原因。</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio on %1, try %2 of %3</source>
+        <translation>正在等待 %1 上的对讲机，第 %2 次（共 %3 次）</translation>
+    </message>
+    <message>
+        <source>The radio is %1; the data is %2. Overwrite?</source>
+        <translation>对讲机为 %1；数据为 %2。是否覆盖？</translation>
+    </message>
+    <message>
+        <source>The write did not complete: the radio may hold part of the new data.</source>
+        <translation>写入未完成：对讲机中可能只有部分新数据。</translation>
+    </message>
+    <message>
+        <source>Read the radio before writing</source>
+        <translation>写入前读取对讲机</translation>
+    </message>
+    <message>
+        <source>The radio could not be read, so nothing was written: the radio and the data are as they were.</source>
+        <translation>无法读取对讲机，因此没有写入：对讲机和数据都保持原样。</translation>
+    </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>未写入</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous data, read before the write, can be written back.</source>
+        <translation>写入前读出的对讲机原来的数据可以写回。</translation>
+    </message>
+    <message>
+        <source>Restore the radio&apos;s previous data</source>
+        <translation>恢复对讲机原来的数据</translation>
+    </message>
+    <message>
+        <source>Previous data restored</source>
+        <translation>已恢复原来的数据</translation>
+    </message>
+    <message>
+        <source>Restore failed</source>
+        <translation>恢复失败</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous data could not be written back; the radio may hold part of either.</source>
+        <translation>无法写回对讲机原来的数据；对讲机中可能是新旧数据各一部分。</translation>
+    </message>
+    <message>
+        <source>The restored data could not be read back for the check.</source>
+        <translation>无法读回恢复的数据进行校验。</translation>
     </message>
 </context>
 <context>
@@ -2403,6 +2660,14 @@
         <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
+        <source>Show C&amp;hanges Before Write</source>
+        <translation>写入前显示更改(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Check &amp;Cable...</source>
+        <translation>检查编程线(&amp;C)...</translation>
+    </message>
+    <message>
         <source>The file %1 is read-only. Save the data under another name?</source>
         <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
     </message>
@@ -2510,6 +2775,14 @@
     <message>
         <source>All file(*.*)</source>
         <translation>所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Radio</source>
+        <translation>检测对讲机(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Restore the radio&apos;s previous data</source>
+        <translation>恢复对讲机原来的数据</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,9 @@ void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword
 {
     const SessionRequest request { SessionKind::Whole, read ? Direction::Read : Direction::Write, AppDocument().band().lowMHz };
     FormProcess session(request, programPassword, parent);
+    session.setPreviewBeforeWrite(!read && State().ShowChangesBeforeWrite);
+    if (auto* main = qobject_cast<MDIFormMain*>(parent))
+        QObject::connect(&session, &FormProcess::detectRadioRequested, main, [main] { main->MenuDetect_Click(); });
     QObject::connect(&session, &FormProcess::radioRead, &session, afterRead);
     session.exec();
     programPassword = session.ProgramPassword();

@@ -2,10 +2,13 @@
 
 #include "button_row.h"
 #include "port_catalog.h"
+#include "qt_serial_link.h"
 #include "reg_keys.h"
 #include "shared_state.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,11 +31,24 @@ FormComPort::FormComPort(QWidget* parent)
     CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandOK->setDefault(true);
 
+    FrameCableLines = new QGroupBox(tr("Cable lines"), this);
+    CheckDtr = new QCheckBox(tr("&DTR asserted"), FrameCableLines);
+    CheckRts = new QCheckBox(tr("&RTS asserted"), FrameCableLines);
+    const QString why = tr("For cables that draw power from these lines or key the radio with them.");
+    FrameCableLines->setToolTip(why);
+    const CableLines lines = StoredCableLines();
+    CheckDtr->setChecked(lines.dtr);
+    CheckRts->setChecked(lines.rts);
+    auto* lineRow = new QHBoxLayout(FrameCableLines);
+    lineRow->addWidget(CheckDtr);
+    lineRow->addWidget(CheckRts);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(LabelComPort, 0, 0);
     grid->addWidget(ComboComPort, 0, 1);
+    grid->addWidget(FrameCableLines, 1, 0, 1, 2);
     auto* buttons = ButtonRow({ CommandOK, CommandCancel });
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
@@ -73,6 +89,7 @@ void FormComPort::CommandOK_Click()
         State().ComPortNumber = number;
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, ComPortValue, QString::number(number));
     }
+    StoreCableLines({ CheckDtr->isChecked(), CheckRts->isChecked() });
     accept();
 }
 

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -19,6 +21,10 @@ public:
 
     QLabel* LabelComPort = nullptr;
     QComboBox* ComboComPort = nullptr;
+    // "Cable lines": whether DTR and RTS are asserted while the port is open.
+    QGroupBox* FrameCableLines = nullptr;
+    QCheckBox* CheckDtr = nullptr;
+    QCheckBox* CheckRts = nullptr;
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandCancel = nullptr;
 };

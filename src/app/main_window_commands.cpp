@@ -8,6 +8,7 @@
 #include "document_history.h"
 #include "form_channel_edit.h"
 #include "form_com_port.h"
+#include "form_check_cable.h"
 #include "form_detect_radio.h"
 #include "form_programming_log.h"
 #include "form_language.h"
@@ -463,6 +464,21 @@ void MDIFormMain::MenuVerify_Click()
     MenuVerify->setChecked(on);
     RegWriteString(RegHive::LocalMachine, AppRegistryKey, VerifyAfterWriteValue,
                    on ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+void MDIFormMain::MenuShowChanges_Click()
+{
+    const bool on = !State().ShowChangesBeforeWrite;
+    State().ShowChangesBeforeWrite = on;
+    MenuShowChanges->setChecked(on);
+    RegWriteString(RegHive::LocalMachine, AppRegistryKey, ShowChangesBeforeWriteValue,
+                   on ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+void MDIFormMain::MenuCheckCable_Click()
+{
+    FormCheckCable dialog(this);
+    dialog.exec();
 }
 
 void MDIFormMain::MenuPassword_Click() { ShowPasswordDialog(this, ProgramPassword); }

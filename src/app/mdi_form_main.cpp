@@ -145,9 +145,13 @@ void MDIFormMain::buildMenus()
     MenuVerify = MenuProgram->addAction(QString());
     MenuVerify->setCheckable(true);
     connect(MenuVerify, &QAction::triggered, this, [this] { MenuVerify_Click(); });
+    MenuShowChanges = MenuProgram->addAction(QString());
+    MenuShowChanges->setCheckable(true);
+    connect(MenuShowChanges, &QAction::triggered, this, [this] { MenuShowChanges_Click(); });
     MenuWriteMany = addMenuAction(MenuProgram, &MDIFormMain::MenuWriteMany_Click);
     MenuProgram->addSeparator();
     MenuDetect = addMenuAction(MenuProgram, &MDIFormMain::MenuDetect_Click);
+    MenuCheckCable = addMenuAction(MenuProgram, &MDIFormMain::MenuCheckCable_Click);
     MenuProgram->addSeparator()->setVisible(false);
     MenuPassword = addMenuAction(MenuProgram, &MDIFormMain::MenuPassword_Click);
     MenuPassword->setVisible(false);
@@ -299,6 +303,10 @@ void MDIFormMain::MDIForm_Load()
     State().VerifyAfterWrite
         = RegReadValue(RegHive::LocalMachine, AppRegistryKey, VerifyAfterWriteValue) == QLatin1String("True");
     MenuVerify->setChecked(State().VerifyAfterWrite);
+    // On unless switched off.
+    State().ShowChangesBeforeWrite
+        = RegReadValue(RegHive::LocalMachine, AppRegistryKey, ShowChangesBeforeWriteValue) != QLatin1String("False");
+    MenuShowChanges->setChecked(State().ShowChangesBeforeWrite);
 
     CurrentFilePath.clear();
     ProgramPassword.clear();
@@ -392,8 +400,10 @@ void MDIFormMain::LanguageRefresh()
         { MenuRead, tr("&Read From Radio") },
         { MenuWrite, tr("&Write To Radio") },
         { MenuVerify, tr("&Verify After Write") },
+        { MenuShowChanges, tr("Show C&hanges Before Write") },
         { MenuWriteMany, tr("Write to &Many Radios...") },
         { MenuDetect, tr("&Detect Radio...") },
+        { MenuCheckCable, tr("Check &Cable...") },
         { MenuPassword, tr("&PassWord") },
         { MenuTool->menuAction(), tr("&Tool") },
         { MenuRadioInformation, tr("&Radio Information") },

@@ -81,6 +81,8 @@ public:
     void MenuWriteMany_Click();
     void MenuDetect_Click();
     void MenuVerify_Click();
+    void MenuShowChanges_Click();
+    void MenuCheckCable_Click();
     void MenuPassword_Click();
     void MenuCom_Click();
     void MenuLanguage_Click();
@@ -135,6 +137,8 @@ public:
     QAction* MenuWriteMany = nullptr;
     QAction* MenuDetect = nullptr;
     QAction* MenuVerify = nullptr;
+    QAction* MenuShowChanges = nullptr;
+    QAction* MenuCheckCable = nullptr;
     QAction* MenuPassword = nullptr;
     QMenu* MenuTool = nullptr;
     QAction* MenuRadioInformation = nullptr;

@@ -11,6 +11,7 @@ inline const QString AppRegistryKey = QStringLiteral("SoftWare\\ZEV\\T40");
 inline const QString LanguageValue = QStringLiteral("Language");
 inline const QString ComPortValue = QStringLiteral("ComPort");
 inline const QString VerifyAfterWriteValue = QStringLiteral("VerifyAfterWrite"); // "True" or "False"
+inline const QString ShowChangesBeforeWriteValue = QStringLiteral("ShowChangesBeforeWrite"); // "False" switches it off
 
 // The stored settings. On Windows the registry key under the hive; elsewhere
 // the user's settings file of organisation "ZEV", application "T40" (the

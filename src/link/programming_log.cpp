@@ -149,6 +149,11 @@ QString OperationName(const SessionRequest& request)
     return direction;
 }
 
+QString VerifyDiffersAt(int address)
+{
+    return QStringLiteral("differs at 0x%1").arg(QString::number(address, 16).toUpper().rightJustified(3, QLatin1Char('0')));
+}
+
 QString DefaultPath()
 {
     // The program's data folder, also when t40-cli (another application name) asks.

@@ -17,7 +17,7 @@ struct ProgrammingLogEntry {
     QString band;      // as the radio named it; empty when it never answered
     QString fileName;
     QString result;    // "OK" or what went wrong
-    QString verify;    // "OK", "failed" or empty when not verified
+    QString verify;    // writes: "OK", "differs at 0x155" or "not run"; empty for reads
     int rowCount = 0;  // number of the radio within a row; 0 for a single session
 };
 
@@ -36,6 +36,19 @@ inline const QString ResultNoAnswer = QStringLiteral("failed: no answer");
 inline const QString ResultPortFailed = QStringLiteral("failed: port cannot be opened");
 inline const QString ResultAbandoned = QStringLiteral("abandoned");
 inline const QString ResultVerifyFailed = QStringLiteral("failed: verify found a difference");
+
+// The operations a write brings along: the read that keeps the radio's
+// previous memory, and the write that puts it back.
+inline const QString OperationBeforeWrite = QStringLiteral("read before write");
+inline const QString OperationRestore = QStringLiteral("restore");
+
+// The words of the verify column, which every write fills in.
+inline const QString VerifyOk = QStringLiteral("OK");
+inline const QString VerifyNotRun = QStringLiteral("not run");
+// The write completed but the radio could not be read back.
+inline const QString VerifyNoReadBack = QStringLiteral("not run: read-back failed");
+// "differs at 0x155": the first address the radio does not hold as written.
+QString VerifyDiffersAt(int address);
 
 // "read", "write", "read tune data", "write dealer information", ...
 QString OperationName(const SessionRequest& request);

@@ -106,6 +106,7 @@ void ProgrammingSession::StartSession(const QString& caption)
     state_ = SessionState::HandshakeSent;
     link_.setReceiveThreshold(1);
     send(QByteArray(Frame::Handshake));
+    host_.waitingForRadio(qMin(retryCount_, SilentRetryLimit) + 1, SilentRetryLimit + 1);
 }
 
 void ProgrammingSession::OnComm()

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QFileInfo>
 #include <QThread>
 #include <QTimer>
@@ -61,6 +62,22 @@ QString HolderOf(const QString& device)
 }
 } // namespace
 
+CableLines StoredCableLines()
+{
+    const QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    CableLines lines;
+    lines.dtr = settings.value(QStringLiteral("CableDTR")).toString() != QLatin1String("False");
+    lines.rts = settings.value(QStringLiteral("CableRTS")).toString() != QLatin1String("False");
+    return lines;
+}
+
+void StoreCableLines(const CableLines& lines)
+{
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    settings.setValue(QStringLiteral("CableDTR"), lines.dtr ? QStringLiteral("True") : QStringLiteral("False"));
+    settings.setValue(QStringLiteral("CableRTS"), lines.rts ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
 QtSerialLink::QtSerialLink(const QString& device, QObject* parent)
     : QObject(parent)
     , device_(device)
@@ -100,6 +117,13 @@ bool QtSerialLink::open(QString* reason)
         }
         return false;
     }
+    // Only a line the user wants low is touched; a terminal without modem
+    // lines refuses, which is no reason to stop.
+    const CableLines lines = StoredCableLines();
+    if (!lines.dtr)
+        port_.setDataTerminalReady(false);
+    if (!lines.rts)
+        port_.setRequestToSend(false);
     port_.clearError();
     requestLowLatency();
     return true;

@@ -22,9 +22,9 @@ QString RowRadioResult::resultText() const
 
 QString RowRadioResult::verifyText() const
 {
-    if (!verified)
-        return QString();
-    return outcome == Outcome::VerifyFailed ? QStringLiteral("failed") : QStringLiteral("OK");
+    if (outcome == Outcome::VerifyFailed)
+        return mismatchAddress >= 0 ? ProgrammingLog::VerifyDiffersAt(mismatchAddress) : ProgrammingLog::VerifyNoReadBack;
+    return verified ? ProgrammingLog::VerifyOk : ProgrammingLog::VerifyNotRun;
 }
 
 RadioRow::RadioRow(const QString& device, const QString& portName, const RadioImage& image, QObject* parent)
@@ -204,13 +204,15 @@ void RadioRow::completionReport(bool succeeded)
             beginWrite();
         return;
     }
-    const bool same = succeeded && FirstWriteMismatch(write_->request(), image_, readBack_) < 0;
-    record(same ? RowRadioResult::Outcome::Written : RowRadioResult::Outcome::VerifyFailed, true);
+    const int mismatch = succeeded ? FirstWriteMismatch(write_->request(), image_, readBack_) : -1;
+    record(succeeded && mismatch < 0 ? RowRadioResult::Outcome::Written : RowRadioResult::Outcome::VerifyFailed, true,
+           mismatch);
 }
 
-void RadioRow::record(RowRadioResult::Outcome outcome, bool verified)
+void RadioRow::record(RowRadioResult::Outcome outcome, bool verified, int mismatchAddress)
 {
     RowRadioResult result;
+    result.mismatchAddress = mismatchAddress;
     result.number = ++radios_;
     result.outcome = outcome;
     result.band = band_;

@@ -19,7 +19,8 @@ struct RowRadioResult {
     int number = 0; // 1 for the first radio of the row
     Outcome outcome = Outcome::Written;
     QString band;   // as the radio named it
-    bool verified = false;
+    bool verified = false;  // the write was read back
+    int mismatchAddress = -1; // the first address the radio does not hold as written
     bool succeeded() const { return outcome == Outcome::Written; }
     // The log's words for the write and for the verify.
     QString resultText() const;
@@ -86,7 +87,7 @@ private:
     void beginVerify();
     void onWatchdog();
     void onReceive();
-    void record(RowRadioResult::Outcome outcome, bool verified);
+    void record(RowRadioResult::Outcome outcome, bool verified, int mismatchAddress = -1);
     void waitForRemoval(int firstLookMs);
     void probeRemoval();
     void onRemovalReply();

@@ -46,6 +46,8 @@ public:
     virtual void stopWatchdog() = 0;
     virtual void setCaption(const QString& caption) = 0;
     virtual void showProgress(double fraction) = 0;
+    // The handshake went out: attempt of attempts before the user is asked.
+    virtual void waitingForRadio(int attempt, int attempts) { Q_UNUSED(attempt); Q_UNUSED(attempts); }
     // The watchdog tick after a run ended, whatever its outcome.
     virtual void completionReport(bool succeeded) = 0;
 };

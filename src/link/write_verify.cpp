@@ -16,19 +16,33 @@ SessionRequest VerifyReadFor(const SessionRequest& write)
     return { SessionKind::Whole, Direction::Read, write.bandLowMHz };
 }
 
+namespace {
+bool Sends(const SessionRequest& write, int address)
+{
+    // An ordinary write never sends the password block.
+    const bool passwordBlock
+        = address >= MemoryMap::PasswordBlock && address < MemoryMap::PasswordBlock + MemoryMap::PasswordBlockSize;
+    return !passwordBlock || write.kind == SessionKind::PasswordChange;
+}
+} // namespace
+
 int FirstWriteMismatch(const SessionRequest& write, const RadioImage& sent, const RadioImage& readBack)
 {
     const SessionRange range = RangeFor(write);
-    for (int address = range.start; address < range.end; ++address) {
-        // An ordinary write never sends the password block.
-        const bool passwordBlock
-            = address >= MemoryMap::PasswordBlock && address < MemoryMap::PasswordBlock + MemoryMap::PasswordBlockSize;
-        if (passwordBlock && write.kind != SessionKind::PasswordChange)
-            continue;
-        if (sent.memoryByte(address) != readBack.memoryByte(address))
+    for (int address = range.start; address < range.end; ++address)
+        if (Sends(write, address) && sent.memoryByte(address) != readBack.memoryByte(address))
             return address;
-    }
     return -1;
+}
+
+RadioImage ImageAfterWrite(const SessionRequest& write, const RadioImage& radio, const RadioImage& sent)
+{
+    RadioImage after = radio;
+    const SessionRange range = RangeFor(write);
+    for (int address = range.start; address < range.end; ++address)
+        if (Sends(write, address))
+            after.setMemoryByte(address, sent.memoryByte(address));
+    return after;
 }
 
 QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack)

@@ -17,6 +17,10 @@ SessionRequest VerifyReadFor(const SessionRequest& write);
 // when every sent byte came back.
 int FirstWriteMismatch(const SessionRequest& write, const RadioImage& sent, const RadioImage& readBack);
 
+// What the radio holds after the write: radio, with every byte the write
+// sends taken from sent.
+RadioImage ImageAfterWrite(const SessionRequest& write, const RadioImage& radio, const RadioImage& sent);
+
 // "Verify failed: ..." naming the address, the byte the radio holds and the byte written.
 QString WriteMismatchText(int address, const RadioImage& sent, const RadioImage& readBack);
 

@@ -1,7 +1,11 @@
 #include "form_process.h"
 
 #include "band_extension.h"
+#include "band_table.h"
 #include "button_row.h"
+#include "document_diff.h"
+#include "form_change_preview.h"
+#include "field_table.h"
 #include "password_fields.h"
 #include "port_catalog.h"
 #include "programming_log.h"
@@ -17,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -51,6 +56,9 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     keepPlace.setRetainSizeWhenHidden(true); // the window keeps its size when the result appears
     TextShow->setSizePolicy(keepPlace);
     TextShow->hide();
+    LabelVerified = new QLabel(tr("Verified: the radio holds the data"), this);
+    LabelVerified->setAlignment(Qt::AlignCenter);
+    LabelVerified->hide();
 
     // Password controls: carried for the password dialog, never shown here.
     LabelPassword = new QLabel(tr("Password"), this);
@@ -69,6 +77,7 @@ FormProcess::FormProcess(const SessionRequest& request, const QString& programPa
     layout->addWidget(LabelProcess);
     layout->addWidget(ProgressBar1);
     layout->addWidget(TextShow);
+    layout->addWidget(LabelVerified);
     auto* passwords = new QGridLayout;
     passwords->addWidget(LabelPassword, 0, 0);
     passwords->addWidget(TextPassword, 0, 1);
@@ -114,6 +123,7 @@ void FormProcess::showEvent(QShowEvent* event)
 void FormProcess::CommandRead_Click()
 {
     TextShow->hide();
+    LabelVerified->hide();
     TextPassword->setEnabled(false);
     CommandRead->setEnabled(false);
     startRun(tr("Read data from radio"));
@@ -122,21 +132,40 @@ void FormProcess::CommandRead_Click()
 void FormProcess::CommandWrite_Click()
 {
     TextShow->hide();
+    LabelVerified->hide();
     TextPassword->setEnabled(false);
     TextNewPassword->setEnabled(false);
     CheckNewPassword->setEnabled(false);
     CommandWrite->setEnabled(false);
+    if (previewBeforeWrite_ && request_.kind == SessionKind::Whole && !request_.isRead()) {
+        startPreview();
+        return;
+    }
     startRun(tr("Write data into radio"));
 }
 
 void FormProcess::startRun(const QString& caption)
 {
+    followChosenPort();
     succeeded_ = false;
+    phase_ = Phase::Main;
     memory_ = AppDocument().memory();
     session_->setRequest(request_);
     failure_.clear();
     running_ = true;
     session_->Begin(caption);
+}
+
+ProgrammingSession& FormProcess::activeSession()
+{
+    switch (phase_) {
+    case Phase::Preview: return *preview_;
+    case Phase::Verify:
+    case Phase::RestoreVerify: return *verify_;
+    case Phase::Restore: return *restore_;
+    case Phase::Main: break;
+    }
+    return *session_;
 }
 
 void FormProcess::CommandCancel_Click()
@@ -152,6 +181,12 @@ void FormProcess::MSComm1_OnComm()
 void FormProcess::Timer1_Timer()
 {
     activeSession().Timer1_Timer();
+    if (detectAfterRun_ && !running_ && !unloaded_) {
+        detectAfterRun_ = false;
+        MSComm1->close();
+        emit detectRadioRequested();
+        followChosenPort();
+    }
 }
 
 void FormProcess::done(int result)
@@ -169,8 +204,14 @@ void FormProcess::Form_Unload()
     // A run that has just completed still owes its report (and the page refresh after a read).
     if (activeSession().SessionFinished())
         activeSession().Timer1_Timer();
-    if (running_)
-        logRun(ProgrammingLog::ResultAbandoned);
+    if (running_) {
+        const bool read = phase_ == Phase::Preview || session_->request().isRead();
+        logSession(activeSession(),
+                   phase_ == Phase::Preview ? ProgrammingLog::OperationBeforeWrite
+                   : phase_ == Phase::Restore || phase_ == Phase::RestoreVerify ? ProgrammingLog::OperationRestore
+                                                                               : ProgrammingLog::OperationName(request_),
+                   ProgrammingLog::ResultAbandoned, read ? QString() : ProgrammingLog::VerifyNotRun);
+    }
     Timer1->stop();
     MSComm1->setReceiveThreshold(0);
     MSComm1->close();
@@ -178,20 +219,56 @@ void FormProcess::Form_Unload()
     State().SessionWindowOpen = false;
 }
 
+// The question names the port and what usually keeps a radio silent, and
+// offers the search for it on every port.
 bool FormProcess::retryConnection()
 {
-    const bool retry = ShowMessageBox(tr("Check connection!Retry or cancel?"),
-                                      BoxIcon::Error, BoxButtons::RetryCancel)
-        == BoxAnswer::Retry;
+    const QString detail
+        = tr("No answer from the radio on %1. Likely causes: the radio is off or not in programming state, this is "
+             "not the cable's port, or the cable is not seated firmly. Detect Radio looks for the radio on every port; "
+             "Program > Check Cable finds out more.")
+              .arg(portName());
+    const bool canDetect = isSignalConnected(QMetaMethod::fromSignal(&FormProcess::detectRadioRequested));
+    const BoxAnswer answer = ShowMessageBox(tr("Check connection!Retry or cancel?"),
+                                            BoxIcon::Error, canDetect ? BoxButtons::RetryCancelDetect : BoxButtons::RetryCancel,
+                                            QString(), detail);
+    const bool retry = answer == BoxAnswer::Retry;
     failure_ = retry ? QString() : ProgrammingLog::ResultNoAnswer;
+    // The search runs once the run has ended and the port is free.
+    detectAfterRun_ = answer == BoxAnswer::Detect;
     return retry;
 }
 
+QString FormProcess::portName() const
+{
+    return QStringLiteral("COM%1 (%2)").arg(State().ComPortNumber).arg(MSComm1->device());
+}
+
+void FormProcess::followChosenPort()
+{
+    if (!MSComm1->isOpen())
+        MSComm1->setDevice(CurrentPortCatalog().deviceFor(State().ComPortNumber));
+}
+
+void FormProcess::waitingForRadio(int attempt, int attempts)
+{
+    LabelProcess->setText(tr("Waiting for the radio on %1, try %2 of %3")
+                              .arg(portName())
+                              .arg(attempt)
+                              .arg(attempts));
+}
+
+// The question names both bands, and Enter keeps the radio as it is.
 bool FormProcess::overwriteBand()
 {
-    const bool overwrite = ShowMessageBox(tr("Frequency band is different,Overwrite?"),
-                                          BoxIcon::Warning, BoxButtons::OkCancel)
-        == BoxAnswer::Ok;
+    const int radioFlag = activeSession().IdentityBandFlag();
+    const QString radioBand = radioFlag >= 0 ? BandFromIdentity(std::uint8_t(radioFlag)) : QStringLiteral("?");
+    BandState data;
+    AnalyseModelBlock(memory_, data);
+    const QString dataBand = QStringLiteral("%1 %2-%3 MHz").arg(data.name).arg(data.lowMHz).arg(data.highMHz);
+    const QString text = tr("Frequency band is different,Overwrite?") + QLatin1Char('\n')
+        + tr("The radio is %1; the data is %2. Overwrite?").arg(radioBand, dataBand);
+    const bool overwrite = ShowMessageBox(text, BoxIcon::Warning, BoxButtons::OkCancelSafe) == BoxAnswer::Ok;
     if (!overwrite)
         failure_ = ProgrammingLog::ResultBandDiffers;
     return overwrite;
@@ -226,47 +303,70 @@ void FormProcess::showProgress(double fraction)
     LabelProcess->setText(ProgressText(fraction));
 }
 
-void FormProcess::logRun(const QString& result)
+void FormProcess::logRun(const QString& result, const QString& verify)
+{
+    logSession(*session_, ProgrammingLog::OperationName(session_->request()), result, verify);
+}
+
+void FormProcess::logSession(const ProgrammingSession& session, const QString& operation, const QString& result,
+                             const QString& verify)
 {
     running_ = false;
     const SharedState& s = State();
     ProgrammingLogEntry entry;
     entry.time = QDateTime::currentDateTime();
-    entry.operation = ProgrammingLog::OperationName(session_->request());
+    entry.operation = operation;
     entry.port = QStringLiteral("COM%1").arg(s.ComPortNumber);
-    if (session_->IdentityBandFlag() >= 0)
-        entry.band = BandFromIdentity(std::uint8_t(session_->IdentityBandFlag()));
+    if (session.IdentityBandFlag() >= 0)
+        entry.band = BandFromIdentity(std::uint8_t(session.IdentityBandFlag()));
     entry.fileName = AppDocument().title();
     entry.result = result;
+    entry.verify = verify;
     ProgrammingLog::Append(entry);
 }
 
-void FormProcess::completionReport(bool succeeded)
+QString FormProcess::runFailure() const
 {
-    SharedState& s = State();
-    if (verifying_) {
-        finishVerify(succeeded);
-        return;
-    }
-    // A verified write is logged once, with the outcome of its read-back.
-    if (succeeded && !unloaded_ && s.VerifyAfterWrite && CanVerifyWrite(session_->request())) {
-        startVerify();
-        return;
-    }
-    logRun(succeeded ? ProgrammingLog::ResultOk
-                     : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
-    succeeded_ = succeeded;
+    return failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_;
+}
+
+void FormProcess::enableButtons()
+{
     TextPassword->setEnabled(true);
     CheckNewPassword->setEnabled(true);
     TextNewPassword->setEnabled(CheckNewPassword->isChecked());
     CommandWrite->setEnabled(true);
     CommandRead->setEnabled(true);
+    (request_.isRead() ? CommandRead : CommandWrite)->setFocus();
+}
+
+void FormProcess::completionReport(bool succeeded)
+{
+    switch (phase_) {
+    case Phase::Preview: finishPreview(succeeded); return;
+    case Phase::Verify: finishVerify(succeeded); return;
+    case Phase::Restore: finishRestore(succeeded); return;
+    case Phase::RestoreVerify: finishRestoreVerify(succeeded); return;
+    case Phase::Main: break;
+    }
+    SharedState& s = State();
+    // A verified write is logged once, with the outcome of its read-back.
+    if (succeeded && !unloaded_ && s.VerifyAfterWrite && CanVerifyWrite(session_->request())) {
+        startVerify();
+        return;
+    }
+    logRun(succeeded ? ProgrammingLog::ResultOk : runFailure(),
+           session_->request().isRead() ? QString() : ProgrammingLog::VerifyNotRun);
+    succeeded_ = succeeded;
+    enableButtons();
     if (!session_->request().isRead()) {
         if (succeeded) {
             TextShow->setText(tr("Write Data OK"));
             TextShow->show();
+        } else if (session_->IdentityBandFlag() >= 0 && failure_ != ProgrammingLog::ResultBandDiffers
+                   && offerRestore(tr("The write did not complete: the radio may hold part of the new data."))) {
+            return;
         }
-        CommandWrite->setFocus();
         emit sessionCompleted(succeeded);
         return;
     }
@@ -284,7 +384,7 @@ void FormProcess::completionReport(bool succeeded)
         const SessionRange range = RangeFor(session_->request());
         document.commitRange({ range.start, range.end }, memory_);
         if (session_->request().kind == SessionKind::Whole)
-            keepReadBackup();
+            keepReadBackup(document.memory());
         if (session_->BandExtended()) {
             BandState band = document.band();
             band.effectiveHighMHz = ExtendedHighMHz;
@@ -301,13 +401,64 @@ void FormProcess::completionReport(bool succeeded)
 
 // Every whole read is also kept in the backup folder; failing that is said but
 // does not undo the read.
-void FormProcess::keepReadBackup()
+void FormProcess::keepReadBackup(const RadioImage& memory)
 {
     QString path, reason;
-    if (SaveReadBackup(AppDocument().memory(), ReadBackupFolder(), QStringLiteral("COM%1").arg(State().ComPortNumber), &path,
-                       &reason) != DataFileStatus::Ok)
+    if (SaveReadBackup(memory, ReadBackupFolder(), QStringLiteral("COM%1").arg(State().ComPortNumber), &path, &reason)
+        != DataFileStatus::Ok)
         ShowMessageBox(tr("The backup copy %1 could not be written: %2").arg(path, reason),
                        BoxIcon::Warning);
+}
+
+void FormProcess::endWithoutWrite(const QString& text)
+{
+    succeeded_ = false;
+    enableButtons();
+    TextShow->setText(text);
+    TextShow->show();
+    emit sessionCompleted(false);
+}
+
+// The read before a write is a read like any other: gathered in a staging
+// copy, logged, kept as a backup; the document does not take it.
+void FormProcess::startPreview()
+{
+    followChosenPort();
+    succeeded_ = false;
+    failure_.clear();
+    memory_ = AppDocument().memory();
+    radioBefore_ = RadioImage();
+    radioBeforeKnown_ = false;
+    preview_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, radioBefore_);
+    preview_->setRequest({ SessionKind::Whole, Direction::Read, request_.bandLowMHz });
+    phase_ = Phase::Preview;
+    running_ = true;
+    preview_->Begin(tr("Read the radio before writing"));
+}
+
+void FormProcess::finishPreview(bool readCompleted)
+{
+    phase_ = Phase::Main;
+    logSession(*preview_, ProgrammingLog::OperationBeforeWrite, readCompleted ? ProgrammingLog::ResultOk : runFailure(),
+               QString());
+    if (unloaded_)
+        return;
+    if (!readCompleted) {
+        ShowMessageBox(tr("The radio could not be read, so nothing was written: the radio and the data are as they were."),
+                       BoxIcon::Error);
+        endWithoutWrite(tr("Nothing written"));
+        return;
+    }
+    radioBeforeKnown_ = true;
+    keepReadBackup(radioBefore_);
+    FormChangePreview preview(CompareImages(radioBefore_, ImageAfterWrite(request_, radioBefore_, memory_)),
+                              this);
+    if (preview.exec() != QDialog::Accepted || unloaded_) {
+        if (!unloaded_)
+            endWithoutWrite(tr("Nothing written"));
+        return;
+    }
+    startRun(tr("Write data into radio"));
 }
 
 // The write counts as done only once a new session has read the radio back
@@ -319,30 +470,94 @@ void FormProcess::startVerify()
     readBack_ = RadioImage();
     verify_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, readBack_);
     verify_->setRequest(VerifyReadFor(session_->request()));
-    verifying_ = true;
+    phase_ = phase_ == Phase::Restore ? Phase::RestoreVerify : Phase::Verify;
+    running_ = true;
     verify_->Begin(tr("Verify data in radio"));
 }
 
 void FormProcess::finishVerify(bool readBackCompleted)
 {
-    verifying_ = false;
+    phase_ = Phase::Main;
     const int mismatch = readBackCompleted ? FirstWriteMismatch(session_->request(), memory_, readBack_) : -1;
     const bool verified = readBackCompleted && mismatch < 0;
-    logRun(verified ? ProgrammingLog::ResultOk
-           : mismatch >= 0 ? ProgrammingLog::ResultVerifyFailed
-           : failure_.isEmpty() ? ProgrammingLog::ResultNoAnswer : failure_);
+    // The write itself completed; the verify column says what the read-back found.
+    logRun(mismatch >= 0 ? ProgrammingLog::ResultVerifyFailed : ProgrammingLog::ResultOk,
+           verified ? ProgrammingLog::VerifyOk
+           : mismatch >= 0 ? ProgrammingLog::VerifyDiffersAt(mismatch) : ProgrammingLog::VerifyNoReadBack);
     succeeded_ = verified;
-    TextPassword->setEnabled(true);
-    CheckNewPassword->setEnabled(true);
-    TextNewPassword->setEnabled(CheckNewPassword->isChecked());
-    CommandWrite->setEnabled(true);
-    CommandRead->setEnabled(true);
+    enableButtons();
     TextShow->setText(verified ? tr("Write Data OK") : tr("Verify failed"));
     TextShow->show();
-    CommandWrite->setFocus();
-    if (mismatch >= 0)
-        ShowMessageBox(WriteMismatchText(mismatch, memory_, readBack_), BoxIcon::Error);
+    LabelVerified->setVisible(verified);
+    if (mismatch >= 0) {
+        const QString text = WriteMismatchText(mismatch, memory_, readBack_);
+        if (radioBeforeKnown_ ? offerRestore(text) : (ShowMessageBox(text, BoxIcon::Error), false))
+            return;
+    }
     emit sessionCompleted(verified);
+}
+
+bool FormProcess::offerRestore(const QString& what)
+{
+    if (!radioBeforeKnown_ || unloaded_)
+        return false;
+    if (ShowMessageBox(what + QLatin1Char('\n')
+                           + tr("The radio's previous data, read before the write, can be written back."),
+                       BoxIcon::Error, BoxButtons::RestoreCancel)
+        != BoxAnswer::Restore)
+        return false;
+    restore_ = std::make_unique<ProgrammingSession>(*MSComm1, *this, *this, radioBefore_);
+    restore_->setRequest(session_->request());
+    phase_ = Phase::Restore;
+    failure_.clear();
+    running_ = true;
+    CommandWrite->setEnabled(false);
+    TextShow->hide();
+    LabelVerified->hide();
+    restore_->Begin(tr("Restore the radio's previous data"));
+    return true;
+}
+
+void FormProcess::finishRestore(bool written)
+{
+    if (written && !unloaded_ && State().VerifyAfterWrite) {
+        startVerify();
+        return;
+    }
+    phase_ = Phase::Main;
+    logSession(*restore_, ProgrammingLog::OperationRestore, written ? ProgrammingLog::ResultOk : runFailure(),
+               ProgrammingLog::VerifyNotRun);
+    if (unloaded_)
+        return;
+    enableButtons();
+    TextShow->setText(written ? tr("Previous data restored") : tr("Restore failed"));
+    TextShow->show();
+    if (!written)
+        ShowMessageBox(tr("The radio's previous data could not be written back; the radio may hold part of either."),
+                       BoxIcon::Error);
+    emit sessionCompleted(false);
+}
+
+void FormProcess::finishRestoreVerify(bool readBackCompleted)
+{
+    phase_ = Phase::Main;
+    const int mismatch = readBackCompleted ? FirstWriteMismatch(restore_->request(), radioBefore_, readBack_) : -1;
+    const bool verified = readBackCompleted && mismatch < 0;
+    logSession(*restore_, ProgrammingLog::OperationRestore,
+               mismatch >= 0 ? ProgrammingLog::ResultVerifyFailed : ProgrammingLog::ResultOk,
+               verified ? ProgrammingLog::VerifyOk
+               : mismatch >= 0 ? ProgrammingLog::VerifyDiffersAt(mismatch) : ProgrammingLog::VerifyNoReadBack);
+    if (unloaded_)
+        return;
+    enableButtons();
+    TextShow->setText(verified ? tr("Previous data restored") : tr("Restore failed"));
+    TextShow->show();
+    LabelVerified->setVisible(verified);
+    if (!verified)
+        ShowMessageBox(mismatch >= 0 ? WriteMismatchText(mismatch, radioBefore_, readBack_)
+                                     : tr("The restored data could not be read back for the check."),
+                       BoxIcon::Error);
+    emit sessionCompleted(false);
 }
 
 } // namespace t40

@@ -48,6 +48,8 @@ constexpr WindowTopic WindowTopics[] = {
     { "t40::FormChannelCopy", "chcopy.htm" },
     { "t40::FormFrequencyCopy", "freqcopy.htm" },
     { "t40::FormQtDqtCopy", "qtdqtcopy.htm" },
+    { "t40::FormCheckCable", "cable.htm" },
+    { "t40::FormChangePreview", "preview.htm" },
     { "t40::FormComPort", "comport.htm" },
     { "t40::FormModelInformation", "model.htm" },
     { "t40::FormDetectRadio", "detect.htm" },

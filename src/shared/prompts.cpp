@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace t40 {
 
@@ -47,9 +48,9 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
             g_script->whileShown(shown);
         }
         if (g_script->answers.empty())
-            return buttons == BoxButtons::RetryCancel         ? BoxAnswer::Cancel
-                : buttons == BoxButtons::SaveDiscardCancel ? BoxAnswer::Discard
-                                                           : BoxAnswer::Ok;
+            return buttons == BoxButtons::SaveDiscardCancel ? BoxAnswer::Discard
+                : buttons == BoxButtons::Ok || buttons == BoxButtons::OkCancel ? BoxAnswer::Ok
+                                                                              : BoxAnswer::Cancel;
         const BoxAnswer answer = g_script->answers.front();
         g_script->answers.pop_front();
         return answer;
@@ -65,6 +66,8 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     case BoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
     case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
     }
+    QAbstractButton* detect = nullptr;
+    QAbstractButton* restore = nullptr;
     switch (buttons) {
     case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -72,6 +75,21 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     case BoxButtons::SaveDiscardCancel:
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Save);
+        break;
+    case BoxButtons::OkCancelSafe:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case BoxButtons::RetryCancelDetect:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        detect = box.addButton(QCoreApplication::translate("t40::Prompts", "&Detect Radio"), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Retry);
+        break;
+    case BoxButtons::RestoreCancel:
+        restore = box.addButton(QCoreApplication::translate("t40::Prompts", "Restore the radio's previous data"), QMessageBox::AcceptRole);
+        box.setStandardButtons(QMessageBox::Cancel);
+        box.setDefaultButton(qobject_cast<QPushButton*>(restore));
         break;
     }
     // The buttons speak the interface language, not the desktop's.
@@ -86,6 +104,10 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     if (QAbstractButton* discard = box.button(QMessageBox::Discard))
         discard->setText(QCoreApplication::translate("t40::Prompts", "&Don't Save"));
     const int result = box.exec();
+    if (detect && box.clickedButton() == detect)
+        return BoxAnswer::Detect;
+    if (restore && box.clickedButton() == restore)
+        return BoxAnswer::Restore;
     if (result == QMessageBox::Save)
         return BoxAnswer::Save;
     if (result == QMessageBox::Discard)

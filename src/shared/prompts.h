@@ -19,8 +19,11 @@ QString ApplicationTitle();
 QString ExecutableName();
 
 enum class BoxIcon { Error, Warning, Information };
-enum class BoxButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel };
-enum class BoxAnswer { Ok, Cancel, Retry, Save, Discard };
+// OkCancelSafe: OK and Cancel with Cancel the default, for a question whose
+// OK cannot be taken back (Enter must not say yes). RetryCancelDetect adds
+// "Detect Radio"; RestoreCancel offers "Restore the radio's previous data".
+enum class BoxButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel, OkCancelSafe, RetryCancelDetect, RestoreCancel };
+enum class BoxAnswer { Ok, Cancel, Retry, Save, Discard, Detect, Restore };
 
 // A modal message box; the caption defaults to the application title.
 BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon = BoxIcon::Warning,
@@ -59,7 +62,7 @@ struct FileDialogRecord {
 };
 
 // Answers for tests. Message boxes take the next answer (Ok when none is
-// queued; Cancel for Retry/Cancel boxes; Discard for Save/Discard/Cancel); file dialogs take the next path
+// queued; Cancel for boxes whose default is Cancel or that offer Retry or Restore; Discard for Save/Discard/Cancel); file dialogs take the next path
 // (an empty path = cancelled; cancelled when none is queued).
 struct PromptScript {
     std::deque<BoxAnswer> answers;

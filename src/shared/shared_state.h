@@ -30,6 +30,7 @@ struct SharedState {
 
     bool SessionWindowOpen = false;
     bool VerifyAfterWrite = false; // a whole-image write is read back and compared
+    bool ShowChangesBeforeWrite = true; // Write To Radio reads first and shows what will change
 
     QString TemplateFileName = QStringLiteral("Init.dat"); // in the program folder
     bool ServiceMode = false;

@@ -91,7 +91,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.value(0), QByteArray("time,operation,port,band,file,result,verify,row count"));
-        QVERIFY(lines.value(1).endsWith(",write,COM4,UHF 400-520 MHz,site.rdat,OK,,2"));
+        QVERIFY(lines.value(1).endsWith(",write,COM4,UHF 400-520 MHz,site.rdat,OK,not run,2"));
         QVERIFY(env.prompts().messages.empty());
     }
 };

@@ -124,7 +124,7 @@ private slots:
         if (english) {
             QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "Open &Backup...", "&Save", "Save &As", "Co&mpare With...", "-", "&Import Channels...", "E&xport Channels...", "-", "&Print", "-", "&Exit" }));
             QCOMPARE(VisibleItems(main.MenuEdit), (QStringList { "&Undo", "&Redo", "-", "&Channel Information", "-", "&Function Setup", "&Key Setting" }));
-            QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "&Verify After Write", "Write to &Many Radios...", "-", "&Detect Radio..." }));
+            QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "&Verify After Write", "Show C&hanges Before Write", "Write to &Many Radios...", "-", "&Detect Radio...", "Check &Cable..." }));
             QCOMPARE(VisibleItems(main.MenuView), (QStringList { "Tree &View", "-", "&Toolbar", "&Statusbar" }));
             QCOMPARE(VisibleItems(main.MenuWindow).mid(0, 4), (QStringList { "&Cascade", "-", "Close All &Windows", "-" }));
             QCOMPARE(VisibleItems(main.MenuHelp), (QStringList { "&Help Topics", "-", "Programming &Log...", "&About" }));

@@ -1,3 +1,4 @@
+#include "form_change_preview.h"
 #include "interface_language.h"
 #include "form_process.h"
 #include "mdi_form_main.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -31,11 +33,17 @@ public:
     }
     bool sawWindow = false;
     bool succeeded = false;
+    QString changes; // what the preview before a write listed
 
 private:
     void poll()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* preview = qobject_cast<FormChangePreview*>(w); preview && preview->isVisible()) {
+                changes = preview->TextChanges->toPlainText();
+                preview->CommandWrite->click();
+                continue;
+            }
             auto* form = qobject_cast<FormProcess*>(w);
             if (!form || !form->isVisible())
                 continue;
@@ -103,22 +111,29 @@ private slots:
         main.MenuVerify->trigger();
         QVERIFY(State().VerifyAfterWrite && main.MenuVerify->isChecked());
         QCOMPARE(QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).value(QStringLiteral("VerifyAfterWrite")).toString(), QStringLiteral("True"));
+        // Show the changes before a write: on unless switched off, and stored.
+        QVERIFY(State().ShowChangesBeforeWrite && main.MenuShowChanges->isChecked());
         AppDocument().setByte(16, 0x25);
         {
             SessionDriver driver;
             main.MenuWrite_Click();
             QVERIFY(driver.sawWindow);
             QVERIFY(driver.succeeded);
+            QVERIFY2(driver.changes.startsWith(QStringLiteral("channel 1 receive frequency: 146.25000 -> ")), qPrintable(driver.changes));
         }
+        main.MenuShowChanges->trigger();
+        QVERIFY(!State().ShowChangesBeforeWrite && !main.MenuShowChanges->isChecked());
+        QCOMPARE(QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).value(QStringLiteral("ShowChangesBeforeWrite")).toString(), QStringLiteral("False"));
         server.stop();
         QCOMPARE(radio.memory().byte(16), std::uint8_t(0x25));
-        QCOMPARE(radio.countFrames(RadioFrame::Read), 32); // the read, then the read-back
+        QCOMPARE(radio.countFrames(RadioFrame::Read), 48); // the read, the read before the write, the read-back
         QVERIFY(env.prompts().messages.empty());
-        // Both runs are in the programming log.
+        // Every run is in the programming log; the read-back belongs to the write's line.
         const QList<QStringList> log = ProgrammingLog::Read();
-        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.size(), 3);
         QCOMPARE(log.at(0).mid(1, 6), (QStringList { "read", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
-        QCOMPARE(log.at(1).mid(1, 6), (QStringList { "write", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
+        QCOMPARE(log.at(1).mid(1, 6), (QStringList { "read before write", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "" }));
+        QCOMPARE(log.at(2).mid(1, 6), (QStringList { "write", "COM4", "VHF 136-174 MHz", "new.rdat", "OK", "OK" }));
 
         // File > Open Backup... starts in the backup folder and brings the read back.
         env.prompts().paths.push_back(QDir(ReadBackupFolder()).filePath(backups.first()));

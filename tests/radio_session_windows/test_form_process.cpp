@@ -1,5 +1,8 @@
+#include "form_change_preview.h"
 #include "interface_language.h"
 #include "form_process.h"
+#include "on_modal.h"
+#include "programming_log.h"
 #include "pty_radio_server.h"
 #include "radio_on_com.h"
 #include "shared_state.h"
@@ -8,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -155,10 +159,11 @@ private slots:
         QTest::addColumn<bool>("verify");
         QTest::addColumn<int>("changedByte");
         QTest::addColumn<QString>("result");
-        QTest::newRow("plain write") << false << false << -1 << QString::fromUtf8("写频成功");
-        QTest::newRow("verified") << true << true << -1 << QStringLiteral("Write Data OK");
-        QTest::newRow("verify finds a changed byte") << false << true << 0x155 << QString::fromUtf8("校验失败");
-        QTest::newRow("verify finds a changed byte, English") << true << true << 0x2EF << QStringLiteral("Verify failed");
+        QTest::addColumn<QString>("logVerify"); // the log's verify column
+        QTest::newRow("plain write") << false << false << -1 << QString::fromUtf8("写频成功") << "not run";
+        QTest::newRow("verified") << true << true << -1 << QStringLiteral("Write Data OK") << "OK";
+        QTest::newRow("verify finds a changed byte") << false << true << 0x155 << QString::fromUtf8("校验失败") << "differs at 0x155";
+        QTest::newRow("verify finds a changed byte, English") << true << true << 0x2EF << QStringLiteral("Verify failed") << "differs at 0x2EF";
     }
     void writesTheRadio()
     {
@@ -166,6 +171,7 @@ private slots:
         QFETCH(bool, verify);
         QFETCH(int, changedByte);
         QFETCH(QString, result);
+        QFETCH(QString, logVerify);
         TestEnvironment env;
         SetInterfaceLanguage(english);
         State().VerifyAfterWrite = verify;
@@ -184,7 +190,12 @@ private slots:
         pty.server.stop();
 
         QCOMPARE(form.TextShow->text(), result);
+        QCOMPARE(form.LabelVerified->isVisible(), verify && changedByte < 0);
         QCOMPARE(form.SessionSucceeded(), changedByte < 0);
+        const QList<QStringList> log = ProgrammingLog::Read(env.logPath());
+        QCOMPARE(log.size(), 1); // the read-back is part of the write's line
+        QCOMPARE(log.front().value(1), QStringLiteral("write"));
+        QCOMPARE(log.front().value(6), logVerify);
         QVERIFY(form.CommandWrite->isEnabled());
         QVERIFY(AppDocument().memory() == before); // the read-back never touches the image
         QCOMPARE(int(pty.radio.writeAddresses().size()), 47);
@@ -202,6 +213,85 @@ private slots:
             QVERIFY2(env.prompts().messages.front().text.contains(address), qPrintable(env.prompts().messages.front().text));
             QVERIFY(env.prompts().messages.front().text.startsWith(english ? QStringLiteral("Verify failed") : QString::fromUtf8("校验失败")));
         }
+    }
+
+    // Write with the preview: the radio is read first and its changes shown by
+    // name; Cancel writes nothing. A write that breaks off or differs offers
+    // to put the radio's previous bytes back, and does so byte for byte.
+    void previewAndRestore_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("write"); // the answer at the preview
+        QTest::addColumn<QString>("changes"); // the preview's text ("-": no preview shown)
+        QTest::addColumn<QString>("log");     // operation:result:verify per line
+        QTest::newRow("cancel writes nothing") << "" << false << "squelch level: 3 -> 5" << "read before write:OK:";
+        QTest::newRow("no changes, written anyway") << "same" << true << "" << "read before write:OK:|write:OK:not run";
+        QTest::newRow("verify differs, restored") << "change" << true << "squelch level: 3 -> 5"
+                                                  << "read before write:OK:|write:failed: verify found a difference:differs at 0x155|restore:OK:OK";
+        QTest::newRow("broken off, restored") << "ack" << true << "squelch level: 3 -> 5"
+                                              << "read before write:OK:|write:failed: no answer:not run|restore:OK:OK";
+        QTest::newRow("the radio cannot be read: nothing written") << "short" << true << "-" << "read before write:failed: no answer:";
+    }
+    void previewAndRestore()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, write);
+        QFETCH(QString, changes);
+        QFETCH(QString, log);
+        TestEnvironment env;
+        SetInterfaceLanguage(true);
+        State().VerifyAfterWrite = fault == QLatin1String("change") || fault == QLatin1String("ack");
+        PtyRadio pty;
+        FillPattern(pty.radio.memory(), 2);
+        pty.radio.memory().setByte(445, 0x73);
+        pty.radio.memory().setByte(308, 3);
+        pty.radio.setBandFlag(0x73);
+        const RadioImage previous = pty.radio.memory();
+        RadioImage document = previous;
+        if (fault != QLatin1String("same"))
+            document.setByte(308, 5); // squelch level
+        AppDocument().replaceImage(document, false);
+        RadioFaults& faults = pty.radio.faults();
+        if (fault == QLatin1String("change")) {
+            faults.changedByteAddress = 0x155;
+            faults.changedByteTimes = 1;
+        }
+        if (fault == QLatin1String("ack"))
+            faults.wrongAckAtFrame = 36 + 3 + 10; // the tenth block, after the read before the write
+        if (fault == QLatin1String("short"))
+            faults.shortReplyAtRead = 2;
+        if (fault == QLatin1String("ack") || fault == QLatin1String("short"))
+            env.prompts().answers.push_back(BoxAnswer::Cancel); // "Check connection!"
+        env.prompts().answers.push_back(BoxAnswer::Restore);
+        QVERIFY(pty.start());
+        QString shown = QStringLiteral("-");
+        OnModal<FormChangePreview>([&shown, write](FormChangePreview* preview) {
+            shown = preview->TextChanges->toPlainText();
+            QVERIFY(preview->CommandCancel->isDefault());
+            (write ? preview->CommandWrite : preview->CommandCancel)->click();
+        });
+        FormProcess form(Whole(false));
+        form.setPreviewBeforeWrite(true);
+        form.show();
+        form.CommandWrite_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(form.CommandWrite->isEnabled() && form.TextShow->isVisible(), 30000);
+        pty.server.stop();
+
+        QCOMPARE(shown, changes);
+        QVERIFY(AppDocument().memory() == document); // the reads never touch the document
+        QStringList got;
+        for (const QStringList& line : ProgrammingLog::Read(env.logPath()))
+            got << line.value(1) + QLatin1Char(':') + line.value(5) + QLatin1Char(':') + line.value(6);
+        QCOMPARE(got.join(QLatin1Char('|')), log);
+        const bool restored = log.contains(QStringLiteral("restore:OK"));
+        const bool written = !restored && log.contains(QStringLiteral("|write:OK"));
+        QCOMPARE(form.SessionSucceeded(), written);
+        if (!log.contains(QStringLiteral("|write")))
+            QVERIFY(pty.radio.writeAddresses().empty());
+        for (int a = 0; a < RadioImage::ImageSize; ++a)
+            QCOMPARE(pty.radio.memory().byte(a), written ? document.byte(a) : previous.byte(a));
+        QCOMPARE(form.TextShow->text(), restored ? QStringLiteral("Previous data restored")
+                 : written ? QStringLiteral("Write Data OK") : QStringLiteral("Nothing written"));
     }
 
     void portThatVanishesMidRead()
@@ -238,7 +328,10 @@ private slots:
         QTest::newRow("wrong acknowledgement") << "ack" << false << check;
         QTest::newRow("reply for an address outside the memory") << "address" << true << check;
         QTest::newRow("short reply") << "short" << true << check;
-        QTest::newRow("identity of another band") << "band" << false << "Frequency band is different,Overwrite?";
+        // Both bands named; unanswered (Enter), the question keeps the radio as it is.
+        QTest::newRow("identity of another band") << "band" << false
+                                                  << "Frequency band is different,Overwrite?\nThe radio is VHF 136-174 MHz; "
+                                                     "the data is UHF 400-520 MHz. Overwrite?";
         QTest::newRow("no answer at all (eleven handshakes)") << "silent" << true << check;
     }
     void everyRadioFaultEndsInItsPrompt()
@@ -261,7 +354,8 @@ private slots:
         if (fault == QLatin1String("silent"))
             faults.silent = true;
         pty.radio.setBandFlag(fault == QLatin1String("band") ? 1 : AppDocument().memory().byte(445));
-        env.prompts().answers = { BoxAnswer::Cancel };
+        if (fault != QLatin1String("band"))
+            env.prompts().answers = { BoxAnswer::Cancel };
         QVERIFY(pty.start());
         const RadioImage before = AppDocument().memory();
         FormProcess form(Whole(isRead));
@@ -277,8 +371,10 @@ private slots:
         QVERIFY(AppDocument().memory() == before);
         if (fault == QLatin1String("silent"))
             QCOMPARE(pty.radio.countFrames(RadioFrame::Handshake), 11);
-        if (fault == QLatin1String("band"))
+        if (fault == QLatin1String("band")) {
+            QCOMPARE(env.prompts().messages.front().buttons, BoxButtons::OkCancelSafe);
             QVERIFY(pty.radio.writeAddresses().empty());
+        }
     }
 
     void partialReadThroughTheWindow()

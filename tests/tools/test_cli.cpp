@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace t40;
 
@@ -233,47 +234,80 @@ private slots:
         QCOMPARE(QFileInfo(out).size(), qint64(DataFile::Size));
     }
 
+    // Every write is one line of the log with its verify column (the read-back
+    // is no line of its own); --restore-on-failure reads first and puts the
+    // radio's previous bytes back after a write that broke off or differs.
     void writesTheRadio_data()
     {
         QTest::addColumn<int>("radioFlag");
-        QTest::addColumn<bool>("force");
-        QTest::addColumn<bool>("verify");
-        QTest::addColumn<int>("changedByte"); // the radio stores another byte there
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("fault"); // changed byte: "change"; once: "change-once"; broken off: "ack"
         QTest::addColumn<int>("status");
-        QTest::newRow("same band") << 0x73 << false << false << -1 << 0;
-        QTest::newRow("radio is VHF") << 1 << false << false << -1 << 5;
-        QTest::newRow("radio is VHF, forced") << 1 << true << false << -1 << 0;
-        QTest::newRow("verified") << 0x73 << false << true << -1 << 0;
-        QTest::newRow("verify finds a changed byte") << 0x73 << false << true << 0x123 << 8;
-        QTest::newRow("unverified, the change goes unseen") << 0x73 << false << false << 0x123 << 0;
+        QTest::addColumn<QString>("log"); // operation:result:verify per line
+        const QStringList none, verify { "--verify" }, restore { "--verify", "--restore-on-failure" };
+        QTest::newRow("same band") << 0x73 << none << "" << 0 << "write:OK:not run";
+        QTest::newRow("radio is VHF") << 1 << none << "" << 5 << "write:refused: band differs:not run";
+        QTest::newRow("radio is VHF, forced") << 1 << QStringList { "--force-band" } << "" << 0 << "write:OK:not run";
+        QTest::newRow("verified") << 0x73 << verify << "" << 0 << "write:OK:OK";
+        QTest::newRow("verify finds a changed byte") << 0x73 << verify << "change" << 8
+                                                     << "write:failed: verify found a difference:differs at 0x123";
+        QTest::newRow("unverified, the change goes unseen") << 0x73 << none << "change" << 0 << "write:OK:not run";
+        QTest::newRow("verify differs, restored") << 0x73 << restore << "change-once" << 8
+                                                  << "read before write:OK:|write:failed: verify found a difference:differs at 0x123|restore:OK:OK";
+        QTest::newRow("broken off, restored") << 0x73 << QStringList { "--restore-on-failure" } << "ack" << 4
+                                              << "read before write:OK:|write:failed: no answer:not run|restore:OK:not run";
+        QTest::newRow("refused band, nothing to restore") << 1 << restore << "" << 5
+                                                          << "read before write:OK:|write:refused: band differs:not run";
     }
     void writesTheRadio()
     {
         QFETCH(int, radioFlag);
-        QFETCH(bool, force);
-        QFETCH(bool, verify);
-        QFETCH(int, changedByte);
+        QFETCH(QStringList, options);
+        QFETCH(QString, fault);
         QFETCH(int, status);
+        QFETCH(QString, log);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("in.rdat"));
         const RadioImage image = SampleImage(0x73);
         QCOMPARE(SaveDataFile(file, image), DataFileStatus::Ok);
         VirtualRadio radio;
+        FillPattern(radio.memory(), 3);
+        radio.memory().setByte(445, std::uint8_t(radioFlag));
         radio.setBandFlag(std::uint8_t(radioFlag));
+        const RadioImage previous = radio.memory();
+        const int changedByte = fault.startsWith(QLatin1String("change")) ? 0x123 : -1;
         radio.faults().changedByteAddress = changedByte;
+        radio.faults().changedByteTimes = fault == QLatin1String("change-once") ? 1 : 0;
+        const bool restoring = options.contains(QStringLiteral("--restore-on-failure"));
+        if (fault == QLatin1String("ack"))
+            radio.faults().wrongAckAtFrame = (restoring ? 36 : 0) + 3 + 20; // the 20th block of the write, after the read
         PtyRadioServer server(radio);
         QVERIFY(server.open(nullptr));
         server.startThread();
-        QStringList args { QStringLiteral("write"), QStringLiteral("--port"), server.devicePath(), file };
-        if (force)
-            args << QStringLiteral("--force-band");
-        if (verify)
-            args << QStringLiteral("--verify");
-        const Result r = RunCli(args);
+        const QString logFile = dataHome_.filePath(QStringLiteral("ZEV/T40/programming-log.csv"));
+        QFile::remove(logFile);
+        const Result r = RunCli(QStringList { QStringLiteral("write"), QStringLiteral("--port"), server.devicePath(), file } + options);
         server.stop();
         QVERIFY2(r.status == status, qPrintable(r.err));
         QCOMPARE(r.err.contains(QStringLiteral("Write Data OK")), status == 0);
-        QCOMPARE(radio.countFrames(RadioFrame::Read), verify && status != 5 ? 16 : 0);
+        QCOMPARE(r.err.contains(QStringLiteral("Verified: the radio holds the data")), status == 0 && options.contains(QStringLiteral("--verify")));
+
+        QFile logLines(logFile);
+        QVERIFY(logLines.open(QIODevice::ReadOnly));
+        QStringList got;
+        for (const QByteArray& line : logLines.readAll().split('\n').mid(1))
+            if (!line.isEmpty()) {
+                const QList<QByteArray> f = line.split(',');
+                got << QString::fromUtf8(f.value(1) + ':' + f.value(5) + ':' + f.value(6));
+            }
+        QCOMPARE(got.join(QLatin1Char('|')), log);
+
+        if (log.contains(QStringLiteral("restore:OK"))) {
+            QVERIFY2(r.err.contains(QStringLiteral("previous data was restored")), qPrintable(r.err));
+            for (int a = 0; a < RadioImage::ImageSize; ++a)
+                QCOMPARE(radio.memory().byte(a), previous.byte(a));
+            return;
+        }
         if (status == 8) {
             QVERIFY2(r.err.contains(QStringLiteral("at address 0x123")), qPrintable(r.err));
             return;
@@ -288,6 +322,92 @@ private slots:
         for (int a = 0; a < 0x2F0; ++a)
             if (a != changedByte)
                 QCOMPARE(radio.memory().byte(a), image.byte(a));
+    }
+
+    // diff --port compares the radio with a file and writes nothing.
+    void diffWithTheRadio_data()
+    {
+        QTest::addColumn<bool>("same");
+        QTest::addColumn<int>("status");
+        QTest::newRow("the same") << true << 0;
+        QTest::newRow("squelch differs") << false << 1;
+    }
+    void diffWithTheRadio()
+    {
+        QFETCH(bool, same);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("in.rdat"));
+        RadioImage image = SampleImage(0x73);
+        VirtualRadio radio;
+        for (int a = 0; a < RadioImage::ImageSize; ++a)
+            radio.memory().setByte(a, image.byte(a));
+        if (!same)
+            image.setByte(308, 5);
+        QCOMPARE(SaveDataFile(file, image), DataFileStatus::Ok);
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        const Result r = RunCli({ QStringLiteral("diff"), QStringLiteral("--port"), server.devicePath(), file });
+        server.stop();
+        QVERIFY2(r.status == status, qPrintable(r.err));
+        QCOMPARE(r.out, same ? QString() : QStringLiteral("squelch level: 3 -> 5\n"));
+        QVERIFY(radio.writeAddresses().empty());
+    }
+
+    // doctor gives each cause its own verdict: a silent radio, a port another
+    // program holds, a port the user may not open (by its mode), a radio that answers.
+    void doctor_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("silent port") << "silent" << 4 << "verdict: Nothing answers on";
+        QTest::newRow("busy port") << "busy" << 3 << "is in use by another program (sleep (pid";
+        QTest::newRow("port without permission") << "denied" << 3 << "verdict: You may not open";
+        QTest::newRow("live radio") << "live" << 0 << "verdict: A radio answers on";
+    }
+    void doctor()
+    {
+        QFETCH(QString, port);
+        QFETCH(int, status);
+        QFETCH(QString, verdict);
+        VirtualRadio radio;
+        radio.setBandFlag(0x73);
+        radio.faults().silent = port == QLatin1String("silent") || port == QLatin1String("busy");
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        QProcess holder;
+        if (port == QLatin1String("busy")) {
+            holder.setStandardInputFile(server.devicePath());
+            holder.start(QStringLiteral("sleep"), { QStringLiteral("30") });
+            QVERIFY(holder.waitForStarted());
+        }
+        const QByteArray device = QFile::encodeName(server.devicePath());
+        QProcess doctor;
+        if (port == QLatin1String("denied")) {
+            QCOMPARE(::chmod(device.constData(), 0), 0);
+            // The superuser may open anything: the check runs as nobody then.
+            if (::geteuid() == 0)
+                doctor.setChildProcessModifier([] {
+                    if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                        ::_exit(99);
+                });
+        }
+        doctor.start(Tool(QStringLiteral("t40-cli")), { QStringLiteral("doctor"), QStringLiteral("--port"), server.devicePath() });
+        QVERIFY(doctor.waitForFinished(20000));
+        const QString out = QString::fromUtf8(doctor.readAllStandardOutput());
+        ::chmod(device.constData(), 0620);
+        holder.kill();
+        holder.waitForFinished();
+        server.stop();
+        QVERIFY2(doctor.exitCode() == status, qPrintable(out + QString::fromUtf8(doctor.readAllStandardError())));
+        QVERIFY2(out.contains(verdict), qPrintable(out));
+        QVERIFY(out.contains(QStringLiteral("handshake at 9600 baud: ")));
+        if (port == QLatin1String("live"))
+            QVERIFY(out.contains(QStringLiteral("a radio answered (UHF 400-520 MHz)")));
+        QVERIFY(radio.writeAddresses().empty());
     }
 
     void failures_data()

@@ -37,7 +37,7 @@ namespace {
 // Names and units that stay as they are in every language, and data shown as
 // it is stored (file names, ports).
 const QRegularExpression ProperName(QStringLiteral(
-    "^(T40|ZUL|ZEV|UHF|VHF|CTCSS|DCS|MHz|kHz|Hz|PF|Long|Short|COM|QT|DQT|DTMF|VOX|CSV|PDF|rdat|csv|pdf|dat|Init|new|"
+    "^(T40|ZUL|ZEV|UHF|VHF|CTCSS|DCS|MHz|kHz|Hz|PF|Long|Short|COM|QT|DQT|DTMF|DTR|RTS|VOX|CSV|PDF|rdat|csv|pdf|dat|Init|new|"
     "USB|ttyUSB|ttyS|ttyACM|dev|UTC|GMT|TOT)$"));
 
 struct Text {

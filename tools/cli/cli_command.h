@@ -51,6 +51,7 @@ int RunShow(const QCommandLineParser& args);
 int RunDiff(const QCommandLineParser& args);
 int RunPorts(const QCommandLineParser& args);
 int RunDetect(const QCommandLineParser& args);
+int RunDoctor(const QCommandLineParser& args);
 int RunExport(const QCommandLineParser& args);
 int RunImport(const QCommandLineParser& args);
 

@@ -21,7 +21,7 @@ CliSession::CliSession(const QString& device, RadioImage& image, bool forceBand)
     QObject::connect(&link_, &QtSerialLink::receiveReady, [this] { session_.OnComm(); });
 }
 
-int CliSession::run(const SessionRequest& request, QString* message)
+int CliSession::run(const SessionRequest& request, QString* message, ProgrammingLogEntry* deferred)
 {
     failure_ = ExitOk;
     session_.setRequest(request);
@@ -42,18 +42,31 @@ int CliSession::run(const SessionRequest& request, QString* message)
     case ExitPort: entry.result = ProgrammingLog::ResultPortFailed; break;
     default: entry.result = ProgrammingLog::ResultNoAnswer; break;
     }
-    QString reason;
-    if (!ProgrammingLog::Append(entry, ProgrammingLog::DefaultPath(), &reason))
-        CliFail(QStringLiteral("cannot add to the programming log: %1").arg(reason));
+    if (!request.isRead())
+        entry.verify = ProgrammingLog::VerifyNotRun;
+    if (deferred)
+        *deferred = entry;
+    else
+        AppendToLog(entry);
     if (message)
         *message = message_;
     return status;
 }
 
+void AppendToLog(const ProgrammingLogEntry& entry)
+{
+    QString reason;
+    if (!ProgrammingLog::Append(entry, ProgrammingLog::DefaultPath(), &reason))
+        std::fprintf(stderr, "t40-cli: cannot add to the programming log: %s\n", qPrintable(reason));
+}
+
 bool CliSession::retryConnection()
 {
     failure_ = ExitNoAnswer;
-    message_ = QStringLiteral("the radio does not answer, or answers wrongly (check the cable, the port and that the radio is on)");
+    message_ = QStringLiteral("the radio on %1 does not answer, or answers wrongly: check that the radio is on and in "
+                              "programming state, that this is the cable's port and that the cable is seated firmly "
+                              "(t40-cli detect looks on every port, t40-cli doctor finds out more)")
+                   .arg(logPort_.isEmpty() ? link_.device() : logPort_);
     return false;
 }
 
@@ -77,6 +90,17 @@ void CliSession::portOpenFailed(const QString& reason)
 void CliSession::showProgress(double fraction)
 {
     progress_.show(ProgressText(fraction));
+}
+
+// Said from the second try on: the first answer usually comes at once.
+void CliSession::waitingForRadio(int attempt, int attempts)
+{
+    if (attempt > 1)
+        progress_.show(QStringLiteral("Waiting for the radio on %1, try %2 of %3")
+                           .arg(logPort_.isEmpty() || logPort_ == link_.device() ? link_.device()
+                                                                                 : QStringLiteral("%1 (%2)").arg(logPort_, link_.device()))
+                           .arg(attempt)
+                           .arg(attempts));
 }
 
 void CliSession::completionReport(bool succeeded)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli_progress.h"
+#include "programming_log.h"
 #include "programming_session.h"
 #include "qt_serial_link.h"
 #include "timer_session_host.h"
@@ -29,8 +30,10 @@ class CliSession : public SessionPrompts, public TimerSessionHost {
 public:
     CliSession(const QString& device, RadioImage& image, bool forceBand);
 
-    // Runs the exchange to its end; returns an exit status and sets message on failure.
-    int run(const SessionRequest& request, QString* message);
+    // Runs the exchange to its end; returns an exit status and sets message on
+    // failure. The run gets its line in the programming log, unless entry is
+    // given: then the line is filled in there for the caller to complete and add.
+    int run(const SessionRequest& request, QString* message, ProgrammingLogEntry* entry = nullptr);
     // What the programming log names the port and the file by.
     void setLogNames(const QString& port, const QString& fileName)
     {
@@ -44,6 +47,7 @@ public:
     void portOpenFailed(const QString& reason) override;
 
     void showProgress(double fraction) override;
+    void waitingForRadio(int attempt, int attempts) override;
     void completionReport(bool succeeded) override;
 
 private:
@@ -57,5 +61,8 @@ private:
     QString logPort_;
     QString logFile_;
 };
+
+// Adds the line to the programming log; a failure is said on stderr.
+void AppendToLog(const ProgrammingLogEntry& entry);
 
 } // namespace t40

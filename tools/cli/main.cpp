@@ -42,8 +42,12 @@ QString GeneralHelp()
                            "PORT is COMn or a device path such as /dev/ttyUSB0.\n"
                            "Exit status: 0 done, 1 usage, 2 bad data or CSV file, 3 port cannot be opened,\n"
                            "4 the radio does not answer, 5 band differs (write), 6 output cannot be written,\n"
-                           "7 a radio of a write --repeat row failed.\n"
-                           "diff: 0 the same, 1 different, 2 a file or the command line is wrong.\n").arg(Program);
+                           "7 a radio of a write --repeat row failed, 8 the radio read back after --verify\n"
+                           "differs from what was written.\n"
+                           "diff: 0 the same, 1 different, 2 a file or the command line is wrong;\n"
+                           "with --port also 3 and 4 as above.\n"
+                           "doctor: 0 a radio answers, 3 a port cannot be opened (missing, busy, no\n"
+                           "permission), 4 no radio answers.\n").arg(Program);
     return text;
 }
 

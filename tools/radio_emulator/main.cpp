@@ -60,6 +60,7 @@ int main(int argc, char* argv[])
         { QStringLiteral("row"), QStringLiteral("Be the next radio of a row after each session: taken off when the line goes quiet, the next one (the starting memory again) plugged in 1.5 s later. A hang-up is a radio pulled off the cable.") },
         { QStringLiteral("other-band-every"), QStringLiteral("With --row: every nth radio has the other band."), QStringLiteral("n") },
         { QStringLiteral("change-byte-at"), QStringLiteral("Store the inverse of the byte written to this address (hex)."), QStringLiteral("hex") },
+        { QStringLiteral("change-byte-times"), QStringLiteral("With --change-byte-at: only the first n writes of that byte (a fault that goes away, so a restore can succeed)."), QStringLiteral("n") },
     });
     parser.process(app);
 
@@ -96,6 +97,8 @@ int main(int argc, char* argv[])
         faults.hangUpAfterFrames = IntOption(parser, QStringLiteral("hang-up-after"));
     if (parser.isSet(QStringLiteral("change-byte-at")))
         faults.changedByteAddress = IntOption(parser, QStringLiteral("change-byte-at"), 16);
+    if (parser.isSet(QStringLiteral("change-byte-times")))
+        faults.changedByteTimes = IntOption(parser, QStringLiteral("change-byte-times"));
 
     if (parser.isSet(QStringLiteral("row")))
         radio.setRowMode(true, parser.isSet(QStringLiteral("other-band-every")) ? IntOption(parser, QStringLiteral("other-band-every")) : 0);

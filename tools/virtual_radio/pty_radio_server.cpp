@@ -46,7 +46,8 @@ PtyRadioServer::~PtyRadioServer()
 
 bool PtyRadioServer::open(QString* reason)
 {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    // Neither end is handed down to programs started meanwhile (a test's holder, say).
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
         if (reason)
             *reason = ErrnoText();
@@ -62,7 +63,7 @@ bool PtyRadioServer::open(QString* reason)
     tcsetattr(master_, TCSANOW, &raw);
     // Holding the terminal's own end open keeps the master readable while no
     // program has the port open.
-    slave_ = ::open(path_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    slave_ = ::open(path_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave_ < 0) {
         if (reason)
             *reason = ErrnoText();

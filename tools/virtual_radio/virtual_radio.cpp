@@ -141,7 +141,8 @@ QByteArray VirtualRadio::answer(const RadioFrame& frame)
         const auto* data = reinterpret_cast<const std::uint8_t*>(frame.bytes.constData()) + 4;
         memory_.writeBlock(frame.address, std::span<const std::uint8_t>(data, 16));
         const int changed = faults_.changedByteAddress;
-        if (changed >= frame.address && changed < frame.address + 16)
+        if (changed >= frame.address && changed < frame.address + 16
+            && (faults_.changedByteTimes == 0 || changedWrites_++ < faults_.changedByteTimes))
             memory_.setMemoryByte(changed, std::uint8_t(~data[changed - frame.address]));
         return QByteArray(1, Ack);
     }
@@ -186,6 +187,7 @@ void VirtualRadio::plugInNext()
     pending_.clear();
     radioFrames_ = 0;
     readCount_ = 0;
+    changedWrites_ = 0;
     hungUp_ = false;
     ended_ = false;
     doneWithRadio_ = false;

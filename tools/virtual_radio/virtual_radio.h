@@ -26,6 +26,7 @@ struct RadioFaults {
     int trailingByteAtRead = 0;   // sends a stray byte after that read's reply
     int hangUpAfterFrames = 0;    // answers nothing after that many frames
     int changedByteAddress = -1;  // stores the inverse of the byte written to that address
+    int changedByteTimes = 0;     // ... only for that many writes of it (0: every one)
 };
 
 // A frame the radio has taken in.
@@ -97,6 +98,7 @@ private:
     std::array<int, RadioFrame::End + 1> counts_ {};
     int frameCount_ = 0;
     int readCount_ = 0;
+    int changedWrites_ = 0;
     int radioFrames_ = 0;
     bool hungUp_ = false;
     bool ended_ = false;

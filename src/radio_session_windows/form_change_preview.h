@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace t40 {
+
+// What a write will change in the radio, shown before anything is written:
+// the values by name (as File > Compare lists them), with Write and Cancel;
+// Cancel is the default, so Enter writes nothing.
+class FormChangePreview : public QDialog {
+    Q_OBJECT
+public:
+    explicit FormChangePreview(const QStringList& changes, QWidget* parent = nullptr);
+
+    QLabel* LabelSummary = nullptr;
+    QPlainTextEdit* TextChanges = nullptr;
+    QPushButton* CommandWrite = nullptr;
+    QPushButton* CommandCancel = nullptr;
+};
+
+} // namespace t40
