@@ -13,7 +13,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DT40_FUZZ=ON -DT40_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
-targets=(fuzz_image fuzz_session)
+targets=(fuzz_image fuzz_session fuzz_csv)
 cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]}"
 
 status=0

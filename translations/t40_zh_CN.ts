@@ -2118,6 +2118,14 @@
         <source>Print Pre&amp;view</source>
         <translation>打印预览(&amp;V)</translation>
     </message>
+    <message>
+        <source>The file %1 is read-only. Save the data under another name?</source>
+        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
+        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
+    </message>
 </context>
 <context>
     <name>t40::PortCatalog</name>

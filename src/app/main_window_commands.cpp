@@ -305,6 +305,16 @@ bool MDIFormMain::writeFile(const QString& path)
     case DataFileStatus::OtherOwner:
         reason = tr("it belongs to another user; save it under another name");
         break;
+    case DataFileStatus::ReadOnly:
+        // As editors do: the protected file stays, and the data can go under another name.
+        if (ShowMessageBox(tr("The file %1 is read-only. Save the data under another name?").arg(path),
+                           BoxIcon::Warning, BoxButtons::OkCancel)
+            == BoxAnswer::Ok)
+            return saveAs();
+        return false;
+    case DataFileStatus::UnsafeLink:
+        reason = tr("it is a link that another user made in a shared folder, or a loop of links; choose another name");
+        break;
     default:
         break;
     }
@@ -334,21 +344,27 @@ void MDIFormMain::MenuSave_Click()
 
 void MDIFormMain::MenuSaveAs_Click()
 {
+    saveAs();
+}
+
+bool MDIFormMain::saveAs()
+{
     flushChannelEdit();
     const QString previousPath = CurrentFilePath;
     const QString previousTitle = AppDocument().title();
     CurrentFilePath = ShowFileDialog(QStringLiteral("Save"), tr("Save As"), QString());
     if (CurrentFilePath.isEmpty()) {
         CurrentFilePath = previousPath;
-        return;
+        return false;
     }
     AppDocument().setPath(CurrentFilePath, QFileInfo(CurrentFilePath).fileName());
     if (!writeFile(CurrentFilePath)) {
         CurrentFilePath = previousPath;
         AppDocument().setPath(previousPath, previousTitle);
-        return;
+        return false;
     }
     AppDocument().setModified(false);
+    return true;
 }
 
 void MDIFormMain::MenuPrint_Click()

@@ -185,6 +185,8 @@ private:
     // False when nothing was written (no name chosen, or the write failed).
     bool save(const QString& dialogTitle);
     bool writeFile(const QString& path);
+    // Save As; false when the user gave up or the file could not be written.
+    bool saveAs();
     // Before a command that replaces the document: asks whether to save
     // unsaved changes. False when the user cancels or the save fails.
     bool maybeSave();

@@ -52,7 +52,10 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
         // Room for a whole line of 32 characters.
         edit->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(34, QLatin1Char('W'))) + 12);
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textEdited, this, [this] { Edited = true; });
+        connect(edit, &QLineEdit::textEdited, this, [this, i] {
+            Edited = true;
+            LineEdited[std::size_t(i)] = true;
+        });
         connect(edit, &QLineEdit::returnPressed, this, [this, i] { TextEmbedMessage_KeyPress(i, KeyEnter); });
         lines->addWidget(edit);
     }
@@ -82,13 +85,20 @@ void FormEmbedMessage::AnalyseEmbeddedInformation()
     for (int i = 0; i < MessageLineCount; ++i)
         TextEmbedMessage[i]->setText(text[i]);
     Edited = false;
+    LineEdited = {};
 }
 
 void FormEmbedMessage::FreshEmbeddedInformation()
 {
     if (!Edited)
         return;
-    if (WriteMessageLines(document_, { TextEmbedMessage[0]->text(), TextEmbedMessage[1]->text() }))
+    bool stored = true;
+    for (int i = 0; i < MessageLineCount; ++i)
+        if (LineEdited[std::size_t(i)] && WriteMessageLine(document_, i, TextEmbedMessage[i]->text()))
+            LineEdited[std::size_t(i)] = false;
+        else if (LineEdited[std::size_t(i)])
+            stored = false;
+    if (stored)
         Edited = false;
 }
 

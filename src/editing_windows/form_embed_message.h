@@ -21,7 +21,7 @@ public:
     explicit FormEmbedMessage(RadioDocument& document, QWidget* parent = nullptr);
 
     void AnalyseEmbeddedInformation();
-    // Stores both lines when one of them has been edited since the decode.
+    // Stores the lines edited since the decode; the other keeps its bytes.
     void FreshEmbeddedInformation();
     void RefreshAfterRead() override { AnalyseEmbeddedInformation(); }
     void FreshData() override { FreshEmbeddedInformation(); }
@@ -44,6 +44,8 @@ private:
     RadioDocument& document_;
     bool EnterPressed = false;
     bool Edited = false;
+    // Which lines were typed in: only those are stored, the other keeps its bytes (they may be tune data).
+    std::array<bool, 2> LineEdited {};
 };
 
 } // namespace t40

@@ -83,6 +83,8 @@ DataFileStatus SaveDataFile(const QString& path, const RadioImage& image, QStrin
     case FileWriteStatus::Ok: return DataFileStatus::Ok;
     case FileWriteStatus::NotRegularFile: return DataFileStatus::NotRegularFile;
     case FileWriteStatus::OtherOwner: return DataFileStatus::OtherOwner;
+    case FileWriteStatus::ReadOnly: return DataFileStatus::ReadOnly;
+    case FileWriteStatus::UnsafeLink: return DataFileStatus::UnsafeLink;
     case FileWriteStatus::IoError: break;
     }
     return DataFileStatus::IoError;

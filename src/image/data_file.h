@@ -22,6 +22,8 @@ enum class DataFileStatus {
     IoError,     // could not open, read or write; see the reason text
     NotRegularFile, // a save onto a device, a pipe or a folder
     OtherOwner,     // a save onto another user's file that could not stay theirs
+    ReadOnly,       // a save onto a write-protected file
+    UnsafeLink,     // a save through a link another user planted in a shared folder
 };
 
 // The file bytes for an image.

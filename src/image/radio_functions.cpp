@@ -271,19 +271,23 @@ bool Storable(const QString& line)
 }
 } // namespace
 
-bool EncodeEmbeddedMessage(RadioImage& image, const QString& line1, const QString& line2)
+bool EncodeEmbeddedMessageLine(RadioImage& image, int index, const QString& line)
 {
     using namespace MemoryMap;
+    if (index < 0 || index >= MessageLineCount || !Storable(line))
+        return false;
+    for (int j = 0; j < MessageLineLength; ++j)
+        image.setByte(EmbeddedMessage + index * MessageLineLength + j,
+                      j < line.size() ? static_cast<std::uint8_t>(line[j].unicode()) : RadioImage::Erased);
+    return true;
+}
+
+bool EncodeEmbeddedMessage(RadioImage& image, const QString& line1, const QString& line2)
+{
     if (!Storable(line1) || !Storable(line2))
         return false;
-    const QString* lines[] = { &line1, &line2 };
-    for (int l = 0; l < MessageLineCount; ++l) {
-        for (int j = 0; j < MessageLineLength; ++j) {
-            const QString& line = *lines[l];
-            const int offset = EmbeddedMessage + l * MessageLineLength + j;
-            image.setByte(offset, j < line.size() ? static_cast<std::uint8_t>(line[j].unicode()) : RadioImage::Erased);
-        }
-    }
+    EncodeEmbeddedMessageLine(image, 0, line1);
+    EncodeEmbeddedMessageLine(image, 1, line2);
     return true;
 }
 

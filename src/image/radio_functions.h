@@ -131,5 +131,7 @@ std::array<QString, 2> DecodeEmbeddedMessage(const RadioImage& image);
 // when a line is longer than 32 characters or holds a character without a
 // single-byte code.
 bool EncodeEmbeddedMessage(RadioImage& image, const QString& line1, const QString& line2);
+// The same for one line (0 or 1) alone; the other line's bytes are not touched.
+bool EncodeEmbeddedMessageLine(RadioImage& image, int index, const QString& line);
 
 } // namespace t40

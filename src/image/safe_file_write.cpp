@@ -7,7 +7,9 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -26,110 +28,214 @@ FileWriteStatus Failed(FileWriteStatus status, QString* reason, const QString& t
 
 #ifdef Q_OS_UNIX
 namespace {
-QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString SystemError(int error = errno) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// The file a link names (the link itself when it cannot be resolved).
-QByteArray LinkTarget(const QByteArray& path)
+QByteArray Folder(const QByteArray& path)
 {
-    char buffer[4096];
-    const ssize_t n = ::readlink(path.constData(), buffer, sizeof buffer - 1);
-    if (n <= 0)
-        return path;
-    const QByteArray target(buffer, n);
     const qsizetype slash = path.lastIndexOf('/');
-    return target.startsWith('/') || slash < 0 ? target : path.left(slash + 1) + target;
+    return slash < 0 ? QByteArrayLiteral(".") : slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
-bool WriteAll(int fd, const QByteArray& bytes)
+// The kernel's rule for links in shared folders: in a sticky folder that
+// everyone may write to, only a link of the user's own or of the folder's
+// owner is followed. Enforced here whatever the system's setting.
+bool MayFollow(const QByteArray& link, const struct stat& linkStat)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    struct stat folder {};
+    if (::stat(Folder(link).constData(), &folder) != 0)
+        return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return !shared || linkStat.st_uid == ::geteuid() || linkStat.st_uid == folder.st_uid;
+}
+
+// Follows a chain of links to the name that is finally written: the path
+// itself when it is no link, the end of the chain otherwise (which may not
+// exist yet: a save through a dangling link creates the file it names).
+FileWriteStatus ResolveLinks(const QByteArray& path, QByteArray* target, QString* why)
+{
+    QByteArray current = path;
+    for (int hops = 0; hops <= 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            *target = current;
+            return FileWriteStatus::Ok;
+        }
+        if (!MayFollow(current, st)) {
+            *why = QStringLiteral("it is a link another user made in a shared folder");
+            return FileWriteStatus::UnsafeLink;
+        }
+        QByteArray buffer(4096, Qt::Uninitialized);
+        const ssize_t n = ::readlink(current.constData(), buffer.data(), size_t(buffer.size()));
+        if (n < 0 || n >= buffer.size()) {
+            *why = SystemError();
+            return FileWriteStatus::IoError;
+        }
+        buffer.truncate(n);
+        current = buffer.startsWith('/') ? buffer : Folder(current) + '/' + buffer;
+    }
+    *why = SystemError(ELOOP);
+    return FileWriteStatus::UnsafeLink;
+}
+
+bool WriteAll(int fd, const char* data, qint64 size)
+{
+    for (qint64 done = 0; done < size;) {
+        const ssize_t n = ::write(fd, data + done, size_t(size - done));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0)
             return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         done += n;
     }
     return true;
 }
 
-bool ReadTail(const QByteArray& path, qint64 from, qint64 size, QByteArray* tail)
+// Copies the old file's bytes from offset on, a piece at a time.
+bool CopyTail(int from, qint64 offset, int to)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    tail->resize(size - from);
-    qint64 done = 0;
-    while (done < tail->size()) {
-        const ssize_t n = ::pread(fd, tail->data() + done, size_t(tail->size() - done), from + done);
+    QByteArray buffer(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::pread(from, buffer.data(), size_t(buffer.size()), offset);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break;
-        done += n;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!WriteAll(to, buffer.constData(), n))
+            return false;
+        offset += n;
     }
-    ::close(fd);
-    return done == tail->size();
+}
+
+const QByteArray TempPrefix = QByteArrayLiteral(".t40-save-");
+
+// A temporary file of a save is locked while the save runs; one that can be
+// locked was left by a save that was killed, and goes.
+void RemoveLeftovers(const QByteArray& folder)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, TempPrefix.constData(), size_t(TempPrefix.size())) != 0)
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+// A locked temporary file beside the target, readable by the user only.
+int CreateTemp(const QByteArray& folder, QByteArray* temp)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        *temp = folder + '/' + TempPrefix + "XXXXXX";
+        const int fd = ::mkostemp(temp->data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        struct stat mine {}, named {};
+        // Another save's clean-up may have taken it before the lock was held.
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &mine) == 0 && ::stat(temp->constData(), &named) == 0
+            && mine.st_ino == named.st_ino && mine.st_dev == named.st_dev)
+            return fd;
+        ::close(fd);
+    }
+    errno = EBUSY;
+    return -1;
 }
 } // namespace
 
 FileWriteStatus WriteNativeFileSafely(const QByteArray& nativePath, const QByteArray& bytes,
                                       const FileWriteOptions& options, QString* reason)
 {
-    // A link is followed, so that the file it names is replaced and the link stays.
-    struct stat link {};
-    const QByteArray target = ::lstat(nativePath.constData(), &link) == 0 && S_ISLNK(link.st_mode)
-        ? LinkTarget(nativePath) : nativePath;
-    struct stat old {};
-    const bool exists = ::stat(target.constData(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return Failed(FileWriteStatus::IoError, reason, SystemError());
-    if (exists && !S_ISREG(old.st_mode))
-        return Failed(FileWriteStatus::NotRegularFile, reason, QStringLiteral("not a regular file"));
-
-    QByteArray tail;
-    if (options.keepTail && exists && old.st_size > bytes.size() && !ReadTail(target, bytes.size(), old.st_size, &tail))
-        return Failed(FileWriteStatus::IoError, reason, SystemError());
-
-    const qsizetype slash = target.lastIndexOf('/');
-    QByteArray temp = (slash >= 0 ? target.left(slash + 1) : QByteArray()) + ".t40-save-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return Failed(FileWriteStatus::IoError, reason, SystemError());
-    auto abandon = [&](FileWriteStatus status, const QString& why) {
-        ::close(fd);
-        ::unlink(temp.constData());
+    QByteArray target;
+    QString why;
+    if (const FileWriteStatus status = ResolveLinks(nativePath, &target, &why); status != FileWriteStatus::Ok)
         return Failed(status, reason, why);
+    // Opened without following links or waiting: what is examined is what the tail comes from.
+    const int old = ::open(target.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat oldStat {};
+    bool exists = old >= 0 && ::fstat(old, &oldStat) == 0;
+    if (old < 0 && errno != ENOENT) {
+        // A file that may be written but not read still has a type and an owner to look at.
+        if (::lstat(target.constData(), &oldStat) != 0)
+            return Failed(FileWriteStatus::IoError, reason, SystemError());
+        exists = true;
+    }
+    auto closeOld = [&] {
+        if (old >= 0)
+            ::close(old);
     };
+    if (exists && !S_ISREG(oldStat.st_mode)) {
+        closeOld();
+        return Failed(FileWriteStatus::NotRegularFile, reason, QStringLiteral("not a regular file"));
+    }
+    // Write-protected for everyone, or for this user: replacing it would defeat the protection.
+    if (exists && ((oldStat.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)) {
+        closeOld();
+        return Failed(FileWriteStatus::ReadOnly, reason, QStringLiteral("the file is read-only"));
+    }
+    if (options.keepTail && exists && oldStat.st_size > bytes.size() && old < 0)
+        return Failed(FileWriteStatus::IoError, reason, SystemError(EACCES));
+
+    const QByteArray folder = Folder(target);
+    RemoveLeftovers(folder);
+    QByteArray temp;
+    const int fd = CreateTemp(folder, &temp);
+    if (fd < 0) {
+        const QString error = SystemError();
+        closeOld();
+        return Failed(FileWriteStatus::IoError, reason, error);
+    }
+    auto abandon = [&](FileWriteStatus status, const QString& text) {
+        ::unlink(temp.constData());
+        ::close(fd);
+        closeOld();
+        return Failed(status, reason, text);
+    };
+    // The old file's owner and group first (a change of owner clears some mode bits), then its mode.
+    if (exists && (oldStat.st_uid != ::geteuid() || oldStat.st_gid != ::getegid())
+        && ::fchown(fd, oldStat.st_uid, oldStat.st_gid) != 0)
+        return abandon(FileWriteStatus::OtherOwner,
+                       oldStat.st_uid != ::geteuid() ? QStringLiteral("the file belongs to another user")
+                                                     : QStringLiteral("the file belongs to a group the new file cannot keep"));
     mode_t mode = 0600;
     if (!options.ownerOnly) {
         if (exists) {
-            mode = old.st_mode & 07777;
+            mode = oldStat.st_mode & 07777;
         } else {
             const mode_t mask = ::umask(0);
             ::umask(mask);
             mode = 0666 & ~mask;
         }
     }
-    if (::fchmod(fd, mode) != 0)
+    if (!WriteAll(fd, bytes.constData(), bytes.size())
+        || (options.keepTail && exists && oldStat.st_size > bytes.size() && !CopyTail(old, bytes.size(), fd))
+        || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
         return abandon(FileWriteStatus::IoError, SystemError());
-    // Only the superuser can hand the new file to the old owner; anyone else
-    // would take the file over, so it is left alone.
-    if (exists && old.st_uid != ::geteuid() && ::fchown(fd, old.st_uid, old.st_gid) != 0)
-        return abandon(FileWriteStatus::OtherOwner, QStringLiteral("the file belongs to another user"));
-    if (!WriteAll(fd, bytes) || !WriteAll(fd, tail) || ::fsync(fd) != 0)
-        return abandon(FileWriteStatus::IoError, SystemError());
-    if (::close(fd) != 0) {
-        const QString why = SystemError();
+    closeOld();
+    // A second descriptor holds the lock until the file has its place.
+    const int lock = ::dup(fd);
+    const bool closed = ::close(fd) == 0;
+    const bool renamed = closed && ::rename(temp.constData(), target.constData()) == 0;
+    const QString error = SystemError();
+    if (!renamed)
         ::unlink(temp.constData());
-        return Failed(FileWriteStatus::IoError, reason, why);
-    }
-    if (::rename(temp.constData(), target.constData()) != 0) {
-        const QString why = SystemError();
-        ::unlink(temp.constData());
-        return Failed(FileWriteStatus::IoError, reason, why);
-    }
-    return FileWriteStatus::Ok;
+    if (lock >= 0)
+        ::close(lock);
+    return renamed ? FileWriteStatus::Ok : Failed(FileWriteStatus::IoError, reason, error);
 }
 
 FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, const FileWriteOptions& options,
@@ -148,6 +254,8 @@ FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, co
     const bool exists = info.exists();
     if (exists && !info.isFile())
         return Failed(FileWriteStatus::NotRegularFile, reason, QStringLiteral("not a regular file"));
+    if (exists && !info.isWritable())
+        return Failed(FileWriteStatus::ReadOnly, reason, QStringLiteral("the file is read-only"));
 
     QByteArray tail;
     if (options.keepTail && exists && info.size() > bytes.size()) {

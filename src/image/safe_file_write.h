@@ -8,7 +8,9 @@ namespace t40 {
 enum class FileWriteStatus {
     Ok,
     NotRegularFile, // the path names a device, a pipe or a folder
-    OtherOwner,     // the file belongs to another user whose ownership cannot be kept
+    OtherOwner,     // the file belongs to another user (or group) that the new file could not keep
+    ReadOnly,       // the file is write-protected; a new name is needed
+    UnsafeLink,     // a link another user planted in a shared folder, or a loop of links
     IoError,        // see the reason text
 };
 
@@ -19,11 +21,16 @@ struct FileWriteOptions {
     bool ownerOnly = false;
 };
 
-// Replaces the file in one step (a temporary file beside it, flushed and
-// synced to the disk, then renamed over it): a crash, a full disk or a write
-// error at any point leaves the old file whole. Ok is returned only when the
-// new bytes are on the disk. A device node or another user's file is never
-// replaced by a new file of ours.
+// Replaces the file in one step (a temporary file beside it, readable by the
+// user only, flushed and synced to the disk, then renamed over it): a crash, a
+// full disk or a write error at any point leaves the old file whole, and the
+// temporary file is removed (one left by a killed save is removed by the next
+// save in that folder). Ok is returned only when the new bytes are on the disk.
+// Links are followed as the kernel follows them, whole chains, except a link
+// in a sticky world-writable folder (such as /tmp) that belongs neither to the
+// user nor to the folder's owner. A device, a write-protected file, or a file
+// whose owner or group cannot be kept is never replaced; a replaced file keeps
+// its owner, group and mode.
 FileWriteStatus WriteFileSafely(const QString& path, const QByteArray& bytes, const FileWriteOptions& options,
                                 QString* reason = nullptr);
 

@@ -1,6 +1,9 @@
 #include "qt_serial_link.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 
@@ -30,6 +33,31 @@ bool InUse(QSerialPort::SerialPortError error, const QString& device)
     Q_UNUSED(device);
     return true;
 #endif
+}
+
+// "minicom (process 1234)" for the program that has the device open, where
+// the system lets us see it; empty otherwise.
+QString HolderOf(const QString& device)
+{
+#ifdef Q_OS_LINUX
+    const QString wanted = QFileInfo(device).canonicalFilePath();
+    const QStringList processes = QDir(QStringLiteral("/proc")).entryList({ QStringLiteral("[0-9]*") }, QDir::Dirs);
+    for (const QString& pid : processes) {
+        if (pid.toLongLong() == QCoreApplication::applicationPid())
+            continue;
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+        for (const QString& fd : fds.entryList(QDir::Files | QDir::System)) {
+            if (QFile::symLinkTarget(fds.filePath(fd)) != wanted)
+                continue;
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+            const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+            return QStringLiteral("%1 (process %2)").arg(name, pid);
+        }
+    }
+#else
+    Q_UNUSED(device);
+#endif
+    return QString();
 }
 } // namespace
 
@@ -61,9 +89,15 @@ bool QtSerialLink::open(QString* reason)
     port_.setFlowControl(QSerialPort::NoFlowControl);
     accessDenied_ = false;
     if (!port_.open(QIODevice::ReadWrite)) {
-        accessDenied_ = port_.error() == QSerialPort::PermissionError;
-        if (reason)
-            *reason = InUse(port_.error(), device_) ? QStringLiteral("in use by another program") : port_.errorString();
+        // A port another program holds is no matter of permissions: no advice about groups then.
+        const bool inUse = InUse(port_.error(), device_);
+        accessDenied_ = port_.error() == QSerialPort::PermissionError && !inUse;
+        if (reason) {
+            const QString holder = inUse ? HolderOf(device_) : QString();
+            *reason = !inUse ? port_.errorString()
+                : holder.isEmpty() ? QStringLiteral("in use by another program")
+                                   : QStringLiteral("in use by another program: %1").arg(holder);
+        }
         return false;
     }
     port_.clearError();

@@ -6,8 +6,12 @@
 #include "qt_serial_link.h"
 
 #include <QSerialPortInfo>
+#include <QDeadlineTimer>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
+
+#include <mutex>
 
 namespace t40 {
 
@@ -42,68 +46,82 @@ std::vector<ProbeCandidate> DetectCandidates()
     return out;
 }
 
-// One port's probe: a small state machine over the port's own link.
+// One port's probe: a small state machine over the port's own link, living
+// on a thread of its own. Its link and timer are made and dropped there.
 class RadioProbe::Job : public QObject {
 public:
-    Job(const ProbeCandidate& candidate, RadioProbe* owner)
-        : link_(candidate.device)
-        , owner_(owner)
+    Job(const ProbeCandidate& candidate, int index, RadioProbe* owner)
+        : owner_(owner)
+        , index_(index)
     {
         result_.number = candidate.number;
         result_.device = candidate.device;
-        timer_.setSingleShot(true);
-        connect(&timer_, &QTimer::timeout, this, [this] { onTimeout(); });
-        connect(&link_, &QtSerialLink::receiveReady, this, [this] { onReply(); });
     }
 
     void start()
     {
-        if (!link_.open(nullptr)) {
+        link_ = std::make_unique<QtSerialLink>(result_.device);
+        timer_ = std::make_unique<QTimer>();
+        timer_->setSingleShot(true);
+        connect(timer_.get(), &QTimer::timeout, this, [this] { onTimeout(); });
+        connect(link_.get(), &QtSerialLink::receiveReady, this, [this] { onReply(); });
+        if (!link_->open(nullptr)) {
             finish();
             return;
         }
         sendHandshake();
     }
 
-    // A probe given up half-way (its window closed) still tells a radio that answered to stop.
-    ~Job() override
+    // A probe given up half-way (its window closed, its time up) still tells a radio that answered to stop.
+    void abort()
     {
-        if (step_ == Step::Identity)
-            link_.write(QByteArray(1, char(Frame::End)));
+        if (step_ == Step::Identity || step_ == Step::Quiet)
+            link_->write(QByteArray(1, char(Frame::End)));
+        finish(false);
     }
 
-    const ProbeResult& result() const { return result_; }
+    // The probe no longer listens (it is going away); from then on nothing is reported to it.
+    void silence()
+    {
+        const std::lock_guard<std::mutex> lock(reportMutex_);
+        silenced_ = true;
+    }
 
 private:
-    enum class Step { Handshake, Identity, Done };
+    enum class Step { Handshake, Identity, Quiet, Done };
 
     void sendHandshake()
     {
         ++attempts_;
         step_ = Step::Handshake;
-        link_.readAll();
-        link_.setReceiveThreshold(1);
-        link_.write(QByteArray(Frame::Handshake));
-        timer_.start(ReplyTimeoutMs);
+        link_->readAll();
+        link_->setReceiveThreshold(1);
+        link_->write(QByteArray(Frame::Handshake));
+        timer_->start(ReplyTimeoutMs);
     }
 
     void onReply()
     {
+        const QByteArray bytes = link_->readAll();
         if (step_ == Step::Handshake) {
-            const QByteArray reply = link_.readAll();
-            if (!reply.isEmpty() && std::uint8_t(reply.at(0)) == Frame::Ack) {
-                step_ = Step::Identity;
-                link_.setReceiveThreshold(Frame::IdentitySize);
-                link_.write(QByteArray(1, char(Frame::IdentityRequest)));
-                timer_.start(ReplyTimeoutMs);
-            }
-            // Anything else is no radio of ours; the time-out decides.
-        } else if (step_ == Step::Identity) {
-            const QByteArray identity = link_.readAll();
-            if (identity.size() < Frame::IdentitySize)
+            // The radio answers the handshake with the acknowledgement alone; anything else is no radio of ours.
+            if (bytes != QByteArray(1, char(Frame::Ack))) {
+                finish();
                 return;
-            result_.answered = true;
-            result_.bandFlag = std::uint8_t(identity.at(Frame::IdentityBandByte));
+            }
+            step_ = Step::Identity;
+            link_->write(QByteArray(1, char(Frame::IdentityRequest)));
+            timer_->start(ReplyTimeoutMs);
+        } else if (step_ == Step::Identity) {
+            identity_ += bytes;
+            if (identity_.size() > Frame::IdentitySize) {
+                endExchange();
+            } else if (identity_.size() == Frame::IdentitySize) {
+                // A radio then waits for the program; a port that goes on sending is something else.
+                step_ = Step::Quiet;
+                timer_->start(QuietAfterIdentityMs);
+            }
+        } else if (step_ == Step::Quiet) {
             endExchange();
         }
     }
@@ -114,8 +132,12 @@ private:
             sendHandshake();
             return;
         }
+        if (step_ == Step::Quiet) {
+            result_.answered = true;
+            result_.bandFlag = std::uint8_t(identity_.at(Frame::IdentityBandByte));
+        }
         // A radio that took the handshake but did not name itself is told to stop too.
-        if (step_ == Step::Identity)
+        if (step_ == Step::Identity || step_ == Step::Quiet)
             endExchange();
         else
             finish();
@@ -123,27 +145,38 @@ private:
 
     void endExchange()
     {
-        link_.write(QByteArray(1, char(Frame::End)));
+        link_->write(QByteArray(1, char(Frame::End)));
         finish();
     }
 
-    void finish()
+    void finish(bool report = true)
     {
-        if (step_ == Step::Done)
-            return;
+        const std::lock_guard<std::mutex> lock(reportMutex_);
+        if (step_ != Step::Done && report && !silenced_)
+            QMetaObject::invokeMethod(owner_, [owner = owner_, index = index_, result = result_] { owner->jobDone(index, result); },
+                                      Qt::QueuedConnection);
         step_ = Step::Done;
-        timer_.stop();
-        link_.setReceiveThreshold(0);
-        link_.close();
-        owner_->jobDone();
+        timer_.reset();
+        link_.reset(); // closes the port
+        QThread::currentThread()->quit();
     }
 
-    QtSerialLink link_;
-    QTimer timer_;
     RadioProbe* owner_;
+    int index_;
+    std::mutex reportMutex_;
+    bool silenced_ = false;
+    std::unique_ptr<QtSerialLink> link_;
+    std::unique_ptr<QTimer> timer_;
     ProbeResult result_;
+    QByteArray identity_;
     Step step_ = Step::Handshake;
     int attempts_ = 0;
+};
+
+struct RadioProbe::Worker {
+    QThread* thread = nullptr;
+    Job* job = nullptr;
+    bool done = false;
 };
 
 RadioProbe::RadioProbe(QObject* parent)
@@ -151,37 +184,80 @@ RadioProbe::RadioProbe(QObject* parent)
 {
 }
 
-RadioProbe::~RadioProbe() = default;
+RadioProbe::~RadioProbe()
+{
+    stopWorkers();
+}
 
 void RadioProbe::start(const std::vector<ProbeCandidate>& candidates)
 {
-    jobs_.clear();
-    for (const ProbeCandidate& c : candidates)
-        jobs_.push_back(std::make_unique<Job>(c, this));
-    pending_ = int(jobs_.size());
-    if (jobs_.empty()) {
-        QTimer::singleShot(0, this, &RadioProbe::finished);
-        return;
+    stopWorkers();
+    results_.clear();
+    for (int i = 0; i < int(candidates.size()); ++i) {
+        ProbeResult unanswered;
+        unanswered.number = candidates[std::size_t(i)].number;
+        unanswered.device = candidates[std::size_t(i)].device;
+        results_ << unanswered;
+        Worker worker;
+        worker.thread = new QThread;
+        worker.job = new Job(candidates[std::size_t(i)], i, this);
+        worker.job->moveToThread(worker.thread);
+        worker.thread->start();
+        QMetaObject::invokeMethod(worker.job, [job = worker.job] { job->start(); }, Qt::QueuedConnection);
+        workers_.push_back(worker);
+        // However long the port takes, its verdict is in after this.
+        QTimer::singleShot(PortTimeLimitMs, this, [this, i, thread = worker.thread] {
+            if (i < int(workers_.size()) && workers_[std::size_t(i)].thread == thread)
+                jobDone(i, results_.at(i));
+        });
     }
-    // Started from the event loop, so that a port that fails at once still reports after start() returns.
-    for (auto& job : jobs_)
-        QTimer::singleShot(0, job.get(), [j = job.get()] { j->start(); });
+    pending_ = int(workers_.size());
+    if (workers_.empty())
+        QTimer::singleShot(0, this, &RadioProbe::finished);
 }
 
-void RadioProbe::jobDone()
+void RadioProbe::jobDone(int index, const ProbeResult& result)
 {
+    Worker& worker = workers_[std::size_t(index)];
+    if (worker.done)
+        return;
+    worker.done = true;
+    results_[index] = result;
     --pending_;
-    emit portDone(int(jobs_.size()) - pending_, int(jobs_.size()));
+    emit portDone(int(workers_.size()) - pending_, int(workers_.size()));
     if (pending_ == 0)
         emit finished();
 }
 
-QList<ProbeResult> RadioProbe::results() const
+// Threads still asking are told to stop; one stuck in the system (a port whose
+// opening hangs) is left to end on its own and cleans up after itself.
+void RadioProbe::stopWorkers()
 {
-    QList<ProbeResult> out;
-    for (const auto& job : jobs_)
-        out << job->result();
-    return out;
+    for (Worker& w : workers_)
+        w.job->silence();
+    for (Worker& w : workers_)
+        if (!w.thread->isFinished())
+            QMetaObject::invokeMethod(w.job, [job = w.job] { job->abort(); }, Qt::QueuedConnection);
+    QDeadlineTimer deadline(500);
+    for (Worker& w : workers_) {
+        if (w.thread->wait(deadline)) {
+            delete w.job;
+            delete w.thread;
+        } else {
+            QThread* thread = w.thread;
+            Job* job = w.job;
+            QObject::connect(thread, &QThread::finished, thread, [thread, job] {
+                delete job;
+                thread->deleteLater();
+            });
+            if (thread->isFinished()) { // it ended just now; its queued clean-up goes with it
+                delete job;
+                delete thread;
+            }
+        }
+    }
+    workers_.clear();
+    pending_ = 0;
 }
 
 } // namespace t40

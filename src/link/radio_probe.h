@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -35,8 +36,11 @@ struct ProbeResult {
 // Asks every candidate port at once whether a radio is on it: the handshake,
 // the identity request, and the end frame in place of the acknowledgement
 // that would start programming (the same ending as a refused write). Nothing
-// else is sent, and a port that stays silent is given up after a short wait,
-// so the whole probe takes about two seconds at most.
+// else is sent. A port counts as a radio only when it answers the handshake
+// with the single acknowledgement, then gives exactly the eight identity
+// bytes and falls quiet; a port that babbles is none. Each port is asked on
+// a thread of its own and given PortTimeLimitMs at most, so a port whose
+// opening hangs holds up neither the others nor the window.
 class RadioProbe : public QObject {
     Q_OBJECT
 public:
@@ -45,12 +49,14 @@ public:
 
     void start(const std::vector<ProbeCandidate>& candidates);
     bool running() const { return pending_ > 0; }
-    int candidateCount() const { return int(jobs_.size()); }
+    int candidateCount() const { return int(results_.size()); }
     // All candidates in the order given; answered() tells where a radio is.
-    QList<ProbeResult> results() const;
+    QList<ProbeResult> results() const { return results_; }
 
     static constexpr int ReplyTimeoutMs = 600;
     static constexpr int HandshakeAttempts = 2;
+    static constexpr int QuietAfterIdentityMs = 150;
+    static constexpr int PortTimeLimitMs = 2 * ReplyTimeoutMs + ReplyTimeoutMs + QuietAfterIdentityMs + 800;
 
 signals:
     void portDone(int done, int total);
@@ -58,9 +64,12 @@ signals:
 
 private:
     class Job;
-    void jobDone();
+    struct Worker;
+    void jobDone(int index, const ProbeResult& result);
+    void stopWorkers();
 
-    std::vector<std::unique_ptr<Job>> jobs_;
+    std::vector<Worker> workers_;
+    QList<ProbeResult> results_;
     int pending_ = 0;
 };
 

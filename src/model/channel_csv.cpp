@@ -183,8 +183,9 @@ QChar DetectSeparator(const QString& text)
     return semicolons > commas ? u';' : u',';
 }
 
-// Fields of every record; a quoted field may hold separators, doubled quotes
-// and line ends. A record's line is the one it starts on.
+// Fields of every record that is not blank; a quoted field may hold
+// separators, doubled quotes and line ends. A record's line is the one it
+// starts on.
 std::vector<Record> SplitRecords(const QString& text, QChar separator)
 {
     std::vector<Record> records;
@@ -221,7 +222,9 @@ std::vector<Record> SplitRecords(const QString& text, QChar separator)
             wasQuoted = false;
         } else if (IsLineEnd(c)) {
             record.fields.append(field);
-            records.push_back(record);
+            // Blank lines say nothing; keeping them would cost far more memory than the file.
+            if (!record.blank())
+                records.push_back(std::move(record));
             field.clear();
             wasQuoted = false;
             endOfLine(i);
@@ -647,10 +650,15 @@ void ApplyImportedChannels(RadioDocument& document, const std::vector<ImportedCh
     const RadioDocument::Step step(document, StepNames::ImportChannels());
     for (const ImportedChannel& row : rows) {
         Channel channel = row.channel;
-        if (!row.busyLockGiven) {
-            const Channel before = document.channel(row.location);
+        const Channel before = document.channel(row.location);
+        if (!row.busyLockGiven)
             channel.busyLock = before.present() ? before.busyLock : BusyLock::None;
-        }
+        // A stored code that reads as no code cannot be exported by name; a row
+        // without a code leaves it as stored, so export and import change nothing.
+        if (before.present() && channel.encode.kind == SignallingCode::Kind::None && AsShown(before.encode).kind == SignallingCode::Kind::None)
+            channel.encode = before.encode;
+        if (before.present() && channel.decode.kind == SignallingCode::Kind::None && AsShown(before.decode).kind == SignallingCode::Kind::None)
+            channel.decode = before.decode;
         document.setChannel(row.location, channel);
     }
 }

@@ -49,6 +49,13 @@ MessageLines ReadMessageLines(const RadioDocument& document)
     return DecodeEmbeddedMessage(document.memory());
 }
 
+bool WriteMessageLine(RadioDocument& document, int index, const QString& line)
+{
+    bool stored = false;
+    document.edit([&](RadioImage& m) { stored = EncodeEmbeddedMessageLine(m, index, line); });
+    return stored;
+}
+
 bool WriteMessageLines(RadioDocument& document, const MessageLines& lines)
 {
     bool stored = false;

@@ -41,6 +41,8 @@ MessageLines ReadMessageLines(const RadioDocument& document);
 // Both lines, 0xFF after the text; false, touching nothing, for a line that
 // cannot be stored (see EncodeEmbeddedMessage).
 bool WriteMessageLines(RadioDocument& document, const MessageLines& lines);
+// One line (0 or 1), 0xFF after the text; the other line's bytes stay as they are.
+bool WriteMessageLine(RadioDocument& document, int index, const QString& line);
 
 // ---- Tune data of the document's band -------------------------------------
 

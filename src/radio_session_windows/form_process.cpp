@@ -304,7 +304,8 @@ void FormProcess::completionReport(bool succeeded)
 void FormProcess::keepReadBackup()
 {
     QString path, reason;
-    if (SaveReadBackup(AppDocument().memory(), ReadBackupFolder(), &path, &reason) != DataFileStatus::Ok)
+    if (SaveReadBackup(AppDocument().memory(), ReadBackupFolder(), QStringLiteral("COM%1").arg(State().ComPortNumber), &path,
+                       &reason) != DataFileStatus::Ok)
         ShowMessageBox(tr("The backup copy %1 could not be written: %2").arg(path, reason),
                        BoxIcon::Warning);
 }

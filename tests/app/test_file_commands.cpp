@@ -255,6 +255,32 @@ private slots:
         QCOMPARE(AppDocument().title(), QStringLiteral("first.rdat"));
     }
 
+    // A write-protected file stays as it is; the program offers Save As, which takes the data elsewhere.
+    void readOnlyFileOffersSaveAs()
+    {
+        Fixture f;
+        const QString first = f.env.tempPath("first.rdat");
+        f.env.prompts().paths.push_back(first);
+        f.main.MenuSave_Click();
+        QVERIFY(QFile::setPermissions(first, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QByteArray before = [&] { QFile r(first); return r.open(QIODevice::ReadOnly) ? r.readAll() : QByteArray(); }();
+        AppDocument().setByte(308, 5);
+        const QString second = f.env.tempPath("second.rdat");
+        f.env.prompts().answers.push_back(BoxAnswer::Ok);
+        f.env.prompts().paths.push_back(second);
+        f.main.MenuSave_Click();
+        QCOMPARE(f.env.prompts().messages.size(), size_t(1));
+        QVERIFY(f.env.prompts().messages[0].text.contains(first) && f.env.prompts().messages[0].text.contains("read-only"));
+        QFile r(first);
+        QVERIFY(r.open(QIODevice::ReadOnly));
+        QCOMPARE(r.readAll(), before);
+        QCOMPARE(f.main.currentFilePath(), second);
+        QVERIFY(!AppDocument().isModified());
+        RadioImage saved;
+        QCOMPARE(LoadDataFile(second, saved), DataFileStatus::Ok);
+        QCOMPARE(saved.byte(308), std::uint8_t(5));
+    }
+
     // The model dialog, driven as a user would, reloads the template and
     // writes the band bytes.
     void modelChange_data()

@@ -96,7 +96,7 @@ private slots:
         // The read is also kept as a backup.
         const QStringList backups = QDir(ReadBackupFolder()).entryList(QDir::Files);
         QCOMPARE(backups.size(), 1);
-        QVERIFY2(backups.first().endsWith(QStringLiteral("_VHF136-174.rdat")), qPrintable(backups.first()));
+        QVERIFY2(backups.first().contains(QStringLiteral("_VHF136-174_COM")), qPrintable(backups.first()));
 
         // Verify after write: off at first, then switched on and stored.
         QVERIFY(!State().VerifyAfterWrite && !main.MenuVerify->isChecked());

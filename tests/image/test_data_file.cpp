@@ -91,14 +91,15 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("long.rdat");
-        WriteFile(path, QByteArray(3000, 'x'));
+        // Longer than one piece of the copy.
+        WriteFile(path, QByteArray(300000, 'x'));
         QCOMPARE(SaveDataFile(path, PatternImage()), DataFileStatus::Ok);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
-        QCOMPARE(bytes.size(), 3000);
+        QCOMPARE(bytes.size(), 300000);
         QCOMPARE(bytes.left(1040), BuildDataFile(PatternImage()));
-        QCOMPARE(bytes.mid(1040), QByteArray(1960, 'x'));
+        QCOMPARE(bytes.mid(1040), QByteArray(300000 - 1040, 'x'));
     }
 
     void ioFailuresLeaveImageAndName()
@@ -114,80 +115,153 @@ private slots:
         QVERIFY(!reason.isEmpty());
     }
 
-    // A save never puts a new file of ours in the place of a device, a pipe,
-    // a folder or another user's file; a link keeps pointing at its file.
-    void saveKeepsWhatItMustNotReplace_data()
+    // A save never puts a new file of ours in the place of a device, a pipe, a
+    // folder or a write-protected file, follows links only as the kernel would
+    // (never one planted by another user in a shared sticky folder), and a
+    // replaced file keeps its owner, group and mode.
+    void linksAndProtections_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("status");
         QTest::newRow("pipe") << "pipe" << int(DataFileStatus::NotRegularFile);
         QTest::newRow("folder") << "folder" << int(DataFileStatus::NotRegularFile);
         QTest::newRow("link") << "link" << int(DataFileStatus::Ok);
+        QTest::newRow("chain of links") << "chain" << int(DataFileStatus::Ok);
+        QTest::newRow("loop of links") << "loop" << int(DataFileStatus::UnsafeLink);
+        QTest::newRow("link planted in a sticky shared folder") << "planted" << int(DataFileStatus::UnsafeLink);
+        QTest::newRow("own link in a sticky shared folder") << "own link" << int(DataFileStatus::Ok);
+        QTest::newRow("read-only file") << "read-only" << int(DataFileStatus::ReadOnly);
         QTest::newRow("other user's file") << "owner" << int(DataFileStatus::Ok);
+        QTest::newRow("shared group and mode") << "group" << int(DataFileStatus::Ok);
+        QTest::newRow("leftover of a killed save") << "leftover" << int(DataFileStatus::Ok);
     }
-    void saveKeepsWhatItMustNotReplace()
+    void linksAndProtections()
     {
         QFETCH(QString, kind);
         QFETCH(int, status);
         QTemporaryDir dir;
         const QString path = dir.filePath("target");
         const QString real = dir.filePath("real.rdat");
+        const QByteArray old(1040, 'o');
+        const auto native = [](const QString& p) { return QFile::encodeName(p); };
         if (kind == "pipe")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            QCOMPARE(::mkfifo(native(path).constData(), 0600), 0);
         if (kind == "folder")
             QVERIFY(QDir(dir.path()).mkdir("target"));
-        if (kind == "link") {
-            WriteFile(real, QByteArray(1040, 'o'));
-            QVERIFY(QFile::link(real, path));
+        if (kind == "link" || kind == "chain" || kind == "planted" || kind == "own link") {
+            WriteFile(real, old);
+            if (kind == "chain") {
+                QVERIFY(QFile::link("real.rdat", dir.filePath("middle")));
+                QVERIFY(QFile::link("middle", path));
+            } else {
+                QVERIFY(QFile::link(real, path));
+            }
+            if (kind == "planted" || kind == "own link")
+                QVERIFY(::chmod(native(dir.path()).constData(), 01777) == 0);
+            if (kind == "planted" && ::lchown(native(path).constData(), 4242, 4242) != 0)
+                QSKIP("only the superuser can make a link of another user here");
         }
-        if (kind == "owner") {
-            WriteFile(path, QByteArray(1040, 'o'));
-            if (::chown(QFile::encodeName(path).constData(), 4242, 4242) != 0)
-                QSKIP("only the superuser can make a file of another user here");
+        if (kind == "loop") {
+            QVERIFY(QFile::link("other", path));
+            QVERIFY(QFile::link("target", dir.filePath("other")));
         }
+        if (kind == "read-only" || kind == "owner" || kind == "group" || kind == "leftover")
+            WriteFile(path, old);
+        if (kind == "read-only")
+            QVERIFY(::chmod(native(path).constData(), 0444) == 0);
+        if (kind == "owner" && ::chown(native(path).constData(), 4242, 4242) != 0)
+            QSKIP("only the superuser can make a file of another user here");
+        if (kind == "group") {
+            if (::chown(native(path).constData(), ::geteuid(), 4243) != 0)
+                QSKIP("only the superuser can give a file any group here");
+            QVERIFY(::chmod(native(path).constData(), 0664) == 0);
+        }
+        const QString leftover = dir.filePath(".t40-save-Ab12Cd");
+        if (kind == "leftover")
+            WriteFile(leftover, "half a save");
+
         QString reason;
         QCOMPARE(int(SaveDataFile(path, PatternImage(), &reason)), status);
         const QFileInfo after(path);
-        if (kind == "pipe") {
-            QVERIFY(!after.isFile() && !after.isDir());
+        QFile file(after.isSymLink() ? real : path);
+        const QByteArray now = after.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (status != int(DataFileStatus::Ok))
             QVERIFY(!reason.isEmpty());
-        }
+        if (kind == "pipe")
+            QVERIFY(!after.isFile() && !after.isDir());
         if (kind == "folder")
             QVERIFY(after.isDir());
-        if (kind == "link") {
+        if (kind.contains("link") || kind == "chain" || kind == "planted") {
             QVERIFY(after.isSymLink());
-            QCOMPARE(QFileInfo(real).size(), 1040);
-            RadioImage loaded;
-            QCOMPARE(LoadDataFile(real, loaded), DataFileStatus::Ok);
-            QVERIFY(loaded == PatternImage());
+            QCOMPARE(now, status == int(DataFileStatus::Ok) ? BuildDataFile(PatternImage()) : old);
         }
+        if (kind == "chain")
+            QVERIFY(QFileInfo(dir.filePath("middle")).isSymLink());
+        if (kind == "read-only")
+            QCOMPARE(now, old);
         if (kind == "owner")
             QCOMPARE(after.ownerId(), 4242u);
+        if (kind == "group") {
+            QCOMPARE(after.groupId(), 4243u);
+            QCOMPARE(int(after.permissions() & 0x0777), 0x0664);
+        }
+        if (kind == "leftover" || status == int(DataFileStatus::Ok))
+            QVERIFY(QDir(dir.path()).entryList({ ".t40-save-*" }, QDir::Files | QDir::Hidden).isEmpty());
     }
 
-    void readBackupKeepsTheNewest()
+    // Every read leaves a backup of its own, whatever the clock says, and the
+    // newest (by modification time) stay, never losing the one just made.
+    void readBackups_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("two radios in one millisecond") << "two ports";
+        QTest::newRow("one port twice in one millisecond") << "same port";
+        QTest::newRow("backups from a clock once set ahead") << "clock ahead";
+        QTest::newRow("folder cannot be made") << "no folder";
+    }
+    void readBackups()
+    {
+        QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString folder = dir.filePath("backups");
         QVERIFY(QDir().mkpath(folder));
-        for (int i = 0; i < ReadBackups::Kept; ++i)
-            WriteFile(folder + QStringLiteral("/2020-01-01_00%1_UHF400-520.rdat").arg(i, 4, 10, QLatin1Char('0')), "old");
+        const QDateTime when(QDate(2026, 12, 8), QTime(3, 4, 5, 678));
+        // Older by name, newer by time, and the other way round.
+        for (int i = 0; i < ReadBackups::Kept; ++i) {
+            const QString old = folder + QStringLiteral("/%1-01-01_000000-000_UHF400-520_COM1.rdat").arg((kind == "clock ahead" ? 2200 : 2020) + i);
+            WriteFile(old, "old");
+            QFile f(old);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QDateTime stamp = kind == "clock ahead" ? QDateTime::currentDateTime().addDays(400 + i) : when.addDays(-i);
+            QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
         WriteFile(folder + "/notes.txt", "mine");
         RadioImage image = PatternImage();
         image.setByte(441, FamilyByteVHF);
-        QString path;
-        const QDateTime when(QDate(2026, 12, 8), QTime(3, 4, 5));
-        QCOMPARE(SaveReadBackup(image, folder, &path, nullptr, when), DataFileStatus::Ok);
-        QVERIFY2(path.endsWith("/2026-12-08_030405_VHF136-174.rdat"), qPrintable(path));
-        QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(SaveReadBackup(image, folder, &path, nullptr, when), DataFileStatus::Ok);
-        QVERIFY(path.endsWith("_VHF136-174_2.rdat"));
+        QString first, second, reason;
+        if (kind == "no folder") {
+            WriteFile(dir.filePath("file"), "x");
+            QCOMPARE(SaveReadBackup(image, dir.filePath("file/backups"), "COM5", &first, &reason), DataFileStatus::IoError);
+            QVERIFY2(first.endsWith("file/backups") && !reason.isEmpty(), qPrintable(first));
+            return;
+        }
+        QCOMPARE(SaveReadBackup(image, folder, "COM5", &first, nullptr, when), DataFileStatus::Ok);
+        QVERIFY2(first.endsWith("/2026-12-08_030405-678_VHF136-174_COM5.rdat"), qPrintable(first));
+        QCOMPARE(QFileInfo(first).permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(SaveReadBackup(image, folder, kind == "two ports" ? "/dev/ttyUSB1" : "COM5", &second, nullptr, when),
+                 DataFileStatus::Ok);
+        QVERIFY2(second.endsWith(kind == "two ports" ? "_VHF136-174_ttyUSB1.rdat" : "_COM5_2.rdat"), qPrintable(second));
         const QStringList left = QDir(folder).entryList(QDir::Files, QDir::Name);
         QCOMPARE(left.size(), ReadBackups::Kept + 1);
         QVERIFY(left.contains("notes.txt"));
-        QVERIFY(!left.contains("2020-01-01_000000_UHF400-520.rdat"));
-        QVERIFY(!left.contains("2020-01-01_000001_UHF400-520.rdat"));
-        QVERIFY(left.contains("2020-01-01_000002_UHF400-520.rdat"));
+        QVERIFY(left.contains(QFileInfo(first).fileName()) || kind == "clock ahead");
+        QVERIFY(left.contains(QFileInfo(second).fileName()));
+        if (kind != "clock ahead") {
+            // The two oldest by time went, though their names sort last.
+            QVERIFY(!left.contains("2119-01-01_000000-000_UHF400-520_COM1.rdat"));
+            QVERIFY(!left.contains("2118-01-01_000000-000_UHF400-520_COM1.rdat"));
+            QVERIFY(left.contains("2117-01-01_000000-000_UHF400-520_COM1.rdat"));
+        }
     }
 
     void templateLoad_data()

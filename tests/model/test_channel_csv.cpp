@@ -294,19 +294,28 @@ private slots:
         kept.busyLock = BusyLock::Carrier;
         doc.setChannel(2, kept);
         doc.setChannel(3, kept);
+        Channel unnamed = kept; // codes stored above the highest tone read as none and cannot be exported by name
+        unnamed.encode = SignallingCode::tone(3000);
+        unnamed.decode = SignallingCode::tone(2600);
+        doc.setChannel(4, unnamed);
         const int flags = ChannelBytesStart + 16 * 2 + 12;
         doc.setByte(flags, std::uint8_t(doc.byte(flags) | 0x05)); // spare flag bits
         doc.setByte(flags + 3, 0x03);                           // scramble type
-        const QByteArray channel3 = doc.bytes(ChannelBytesStart + 16 * 3, 16);
+        const QByteArray channel4 = doc.bytes(ChannelBytesStart + 16 * 3, 16);
+        RadioDocument exported;
+        Prepare(exported);
+        exported.setChannel(4, unnamed);
         const ChannelCsvImport parsed
             = ParseChannelsCsv("Location,Frequency,Power\n2,441.0,Low\n5,442.0,Low\n", doc.band());
         ApplyImportedChannels(doc, parsed.rows);
+        ApplyImportedChannels(doc, ParseChannelsCsv(ExportChannelsCsv(exported), doc.band()).rows);
         QCOMPARE(Summaries(doc), (QStringList { "2:441.00000/441.00000 None/None Low FM Add Carrier",
                                                 "3:440.00000/440.00000 None/None High FM Add Carrier",
+                                                "4:440.00000/440.00000 None/None High FM Add Carrier",
                                                 "5:442.00000/442.00000 None/None Low FM Add None" }));
         QCOMPARE(doc.byte(flags) & 0x07, 0x05);
         QCOMPARE(doc.byte(flags + 3), 0x03);
-        QCOMPARE(doc.bytes(ChannelBytesStart + 16 * 3, 16), channel3);
+        QCOMPARE(doc.bytes(ChannelBytesStart + 16 * 3, 16), channel4); // its codes too, after export and import
     }
 };
 

@@ -3,7 +3,9 @@
 // touched. T40_FAULT names the call and the outcome:
 //   write:ENOSPC  write:EIO  fsync:EIO  close:EIO   the call fails with that error
 //   kill:write                                      the process is killed at its first such write
+// and T40_HANG_OPEN (below) makes one path slow to open.
 #include <cerrno>
+#include <cstdarg>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -99,5 +101,39 @@ int close(int fd)
         return -1;
     }
     return result;
+}
+}
+
+// T40_HANG_OPEN=PATH: opening PATH takes 30 seconds, as a port whose driver hangs.
+namespace {
+void HangIfAsked(const char* path)
+{
+    const char* hang = std::getenv("T40_HANG_OPEN");
+    if (hang && *hang && path && std::strcmp(path, hang) == 0)
+        sleep(30);
+}
+} // namespace
+
+extern "C" {
+int open(const char* path, int flags, ...)
+{
+    HangIfAsked(path);
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = va_arg(args, mode_t);
+    va_end(args);
+    static auto real = Next<int (*)(const char*, int, ...)>("open");
+    return real(path, flags, mode);
+}
+
+int open64(const char* path, int flags, ...)
+{
+    HangIfAsked(path);
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = va_arg(args, mode_t);
+    va_end(args);
+    static auto real = Next<int (*)(const char*, int, ...)>("open64");
+    return real(path, flags, mode);
 }
 }

@@ -7,10 +7,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -74,34 +80,73 @@ private slots:
     // Every run of t40-cli adds to its programming log: not the user's.
     void initTestCase() { qputenv("XDG_DATA_HOME", dataHome_.path().toLocal8Bit()); }
 
-    // Only the registered terminal where a radio answers is listed; the silent one is not, and the radio hears
-    // nothing but the handshake, the identity request and the end frame.
+    // Only the registered terminal where a radio answers is listed: not a silent one, not one that sends
+    // acknowledgements without end, and one whose opening hangs holds nothing up. The radio hears nothing
+    // but the handshake, the identity request and the end frame.
+    void detect_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::newRow("silent port") << "silent";
+        QTest::newRow("port that babbles") << "babbling";
+        QTest::newRow("port whose opening hangs") << "hanging";
+    }
     void detect()
     {
+        QFETCH(QString, other);
         QTemporaryDir dir;
         VirtualRadio radio, silent;
         radio.setBandFlag(1);
         silent.faults().silent = true;
         PtyRadioServer server(radio), quiet(silent);
         QVERIFY(server.open(nullptr) && quiet.open(nullptr));
+        QString otherDevice = quiet.devicePath();
+        std::atomic<bool> stop { false };
+        std::thread babbler;
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        if (other == "babbling") {
+            otherDevice = QString::fromLocal8Bit(::ptsname(master));
+            babbler = std::thread([&] {
+                while (!stop) {
+                    const char ack = 0x06;
+                    (void)!::write(master, &ack, 1);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                }
+            });
+        }
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("ZEV")));
         QFile conf(dir.filePath(QStringLiteral("ZEV/T40.conf")));
         QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(QStringLiteral("[Ports]\nCOM5=%1\nCOM6=%2\n").arg(server.devicePath(), quiet.devicePath()).toUtf8());
+        conf.write(QStringLiteral("[Ports]\nCOM5=%1\nCOM6=%2\n").arg(server.devicePath(), otherDevice).toUtf8());
         conf.close();
         server.startThread();
         quiet.startThread();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        if (other == "hanging") {
+            const QString shim = Tool(QStringLiteral("t40_write_fault_shim.so"));
+            if (!QFile::exists(shim))
+                QSKIP("the fault library is not built here");
+            env.insert(QStringLiteral("LD_PRELOAD"), shim);
+            env.insert(QStringLiteral("T40_HANG_OPEN"), otherDevice);
+            // The thread still stuck in open() is left behind on purpose when the program ends.
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0:detect_leaks=0"));
+        }
         QElapsedTimer clock;
         clock.start();
         const Result r = RunCli({ QStringLiteral("detect") }, env);
         const qint64 elapsed = clock.elapsed();
+        stop = true;
+        if (babbler.joinable())
+            babbler.join();
+        ::close(master);
         server.stop();
         quiet.stop();
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(r.out, QStringLiteral("COM5\t%1\tVHF 136-174 MHz\n").arg(server.devicePath()));
-        QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
+        // The hanging port would take 30 s.
+        QVERIFY2(elapsed < (other == "hanging" ? 8000 : 4000), qPrintable(QString::number(elapsed)));
         QVERIFY(radio.countFrames(RadioFrame::Handshake) >= 1);
         QCOMPARE(radio.countFrames(RadioFrame::IdentityRequest), 1);
         QCOMPARE(radio.countFrames(RadioFrame::End), 1);
@@ -174,7 +219,7 @@ private slots:
         const QFileInfoList kept = backups.entryInfoList(QDir::Files);
         QCOMPARE(kept.size(), backup ? 1 : 0);
         if (backup) {
-            QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_\\w+\\d+-\\d+\\.rdat$")).match(kept.first().fileName()).hasMatch(),
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{6}-\\d{3}_\\w+\\d+-\\d+_pts\\d+\\.rdat$")).match(kept.first().fileName()).hasMatch(),
                      qPrintable(kept.first().fileName()));
             QCOMPARE(kept.first().permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
             QFile a(out), b(kept.first().filePath());
@@ -345,6 +390,9 @@ private slots:
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), r.status == 0 ? BuildDataFile(radio.memory()) + old.mid(DataFile::Size) : old);
+        // A failed save takes its temporary file away; only a killed one cannot.
+        if (fault != QStringLiteral("kill:write"))
+            QVERIFY(QDir(dir.path()).entryList({ QStringLiteral(".t40-save-*") }, QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void showsAFile_data()
@@ -442,9 +490,9 @@ private slots:
         QFile f(in);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size());
         f.close();
-        args.replaceInStrings(QStringLiteral("BASE"), base);
-        args.replaceInStrings(QStringLiteral("IN"), in);
-        args.replaceInStrings(QStringLiteral("OUT"), out);
+        // Whole arguments only: a temporary folder's random name may hold "IN" too.
+        for (QString& a : args)
+            a = a == QLatin1String("BASE") ? base : a == QLatin1String("IN") ? in : a == QLatin1String("OUT") ? out : a;
         err.replaceInStrings(QStringLiteral("in.csv"), in);
         const Result r = RunCli(args);
         QVERIFY2(r.status == status, qPrintable(r.err));
@@ -527,6 +575,7 @@ private slots:
         QTest::newRow("FIFO") << QStringList { "show", "FIFO" } << 2 << "" << "not a regular file";
         QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";
         QTest::newRow("short bare file") << QStringList { "show", "SHORT" } << 2 << "" << "is not a T40 data file";
+        QTest::newRow("empty port") << QStringList { "read", "--port", "", "-o", "x.rdat" } << 1 << "" << "--port needs a value";
     }
     void arguments()
     {
@@ -550,6 +599,57 @@ private slots:
         QVERIFY(clock.elapsed() < 10000); // nothing waits on the FIFO
         QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.contains(out), qPrintable(r.out));
         QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), qPrintable(r.err));
+    }
+
+    // What reaches the terminal is safe to show and says what is wrong: control characters of a name or a
+    // cell are escaped, a busy port names its holder (no group advice), a failed backup names its file.
+    void messages_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("file name") << "name" << 2 << "bad\\x1b[2J\\x0aT40.rdat: ";
+        QTest::newRow("CSV cell") << "cell" << 2 << "\"1\\x1b[31m\" is not a number";
+        QTest::newRow("busy port") << "busy" << 3 << QStringLiteral("in use by another program: test_cli (process %1)").arg(QCoreApplication::applicationPid());
+        QTest::newRow("backup folder cannot be made") << "backup" << 6 << "cannot write the backup BACKUPS: cannot create";
+    }
+    void messages()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        VirtualRadio radio;
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        server.startThread();
+        QSerialPort holder(server.devicePath());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString file = dir.filePath(QStringLiteral("radio.rdat"));
+        QStringList args { QStringLiteral("read"), QStringLiteral("--port"), server.devicePath(), QStringLiteral("-o"), file };
+        if (kind == "name")
+            args = QStringList { QStringLiteral("show"), dir.filePath(QStringLiteral("bad\x1b[2J\nT40.rdat")) };
+        if (kind == "cell") {
+            QFile csv(dir.filePath(QStringLiteral("c.csv")));
+            QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Location,Frequency\n1\x1b[31m,446.0\n") > 0);
+            csv.close();
+            QCOMPARE(SaveDataFile(file, SampleImage(0x73)), DataFileStatus::Ok);
+            args = QStringList { QStringLiteral("import"), csv.fileName(), QStringLiteral("--into"), file, QStringLiteral("-o"), file };
+        }
+        if (kind == "busy")
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+        if (kind == "backup") {
+            QFile notAFolder(dir.filePath(QStringLiteral("data")));
+            QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+            env.insert(QStringLiteral("XDG_DATA_HOME"), notAFolder.fileName());
+            text.replace(QStringLiteral("BACKUPS"), notAFolder.fileName() + QStringLiteral("/ZEV/T40/backups"));
+        }
+        const Result r = RunCli(args, env);
+        holder.close();
+        server.stop();
+        QVERIFY2(r.status == status, qPrintable(r.err));
+        QVERIFY2(r.err.contains(text), qPrintable(r.err));
+        QVERIFY(!r.err.contains(QChar(0x1b)) && !r.err.contains(QStringLiteral("dialout")));
     }
 
     // Names that are not UTF-8 reach the file system byte for byte, both ways.

@@ -36,7 +36,7 @@ int RunDetect(const QCommandLineParser&)
         if (!r.answered)
             continue;
         ++found;
-        std::printf("COM%d\t%s\t%s\n", r.number, qPrintable(r.device), qPrintable(r.band()));
+        std::printf("COM%d\t%s\t%s\n", r.number, qPrintable(TerminalText(r.device)), qPrintable(r.band()));
     }
     if (found == 0) {
         std::fputs("t40-cli: no radio answered\n", stderr);
@@ -76,7 +76,7 @@ int RunRow(const QString& port, const QString& device, const RadioImage& image, 
             std::fputs("Waiting for the next radio...\n", stderr);
         else if (phase == RadioRow::Phase::Paused)
             std::fprintf(stderr, "The port %s cannot be used (%s); waiting for it to come back...\n",
-                         qPrintable(row.portName()), qPrintable(row.pauseReason()));
+                         qPrintable(TerminalText(row.portName())), qPrintable(TerminalText(row.pauseReason())));
     });
     // Ctrl+C ends the row after the radio in hand.
     g_interrupted = false;

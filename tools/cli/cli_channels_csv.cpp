@@ -48,7 +48,7 @@ void Report(const QString& file, const CsvMessage& m, const QString& kind)
     if (m.column > 0)
         place += QStringLiteral(":%1").arg(m.column);
     const QString column = m.columnName.isEmpty() ? QString() : m.columnName + QStringLiteral(": ");
-    std::fprintf(stderr, "%s: %s%s%s\n", qPrintable(place), qPrintable(kind), qPrintable(column), qPrintable(m.text));
+    std::fprintf(stderr, "%s\n", qPrintable(TerminalText(place + QStringLiteral(": ") + kind + column + m.text)));
 }
 } // namespace
 
@@ -104,9 +104,9 @@ int RunImport(const QCommandLineParser& args)
         return ExitOutput;
     }
     std::fprintf(stderr, "%s\n",
-                 qPrintable(parsed.rows.empty() ? QStringLiteral("%1 lists no channel of this radio; the channels are unchanged").arg(csvName)
+                 qPrintable(TerminalText(parsed.rows.empty() ? QStringLiteral("%1 lists no channel of this radio; the channels are unchanged").arg(csvName)
                                                 : QStringLiteral("imported channels %1 from %2; the other channels are unchanged")
-                                                      .arg(ImportedLocationList(parsed.rows), csvName)));
+                                                      .arg(ImportedLocationList(parsed.rows), csvName))));
     return ExitOk;
 }
 

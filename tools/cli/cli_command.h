@@ -31,7 +31,12 @@ struct CliCommand {
 // Every command, in the order the help lists them.
 const QList<CliCommand>& CliCommands();
 
-// "t40-cli: text" on stderr.
+// The text with every character a terminal would act on (control
+// characters, line and direction marks) written as \xHH or \uHHHH, so that a
+// file name or a cell of a file cannot move the cursor or fake a line.
+QString TerminalText(const QString& text, bool keepLineBreaks = false);
+// "t40-cli: text" on stderr, made safe for the terminal; line breaks stay
+// (the program's own), those of names are escaped by DisplayName.
 void CliFail(const QString& text);
 // The value of an option the command cannot do without; reports its absence.
 bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value);

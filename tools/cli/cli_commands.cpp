@@ -56,18 +56,40 @@ const QList<CliCommand>& CliCommands()
     return commands;
 }
 
+QString TerminalText(const QString& text, bool keepLineBreaks)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029
+            || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        if (!control || (keepLineBreaks && u == u'\n'))
+            out += c;
+        else
+            out += u < 0x100 ? QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'))
+                             : QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
 void CliFail(const QString& text)
 {
-    std::fprintf(stderr, "t40-cli: %s\n", qPrintable(text));
+    std::fprintf(stderr, "t40-cli: %s\n", qPrintable(TerminalText(text, true)));
 }
 
 bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value)
 {
+    const QString option = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
     if (!args.isSet(name)) {
-        CliFail(QStringLiteral("missing %1%2").arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        CliFail(QStringLiteral("missing %1").arg(option));
         return false;
     }
     *value = args.value(name);
+    if (value->isEmpty()) {
+        CliFail(QStringLiteral("%1 needs a value").arg(option));
+        return false;
+    }
     return true;
 }
 

@@ -16,7 +16,7 @@ int RunDiff(const QCommandLineParser& args)
         return ExitBadFile;
     const QStringList lines = CompareImages(before, after);
     for (const QString& line : lines)
-        std::printf("%s\n", line.toUtf8().constData());
+        std::printf("%s\n", TerminalText(line).toUtf8().constData());
     // As diff(1): 0 the same, 1 different, 2 trouble.
     return lines.isEmpty() ? ExitOk : ExitDiffer;
 }

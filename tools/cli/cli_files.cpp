@@ -1,5 +1,7 @@
 #include "cli_files.h"
 
+#include "cli_command.h"
+
 #include "data_file.h"
 #include "safe_file_write.h"
 
@@ -109,7 +111,7 @@ QString DisplayName(const QString& argument)
     for (QChar& c : out)
         if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF)
             c = QChar(QChar::ReplacementCharacter);
-    return out;
+    return TerminalText(out);
 }
 
 #ifdef Q_OS_UNIX

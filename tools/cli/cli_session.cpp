@@ -1,5 +1,7 @@
 #include "cli_session.h"
 
+#include "cli_command.h"
+
 #include "programming_log.h"
 #include "radio_probe.h"
 #include "port_catalog.h"
@@ -42,7 +44,7 @@ int CliSession::run(const SessionRequest& request, QString* message)
     }
     QString reason;
     if (!ProgrammingLog::Append(entry, ProgrammingLog::DefaultPath(), &reason))
-        std::fprintf(stderr, "t40-cli: cannot add to the programming log: %s\n", qPrintable(reason));
+        CliFail(QStringLiteral("cannot add to the programming log: %1").arg(reason));
     if (message)
         *message = message_;
     return status;

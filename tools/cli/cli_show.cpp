@@ -49,7 +49,7 @@ int RunPorts(const QCommandLineParser&)
                 line += QStringLiteral(" (%1:%2)").arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0')).arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
             break;
         }
-        std::printf("%s\n", line.toUtf8().constData());
+        std::printf("%s\n", TerminalText(line).toUtf8().constData());
     }
     return ExitOk;
 }

@@ -75,11 +75,11 @@ int RunRead(const QCommandLineParser& args)
     }
     if (!args.isSet(QStringLiteral("no-backup"))) {
         QString kept, reason;
-        if (SaveReadBackup(image, ReadBackupFolder(), &kept, &reason) != DataFileStatus::Ok) {
-            CliFail(QStringLiteral("cannot write the backup %1: %2 (--no-backup goes without)").arg(kept, reason));
+        if (SaveReadBackup(image, ReadBackupFolder(), port, &kept, &reason) != DataFileStatus::Ok) {
+            CliFail(QStringLiteral("cannot write the backup %1: %2 (--no-backup goes without)").arg(TerminalText(kept), reason));
             return ExitOutput;
         }
-        std::fprintf(stderr, "Backup: %s\n", qPrintable(kept));
+        std::fprintf(stderr, "Backup: %s\n", qPrintable(TerminalText(kept)));
     }
     std::fprintf(stderr, "Read Data OK: %s\n", qPrintable(DisplayName(output)));
     return ExitOk;
