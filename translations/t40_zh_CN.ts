@@ -1165,6 +1165,14 @@
         <source>Print List</source>
         <translation>打印列表</translation>
     </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
 </context>
 <context>
     <name>t40::FormPrinterSetting</name>
@@ -1767,10 +1775,22 @@
     </message>
 </context>
 <context>
-    <name>t40::HelpTopic</name>
+    <name>t40::HelpViewer</name>
     <message>
         <source>Help</source>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>后退(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
     </message>
 </context>
 <context>
@@ -2267,10 +2287,6 @@
         <translation>发射结束提示音</translation>
     </message>
     <message>
-        <source>Optional Features</source>
-        <translation>可选功能</translation>
-    </message>
-    <message>
         <source>Scan</source>
         <translation>扫描</translation>
     </message>
@@ -2285,10 +2301,6 @@
     <message>
         <source>Power</source>
         <translation>功率</translation>
-    </message>
-    <message>
-        <source>Key Assignment</source>
-        <translation>键设定</translation>
     </message>
     <message>
         <source>Embedded Message</source>
@@ -2309,6 +2321,22 @@
     <message>
         <source>Date</source>
         <translation>日期</translation>
+    </message>
+    <message>
+        <source>Function Setup</source>
+        <translation>功能设定</translation>
+    </message>
+    <message>
+        <source>Key Setting</source>
+        <translation>键设置</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
     </message>
 </context>
 <context>
@@ -2345,8 +2373,16 @@
         <translation>系统信息(&amp;S)...</translation>
     </message>
     <message>
-        <source>System information is unavailable at this time</source>
-        <translation>此时系统信息不可用</translation>
+        <source>System Information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
     </message>
 </context>
 </TS>

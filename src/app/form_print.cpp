@@ -9,13 +9,28 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace t40 {
+
+namespace {
+// The settings key of the report lines of the open data file.
+QString HeaderLinesKey(const QString& line)
+{
+    const QString file = AppDocument().path().isEmpty() ? AppDocument().title() : AppDocument().path();
+    return QStringLiteral("PrintHeader/") + QString::fromLatin1(QUrl::toPercentEncoding(file)) + u'/' + line;
+}
+} // namespace
 
 FormPrint::FormPrint(QWidget* parent)
     : QDialog(parent)
@@ -47,10 +62,18 @@ FormPrint::FormPrint(QWidget* parent)
     buttons->addStretch();
     for (QPushButton* button : { CommandOK, CommandExportPdf, CommandCancel, CommandHelp })
         buttons->addWidget(button);
+    const QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    TextCustomer = new QLineEdit(settings.value(HeaderLinesKey(QStringLiteral("Customer"))).toString(), this);
+    TextNote = new QLineEdit(settings.value(HeaderLinesKey(QStringLiteral("Note"))).toString(), this);
+    auto* headerLines = new QFormLayout;
+    headerLines->addRow(tr("Customer"), TextCustomer);
+    headerLines->addRow(tr("Note"), TextNote);
+
     auto* layout = new QGridLayout(this);
     layout->addWidget(sections, 0, 0);
     layout->addLayout(side, 0, 1);
-    layout->addLayout(buttons, 1, 0, 1, 2);
+    layout->addLayout(headerLines, 1, 0, 1, 2);
+    layout->addLayout(buttons, 2, 0, 1, 2);
 
     connect(CommandPrinterSetting, &QPushButton::clicked, this, [this] { CommandPrinterSetting_Click(); });
     connect(CommandClearAll, &QPushButton::clicked, this, [this] { CommandClearAll_Click(); });
@@ -91,9 +114,23 @@ QString FormPrint::reportHtml() const
     const BandState& band = AppDocument().band();
     const ReportHeader header { AppDocument().title(),
                                 QStringLiteral("%1 %2-%3MHz").arg(band.name).arg(band.lowMHz).arg(band.effectiveHighMHz),
-                                QDate::currentDate() };
+                                QDate::currentDate(), TextCustomer->text(), TextNote->text() };
+    rememberHeaderLines();
     AppDocument().commitPendingEdits();
     return ReportHtml(AppDocument(), sections, header);
+}
+
+void FormPrint::rememberHeaderLines() const
+{
+    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
+    const std::pair<QString, const QLineEdit*> lines[] = { { QStringLiteral("Customer"), TextCustomer },
+                                                          { QStringLiteral("Note"), TextNote } };
+    for (const auto& [name, box] : lines) {
+        if (box->text().trimmed().isEmpty())
+            settings.remove(HeaderLinesKey(name));
+        else
+            settings.setValue(HeaderLinesKey(name), box->text());
+    }
 }
 
 void FormPrint::CommandClearAll_Click() { setAllSections(false); }
@@ -109,6 +146,11 @@ void FormPrint::CommandOK_Click()
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(tr("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&html](QPrinter* target) { PrintReport(html, target); });
+    // Large enough to read a page: most of the screen, the page as wide as the window.
+    if (const QScreen* where = screen())
+        preview.resize(where->availableSize() * 0.85);
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>())
+        pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
     preview.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 
 namespace t40 {
@@ -36,12 +37,17 @@ public:
     QPushButton* CommandExportPdf = nullptr;
     QPushButton* CommandCancel = nullptr;
     QPushButton* CommandHelp = nullptr;
+    // Optional lines of the report's header, kept per data file.
+    QLineEdit* TextCustomer = nullptr;
+    QLineEdit* TextNote = nullptr;
 
     // The report of the open image for the ticked sections.
     QString reportHtml() const;
 
 private:
     void setAllSections(bool ticked);
+    // Keeps the customer and note typed for this data file, for its next report.
+    void rememberHeaderLines() const;
 
     PrinterChoice printer_;
 };

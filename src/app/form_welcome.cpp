@@ -40,6 +40,8 @@ void FormWelcome::Timer1_Timer()
     main_->MDIForm_Load();
     main_->show();
     close();
+    if (!fileToOpen_.isEmpty())
+        main_->OpenDataFile(fileToOpen_);
 }
 
 } // namespace t40

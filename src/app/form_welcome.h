@@ -15,6 +15,8 @@ class FormWelcome : public QWidget {
     Q_OBJECT
 public:
     explicit FormWelcome(QWidget* parent = nullptr);
+    // A data file to open once the main window is loaded (from the command line).
+    void setFileToOpen(const QString& path) { fileToOpen_ = path; }
 
     void Timer1_Timer();
     MDIFormMain* mainWindow() const { return main_; }
@@ -24,6 +26,7 @@ public:
 
 private:
     MDIFormMain* main_ = nullptr;
+    QString fileToOpen_;
 };
 
 } // namespace t40

@@ -4,7 +4,15 @@
 #include "prompts.h"
 #include "shared_state.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSerialPortInfo>
+#include <QSysInfo>
+#include <QVBoxLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -87,8 +95,58 @@ void frmAbout::StartSysInfo()
             program = folder + QStringLiteral("\\MSINFO32.EXE");
     }
 #endif
-    if (program.isEmpty() || !QProcess::startDetached(program, {}))
-        ShowMessageBox(tr("System information is unavailable at this time"), BoxIcon::Warning);
+    if (!program.isEmpty() && QProcess::startDetached(program, {}))
+        return;
+    // No system-information program here: what Qt knows, in a text to copy
+    // into a mail to the dealer or the maker.
+    QDialog info(this);
+    info.setWindowTitle(tr("System Information"));
+    auto* text = new QPlainTextEdit(SystemInformationText(), &info);
+    text->setReadOnly(true);
+    text->setObjectName(QStringLiteral("SystemInformation"));
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* copy = new QPushButton(tr("&Copy"), &info);
+    auto* close = new QPushButton(tr("&Close"), &info);
+    close->setDefault(true);
+    connect(copy, &QPushButton::clicked, text, [text] { QGuiApplication::clipboard()->setText(text->toPlainText()); });
+    connect(close, &QPushButton::clicked, &info, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&info);
+    layout->addWidget(text);
+    layout->addLayout(ButtonRow({ copy, close }));
+    info.resize(560, 360);
+    info.exec();
+}
+
+QString SystemInformationText()
+{
+    QStringList lines;
+    lines << QStringLiteral("%1 %2").arg(ApplicationTitle(), ApplicationVersionText())
+          << QStringLiteral("System: %1 (%2 %3, %4)")
+                 .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
+                      QSysInfo::currentCpuArchitecture())
+          << QStringLiteral("Qt: %1 (built with %2), platform %3")
+                 .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR), QGuiApplication::platformName())
+          << QStringLiteral("Locale: %1").arg(QLocale().name());
+    for (const QScreen* screen : QGuiApplication::screens())
+        lines << QStringLiteral("Screen: %1x%2, available %3x%4, %5 dpi")
+                     .arg(screen->size().width())
+                     .arg(screen->size().height())
+                     .arg(screen->availableSize().width())
+                     .arg(screen->availableSize().height())
+                     .arg(qRound(screen->logicalDotsPerInch()));
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    lines << QStringLiteral("Serial ports: %1").arg(ports.size());
+    for (const QSerialPortInfo& port : ports) {
+        QString line = QStringLiteral("  %1  %2").arg(port.systemLocation(), port.description());
+        if (port.hasVendorIdentifier() && port.hasProductIdentifier())
+            line += QStringLiteral(" (%1:%2)")
+                        .arg(port.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                        .arg(port.productIdentifier(), 4, 16, QLatin1Char('0'));
+        if (!port.manufacturer().isEmpty())
+            line += QStringLiteral("  ") + port.manufacturer();
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 } // namespace t40

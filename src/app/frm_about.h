@@ -16,7 +16,7 @@ public:
 
     void cmdOK_Click();
     void cmdSysInfo_Click();
-    // Starts the system's information tool, or says that there is none.
+    // Starts the system's information tool, or shows Qt's own information.
     void StartSysInfo();
 
     QLabel* picIcon = nullptr;
@@ -31,5 +31,9 @@ public:
 
 // Version text "1.0.2" of the program.
 QString ApplicationVersionText();
+
+// The system, Qt, screens and serial ports, as System Info shows them where
+// the system has no information program.
+QString SystemInformationText();
 
 } // namespace t40

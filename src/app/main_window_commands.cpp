@@ -19,6 +19,7 @@
 #include "prompts.h"
 #include "interface_language.h"
 #include "read_backups.h"
+#include "screen_fit.h"
 #include "reg_keys.h"
 #include "shared_state.h"
 #include "window_menu.h"
@@ -30,6 +31,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -98,6 +100,7 @@ void MDIFormMain::OpenPage(int pageId)
     }
     if (!mainPage)
         MdiArea->cascadeSubWindows();
+    FitToArea(sub);
     MdiArea->setActiveSubWindow(sub);
     CheckPageItem(pageId);
 }
@@ -197,6 +200,7 @@ bool MDIFormMain::maybeSave()
 {
     if (!AppDocument().isModified())
         return true;
+    const QScopedValueRollback asking(askingToSave_, true);
     switch (ShowMessageBox(tr("Save changes to %1?").arg(AppDocument().title()),
                            BoxIcon::Warning, BoxButtons::SaveDiscardCancel)) {
     case BoxAnswer::Save:
@@ -268,9 +272,32 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
         restore();
         return;
     }
+    if (!loadDataFile(CurrentFilePath))
+        restore(); // a rejected file must not become the target of the next Save
+}
+
+// A data file named on the command line or opened from the file manager:
+// the save question as File > Open asks it, then the file.
+void MDIFormMain::OpenDataFile(const QString& path)
+{
+    flushChannelEdit();
+    if (!maybeSave())
+        return;
+    const QString previousPath = CurrentFilePath;
+    const QString previousTitle = AppDocument().title();
+    CurrentFilePath = path;
+    AppDocument().setPath(path, QFileInfo(path).fileName());
+    if (!loadDataFile(path)) {
+        CurrentFilePath = previousPath;
+        AppDocument().setPath(previousPath, previousTitle);
+    }
+}
+
+bool MDIFormMain::loadDataFile(const QString& path)
+{
     QString reason;
     RadioImage memory = AppDocument().memory();
-    const DataFileStatus status = LoadDataFile(CurrentFilePath, memory, &reason);
+    const DataFileStatus status = LoadDataFile(path, memory, &reason);
     if (status == DataFileStatus::Ok) {
         {
             const RadioDocument::Unrecorded fresh(AppDocument());
@@ -282,15 +309,13 @@ void MDIFormMain::openDataFile(const QString& title, const QString& folder)
             OpenPage(ChannelPageId);
         }
         startFreshHistory();
-        return;
+        return true;
     }
     if (status == DataFileStatus::IoError)
-        ShowMessageBox(tr("Cannot read the file %1: %2").arg(CurrentFilePath, reason),
-                       BoxIcon::Error);
+        ShowMessageBox(tr("Cannot read the file %1: %2").arg(path, reason), BoxIcon::Error);
     else
         ShowMessageBox(tr("Error file！"), BoxIcon::Error, BoxButtons::Ok, tr("Error"));
-    // A rejected file must not become the target of the next Save.
-    restore();
+    return false;
 }
 
 bool MDIFormMain::writeFile(const QString& path)

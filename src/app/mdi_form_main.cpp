@@ -9,6 +9,7 @@
 #include "program_files.h"
 #include "prompts.h"
 #include "reg_keys.h"
+#include "screen_fit.h"
 #include "settings_values.h"
 #include "shared_state.h"
 #include "window_menu.h"
@@ -22,6 +23,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -31,6 +33,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <QTreeWidget>
 
 // The picture resources live in this static library; they must be registered
@@ -256,6 +259,15 @@ void MDIFormMain::buildClientArea()
     MdiArea = new QMdiArea(client_);
     MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A page's close key would take Ctrl+W from Write To Radio; Ctrl+F4 stays.
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (!sub || !sub->systemMenu())
+            return;
+        const QKeySequence writeKey(Qt::CTRL | Qt::Key_W);
+        for (QAction* action : sub->systemMenu()->actions())
+            if (QList<QKeySequence> keys = action->shortcuts(); keys.removeAll(writeKey) > 0)
+                action->setShortcuts(keys);
+    });
 
     client_->installEventFilter(this);
 }
@@ -304,6 +316,7 @@ void MDIFormMain::MDIForm_Load()
     Timer1_Timer();
     Timer1->start();
     InstallHelpKey();
+    InstallScreenFit();
 }
 
 int MDIFormMain::treeTwipsNeeded() const
@@ -560,6 +573,13 @@ void MDIFormMain::onClientResize()
 
 bool MDIFormMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // A close that arrives while the save question of a close waits never
+    // reaches closeEvent (Qt counts the window as closing already) and would
+    // end the program behind the question: it is refused here.
+    if (watched == windowHandle() && event->type() == QEvent::Close && askingToSave_) {
+        event->ignore();
+        return true;
+    }
     if (watched == client_ && event->type() == QEvent::Resize) {
         onClientResize();
     } else if (watched == PictureSeparator) {
@@ -594,6 +614,8 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event)
 void MDIFormMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
     layoutClient();
     fitPagesToArea();
 }
@@ -614,6 +636,12 @@ void MDIFormMain::fitPagesToArea()
 
 void MDIFormMain::closeEvent(QCloseEvent* event)
 {
+    // A second close while the save question waits would end the program
+    // behind the user's answer.
+    if (askingToSave_) {
+        event->ignore();
+        return;
+    }
     flushChannelEdit();
     if (!maybeSave()) {
         event->ignore();

@@ -58,6 +58,8 @@ public:
     void MenuNew_Click();
     void MenuOpen_Click();
     void MenuOpenBackup_Click();
+    // Opens a data file given by name (command line, file manager).
+    void OpenDataFile(const QString& path);
     void MenuSave_Click();
     void MenuSaveAs_Click();
     void MenuCompare_Click();
@@ -197,6 +199,9 @@ private:
     void flushChannelEdit();
     void unloadTunePage();
     void openDataFile(const QString& title, const QString& folder);
+    // Puts a data file's contents in place of the document; false (and the
+    // reason shown) when the file cannot be read or is no data file.
+    bool loadDataFile(const QString& path);
     QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
 
     // Puts the commands of the page in front at the top of the Edit menu.
@@ -207,6 +212,8 @@ private:
     QAction* pageCommandsEnd_ = nullptr;
     QString CurrentFilePath;
     QString ProgramPassword; // last typed in the password dialog; kept for the run only
+    // A save question (and the save it may lead to) is open: a close must wait.
+    bool askingToSave_ = false;
     bool SplitterDragging = false;
     bool LayoutPending = false;
     int splitterTwips_ = 2500;

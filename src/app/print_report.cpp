@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QBuffer>
+
+#include <algorithm>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
@@ -21,11 +23,17 @@ struct ReportText {
 };
 
 namespace {
-// Values keep to one line; headings wrap between words only.
+bool IsLatin(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x250; });
+}
+
+// Values keep to one line; Latin headings wrap between words only, Chinese
+// headings (short) not at all.
 QString Cell(const QString& text, const char* tag = "td")
 {
     QString escaped = text.toHtmlEscaped();
-    if (qstrcmp(tag, "th") == 0)
+    if (qstrcmp(tag, "th") == 0 && IsLatin(text))
         escaped.replace(u'/', QStringLiteral("/ ")).replace(u' ', QStringLiteral("<br>"));
     return QStringLiteral("<%1 style=\"white-space:nowrap\">%2</%1>").arg(QLatin1String(tag), escaped);
 }
@@ -90,7 +98,7 @@ QString OptionSection(const RadioImage& memory)
         { ReportText::tr("Battery Save"), s.batterySave ? on : off },
         { ReportText::tr("Roger"), s.roger ? on : off },
     };
-    return Table(ReportText::tr("Optional Features"), {}, rows);
+    return Table(ReportText::tr("Function Setup"), {}, rows);
 }
 
 QString KeySection(const RadioImage& memory)
@@ -101,12 +109,14 @@ QString KeySection(const RadioImage& memory)
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
         rows << QStringList { QString::fromLatin1(keyNames[k]), functions.value(KeyPositionOfCode(KeyCode(memory, k))) };
-    return Table(ReportText::tr("Key Assignment"), {}, rows);
+    return Table(ReportText::tr("Key Setting"), {}, rows);
 }
 
 QString MessageSection(const RadioImage& memory)
 {
     const auto lines = DecodeEmbeddedMessage(memory);
+    if (lines[0].trimmed().isEmpty() && lines[1].trimmed().isEmpty())
+        return QString();
     return Table(ReportText::tr("Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
 }
 
@@ -126,11 +136,18 @@ QTextDocument* Layout(const QString& html, QObject* parent)
 QString ReportHtml(const RadioDocument& document, const ReportSections& sections, const ReportHeader& header)
 {
     const RadioImage& memory = document.memory();
-    QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2: %3<br>%4: %5<br>%6: %7</p>")
+    QStringList lines { ReportText::tr("File") + QStringLiteral(": ") + header.fileName,
+                        ReportText::tr("Band") + QStringLiteral(": ") + header.band,
+                        ReportText::tr("Date") + QStringLiteral(": ") + header.date.toString(Qt::ISODate) };
+    if (!header.customer.trimmed().isEmpty())
+        lines << ReportText::tr("Customer") + QStringLiteral(": ") + header.customer.trimmed();
+    if (!header.note.trimmed().isEmpty())
+        lines << ReportText::tr("Note") + QStringLiteral(": ") + header.note.trimmed();
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    QString html = QStringLiteral("<html><body><h1>%1</h1><p>%2</p>")
                        .arg(ReportText::tr("T40 Radio Configuration").toHtmlEscaped(),
-                            ReportText::tr("File").toHtmlEscaped(), header.fileName.toHtmlEscaped(),
-                            ReportText::tr("Band").toHtmlEscaped(), header.band.toHtmlEscaped(),
-                            ReportText::tr("Date").toHtmlEscaped(), header.date.toString(Qt::ISODate));
+                            lines.join(QStringLiteral("<br>")));
     if (sections.channels)
         html += ChannelSection(memory);
     if (sections.options)

@@ -22,10 +22,15 @@ struct ReportHeader {
     QString fileName;
     QString band; // "UHF 400-520MHz"
     QDate date;
+    // Typed in the print dialog; a line is left out while empty.
+    QString customer;
+    QString note;
 };
 
 // The printed report of an image in the interface language, as HTML: a
-// header, then the selected sections.
+// header, then the selected sections under the names of their pages. The
+// embedded message, whose page is hidden on this model, is printed only
+// when it holds text.
 QString ReportHtml(const RadioDocument& document, const ReportSections& sections, const ReportHeader& header);
 
 // Lays the report out for the device's page and prints it there.

@@ -7,6 +7,7 @@
 #include "help_topic.h"
 #include "key_filter.h"
 #include "list_fillers.h"
+#include "screen_fit.h"
 #include "shared_state.h"
 #include "window_menu.h"
 
@@ -217,8 +218,10 @@ FormChannelEdit* FormChannelEdit::ShowEditor(RadioDocument& document, QWidget* f
     case 2: frame->showMaximized(); break;
     default: frame->show(); break;
     }
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) {
+        FitToArea(sub);
         sub->mdiArea()->setActiveSubWindow(sub);
+    }
     return editor;
 }
 

@@ -2,7 +2,13 @@
 
 #include "shared_state.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -11,6 +17,52 @@ namespace t40 {
 namespace {
 // Each step keeps both whole states: 8 KB a step.
 constexpr int UndoLimit = 200;
+// Whether the editor with the focus has a step of its own to take back (or
+// redo); widgets that are no text editors have none.
+bool EditorHasOwnStep(QObject* focus, bool undo)
+{
+    auto* widget = qobject_cast<QWidget*>(focus);
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
+        widget = spin->findChild<QLineEdit*>();
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return !line->isReadOnly() && (undo ? line->isUndoAvailable() : line->isRedoAvailable());
+    const QTextDocument* text = nullptr;
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget); plain && !plain->isReadOnly())
+        text = plain->document();
+    else if (auto* rich = qobject_cast<QTextEdit*>(widget); rich && !rich->isReadOnly())
+        text = rich->document();
+    return text && (undo ? text->isUndoAvailable() : text->isRedoAvailable());
+}
+
+// A text box claims Undo and Redo whether or not it has anything to take
+// back; with nothing of its own the keys go on to the document's history.
+class UndoKeyPassage : public QObject {
+public:
+    UndoKeyPassage(const QAction* undo, const QAction* redo, QObject* parent)
+        : QObject(parent)
+        , undo_(undo)
+        , redo_(redo)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const bool undo = undo_->shortcuts().contains(pressed);
+        const bool redo = redo_->shortcuts().contains(pressed);
+        if (!undo && !redo)
+            return false;
+        if (EditorHasOwnStep(watched, undo))
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    const QAction* undo_;
+    const QAction* redo_;
+};
 } // namespace
 
 class StepCommand : public QUndoCommand {
@@ -53,8 +105,15 @@ DocumentHistory::DocumentHistory(RadioDocument& document, QObject* parent)
     undoAction_->setShortcut(QKeySequence::Undo);
     connect(undoAction_, &QAction::triggered, this, &DocumentHistory::undo);
     redoAction_ = new QAction(this);
-    redoAction_->setShortcut(QKeySequence::Redo);
+    // Ctrl+Y everywhere, beside the desktop's own key (Ctrl+Shift+Z on Linux).
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y);
+    redoKeys.removeAll(ctrlY);
+    redoKeys.prepend(ctrlY);
+    redoAction_->setShortcuts(redoKeys);
     connect(redoAction_, &QAction::triggered, this, &DocumentHistory::redo);
+
+    qApp->installEventFilter(new UndoKeyPassage(undoAction_, redoAction_, this));
 
     connect(&document_, &RadioDocument::stepRecorded, this, &DocumentHistory::record);
     connect(&document_, &RadioDocument::historyCleared, stack_, &QUndoStack::clear);

@@ -1,11 +1,36 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
+#include <QWidget>
 
 class QTextBrowser;
-class QWidget;
+class QAction;
 
 namespace t40 {
+
+// The help window: the topic, with Contents (every topic of the program) and
+// Back above it; Escape closes it. It opens centred on its owner.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget* owner);
+    void showTopic(const QString& folder, const QString& path);
+    void showContents();
+    QUrl source() const;
+    QString toPlainText() const;
+
+    QTextBrowser* browser = nullptr;
+    QAction* contentsAction = nullptr;
+    QAction* backAction = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString contentsPage() const;
+    QString folder_;
+};
 
 // The folder of HTML help topics shipped beside the program; the Chinese
 // topics are in its "zh" folder under the same names.
@@ -29,6 +54,6 @@ void ShowHelpForActiveWindow();
 void InstallHelpKey();
 
 // The help window, once a topic has been shown (nullptr before).
-QTextBrowser* HelpWindow();
+HelpViewer* HelpWindow();
 
 } // namespace t40

@@ -42,6 +42,10 @@ BoxAnswer ShowMessageBox(const QString& text, BoxIcon icon, BoxButtons buttons, 
     const QString title = caption.isEmpty() ? ApplicationTitle() : caption;
     if (g_script) {
         g_script->messages.push_back({ text, title, icon, buttons, detail });
+        if (g_script->whileShown) {
+            const MessageRecord shown = g_script->messages.back(); // the callback may show another box
+            g_script->whileShown(shown);
+        }
         if (g_script->answers.empty())
             return buttons == BoxButtons::RetryCancel         ? BoxAnswer::Cancel
                 : buttons == BoxButtons::SaveDiscardCancel ? BoxAnswer::Discard

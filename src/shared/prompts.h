@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -65,6 +66,9 @@ struct PromptScript {
     std::deque<QString> paths;
     std::vector<MessageRecord> messages;
     std::vector<FileDialogRecord> fileDialogs;
+    // Runs while a message box is shown, before it takes its answer: what the
+    // user (or the desktop) could do while a question waits.
+    std::function<void(const MessageRecord&)> whileShown;
 };
 
 // nullptr restores the real dialogs.

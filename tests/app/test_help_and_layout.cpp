@@ -172,7 +172,7 @@ private slots:
                 const int needed = tree->fontMetrics().horizontalAdvance(root->child(i)->text(0));
                 QVERIFY2(text.left() + needed <= tree->viewport()->width(), qPrintable(root->child(i)->text(0)));
             }
-            main->resize(main->size() + QSize(40, 30));
+            main->resize(main->size() - QSize(40, 30));
             main->move(main->pos() + QPoint(20, 10));
             left = main->geometry();
             main->close();

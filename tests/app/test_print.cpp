@@ -19,6 +19,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextBrowser>
 #include <QPrintPreviewDialog>
@@ -229,24 +231,38 @@ private slots:
         QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("paper");
         QTest::addColumn<QString>("untick"); // o, k, m, c: a section left out
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("customer");
+        QTest::addColumn<QString>("note");
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
-        QTest::newRow("english, all, A4") << true << "A4" << ""
+        // Sections under their pages' names; one page.
+        QTest::newRow("english, all, A4") << true << "A4" << "" << "HELLO T40" << "" << ""
             << QStringList { "report.rdat", "UHF 400-520MHz", "Channel Information", "446.00625", "D754I", "67.0", "High",
-                             "25K(Wide)", "Busy Lock", "Optional Features", "Squelch Level", "Key Assignment", "PF2_Long",
+                             "25K(Wide)", "Busy", "Function Setup", "Squelch Level", "Key Setting", "PF2_Long",
                              "Monitor", "Embedded Message", "HELLO T40" }
-            << QStringList {};
-        QTest::newRow("chinese, keys left out, A4") << false << "A4" << "k"
-            << QStringList { "信道信息", "446.00625", "高", "繁忙锁定", "可选功能", "静噪等级", "嵌入信息" }
-            << QStringList { "键设定", "PF1" };
-        QTest::newRow("english, channels only, Letter") << true << "Letter" << "okm"
-            << QStringList { "Channel Information", "446.00625", "Busy Lock" } << QStringList { "Squelch Level", "PF1" };
+            << QStringList { "Customer", "Note", "Optional Features", "Key Assignment" };
+        QTest::newRow("chinese, keys left out, A4") << false << "A4" << "k" << "HELLO T40" << "" << ""
+            << QStringList { "信道信息", "446.00625", "高", "宽 /窄带", "繁忙锁定", "功能设定", "静噪等级", "嵌入信息" }
+            << QStringList { "键设置", "PF1" };
+        QTest::newRow("english, channels only, Letter") << true << "Letter" << "okm" << "HELLO T40" << "" << ""
+            << QStringList { "Channel Information", "446.00625", "Busy" } << QStringList { "Squelch Level", "PF1" };
+        // The message page is hidden on this model: its empty table is left out.
+        QTest::newRow("english, all, no message, customer and note") << true << "A4" << "" << "" << "Harbour Taxi"
+            << "spare radios"
+            << QStringList { "Customer: Harbour Taxi", "Note: spare radios", "Key Setting" }
+            << QStringList { "Embedded Message" };
+        QTest::newRow("chinese, customer") << false << "A4" << "" << "" << "港口出租车" << ""
+            << QStringList { "客户: 港口出租车" } << QStringList { "备注", "嵌入信息" };
     }
     void pdfReport()
     {
         QFETCH(bool, english);
         QFETCH(QString, paper);
         QFETCH(QString, untick);
+        QFETCH(QString, message);
+        QFETCH(QString, customer);
+        QFETCH(QString, note);
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -259,9 +275,17 @@ private slots:
         for (int i = 0; i < 16; ++i)
             image.setByte(16 + i, channel[i]);
         SetKeyCode(image, 3, KeyCodeOfPosition(2));
-        QVERIFY(EncodeEmbeddedMessage(image, QStringLiteral("HELLO T40"), QString()));
+        QVERIFY(EncodeEmbeddedMessage(image, message, QString()));
         AppDocument().edit([&](RadioImage& m) { m = image; });
-        FormPrint form;
+        {
+            FormPrint first;
+            first.TextCustomer->setText(customer);
+            first.TextNote->setText(note);
+            first.reportHtml();
+        }
+        FormPrint form; // the lines typed for this file come back
+        QCOMPARE(form.TextCustomer->text(), customer);
+        QCOMPARE(form.TextNote->text(), note);
         form.CommandSelectAll->click();
         QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };
         for (QChar c : untick)
@@ -290,35 +314,65 @@ private slots:
         const QRegularExpression pageSize(QStringLiteral("<page width=\"([\\d.]+)\""));
         const double pageWidth = pageSize.match(boxesHtml).captured(1).toDouble();
         QVERIFY(qAbs(pageWidth - (paper == QLatin1String("A4") ? 595.0 : 612.0)) < 2);
+        // Words of a line joined by spaces, lines by line ends; no page is empty.
         QString words;
-        const QRegularExpression word(QStringLiteral("xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+        double lineTop = -1;
+        const QRegularExpression word(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
         for (auto it = word.globalMatch(boxesHtml); it.hasNext();) {
             const auto m = it.next();
-            QVERIFY2(m.captured(1).toDouble() <= pageWidth, qPrintable(m.captured(2)));
-            words += m.captured(2) + u' ';
+            QVERIFY2(m.captured(2).toDouble() <= pageWidth, qPrintable(m.captured(3)));
+            words += (qAbs(m.captured(1).toDouble() - lineTop) < 1 ? u' ' : u'\n') + m.captured(3);
+            lineTop = m.captured(1).toDouble();
         }
+        const QStringList pages = boxesHtml.split(QStringLiteral("<page "));
+        for (qsizetype p = 1; p < pages.size(); ++p)
+            QVERIFY2(pages[p].contains(QStringLiteral("<word")), qPrintable(QStringLiteral("page %1 is empty").arg(p)));
         for (const QString& text : present)
             QVERIFY2(words.contains(text), qPrintable(text + QStringLiteral(" missing from: ") + words));
         for (const QString& text : absent)
             QVERIFY2(!words.contains(text), qPrintable(text));
     }
 
-    // OK shows the report in a print preview for the printer chosen in the setup.
+    // OK shows the report in a print preview for the printer chosen in the setup, readable at once.
+    void okShowsPreview_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("English") << true;
+        QTest::newRow("Chinese") << false;
+    }
     void okShowsPreview()
     {
+        QFETCH(bool, english);
         test::TestEnvironment env;
+        SetInterfaceLanguage(english);
         FormPrint form;
         form.CommandSelectAll->click();
         int pages = 0;
+        QSize size;
+        QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
         QTimer::singleShot(0, [&] {
             if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
-                if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
+                if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) {
                     pages = widget->pageCount();
+                    zoom = widget->zoomMode();
+                }
+                size = preview->size();
+                if (const QString folder = qEnvironmentVariable("T40_SCREENSHOTS"); !folder.isEmpty()) {
+                    QTest::qWait(300); // with T40_SCREENSHOTS=folder under Xvfb: the preview as shown
+                    preview->screen()->grabWindow(0).save(folder + QStringLiteral("/print preview %1 %2.png")
+                                              .arg(QGuiApplication::primaryScreen()->size().width())
+                                              .arg(QString::fromLatin1(QTest::currentDataTag())));
+                }
                 preview->reject();
             }
         });
         form.CommandOK->click();
         QVERIFY(pages >= 1);
+        // Readable at once: most of the screen, the page as wide as the window.
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+        QVERIFY2(size.width() >= screen.width() * 3 / 4 && size.height() >= screen.height() * 3 / 4,
+                 qPrintable(QDebug::toString(size)));
+        QCOMPARE(zoom, QPrintPreviewWidget::FitToWidth);
     }
 
     // The File menu's Print opens the print dialog modally.

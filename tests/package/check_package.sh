@@ -23,6 +23,8 @@ for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupp
 done
 grep -qx 'MimeType=application/x-t40-rdat;' <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/t40-programmer.desktop) \
     || { echo "the desktop file declares no MIME type"; exit 1; }
+grep -qx 'Exec=t40 %f' <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/t40-programmer.desktop) \
+    || { echo "the desktop file does not pass the file to open"; exit 1; }
 # Unpacked elsewhere, the virtual radio finds the factory image in ../share/t40.
 dpkg-deb -x "$deb" "$out/root"
 timeout 3 "$out/root/usr/bin/t40-radio-emulator" >/dev/null 2>"$out/err" || true
