@@ -54,10 +54,4 @@ SharedState& State();
 // handed to them.
 RadioDocument& AppDocument();
 
-// The text of a pair for the interface language.
-inline QString Lang(const char* english, const char* chinese)
-{
-    return QString::fromUtf8(State().IsEnglish ? english : chinese);
-}
-
 } // namespace t40
