@@ -239,14 +239,14 @@ private slots:
         // Sections under their pages' names; one page.
         QTest::newRow("english, all, A4") << true << "A4" << "" << "HELLO T40" << "" << ""
             << QStringList { "report.rdat", "UHF 400-520MHz", "Channel Information", "446.00625", "D754I", "67.0", "High",
-                             "25K(Wide)", "Busy", "Function Setup", "Squelch Level", "Key Setting", "PF2_Long",
+                             "25K(Wide)", "Busy", "Function Setup", "Squelch level", "Key Setting", "PF2_Long",
                              "Monitor", "Embedded Message", "HELLO T40" }
             << QStringList { "Customer", "Note", "Optional Features", "Key Assignment" };
         QTest::newRow("chinese, keys left out, A4") << false << "A4" << "k" << "HELLO T40" << "" << ""
             << QStringList { "信道信息", "446.00625", "高", "宽 /窄带", "繁忙锁定", "功能设定", "静噪等级", "嵌入信息" }
             << QStringList { "键设置", "PF1" };
         QTest::newRow("english, channels only, Letter") << true << "Letter" << "okm" << "HELLO T40" << "" << ""
-            << QStringList { "Channel Information", "446.00625", "Busy" } << QStringList { "Squelch Level", "PF1" };
+            << QStringList { "Channel Information", "446.00625", "Busy" } << QStringList { "Squelch level", "PF1" };
         // The message page is hidden on this model: its empty table is left out.
         QTest::newRow("english, all, no message, customer and note") << true << "A4" << "" << "" << "Harbour Taxi"
             << "spare radios"

@@ -119,7 +119,7 @@ private slots:
             main.MenuWrite_Click();
             QVERIFY(driver.sawWindow);
             QVERIFY(driver.succeeded);
-            QVERIFY2(driver.changes.startsWith(QStringLiteral("channel 1 receive frequency: 146.25000 -> ")), qPrintable(driver.changes));
+            QVERIFY2(driver.changes.startsWith(QStringLiteral("Channel 1 Rx Frequency: 146.25000 -> ")), qPrintable(driver.changes));
         }
         main.MenuShowChanges->trigger();
         QVERIFY(!State().ShowChangesBeforeWrite && !main.MenuShowChanges->isChecked());

@@ -224,11 +224,11 @@ private slots:
         QTest::addColumn<bool>("write"); // the answer at the preview
         QTest::addColumn<QString>("changes"); // the preview's text ("-": no preview shown)
         QTest::addColumn<QString>("log");     // operation:result:verify per line
-        QTest::newRow("cancel writes nothing") << "" << false << "squelch level: 3 -> 5" << "read before write:OK:";
+        QTest::newRow("cancel writes nothing") << "" << false << "Squelch level: 3 -> 5" << "read before write:OK:";
         QTest::newRow("no changes, written anyway") << "same" << true << "" << "read before write:OK:|write:OK:not run";
-        QTest::newRow("verify differs, restored") << "change" << true << "squelch level: 3 -> 5"
+        QTest::newRow("verify differs, restored") << "change" << true << "Squelch level: 3 -> 5"
                                                   << "read before write:OK:|write:failed: verify found a difference:differs at 0x155|restore:OK:OK";
-        QTest::newRow("broken off, restored") << "ack" << true << "squelch level: 3 -> 5"
+        QTest::newRow("broken off, restored") << "ack" << true << "Squelch level: 3 -> 5"
                                               << "read before write:OK:|write:failed: no answer:not run|restore:OK:OK";
         QTest::newRow("the radio cannot be read: nothing written") << "short" << true << "-" << "read before write:failed: no answer:";
     }

@@ -351,7 +351,7 @@ private slots:
         const Result r = RunCli({ QStringLiteral("diff"), QStringLiteral("--port"), server.devicePath(), file });
         server.stop();
         QVERIFY2(r.status == status, qPrintable(r.err));
-        QCOMPARE(r.out, same ? QString() : QStringLiteral("squelch level: 3 -> 5\n"));
+        QCOMPARE(r.out, same ? QString() : QStringLiteral("Squelch level: 3 -> 5\n"));
         QVERIFY(radio.writeAddresses().empty());
     }
 
@@ -703,7 +703,7 @@ private slots:
         QTest::newRow("missing option") << QStringList { "read", "-o", "x.rdat" } << 1 << "" << "missing --port";
         QTest::newRow("missing file") << QStringList { "show" } << 1 << "" << "expects t40-cli show [options] FILE";
         QTest::newRow("extra file") << QStringList { "show", "a", "b" } << 1 << "" << "expects";
-        QTest::newRow("diff keeps 1 for different") << QStringList { "diff", "a" } << 2 << "" << "expects t40-cli diff [options] A.rdat B.rdat";
+        QTest::newRow("diff keeps 1 for different") << QStringList { "diff", "a" } << 2 << "" << "expects t40-cli diff A.rdat B.rdat";
         QTest::newRow("unknown format") << QStringList { "show", "--format", "xml", "a" } << 1 << "" << "unknown format 'xml'";
         QTest::newRow("FIFO") << QStringList { "show", "FIFO" } << 2 << "" << "not a regular file";
         QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";
