@@ -1,5 +1,6 @@
 #include "cable_check.h"
 
+#include "port_catalog.h"
 #include "qt_serial_link.h"
 
 #include <QDir>
@@ -42,17 +43,7 @@ int PtyMasterIndex(const QString& pid, const QString& fd)
 
 QString ChipText(const QString& device)
 {
-    const QSerialPortInfo info(device);
-    QStringList words;
-    if (!info.description().isEmpty())
-        words << info.description();
-    if (!info.manufacturer().isEmpty() && !info.description().contains(info.manufacturer()))
-        words << info.manufacturer();
-    if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-        words << QStringLiteral("(%1:%2)")
-                     .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                     .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
-    return info.hasVendorIdentifier() ? words.join(QLatin1Char(' ')) : QString();
+    return QSerialPortInfo(device).hasVendorIdentifier() ? PortChipText(device) : QString();
 }
 
 #ifdef Q_OS_UNIX

@@ -116,6 +116,12 @@ QString SystemPortCatalog::describe(int number) const
     const QString device = deviceFor(number);
     if (device.isEmpty())
         return QString();
+    const QString chip = PortChipText(device);
+    return chip.isEmpty() ? device : device + QStringLiteral("  ") + chip;
+}
+
+QString PortChipText(const QString& device)
+{
     const QSerialPortInfo info(device);
     QStringList words;
     if (!info.description().isEmpty())
@@ -126,10 +132,7 @@ QString SystemPortCatalog::describe(int number) const
         words << QStringLiteral("(%1:%2)")
                      .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
                      .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
-    QString text = device;
-    if (!words.isEmpty())
-        text += QStringLiteral("  ") + words.join(QLatin1Char(' '));
-    return text;
+    return words.join(QLatin1Char(' '));
 }
 
 QString PortAccessHint(const QString& device)

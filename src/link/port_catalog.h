@@ -40,6 +40,9 @@ public:
 // How to get the right to use a serial device the system refused.
 QString PortAccessHint(const QString& device);
 
+// The adapter's description, maker and USB ids ("USB-Serial CH340 (1a86:7523)"); empty when unknown.
+QString PortChipText(const QString& device);
+
 // The catalog the program uses; tests put a double in its place (nullptr
 // restores the system's).
 PortCatalog& CurrentPortCatalog();
