@@ -194,8 +194,12 @@ void CableCheck::probeDone()
                 port.answered = true;
                 port.band = result.band();
             }
-    for (CablePortReport& port : ports_)
+    for (CablePortReport& port : ports_) {
+        // A cable pulled out during the handshake takes its device with it: that, not silence, is the verdict.
+        if (port.exists && !port.answered && !QFileInfo::exists(port.device))
+            port.exists = false;
         port.verdict = VerdictFor(port);
+    }
     running_ = false;
     // The probe is done with its ports; it goes once control is back in the loop.
     probe_.release()->deleteLater();
