@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace t40 {
 
 // Small pieces the channel grid, the channel editor and the copy tools share.
@@ -16,7 +18,12 @@ BandState CurrentBand(const RadioDocument& document);
 // The first entry of the code list in the interface language.
 QString NoneText();
 
-// The one message frequency entry ever shows.
-void ShowFrequencyWarning(const QString& caption = QString());
+// The one message frequency entry ever shows; detail (a second line) says
+// what was stored instead, with the band's range.
+void ShowFrequencyWarning(const QString& caption = QString(), const QString& detail = QString());
+
+// Tells the user, without a box, what was stored instead of what was typed:
+// in the status bar of the window that holds from.
+void ShowCorrection(QWidget* from, const QString& note);
 
 } // namespace t40

@@ -2,6 +2,7 @@
 
 #include "button_row.h"
 #include "channel_cell_delegate.h"
+#include "channel_pages.h"
 #include "channel_table_model.h"
 #include "help_topic.h"
 #include "list_fillers.h"
@@ -129,6 +130,7 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     }
 
     connect(ComboChannel, &QComboBox::activated, this, &FormChannelEdit::ComboChannel_Click);
+    connect(delegate_, &ChannelCellDelegate::corrected, this, [this](const QString& note) { ShowCorrection(this, note); });
     connect(CommandClose, &QPushButton::clicked, this, &FormChannelEdit::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormChannelEdit::CommandHelp_Click);
     // The grid's selection is this window's channel; the controls follow

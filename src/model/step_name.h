@@ -31,6 +31,10 @@ StepName BatchEdit();
 StepName ReadFromRadio();
 StepName ChangeModel();
 StepName ImportChannels();
+StepName MoveChannels();
+StepName SortChannels();
+StepName ChangeChannels();
+StepName EncodeAsDecode();
 } // namespace StepNames
 
 // A name for a change made outside a named step, from what it changed: one
