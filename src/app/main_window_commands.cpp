@@ -511,14 +511,27 @@ void MDIFormMain::ApplyLanguageChange()
     if (!State().LanguageChanged)
         return;
     flushChannelEdit();
-    // Windows built anew in the other language change nothing of the user's.
+    // Every window retranslates itself on the switch, except the channel
+    // page, which is built anew in the other language; that changes nothing
+    // of the user's.
     const RadioDocument::Unrecorded rebuilding(AppDocument());
-    CloseAllPages();
-    SetInterfaceLanguage(State().IsEnglish);
+    QMdiSubWindow* front = MdiArea->activeSubWindow();
+    QMdiSubWindow* channels = nullptr;
+    if (PageWindow* grid = page(ChannelPageId)) {
+        channels = qobject_cast<QMdiSubWindow*>(grid->parentWidget());
+        channels->close();
+        MdiArea->removeSubWindow(channels);
+        channels->deleteLater();
+    }
+    SetInterfaceLanguage(InterfaceLanguage());
     LanguageRefresh();
     TreeView1->expandAll();
     LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
-    OpenPage(ChannelPageId);
+    if (channels) {
+        OpenPage(ChannelPageId);
+        if (front && front != channels && !front->isHidden())
+            MdiArea->setActiveSubWindow(front);
+    }
     setWindowTitle(markedTitleText());
     State().LanguageChanged = false;
 }

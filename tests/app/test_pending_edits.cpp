@@ -96,7 +96,7 @@ private slots:
         TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const RadioImage before = AppDocument().memory();
@@ -146,7 +146,7 @@ private slots:
             env.prompts().answers.push_back(BoxAnswer::Ok);
             main.MenuModelInformation_Click();
         } else if (command == QLatin1String("language")) {
-            SetInterfaceLanguage(false);
+            SetInterfaceLanguage(QLocale::Chinese);
             State().LanguageChanged = true;
             main.ApplyLanguageChange();
         }

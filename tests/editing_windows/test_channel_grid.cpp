@@ -70,7 +70,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QStringList, captions);
         QFETCH(QString, title);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         openGrid();
         QTableWidget* table = grid->MSHFlexGridChannel;
         QCOMPARE(table->rowCount() + 1, 17);
@@ -335,7 +335,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, low);
         QFETCH(int, high);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         PutChannel(8, "446", "446");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 8, ChannelField::Decode, { 0x13, 0x20 }); });
         openGrid();
