@@ -300,6 +300,10 @@
         <comment>list separator</comment>
         <translation>、</translation>
     </message>
+    <message>
+        <source>%1 Hz lies beyond the tones the lists name: kept as it is (the lists show no code)</source>
+        <translation>%1 Hz 超出列表所列的亚音频率：按原值保留（列表显示为无）</translation>
+    </message>
 </context>
 <context>
     <name>t40::ChannelPages</name>

@@ -1,6 +1,7 @@
 #include "cable_check.h"
 
 #include "port_catalog.h"
+#include "port_holders.h"
 #include "qt_serial_link.h"
 
 #include <QDir>
@@ -20,26 +21,6 @@ namespace t40 {
 
 namespace {
 const char* const RuleName = "60-t40-cable.rules";
-
-QString ProcessName(const QString& pid)
-{
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    if (!comm.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    return QString::fromLocal8Bit(comm.readAll()).trimmed();
-}
-
-// The pseudo-terminal number of the master this descriptor holds, or -1.
-int PtyMasterIndex(const QString& pid, const QString& fd)
-{
-    QFile info(QStringLiteral("/proc/%1/fdinfo/%2").arg(pid, fd));
-    if (!info.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : info.readAll().split('\n'))
-        if (line.startsWith("tty-index:"))
-            return line.mid(10).trimmed().toInt();
-    return -1;
-}
 
 QString ChipText(const QString& device)
 {
@@ -147,7 +128,9 @@ CablePortReport LookAtPort(const ProbeCandidate& candidate)
     if (!port.exists)
         return port;
     port.chip = ChipText(candidate.device);
-    port.holders = DeviceHolders(candidate.device);
+    for (const PortHolder& holder : PortHolders(candidate.device))
+        if (!holder.ptyFarEnd)
+            port.holders << QStringLiteral("%1 (pid %2)").arg(holder.name, holder.pid);
     if (port.mayOpen) {
         // Opened and closed at once: a port in use or refused shows here.
         QtSerialLink link(candidate.device);
@@ -180,40 +163,6 @@ CableVerdict VerdictFor(const CablePortReport& port)
 }
 } // namespace
 
-QStringList DeviceHolders(const QString& device)
-{
-    QStringList holders;
-#ifdef Q_OS_LINUX
-    const QString target = QFileInfo(device).canonicalFilePath();
-    if (target.isEmpty())
-        return holders;
-    // The far end of a pseudo-terminal holds its master, whose index is the terminal's number.
-    bool isPty = false;
-    const int ptyNumber = target.startsWith(QStringLiteral("/dev/pts/")) ? target.mid(9).toInt(&isPty) : -1;
-    const QString self = QString::number(::getpid());
-    const QStringList pids = QDir(QStringLiteral("/proc")).entryList({ QStringLiteral("[0-9]*") }, QDir::Dirs);
-    for (const QString& pid : pids) {
-        if (pid == self)
-            continue;
-        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-        bool holds = false, farEnd = false;
-        for (const QString& fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
-            const QString link = QFile::symLinkTarget(fds.filePath(fd));
-            if (link == target)
-                holds = true;
-            else if (isPty && (link == QStringLiteral("/dev/ptmx") || link == QStringLiteral("/dev/pts/ptmx"))
-                     && PtyMasterIndex(pid, fd) == ptyNumber)
-                farEnd = true;
-        }
-        if (holds && !farEnd)
-            holders << QStringLiteral("%1 (pid %2)").arg(ProcessName(pid), pid);
-    }
-#else
-    Q_UNUSED(device);
-#endif
-    return holders;
-}
-
 CableCheck::CableCheck(QObject* parent)
     : QObject(parent)
 {
@@ -245,8 +194,12 @@ void CableCheck::probeDone()
                 port.answered = true;
                 port.band = result.band();
             }
-    for (CablePortReport& port : ports_)
+    for (CablePortReport& port : ports_) {
+        // A cable pulled out during the handshake takes its device with it: that, not silence, is the verdict.
+        if (port.exists && !port.answered && !QFileInfo::exists(port.device))
+            port.exists = false;
         port.verdict = VerdictFor(port);
+    }
     running_ = false;
     // The probe is done with its ports; it goes once control is back in the loop.
     probe_.release()->deleteLater();

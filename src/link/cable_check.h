@@ -71,9 +71,4 @@ private:
     bool running_ = false;
 };
 
-// The processes other than this one that have the device open, as
-// "name (pid N)". The far end of a pseudo-terminal (the program that holds
-// its master) is no competitor and is left out.
-QStringList DeviceHolders(const QString& device);
-
 } // namespace t40

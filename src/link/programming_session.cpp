@@ -90,16 +90,17 @@ void ProgrammingSession::StartSession(const QString& caption)
 {
     state_ = SessionState::Idle;
     awaitingReply_ = true;
-    if (!IsRetry(caption)) {
-        QString reason;
-        if (!link_.isOpen() && !link_.open(&reason)) {
-            awaitingReply_ = false;
-            prompts_.portOpenFailed(reason);
-            finishRun();
-            return;
-        }
-        host_.setCaption(caption);
+    // A retry opens the port again when it was lost (a cable pulled out and
+    // plugged in again); one that is still gone says so at once.
+    QString reason;
+    if (!link_.isOpen() && !link_.open(&reason)) {
+        awaitingReply_ = false;
+        prompts_.portOpenFailed(reason);
+        finishRun();
+        return;
     }
+    if (!IsRetry(caption))
+        host_.setCaption(caption);
     watchdogInterval_ = SessionTiming::WatchdogMs;
     enableWatchdog();
     link_.readAll();

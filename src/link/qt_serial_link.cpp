@@ -1,12 +1,13 @@
 #include "qt_serial_link.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "port_holders.h"
+
 #include <QFile>
 #include <QSettings>
-#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
+
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <termios.h>
@@ -37,28 +38,17 @@ bool InUse(QSerialPort::SerialPortError error, const QString& device)
 }
 
 // "minicom (process 1234)" for the program that has the device open, where
-// the system lets us see it; empty otherwise.
+// the system lets us see it; empty otherwise. A competitor is named before
+// the far end of a pseudo-terminal, which holds the line only when it is the one in the way.
 QString HolderOf(const QString& device)
 {
-#ifdef Q_OS_LINUX
-    const QString wanted = QFileInfo(device).canonicalFilePath();
-    const QStringList processes = QDir(QStringLiteral("/proc")).entryList({ QStringLiteral("[0-9]*") }, QDir::Dirs);
-    for (const QString& pid : processes) {
-        if (pid.toLongLong() == QCoreApplication::applicationPid())
-            continue;
-        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-        for (const QString& fd : fds.entryList(QDir::Files | QDir::System)) {
-            if (QFile::symLinkTarget(fds.filePath(fd)) != wanted)
-                continue;
-            QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-            const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
-            return QStringLiteral("%1 (process %2)").arg(name, pid);
-        }
-    }
-#else
-    Q_UNUSED(device);
-#endif
-    return QString();
+    const QList<PortHolder> holders = PortHolders(device);
+    if (holders.isEmpty())
+        return QString();
+    auto holder = std::find_if(holders.begin(), holders.end(), [](const PortHolder& h) { return !h.ptyFarEnd; });
+    if (holder == holders.end())
+        holder = holders.begin();
+    return QStringLiteral("%1 (process %2)").arg(holder->name, holder->pid);
 }
 } // namespace
 

@@ -33,11 +33,13 @@ constexpr std::array<const char*, ColumnCount> ColumnNames {
     "RPT1CALL", "RPT2CALL", "DVCODE", "BusyLock"
 };
 
-// Tones as the program accepts them when typed; a stored value above the
-// highest shown one reads as no code.
+// Tones as the program accepts them when typed. A stored value above the
+// highest shown one reads as no code in the lists, yet it is the radio's
+// byte: it goes out as its number and comes back as it was, with a note.
 constexpr int LowestTone = 670;
 constexpr int HighestTone = 2541;
 constexpr int HighestShownTone = 2543;
+constexpr int HighestStoredTone = 256 * SignallingBits::ToneHighBits + 0xFF;
 constexpr std::int64_t NanoPerMHz = 1'000'000'000;
 constexpr std::int64_t NanoPerUnit = NanoPerMHz / FrequencyUnitsPerMHz; // 10 Hz
 const QString DefaultTone = QStringLiteral("88.5");
@@ -78,11 +80,9 @@ QString NanoText(std::int64_t nano)
 
 QString DcsDigits(int value) { return QStringLiteral("%1").arg(value, 3, 8, QLatin1Char('0')); }
 
-SignallingCode AsShown(SignallingCode code)
+bool ReadsAsNone(const SignallingCode& code)
 {
-    if (code.kind == SignallingCode::Kind::Ctcss && code.value > HighestShownTone)
-        return SignallingCode::none();
-    return code;
+    return code.kind == SignallingCode::Kind::None || (code.kind == SignallingCode::Kind::Ctcss && code.value > HighestShownTone);
 }
 
 QString KindWord(const SignallingCode& code)
@@ -103,8 +103,6 @@ QChar PolarityLetter(const SignallingCode& code)
 // The tone columns for a channel's transmit (encode) and receive (decode) codes.
 void WriteToneColumns(SignallingCode encode, SignallingCode decode, std::array<QString, ColumnCount>& row)
 {
-    encode = AsShown(encode);
-    decode = AsShown(decode);
     using Kind = SignallingCode::Kind;
     row[RToneFreq] = encode.kind == Kind::Ctcss ? ToneText(encode.value, QStringLiteral(".")) : DefaultTone;
     row[CToneFreq] = decode.kind == Kind::Ctcss ? ToneText(decode.value, QStringLiteral(".")) : DefaultTone;
@@ -317,6 +315,10 @@ public:
         static const QRegularExpression zeros(QStringLiteral("^0*$"));
         const bool tenthSteps = value && zeros.match(value->fraction.mid(1)).hasMatch();
         const std::int64_t tenths = value ? value->scaled(1) : 0;
+        if (tenthSteps && tenths > HighestShownTone && tenths <= HighestStoredTone) {
+            note(c, ChannelCsvText::tr("%1 Hz lies beyond the tones the lists name: kept as it is (the lists show no code)").arg(cell(c)));
+            return SignallingCode::tone(int(tenths));
+        }
         if (!tenthSteps || tenths < LowestTone || tenths > HighestTone) {
             problem(c,
                     ChannelCsvText::tr("\"%1\" is not a CTCSS tone the radio can use (67.0 to 254.1 Hz in steps of 0.1 Hz)").arg(cell(c)));
@@ -652,11 +654,11 @@ void ApplyImportedChannels(RadioDocument& document, const std::vector<ImportedCh
         const Channel before = document.channel(row.location);
         if (!row.busyLockGiven)
             channel.busyLock = before.present() ? before.busyLock : BusyLock::None;
-        // A stored code that reads as no code cannot be exported by name; a row
-        // without a code leaves it as stored, so export and import change nothing.
-        if (before.present() && channel.encode.kind == SignallingCode::Kind::None && AsShown(before.encode).kind == SignallingCode::Kind::None)
+        // A stored code that the lists show as no code stays as stored under a
+        // row without a code (files exported before such codes went out by number).
+        if (before.present() && channel.encode.kind == SignallingCode::Kind::None && ReadsAsNone(before.encode))
             channel.encode = before.encode;
-        if (before.present() && channel.decode.kind == SignallingCode::Kind::None && AsShown(before.decode).kind == SignallingCode::Kind::None)
+        if (before.present() && channel.decode.kind == SignallingCode::Kind::None && ReadsAsNone(before.decode))
             channel.decode = before.decode;
         document.setChannel(row.location, channel);
     }

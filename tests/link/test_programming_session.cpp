@@ -229,18 +229,37 @@ private slots:
             QVERIFY(b.image == before); // nothing of the broken read reached the image
     }
 
+    // A retry starts again from the handshake; a port lost meanwhile (a cable
+    // pulled out) is opened again, and one still gone is reported at once.
+    void retryRestartsFromTheHandshake_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("port kept") << "kept";
+        QTest::newRow("port lost and back") << "back";
+        QTest::newRow("port lost for good") << "gone";
+    }
     void retryRestartsFromTheHandshake()
     {
+        QFETCH(QString, port);
         Bench b;
         FillPattern(b.radio.memory(), 5);
         const RadioImage radioBefore = b.radio.memory();
         b.radio.faults().wrongAckAtFrame = 11; // the acknowledgement of the fourth read
         b.prompts.retryAnswers = { true };
+        if (port != QLatin1String("kept"))
+            b.prompts.duringPrompt = [&b, port] {
+                b.link.close();
+                b.link.failOpen = port == QLatin1String("gone");
+            };
         b.start(Read());
 
         QCOMPARE(b.prompts.retryPrompts, 1);
-        QCOMPARE(b.radio.countFrames(RadioFrame::Handshake), 2);
-        QVERIFY(b.session.SessionSucceeded());
+        QCOMPARE(b.link.opens, port == QLatin1String("back") ? 2 : 1);
+        QCOMPARE(b.prompts.portFailures.size(), port == QLatin1String("gone") ? 1 : 0);
+        QCOMPARE(b.radio.countFrames(RadioFrame::Handshake), port == QLatin1String("gone") ? 1 : 2);
+        QCOMPARE(b.session.SessionSucceeded(), port != QLatin1String("gone"));
+        if (port == QLatin1String("gone"))
+            return;
         const std::vector<int> reads = ReadAddresses(b.radio);
         const std::vector<int> secondWalk(reads.end() - 16, reads.end());
         QCOMPARE(secondWalk, Steps(0, 0x400, 64));

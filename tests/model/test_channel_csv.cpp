@@ -10,7 +10,11 @@ constexpr int ChannelBytesStart = 16;
 constexpr int ChannelBytesLength = 256;
 constexpr int ScanBytes = 382;
 
-SignallingCode Code(const QString& text) { return SignallingCode::fromTyped(text, QStringLiteral(".")); }
+// A typed code, or "#N" for a tone of N tenths stored as it is.
+SignallingCode Code(const QString& text)
+{
+    return text.startsWith(u'#') ? SignallingCode::tone(text.mid(1).toInt()) : SignallingCode::fromTyped(text, QStringLiteral("."));
+}
 
 QByteArray ChannelBytes(const RadioDocument& doc)
 {
@@ -129,6 +133,8 @@ private slots:
         QTest::newRow("->DTCS") << "None" << "D565I" << "Cross|88.5|88.5|023|NR|565|->DTCS";
         QTest::newRow("DTCS->") << "D023I" << "None" << "Cross|88.5|88.5|023|RN|023|DTCS->";
         QTest::newRow("DTCS->DTCS") << "D023N" << "D754I" << "Cross|88.5|88.5|023|NR|754|DTCS->DTCS";
+        // Stored tones no list names go out as their number and come back as they were, said in a note.
+        QTest::newRow("tones beyond the lists") << "#3000" << "#4095" << "Cross|300.0|409.5|023|NN|023|Tone->Tone";
     }
     void toneModes()
     {
@@ -145,9 +151,13 @@ private slots:
         QCOMPARE(row.mid(5, 7).join(u'|'), columns);
         RadioDocument back;
         Prepare(back);
-        ApplyImportedChannels(back, ParseChannelsCsv(csv, back.band()).rows);
+        const ChannelCsvImport parsed = ParseChannelsCsv(csv, back.band());
+        ApplyImportedChannels(back, parsed.rows);
         QCOMPARE(back.channel(1).encode, ch.encode);
         QCOMPARE(back.channel(1).decode, ch.decode);
+        QVERIFY(parsed.problems.empty());
+        const QStringList notePlaces = encode.startsWith(u'#') ? QStringList { "2:7", "2:8" } : QStringList();
+        QCOMPARE(Places(parsed.notes), notePlaces);
     }
 
     void exportsTheWholeRow()
@@ -237,7 +247,7 @@ private slots:
         QTest::newRow("one of each")
             << QByteArray("Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,CrossMode,Mode,Skip,Power,BusyLock\n"
                           "1,446.0,,,Tone,88.55,,,,,,,,\n"
-                          "2,446.0,,,TSQL,,300.0,,,,,,,\n"
+                          "2,446.0,,,TSQL,,500.0,,,,,,,\n"
                           "3,446.0,,,DTCS,,,089,,,,,,\n"
                           "4,490.0,,,,,,,,,,,,\n"
                           "5,446.0,+,30.0,,,,,,,,,,\n"
@@ -251,7 +261,7 @@ private slots:
                           "13,446.0,,,,,,,,,,,,\n")
             << QStringList { "2:6", "3:7", "4:8", "5:2", "6:4", "7:2", "8:1", "9:1", "10:9", "11:10",
                              "12:5", "12:11", "12:12", "12:13", "12:14", "13:3" }
-            << QStringList { "\"88.55\" is not a CTCSS tone the radio can use", "\"300.0\" is not a CTCSS tone",
+            << QStringList { "\"88.55\" is not a CTCSS tone the radio can use", "\"500.0\" is not a CTCSS tone",
                              "\"089\" is not a DCS code the radio can store", "490.0 MHz is outside the band 400-480 MHz",
                              "476.0 MHz is outside the band 400-470 MHz", "\"44x6\" is not a number",
                              "\"x\" is not a number", "channel 1 is already given on line 2",
@@ -294,7 +304,7 @@ private slots:
         kept.busyLock = BusyLock::Carrier;
         doc.setChannel(2, kept);
         doc.setChannel(3, kept);
-        Channel unnamed = kept; // codes stored above the highest tone read as none and cannot be exported by name
+        Channel unnamed = kept; // codes stored above the highest tone read as none in the lists
         unnamed.encode = SignallingCode::tone(3000);
         unnamed.decode = SignallingCode::tone(2600);
         doc.setChannel(4, unnamed);

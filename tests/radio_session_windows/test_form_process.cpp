@@ -231,6 +231,10 @@ private slots:
         QTest::newRow("broken off, restored") << "ack" << true << "Squelch level: 3 -> 5"
                                               << "read before write:OK:|write:failed: no answer:not run|restore:OK:OK";
         QTest::newRow("the radio cannot be read: nothing written") << "short" << true << "-" << "read before write:failed: no answer:";
+        // The cable pulled out: the port goes away with the radio's answers.
+        QTest::newRow("unplugged mid-preview: nothing written") << "unplug preview" << true << "-" << "read before write:failed: no answer:";
+        QTest::newRow("unplugged mid-restore") << "unplug restore" << true << "Squelch level: 3 -> 5"
+                                               << "read before write:OK:|write:failed: no answer:not run|restore:failed: no answer:not run";
     }
     void previewAndRestore()
     {
@@ -256,13 +260,19 @@ private slots:
             faults.changedByteAddress = 0x155;
             faults.changedByteTimes = 1;
         }
-        if (fault == QLatin1String("ack"))
+        if (fault == QLatin1String("ack") || fault == QLatin1String("unplug restore"))
             faults.wrongAckAtFrame = 36 + 3 + 10; // the tenth block, after the read before the write
         if (fault == QLatin1String("short"))
             faults.shortReplyAtRead = 2;
-        if (fault == QLatin1String("ack") || fault == QLatin1String("short"))
+        if (fault == QLatin1String("unplug preview"))
+            faults.hangUpAfterFrames = 12;
+        if (fault == QLatin1String("unplug restore"))
+            faults.hangUpAfterFrames = 36 + 3 + 10 + 12; // within the restore's blocks
+        if (fault != QLatin1String("") && fault != QLatin1String("same") && fault != QLatin1String("change"))
             env.prompts().answers.push_back(BoxAnswer::Cancel); // "Check connection!"
         env.prompts().answers.push_back(BoxAnswer::Restore);
+        if (fault == QLatin1String("unplug restore"))
+            env.prompts().answers.push_back(BoxAnswer::Cancel);
         QVERIFY(pty.start());
         QString shown = QStringLiteral("-");
         OnModal<FormChangePreview>([&shown, write](FormChangePreview* preview) {
@@ -288,10 +298,20 @@ private slots:
         QCOMPARE(form.SessionSucceeded(), written);
         if (!log.contains(QStringLiteral("|write")))
             QVERIFY(pty.radio.writeAddresses().empty());
-        for (int a = 0; a < RadioImage::ImageSize; ++a)
+        const bool restoreFailed = log.contains(QStringLiteral("restore:failed"));
+        for (int a = 0; a < RadioImage::ImageSize && !restoreFailed; ++a)
             QCOMPARE(pty.radio.memory().byte(a), written ? document.byte(a) : previous.byte(a));
         QCOMPARE(form.TextShow->text(), restored ? QStringLiteral("Previous data restored")
-                 : written ? QStringLiteral("Write Data OK") : QStringLiteral("Nothing written"));
+                 : written ? QStringLiteral("Write Data OK")
+                 : restoreFailed ? QStringLiteral("Restore failed") : QStringLiteral("Nothing written"));
+        if (fault.startsWith(QLatin1String("unplug"))) {
+            QVERIFY(pty.server.vanished());
+            QVERIFY(env.prompts().answers.empty());
+            QVERIFY2(env.prompts().messages.back().text.startsWith(restoreFailed
+                         ? QStringLiteral("The radio's previous data could not be written back")
+                         : QStringLiteral("The radio could not be read, so nothing was written")),
+                     qPrintable(env.prompts().messages.back().text));
+        }
     }
 
     void portThatVanishesMidRead()

@@ -366,6 +366,7 @@ private slots:
         QTest::newRow("busy port") << "busy" << 3 << "is in use by another program (sleep (pid";
         QTest::newRow("port without permission") << "denied" << 3 << "verdict: You may not open";
         QTest::newRow("live radio") << "live" << 0 << "verdict: A radio answers on";
+        QTest::newRow("cable pulled out during the handshake") << "unplugged" << 3 << "verdict: There is no device";
     }
     void doctor()
     {
@@ -375,6 +376,8 @@ private slots:
         VirtualRadio radio;
         radio.setBandFlag(0x73);
         radio.faults().silent = port == QLatin1String("silent") || port == QLatin1String("busy");
+        if (port == QLatin1String("unplugged"))
+            radio.faults().hangUpAfterFrames = 1; // takes the handshake, then the line goes
         PtyRadioServer server(radio);
         QVERIFY(server.open(nullptr));
         server.startThread();
@@ -404,7 +407,7 @@ private slots:
         server.stop();
         QVERIFY2(doctor.exitCode() == status, qPrintable(out + QString::fromUtf8(doctor.readAllStandardError())));
         QVERIFY2(out.contains(verdict), qPrintable(out));
-        QVERIFY(out.contains(QStringLiteral("handshake at 9600 baud: ")));
+        QVERIFY(out.contains(port == QLatin1String("unplugged") ? QStringLiteral("device: not present") : QStringLiteral("handshake at 9600 baud: ")));
         if (port == QLatin1String("live"))
             QVERIFY(out.contains(QStringLiteral("a radio answered (UHF 400-520 MHz)")));
         QVERIFY(radio.writeAddresses().empty());
