@@ -505,28 +505,13 @@ void MDIFormMain::ApplyLanguageChange()
 {
     if (!State().LanguageChanged)
         return;
+    // Text still in an editor goes into its data first; every open window
+    // then retranslates itself.
     flushChannelEdit();
-    // Every window retranslates itself on the switch, except the channel
-    // page, which is built anew in the other language; that changes nothing
-    // of the user's.
-    const RadioDocument::Unrecorded rebuilding(AppDocument());
-    QMdiSubWindow* front = MdiArea->activeSubWindow();
-    QMdiSubWindow* channels = nullptr;
-    if (PageWindow* grid = page(ChannelPageId)) {
-        channels = qobject_cast<QMdiSubWindow*>(grid->parentWidget());
-        channels->close();
-        MdiArea->removeSubWindow(channels);
-        channels->deleteLater();
-    }
     SetInterfaceLanguage(InterfaceLanguage());
     LanguageRefresh();
     TreeView1->expandAll();
     LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
-    if (channels) {
-        OpenPage(ChannelPageId);
-        if (front && front != channels && !front->isHidden())
-            MdiArea->setActiveSubWindow(front);
-    }
     setWindowTitle(markedTitleText());
     State().LanguageChanged = false;
 }

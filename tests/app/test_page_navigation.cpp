@@ -172,7 +172,7 @@ private slots:
         QStringList items;
         for (QAction* a : PageItems(f.main))
             items << a->text();
-        QCOMPARE(items, (QStringList { QStringLiteral("功能设定"), QStringLiteral("信道信息") }));
+        QCOMPARE(items, (QStringList { QStringLiteral("信道信息"), QStringLiteral("功能设定") }));
         QCOMPARE(CheckedItems(f.main), QStringList { QStringLiteral("功能设定") });
     }
 };

@@ -148,7 +148,8 @@ private slots:
             env.prompts().answers.push_back(BoxAnswer::Ok);
             main.MenuModelInformation_Click();
         } else if (command == QLatin1String("language")) {
-            SetInterfaceLanguage(QLocale::Chinese);
+            // As the language dialog leaves it.
+            State().IsEnglish = false;
             State().LanguageChanged = true;
             main.ApplyLanguageChange();
         }

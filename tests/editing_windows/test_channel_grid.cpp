@@ -465,7 +465,7 @@ private slots:
     void typingEditsTheSelectedCell()
     {
         QFETCH(bool, english);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         PutChannel(3, "468.3", "468.3");
         PutChannel(6, "463.3", "463.3");
         openGrid();
