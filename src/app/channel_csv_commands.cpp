@@ -82,8 +82,6 @@ void MDIFormMain::MenuImportChannels_Click()
     }
     // One change of the document: the rows go in together or, above, not at all.
     ApplyImportedChannels(AppDocument(), parsed.rows);
-    State().GridRefreshPending = true;
-    State().EditorRefreshPending = true;
     ShowMessageBox(ImportSummary(parsed, fileName), BoxIcon::Information);
 }
 

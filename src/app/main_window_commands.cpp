@@ -122,12 +122,8 @@ void MDIFormMain::flushChannelEdit()
     // reads that data or puts other data in its place.
     for (PageWindow* p : openPages())
         p->FreshData();
-    if (FormChannelEdit* editor = FormChannelEdit::Instance()) {
-        editor->TextRxFreq_LostFocus();
-        editor->TextTxFreq_LostFocus();
-        editor->ComboDecode_LostFocus();
-        editor->ComboEncode_LostFocus();
-    }
+    if (FormChannelEdit* editor = FormChannelEdit::Instance())
+        editor->commitOpenEdit();
 }
 
 void MDIFormMain::afterRadioRead()
@@ -147,7 +143,6 @@ void MDIFormMain::refreshAfterRestore()
 {
     for (PageWindow* p : openPages())
         p->RefreshAfterRead();
-    State().EditorRefreshPending = true;
     setWindowTitle(markedTitleText());
 }
 

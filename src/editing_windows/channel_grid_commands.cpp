@@ -2,11 +2,10 @@
 // grid's context menu show them with their keys.
 #include "form_channel_information.h"
 
-#include "shared_state.h"
+#include "channel_grid_view.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QTableWidget>
 
 namespace t40 {
 
@@ -64,9 +63,11 @@ void FormChannelInformation::showGridMenu(const QPoint& position)
     if (!cell.isValid() || cell.column() < 1)
         return;
     FreshData();
-    MSHFlexGridChannel->setCurrentCell(cell.row(), cell.column());
-    State().CurrentChannel = cell.row() + 1;
-    State().CurrentColumn = cell.column();
+    // A right click inside a selection of several channels keeps it.
+    if (!MSHFlexGridChannel->selectionModel()->isSelected(cell))
+        MSHFlexGridChannel->setCurrentIndex(cell);
+    else
+        MSHFlexGridChannel->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("GridMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);

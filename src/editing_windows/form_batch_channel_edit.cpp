@@ -606,8 +606,6 @@ void FormBatchChannelEdit::CommandApply_Click()
     range.last = rangeEnd_;
     range.clearOutside = OptionArea[1]->isChecked() && CheckOption->isChecked();
     document_.applyBatchFill(range, fillFromControls(), State().DecimalSeparator, Random);
-    State().GridRefreshPending = true;
-    State().EditorRefreshPending = true; // an open channel editor must not show the old channel
 }
 
 void FormBatchChannelEdit::CommandClose_Click()

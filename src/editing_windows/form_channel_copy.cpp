@@ -92,7 +92,6 @@ void FormChannelCopy::CommandCopy_Click()
 {
     if (source_ != destination_) {
         document_.copyChannel(source_, destination_);
-        State().GridRefreshPending = true;
     }
     ComboChannelTo->setFocus();
 }

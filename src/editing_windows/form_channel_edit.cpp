@@ -1,47 +1,33 @@
 #include "form_channel_edit.h"
 
 #include "button_row.h"
-#include "channel_codec.h"
-#include "channel_pages.h"
-#include "code_entry.h"
+#include "channel_cell_delegate.h"
+#include "channel_table_model.h"
 #include "help_topic.h"
-#include "key_filter.h"
 #include "list_fillers.h"
 #include "screen_fit.h"
 #include "shared_state.h"
 #include "window_menu.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCloseEvent>
+#include <QItemSelectionModel>
+#include <QDataWidgetMapper>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 namespace t40 {
 
 namespace {
 QPointer<FormChannelEdit> OpenEditor;
-
-bool Within(const QWidget* control, const QWidget* w)
-{
-    if (!w)
-        return false;
-    if (w == control || control->isAncestorOf(w))
-        return true;
-    if (auto* combo = qobject_cast<const QComboBox*>(control))
-        return w->window() == combo->view()->window();
-    return false;
-}
 
 QMdiArea* AreaOf(QWidget* w)
 {
@@ -69,11 +55,14 @@ public:
 FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     : QWidget(parent)
     , document_(document)
+    , channels_(ChannelTableModel::of(document))
+    , delegate_(new ChannelCellDelegate(channels_, this))
+    , mapper_(new QDataWidgetMapper(this))
 {
     setObjectName(QStringLiteral("FormChannelEdit"));
     LabelChannel = new QLabel(this);
     ComboChannel = new QComboBox(this);
-    for (int c = 1; c <= ChannelsPerGroup; ++c)
+    for (int c = 1; c <= ChannelCount; ++c)
         ComboChannel->addItem(QString::number(c));
     LabelRxFreq = new QLabel(this);
     TextRxFreq = new QLineEdit(this);
@@ -99,13 +88,6 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     for (QWidget* hidden : std::initializer_list<QWidget*> { CheckReverse, CheckTalkAround, LabelScramble, ComboScramble })
         hidden->hide();
 
-    InstallKeyFilter(TextRxFreq, FrequencyKeys);
-    InstallKeyFilter(TextTxFreq, FrequencyKeys);
-    SetUpCodeChooser(ComboDecode);
-    SetUpCodeChooser(ComboEncode);
-    for (QObject* o : std::initializer_list<QObject*> { TextRxFreq, TextTxFreq, ComboDecode, ComboDecode->lineEdit(),
-                                                        ComboEncode, ComboEncode->lineEdit() })
-        o->installEventFilter(this);
     for (QPushButton* b : { CommandClose, CommandHelp })
         b->setAutoDefault(false);
 
@@ -131,29 +113,31 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     layout->addStretch();
     layout->addLayout(buttons);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(500);
+    channels_.setDecimalSeparator(State().DecimalSeparator);
+    mapper_->setModel(&channels_);
+    mapper_->setItemDelegate(delegate_);
+    mapper_->setSubmitPolicy(QDataWidgetMapper::AutoSubmit);
+    const std::initializer_list<std::pair<QWidget*, int>> fields {
+        { TextRxFreq, ChannelTableModel::ReceiveColumn }, { TextTxFreq, ChannelTableModel::TransmitColumn },
+        { ComboDecode, ChannelTableModel::DecodeColumn }, { ComboEncode, ChannelTableModel::EncodeColumn },
+        { ComboTxPower, ChannelTableModel::PowerColumn }, { ComboSpace, ChannelTableModel::SpacingColumn },
+        { ComboBusyLock, ChannelTableModel::BusyLockColumn }, { CheckScanAdd, ChannelTableModel::ScanAddColumn },
+    };
+    for (const auto& [control, column] : fields) {
+        delegate_->adopt(control, column);
+        mapper_->addMapping(control, column);
+    }
 
     connect(ComboChannel, &QComboBox::activated, this, &FormChannelEdit::ComboChannel_Click);
-    connect(ComboDecode, &QComboBox::activated, this, &FormChannelEdit::ComboDecode_Click);
-    connect(ComboEncode, &QComboBox::activated, this, &FormChannelEdit::ComboEncode_Click);
-    connect(ComboTxPower, &QComboBox::activated, this, &FormChannelEdit::ComboTxPower_Click);
-    connect(ComboSpace, &QComboBox::activated, this, &FormChannelEdit::ComboSpace_Click);
-    connect(ComboBusyLock, &QComboBox::activated, this, &FormChannelEdit::ComboBusyLock_Click);
-    connect(CheckScanAdd, &QCheckBox::clicked, this, &FormChannelEdit::CheckScanAdd_Click);
     connect(CommandClose, &QPushButton::clicked, this, &FormChannelEdit::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormChannelEdit::CommandHelp_Click);
-    connect(Timer1, &QTimer::timeout, this, &FormChannelEdit::Timer1_Timer);
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (Within(TextRxFreq, old) && !Within(TextRxFreq, now))
-            TextRxFreq_LostFocus();
-        if (Within(TextTxFreq, old) && !Within(TextTxFreq, now))
-            TextTxFreq_LostFocus();
-        if (Within(ComboDecode, old) && !Within(ComboDecode, now))
-            ComboDecode_LostFocus();
-        if (Within(ComboEncode, old) && !Within(ComboEncode, now))
-            ComboEncode_LostFocus();
+    // The grid's selection is this window's channel; the controls follow
+    // every change of the table after the mapper has shown it.
+    connect(channels_.selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid())
+            showChannel(ChannelTableModel::channelOf(current.row()));
     });
+    connect(&channels_, &QAbstractItemModel::dataChanged, this, &FormChannelEdit::updateControls);
 
     // Text typed into a box belongs to the document it was typed for: it goes
     // in before the document is saved or sent, and is dropped when the
@@ -164,29 +148,26 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     Form_Load();
 }
 
-// Only the box that has the focus can hold uncommitted text: leaving a box commits it.
 void FormChannelEdit::commitOpenEdit()
 {
-    TextRxFreq_LostFocus();
-    TextTxFreq_LostFocus();
-    ComboDecode_LostFocus();
-    ComboEncode_LostFocus();
+    // Only the box that has the focus can hold uncommitted text: leaving a box commits it.
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !isAncestorOf(focus))
+        return;
+    if (auto* combo = qobject_cast<QComboBox*>(focus->parentWidget()); combo && combo->lineEdit() == focus)
+        focus = combo;
+    if (mapper_->mappedSection(focus) >= 0)
+        delegate_->commitAndClose(focus);
 }
 
 void FormChannelEdit::dropOpenEdit()
 {
-    const bool decoding = Decoding;
-    Decoding = true;
-    TextRxFreq->setText(shownRx_);
-    TextTxFreq->setText(shownTx_);
-    ComboDecode->setEditText(shownDecode_);
-    ComboEncode->setEditText(shownEncode_);
-    Decoding = decoding;
+    mapper_->revert();
+    updateControls();
 }
 
 FormChannelEdit::~FormChannelEdit()
 {
-    disconnect(focusWatch_);
     State().ChannelEditorOpen = false;
 }
 
@@ -230,7 +211,6 @@ void FormChannelEdit::Form_Load()
     State().ChannelEditorOpen = true;
     fillCaptions();
     AnalyseOneChannel();
-    Timer1->start();
 }
 
 void FormChannelEdit::fillCaptions()
@@ -250,182 +230,66 @@ void FormChannelEdit::fillCaptions()
     CheckReverse->setText(tr("Reverse"));
     CheckTalkAround->setText(tr("Talk Around"));
     LabelScramble->setText(tr("Scramble Type"));
+    ComboScramble->clear();
     FillNumberList(ComboScramble);
+}
+
+void FormChannelEdit::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        fillCaptions();
+        delegate_->retranslate(ComboDecode, ChannelTableModel::DecodeColumn);
+        delegate_->retranslate(ComboEncode, ChannelTableModel::EncodeColumn);
+        delegate_->retranslate(ComboTxPower, ChannelTableModel::PowerColumn);
+        delegate_->retranslate(ComboSpace, ChannelTableModel::SpacingColumn);
+        delegate_->retranslate(ComboBusyLock, ChannelTableModel::BusyLockColumn);
+        channels_.retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void FormChannelEdit::AnalyseOneChannel()
 {
-    SharedState& s = State();
-    Decoding = true;
-    shown_ = qBound(1, s.CurrentChannel, ChannelsPerGroup);
+    showChannel(channels_.currentChannel());
+}
+
+void FormChannelEdit::showChannel(int c)
+{
+    shown_ = qBound(1, c, ChannelCount);
     ComboChannel->setCurrentIndex(shown_ - 1);
-
-    TextRxFreq->clear();
-    TextTxFreq->clear();
-    TextTxFreq->setEnabled(false);
-    for (QComboBox* combo : { ComboDecode, ComboEncode, ComboTxPower, ComboSpace, ComboBusyLock }) {
-        combo->clear();
-        combo->setEnabled(false);
-    }
-    CheckScanAdd->setChecked(false);
-    CheckScanAdd->setEnabled(false);
-    shownRx_ = shownTx_ = shownDecode_ = shownEncode_ = QString();
-
-    const ChannelView view = DecodeChannel(document_.memory(), shown_, s.DecimalSeparator, NoneText());
-    if (!view.present) {
+    if (document_.channel(shown_).present())
+        document_.repairStoredPower(shown_); // a stored 3 reads, and is stored back, as High
+    else
         document_.setChannel(shown_, Channel {}); // an absent channel takes no part in scanning
-        Decoding = false;
-        return;
-    }
-    TextRxFreq->setText(view.receiveText);
-    shownRx_ = view.receiveText;
-    for (QWidget* w : std::initializer_list<QWidget*> { TextTxFreq, ComboDecode, ComboEncode, ComboTxPower, ComboSpace,
-                                                        ComboBusyLock, CheckScanAdd })
-        w->setEnabled(true);
-    FillSpacingList(ComboSpace);
-    FillBusyLockList(ComboBusyLock);
-    FillPowerList(ComboTxPower);
-    FillSignallingCodeList(ComboDecode);
+    mapper_->setCurrentIndex(ChannelTableModel::rowOf(shown_));
+    updateControls();
+}
 
-    auto showCode = [](QComboBox* combo, const DecodedSignalling& code, bool none) {
-        combo->setCurrentIndex(none ? 0 : code.position);
-        combo->setEditText(code.text);
-    };
-    if (view.transmitPresent) {
-        shownTx_ = CompleteFrequencyText(view.transmitText, s.DecimalSeparator);
-        TextTxFreq->setText(shownTx_);
-        FillSignallingCodeList(ComboEncode);
-        showCode(ComboEncode, view.encode, view.encodeIsNone);
-        shownEncode_ = ComboEncode->currentText();
-    } else {
-        ComboEncode->setEnabled(false);
+void FormChannelEdit::updateControls()
+{
+    const QModelIndex receive = channels_.index(ChannelTableModel::rowOf(shown_), ChannelTableModel::ReceiveColumn);
+    const bool present = receive.data(ChannelTableModel::PresentRole).toBool();
+    const bool transmit = receive.data(ChannelTableModel::TransmitPresentRole).toBool();
+    for (QWidget* w : std::initializer_list<QWidget*> { TextTxFreq, ComboDecode, ComboTxPower, ComboSpace, ComboBusyLock,
+                                                        CheckScanAdd })
+        w->setEnabled(present);
+    ComboEncode->setEnabled(transmit);
+    if (!transmit) {
+        // No encode code without a transmit frequency: the chooser stays empty.
+        const QSignalBlocker quiet(ComboEncode);
+        ComboEncode->setCurrentIndex(-1);
+        ComboEncode->setEditText(QString());
     }
-    showCode(ComboDecode, view.decode, view.decodeIsNone);
-    shownDecode_ = ComboDecode->currentText();
-
-    ComboTxPower->setCurrentIndex(PowerPosition(view.powerBits));
-    if (view.powerBits == 3) // stored back as High; no page needs to hear of it
-        document_.repairStoredPower(shown_);
-    ComboSpace->setCurrentIndex(view.spacingBit);
-    CheckScanAdd->setChecked(view.scanAdd);
-    ComboBusyLock->setCurrentIndex(BusyLockPosition(view.busyLockBits));
-    Decoding = false;
 }
 
 void FormChannelEdit::ComboChannel_Click(int index)
 {
-    if (Decoding || index < 0)
+    if (index < 0)
         return;
-    State().CurrentChannel = index + 1;
-    AnalyseOneChannel();
-}
-
-void FormChannelEdit::afterWrite()
-{
-    State().GridRefreshPending = true;
-}
-
-void FormChannelEdit::TextRxFreq_LostFocus(bool byEnter)
-{
-    commitFrequency(TextRxFreq->text(), shownRx_, byEnter, FrequencyField::Receive);
-}
-
-void FormChannelEdit::TextTxFreq_LostFocus(bool byEnter)
-{
-    commitFrequency(TextTxFreq->text(), shownTx_, byEnter, FrequencyField::Transmit);
-}
-
-void FormChannelEdit::commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyField field)
-{
-    // Passing through a box without changing it writes nothing; Enter always commits.
-    if (Decoding || committing_ || (!byEnter && text == shownText))
-        return;
-    committing_ = true;
-    SharedState& s = State();
-    const FrequencyEntryResult result = document_.enterFrequency(shown_, field, text, s.DecimalSeparator);
-    if (result.written)
-        afterWrite();
-    AnalyseOneChannel();
-    committing_ = false;
-    if (result.warning)
-        ShowFrequencyWarning();
-}
-
-void FormChannelEdit::pickCode(QComboBox* combo, int field, int index)
-{
-    if (Decoding || !combo->isEnabled())
-        return;
-    SharedState& s = State();
-    Channel channel = document_.channel(shown_);
-    if (index < 0 || index >= combo->count() || !channel.present())
-        return;
-    (field == ChannelField::Decode ? channel.decode : channel.encode)
-        = SignallingCode::fromListEntry(index, combo->itemText(index), s.DecimalSeparator);
-    document_.setChannel(shown_, channel);
-    (field == ChannelField::Decode ? shownDecode_ : shownEncode_) = combo->itemText(index);
-    afterWrite();
-}
-
-void FormChannelEdit::commitCode(QComboBox* combo, int field, QString& shownText)
-{
-    const bool byEnter = enterCommit_;
-    enterCommit_ = false;
-    if (Decoding || committing_ || !combo->isEnabled() || (!byEnter && combo->currentText() == shownText))
-        return;
-    SharedState& s = State();
-    Channel channel = document_.channel(shown_);
-    if (!channel.present())
-        return;
-    const QString text = combo->currentText();
-    if (!IsNoneText(text)) {
-        QString normalised;
-        (field == ChannelField::Decode ? channel.decode : channel.encode)
-            = SignallingCode::fromTyped(text, s.DecimalSeparator, &normalised);
-        document_.setChannel(shown_, channel);
-        combo->setEditText(normalised);
-        afterWrite();
-    }
-    shownText = combo->currentText();
-    if (byEnter)
-        combo->lineEdit()->selectAll();
-}
-
-void FormChannelEdit::ComboDecode_Click(int index) { pickCode(ComboDecode, ChannelField::Decode, index); }
-void FormChannelEdit::ComboDecode_LostFocus() { commitCode(ComboDecode, ChannelField::Decode, shownDecode_); }
-void FormChannelEdit::ComboEncode_Click(int index) { pickCode(ComboEncode, ChannelField::Encode, index); }
-void FormChannelEdit::ComboEncode_LostFocus() { commitCode(ComboEncode, ChannelField::Encode, shownEncode_); }
-
-void FormChannelEdit::changeChannel(int listIndex, const std::function<void(Channel&)>& change)
-{
-    if (Decoding || listIndex < 0)
-        return;
-    Channel channel = document_.channel(shown_);
-    if (!channel.present())
-        return;
-    change(channel);
-    document_.setChannel(shown_, channel);
-    afterWrite();
-}
-
-// The lists show the values in their order.
-void FormChannelEdit::ComboTxPower_Click(int index)
-{
-    changeChannel(index, [index](Channel& c) { c.power = Power(index); });
-}
-
-void FormChannelEdit::ComboSpace_Click(int index)
-{
-    changeChannel(index, [index](Channel& c) { c.spacing = Spacing(index); });
-}
-
-void FormChannelEdit::ComboBusyLock_Click(int index)
-{
-    changeChannel(index, [index](Channel& c) { c.busyLock = BusyLock(index); });
-}
-
-void FormChannelEdit::CheckScanAdd_Click(bool checked)
-{
-    changeChannel(0, [checked](Channel& c) { c.scanAdd = checked; });
+    commitOpenEdit();
+    channels_.setCurrentChannel(index + 1);
+    if (shown_ != index + 1)
+        showChannel(index + 1);
 }
 
 void FormChannelEdit::CommandClose_Click()
@@ -440,38 +304,6 @@ void FormChannelEdit::CommandClose_Click()
 void FormChannelEdit::CommandHelp_Click()
 {
     ShowHelpTopic(QStringLiteral("chEdit.htm"));
-}
-
-void FormChannelEdit::Timer1_Timer()
-{
-    SharedState& s = State();
-    // The grid wrote channel data, or its selection moved to another channel.
-    if (s.EditorRefreshPending || s.CurrentChannel != shown_) {
-        s.EditorRefreshPending = false;
-        AnalyseOneChannel();
-    }
-}
-
-bool FormChannelEdit::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
-        return false;
-    if (watched == TextRxFreq)
-        TextRxFreq_LostFocus(true);
-    else if (watched == TextTxFreq)
-        TextTxFreq_LostFocus(true);
-    else if (watched == ComboDecode || watched == ComboDecode->lineEdit()) {
-        enterCommit_ = true;
-        ComboDecode_LostFocus();
-    } else if (watched == ComboEncode || watched == ComboEncode->lineEdit()) {
-        enterCommit_ = true;
-        ComboEncode_LostFocus();
-    } else
-        return false;
-    return true;
 }
 
 void FormChannelEdit::closeEvent(QCloseEvent* event)

@@ -1,41 +1,41 @@
 #pragma once
 
-#include "radio_document.h"
-
 #include <QWidget>
-
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
+class QDataWidgetMapper;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace t40 {
 
+class ChannelCellDelegate;
+class ChannelTableModel;
 class RadioDocument;
 
-struct Channel;
-
 // One channel at a time, one control per field; every change is written to
-// the image at once.
+// the document at once. A second view of the channel table beside the grid:
+// it shows the channel selected there, and choosing a channel here selects it
+// there.
 class FormChannelEdit : public QWidget {
     Q_OBJECT
 public:
     explicit FormChannelEdit(RadioDocument& document, QWidget* parent = nullptr);
     ~FormChannelEdit() override;
 
-    // Opens the editor on CurrentChannel (beside the page that asks, in the
-    // same window area), or brings the open one to the front.
+    // Opens the editor on the current channel (beside the page that asks, in
+    // the same window area), or brings the open one to the front.
     static FormChannelEdit* ShowEditor(RadioDocument& document, QWidget* from);
     static FormChannelEdit* Instance();
 
-    // Decodes CurrentChannel into the controls.
+    // Shows the current channel in the controls.
     void AnalyseOneChannel();
     // The channel the controls show.
     int shownChannel() const { return shown_; }
+    // Commits the text of the box being typed in.
+    void commitOpenEdit();
 
     QLabel* LabelChannel;
     QComboBox* ComboChannel;
@@ -56,7 +56,6 @@ public:
     QCheckBox* CheckScanAdd;
     QPushButton* CommandClose;
     QPushButton* CommandHelp;
-    QTimer* Timer1;
     // In the page's definition but never shown on this model.
     QCheckBox* CheckReverse;
     QCheckBox* CheckTalkAround;
@@ -64,45 +63,27 @@ public:
     QComboBox* ComboScramble;
 
     void ComboChannel_Click(int index);
-    void TextRxFreq_LostFocus(bool byEnter = false);
-    void TextTxFreq_LostFocus(bool byEnter = false);
-    void ComboDecode_Click(int index);
-    void ComboDecode_LostFocus();
-    void ComboEncode_Click(int index);
-    void ComboEncode_LostFocus();
-    void ComboTxPower_Click(int index);
-    void ComboSpace_Click(int index);
-    void ComboBusyLock_Click(int index);
-    void CheckScanAdd_Click(bool checked);
     void CommandClose_Click();
     void CommandHelp_Click();
-    void Timer1_Timer();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    RadioDocument& document_;
     void Form_Load();
     void fillCaptions();
-    void commitCode(QComboBox* combo, int field, QString& shownText);
-    void pickCode(QComboBox* combo, int field, int index);
-    void commitOpenEdit();
+    void showChannel(int c);
+    // Which controls a channel can use: none but the receive frequency for an
+    // absent one, no encode code without a transmit frequency.
+    void updateControls();
     void dropOpenEdit();
-    // Applies a change to the shown channel when it is present and a list entry is picked.
-    void changeChannel(int listIndex, const std::function<void(Channel&)>& change);
-    void afterWrite();
 
-    bool Decoding = false;
-    bool enterCommit_ = false;
-    bool committing_ = false;
-    void commitFrequency(const QString& text, const QString& shownText, bool byEnter, FrequencyField field);
-
+    RadioDocument& document_;
+    ChannelTableModel& channels_;
+    ChannelCellDelegate* delegate_;
+    QDataWidgetMapper* mapper_;
     int shown_ = 1;
-    QString shownRx_, shownTx_, shownDecode_, shownEncode_;
-    // Leaving a box commits it; the watch ends before the controls go.
-    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace t40

@@ -2,32 +2,28 @@
 
 #include "page_window.h"
 
-#include <array>
-
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
-class QTimer;
 
 namespace t40 {
 
+class ChannelGridView;
+class ChannelTableModel;
 class RadioDocument;
 
-// The channel page: all 16 channels in a grid, edited in place through one
-// text box (frequencies) and six combo boxes (codes and options) laid over
-// the selected cell.
+// The channel page: all 16 channels in a grid, edited in place.
 class FormChannelInformation : public PageWindow {
     Q_OBJECT
 public:
     explicit FormChannelInformation(RadioDocument& document, QWidget* parent = nullptr);
     ~FormChannelInformation() override;
 
-    // Decodes the whole grid from the image.
+    // Shows the stored channels; an absent one loses its scan bit.
     void AnalyseChannelInformation();
-    // Commits whichever in-place editor is open.
+    // Commits the open in-place editor.
     void FreshData() override;
     void RefreshAfterRead() override;
     // Room for all 16 channels and every column.
@@ -38,13 +34,10 @@ public:
     static constexpr int ColumnCount = 10;
     static constexpr int RowCount = 17; // caption row and 16 channels
 
-    QTableWidget* MSHFlexGridChannel;
-    QLineEdit* Text1;
-    std::array<QComboBox*, 6> Combo1 {};
+    ChannelGridView* MSHFlexGridChannel;
     QPushButton* CommandChannelEdit;
     QPushButton* CommandClose;
     QPushButton* CommandHelp;
-    QTimer* Timer1;
     // Part of the page's definition for models with more groups and a
     // broadcast receiver; never shown on this model.
     QLabel* LabelGroup;
@@ -61,34 +54,29 @@ public:
 
     // The text of a grid cell (row = channel 1..16, column 0..9).
     QString cellText(int row, int column) const;
+    // The in-place editor open over the current cell, if any.
+    QWidget* openEditor() const;
     // Whether the next Enter on the grid reopens an in-place editor.
-    bool reopenPending() const { return reopen_; }
+    bool reopenPending() const;
 
     void MSHFlexGridChannel_Click(int row, int column);
     void CommandChannelEdit_Click();
     void CommandClose_Click();
     void CommandHelp_Click();
-    void Timer1_Timer();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     RadioDocument& document_;
+    ChannelTableModel& channels_;
     void Form_Load();
     void fillCaptions();
     void setColumnWidths();
-    void decodeRow(int row);
-    void setCell(int row, int column, const QString& text);
-
-    void openCellEditor(int row, int column);
-    void placeOver(QWidget* editor, int row, int column);
-    void Text1_Commit();
     void dropOpenEdit();
-    void Combo1_Commit(int k);
-    void afterCommit(int row, int column);
-    void moveAfterEnter(int row, int column);
+    void watchKeys(QWidget* editor);
 
     // Page keys, seen before the controls'; true when the key was a command.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -101,16 +89,7 @@ private:
     // Right-click: the cell becomes the selected one and the commands pop up.
     void showGridMenu(const QPoint& position);
 
-    bool Decoding = false;
-    bool enterCommit_ = false;
-    bool reopen_ = false;
-    bool committing_ = false;
-    int editRow_ = 0;       // the cell the open editor belongs to
-    int editColumn_ = 0;
-    QString editOriginal_;  // its text when it opened
     QSize preferredSize_;
-    // Leaving a box commits it; the watch ends before the controls go.
-    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace t40

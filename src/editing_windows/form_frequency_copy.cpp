@@ -80,7 +80,6 @@ void FormFrequencyCopy::CommandOK_Click()
             ShowFrequencyWarning(ExecutableName());
         document_.copyFrequency(channel_, TextTxFreq->text(), s.DecimalSeparator);
     }
-    s.GridRefreshPending = true;
     accept();
 }
 

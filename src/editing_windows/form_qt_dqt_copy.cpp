@@ -104,7 +104,6 @@ void FormQtDqtCopy::CommandOK_Click()
     SharedState& s = State();
     const QString text = ComboEncode->currentText();
     document_.copyEncode(channel_, IsNoneText(text) ? SignallingCode::none() : SignallingCode::fromTyped(text, s.DecimalSeparator));
-    s.GridRefreshPending = true;
     accept();
 }
 

@@ -38,11 +38,7 @@ struct SharedState {
     QPointer<QMenuBar> MainMenuHandle;
     QPointer<QMenu> WindowMenuHandle;
 
-    int CurrentChannel = 1;
     int CurrentGroup = 0;
-    int CurrentColumn = 1;
-    bool GridRefreshPending = false;
-    bool EditorRefreshPending = false;
 
     // Also resets the application's document.
     void reset();

@@ -1,6 +1,8 @@
 // Closing while a question waits, the menus' keys, and a data file named on the command line.
+#include "channel_table_model.h"
 #include "form_channel_edit.h"
 #include "form_channel_information.h"
+#include "channel_grid_view.h"
 #include "form_model_information.h"
 #include "form_welcome.h"
 #include "data_file.h"
@@ -13,6 +15,7 @@
 #include "shared_state.h"
 #include "test_support.h"
 
+#include <QTableView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,8 +98,8 @@ std::uint8_t EditSquelch()
 
 void ClickCell(FormChannelInformation* grid, int row, int column)
 {
-    QTableWidget* table = grid->MSHFlexGridChannel;
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row - 1, column)).center());
+    QTableView* table = grid->MSHFlexGridChannel;
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row - 1, column)).center());
 }
 } // namespace
 
@@ -227,11 +230,11 @@ private slots:
             FormChannelEdit::ShowEditor(AppDocument(), grid)->setFocus();
         } else if (where.startsWith(QLatin1String("cell"))) {
             ClickCell(grid, 9, 1);
-            QCOMPARE(QApplication::focusWidget(), grid->Text1);
+            QCOMPARE(QApplication::focusWidget(), grid->openEditor());
             if (where.endsWith(QLatin1String("Escape")))
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             if (where.endsWith(QLatin1String("typed")))
-                QTest::keyClicks(grid->Text1, QStringLiteral("44"));
+                QTest::keyClicks(grid->openEditor(), QStringLiteral("44"));
         } else {
             grid->MSHFlexGridChannel->setFocus();
         }
@@ -246,7 +249,7 @@ private slots:
         QCOMPARE(Squelch(), redone ? edited : before);
         QVERIFY(undone || redone);
         if (expected == QLatin1String("box undone"))
-            QCOMPARE(grid->Text1->text(), QString());
+            QCOMPARE(qobject_cast<QLineEdit*>(grid->openEditor())->text(), QString());
     }
 
     // t40 FILE.rdat (and the file manager's Open): the file opens once the

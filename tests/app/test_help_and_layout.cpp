@@ -1,5 +1,7 @@
 // Help, first-start layout and the findable grid commands, through the main window.
+#include "channel_table_model.h"
 #include "form_channel_information.h"
+#include "channel_grid_view.h"
 #include "form_print.h"
 #include "help_topic.h"
 #include "mdi_form_main.h"
@@ -8,6 +10,7 @@
 #include "test_support.h"
 #include "window_menu.h"
 
+#include <QTableView>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -159,10 +162,10 @@ private slots:
             main->MDIForm_Load();
             main->show();
             QVERIFY(QTest::qWaitForWindowExposed(main));
-            QTableWidget* table = Grid(*main)->MSHFlexGridChannel;
+            QTableView* table = Grid(*main)->MSHFlexGridChannel;
             QTRY_VERIFY(!table->verticalScrollBar()->isVisible());
             QVERIFY(!table->horizontalScrollBar()->isVisible());
-            QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(15, 9))));
+            QVERIFY(table->viewport()->rect().contains(table->visualRect(table->model()->index(15, 9))));
             const QMdiSubWindow* sub = main->MdiArea->currentSubWindow();
             QVERIFY(QRect(QPoint(0, 0), main->MdiArea->viewport()->size()).contains(sub->geometry()));
             QTreeWidget* tree = main->TreeView1;
@@ -224,18 +227,18 @@ private slots:
 
         // A channel typed into row 3; right-click on it, then Insert: it moves to row 4.
         FormChannelInformation* grid = Grid(main);
-        QTableWidget* table = grid->MSHFlexGridChannel;
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(2, 1)).center());
-        QTest::keyClicks(grid->Text1, QStringLiteral("446"));
-        QTest::keyClick(grid->Text1, Qt::Key_Return);
+        QTableView* table = grid->MSHFlexGridChannel;
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(2, 1)).center());
+        QTest::keyClicks(grid->openEditor(), QStringLiteral("446"));
+        QTest::keyClick(grid->openEditor(), Qt::Key_Return);
         QCOMPARE(grid->cellText(3, 1), QStringLiteral("446.00000"));
-        const QPoint at = table->visualItemRect(table->item(2, 4)).center();
+        const QPoint at = table->visualRect(table->model()->index(2, 4)).center();
         emit table->customContextMenuRequested(at);
         auto* menu = grid->findChild<QMenu*>(QStringLiteral("GridMenu"));
         QVERIFY(menu);
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(shown(menu->actions()), items);
-        QCOMPARE(State().CurrentChannel, 3);
+        QCOMPARE(ChannelTableModel::of(AppDocument()).currentChannel(), 3);
         grid->ActionInsertChannel->trigger();
         menu->close();
         QCOMPARE(grid->cellText(3, 1), QString());

@@ -1,6 +1,7 @@
 // Text typed into an editor and not yet committed belongs to the data it was
 // typed for: the commands that read the data take it along, the commands that
 // put other data in its place never let it in.
+#include "channel_table_model.h"
 #include "interface_language.h"
 #include "data_file.h"
 #include "form_channel_edit.h"
@@ -19,6 +20,7 @@
 #include "test_support.h"
 #include "window_menu.h"
 
+#include <QTableView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,11 +46,11 @@ Typed TypeInto(MDIFormMain& main, const QString& editor)
     if (editor == QLatin1String("grid cell")) {
         auto* grid = qobject_cast<FormChannelInformation*>(main.page(ChannelPageId));
         grid->MSHFlexGridChannel_Click(1, 1);
-        grid->Text1->setText(QStringLiteral("446.00625"));
+        qobject_cast<QLineEdit*>(grid->openEditor())->setText(QStringLiteral("446.00625"));
         return { 16, 0x25 };
     }
     if (editor == QLatin1String("channel editor")) {
-        State().CurrentChannel = 5;
+        ChannelTableModel::of(AppDocument()).setCurrentChannel(5);
         FormChannelEdit* edit = FormChannelEdit::ShowEditor(AppDocument(), main.page(ChannelPageId));
         edit->TextRxFreq->setFocus();
         edit->TextRxFreq->setText(QStringLiteral("455"));

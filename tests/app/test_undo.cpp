@@ -1,3 +1,4 @@
+#include "channel_table_model.h"
 #include "interface_language.h"
 #include "channel_codec.h"
 #include "data_file.h"
@@ -20,6 +21,7 @@
 #include "test_support.h"
 #include "window_menu.h"
 
+#include <QTableView>
 #include <QAction>
 #include <QFile>
 #include <QCheckBox>
@@ -90,8 +92,9 @@ struct Bench {
     void editCell()
     {
         grid()->MSHFlexGridChannel_Click(1, 1);
-        grid()->Text1->setText(QStringLiteral("446.00625"));
-        QTest::keyClick(grid()->Text1, Qt::Key_Return);
+        auto* box = qobject_cast<QLineEdit*>(grid()->openEditor());
+        box->setText(QStringLiteral("446.00625"));
+        QTest::keyClick(box, Qt::Key_Return);
     }
 
     void readFromRadio()
@@ -156,7 +159,7 @@ private slots:
         QVERIFY(!b.main.isWindowModified());
         const DocumentState before = AppDocument().state();
         const QStringList shown = b.gridTexts();
-        State().CurrentChannel = 2;
+        ChannelTableModel::of(AppDocument()).setCurrentChannel(2);
 
         if (change == QLatin1String("grid cell")) {
             b.editCell();

@@ -2,6 +2,7 @@
 
 #include "interface_language.h"
 #include "channel_codec.h"
+#include "channel_table_model.h"
 #include "shared_state.h"
 
 #include <QApplication>
@@ -52,10 +53,23 @@ inline void PutChannel(int channel, const QString& rx, const QString& tx, std::u
     });
 }
 
+// The channel selected in the grid and the channel editor.
+inline int CurrentChannel()
+{
+    return ChannelTableModel::of(AppDocument()).currentChannel();
+}
+
+inline void SelectChannel(int channel)
+{
+    ChannelTableModel::of(AppDocument()).setCurrentChannel(channel);
+}
+
 // Sends keys to whatever has the focus, as a user's typing would reach it.
+// A key may open a box that takes the next ones.
 inline void TypeIntoFocus(const QString& text)
 {
-    QTest::keyClicks(QApplication::focusWidget(), text);
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 }
 
 inline void KeyIntoFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

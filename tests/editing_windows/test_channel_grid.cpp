@@ -6,12 +6,14 @@
 #include "form_qt_dqt_copy.h"
 #include "memory_map.h"
 #include "test_support.h"
+#include "value_texts.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
+#include "channel_grid_view.h"
 
 using namespace t40;
 using namespace t40::test;
@@ -29,14 +31,20 @@ class TestChannelGrid : public QObject {
         grid->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(grid.get()));
     }
-    void clickCell(int row, int column)
+    QPoint cellCentre(int row, int column) const
     {
-        QTableWidget* table = grid->MSHFlexGridChannel;
-        const QRect rect = table->visualItemRect(table->item(row - 1, column));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rect.center());
+        QTableView* table = grid->MSHFlexGridChannel;
+        return table->visualRect(table->model()->index(row - 1, column)).center();
     }
-    int currentRow() const { return grid->MSHFlexGridChannel->currentRow() + 1; }
-    int currentColumn() const { return grid->MSHFlexGridChannel->currentColumn(); }
+    void clickCell(int row, int column, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(grid->MSHFlexGridChannel->viewport(), Qt::LeftButton, modifiers, cellCentre(row, column));
+    }
+    int currentRow() const { return grid->MSHFlexGridChannel->currentIndex().row() + 1; }
+    int currentColumn() const { return grid->MSHFlexGridChannel->currentIndex().column(); }
+    // The in-place editors: a text box for frequencies, a combo box for the rest.
+    QLineEdit* textEditor() const { return qobject_cast<QLineEdit*>(grid->openEditor()); }
+    QComboBox* comboEditor() const { return qobject_cast<QComboBox*>(grid->openEditor()); }
 
 private slots:
     void init()
@@ -72,11 +80,11 @@ private slots:
         QFETCH(QString, title);
         SetInterfaceLanguage(english);
         openGrid();
-        QTableWidget* table = grid->MSHFlexGridChannel;
-        QCOMPARE(table->rowCount() + 1, 17);
-        QCOMPARE(table->columnCount(), 10);
+        QTableView* table = grid->MSHFlexGridChannel;
+        QCOMPARE(table->model()->rowCount() + 1, 17);
+        QCOMPARE(table->model()->columnCount(), 10);
         for (int c = 0; c < 10; ++c)
-            QCOMPARE(table->horizontalHeaderItem(c)->text(), captions.at(c));
+            QCOMPARE(table->model()->headerData(c, Qt::Horizontal).toString(), captions.at(c));
         QCOMPARE(grid->windowTitle(), title);
         for (int r = 1; r <= 16; ++r)
             QCOMPARE(grid->cellText(r, 0), QString::number(r));
@@ -86,10 +94,14 @@ private slots:
             QVERIFY(table->columnWidth(c) >= twips[c] * table->logicalDpiX() / 1440);
         const QFontMetrics metrics(table->font());
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("446.00625")) < table->columnWidth(1));
-        QVERIFY(metrics.horizontalAdvance(grid->Combo1[4]->itemText(0)) < table->columnWidth(7));
+        QVERIFY(metrics.horizontalAdvance(ChannelListTexts(ChannelFieldId::Spacing).at(0)) < table->columnWidth(7));
         QVERIFY(State().ChannelPageOpen);
-        QCOMPARE(grid->Combo1[0]->count(), 283);
-        QCOMPARE(grid->Combo1[5]->itemText(1), english ? QStringLiteral("Carrier") : QStringLiteral("载波"));
+        // The lists of the in-place editors speak the interface language.
+        PutChannel(1, "446", "446");
+        clickCell(1, 8);
+        QCOMPARE(comboEditor()->itemText(1), english ? QStringLiteral("Carrier") : QStringLiteral("载波"));
+        clickCell(1, 3);
+        QCOMPARE(comboEditor()->count(), 283);
     }
 
     void decodesStoredChannels()
@@ -114,9 +126,9 @@ private slots:
         QCOMPARE(RecordByte(2, 12), 0xF7);
         // Passing through its receive cell leaves its bytes alone.
         clickCell(3, 4);
-        QVERIFY(grid->Text1->isVisible());
+        QVERIFY(textEditor());
         clickCell(1, 9);
-        QVERIFY(!grid->Text1->isVisible());
+        QVERIFY(!textEditor());
         QCOMPARE(RecordByte(3, 12), 0x12);
         QCOMPARE(RecordByte(3, 3), 0x04);
     }
@@ -125,28 +137,27 @@ private slots:
     {
         openGrid();
         clickCell(4, 6); // any cell of an empty row edits its receive frequency
-        QVERIFY(grid->Text1->isVisible());
+        QVERIFY(textEditor());
         QCOMPARE(currentColumn(), 1);
-        QCOMPARE(State().CurrentChannel, 4);
-        QCOMPARE(QApplication::focusWidget(), grid->Text1);
+        QCOMPARE(CurrentChannel(), 4);
+        QCOMPARE(QApplication::focusWidget(), textEditor());
         TypeIntoFocus(QStringLiteral("446.0a0625x"));
-        QCOMPARE(grid->Text1->text(), QStringLiteral("446.00625"));
+        QCOMPARE(textEditor()->text(), QStringLiteral("446.00625"));
         KeyIntoFocus(Qt::Key_Return);
-        QVERIFY(!grid->Text1->isVisible());
+        QVERIFY(!textEditor());
         const QStringList row { "446.00625", "446.00625", "None", "None", "High", "Add", "25K(Wide)", "None" };
         for (int c = 1; c <= 8; ++c)
             QCOMPARE(grid->cellText(4, c), row.at(c - 1));
         QCOMPARE(RecordByte(4, 12), 0x88);
         QVERIFY(ReadScanBit(AppDocument().memory(), 4));
-        QVERIFY(State().EditorRefreshPending);
         // Enter moved on to the transmit cell; the next Enter edits it.
         QCOMPARE(currentRow(), 4);
         QCOMPARE(currentColumn(), 2);
         QVERIFY(grid->reopenPending());
         KeyIntoFocus(Qt::Key_Return);
-        QVERIFY(grid->Text1->isVisible());
-        QCOMPARE(grid->Text1->text(), QStringLiteral("446.00625"));
-        QVERIFY(grid->Text1->hasSelectedText());
+        QVERIFY(textEditor());
+        QCOMPARE(textEditor()->text(), QStringLiteral("446.00625"));
+        QVERIFY(textEditor()->hasSelectedText());
         TypeIntoFocus(QStringLiteral("460"));
         KeyIntoFocus(Qt::Key_Return);
         QCOMPARE(StoredTx(4), QStringLiteral("460.00000"));
@@ -164,8 +175,8 @@ private slots:
         QCOMPARE(StoredRx(1), QStringLiteral("475.00000"));
         QCOMPARE(grid->cellText(1, 2), QStringLiteral("470.00000"));
         QVERIFY(env->prompts().messages.empty());
-        QVERIFY(grid->Text1->isVisible()); // now on row 2
-        QCOMPARE(State().CurrentChannel, 2);
+        QVERIFY(textEditor()); // now on row 2
+        QCOMPARE(CurrentChannel(), 2);
     }
 
     void outOfRangeWarns_data()
@@ -188,7 +199,7 @@ private slots:
         clickCell(7, 1);
         TypeIntoFocus(typed);
         KeyIntoFocus(Qt::Key_Return);
-        QCOMPARE(env->prompts().messages.size(), size_t(1));
+        QTRY_COMPARE(env->prompts().messages.size(), size_t(1));
         const MessageRecord& m = env->prompts().messages.front();
         QCOMPARE(m.text, QStringLiteral("Frequency is out of range!"));
         QCOMPARE(m.icon, BoxIcon::Warning);
@@ -202,14 +213,15 @@ private slots:
         openGrid();
         clickCell(2, 1);
         TypeIntoFocus(QStringLiteral("446.5")); // the point is refused
-        QCOMPARE(grid->Text1->text(), QStringLiteral("4465"));
-        grid->Text1->clear();
+        QCOMPARE(textEditor()->text(), QStringLiteral("4465"));
+        textEditor()->clear();
         TypeIntoFocus(QStringLiteral("446,5"));
         KeyIntoFocus(Qt::Key_Return);
         QCOMPARE(grid->cellText(2, 1), QStringLiteral("446,50000"));
         QCOMPARE(ReadFrequency(AppDocument().memory(), 2, ChannelField::Receive), (FrequencyBytes { 0x00, 0x00, 0x65, 0x44 }));
         QCOMPARE(grid->cellText(2, 7), QStringLiteral("25K(Wide)"));
-        QCOMPARE(grid->Combo1[4]->itemText(0), QStringLiteral("12,5K(Narrow)"));
+        clickCell(2, 7);
+        QCOMPARE(comboEditor()->itemText(0), QStringLiteral("12,5K(Narrow)"));
         // Tones are typed with the comma too.
         clickCell(2, 3);
         TypeIntoFocus(QStringLiteral("88,54"));
@@ -225,7 +237,7 @@ private slots:
         openGrid();
         clickCell(9, 1);
         KeyIntoFocus(Qt::Key_Backspace);
-        QCOMPARE(grid->Text1->text(), QString());
+        QCOMPARE(textEditor()->text(), QString());
         KeyIntoFocus(Qt::Key_Return);
         for (int c = 1; c <= 8; ++c)
             QCOMPARE(grid->cellText(9, c), QString());
@@ -247,9 +259,9 @@ private slots:
         QCOMPARE(grid->cellText(5, 4), QStringLiteral("None"));
         // The encode cell of a receive-only channel edits its transmit frequency.
         clickCell(5, 4);
-        QVERIFY(grid->Text1->isVisible());
+        QVERIFY(textEditor());
         QCOMPARE(currentColumn(), 2);
-        QVERIFY(!grid->Combo1[1]->isVisible());
+        QVERIFY(!comboEditor());
     }
 
     void enterNavigation_data()
@@ -272,17 +284,14 @@ private slots:
         PutChannel(row, "446", "446");
         openGrid();
         clickCell(row, column);
-        QVERIFY(grid->Combo1[column - 3]->isVisible());
+        QVERIFY(comboEditor());
         KeyIntoFocus(Qt::Key_Return);
-        QVERIFY(!grid->Combo1[column - 3]->isVisible());
+        QVERIFY(!grid->openEditor());
         QCOMPARE(currentRow(), nextRow);
         QCOMPARE(currentColumn(), nextColumn);
         KeyIntoFocus(Qt::Key_Return);
         // The column after the last one has no editor.
-        bool editing = grid->Text1->isVisible();
-        for (QComboBox* combo : grid->Combo1)
-            editing = editing || combo->isVisible();
-        QCOMPARE(editing, nextColumn != 9);
+        QCOMPARE(grid->openEditor() != nullptr, nextColumn != 9);
     }
 
     void listEditorsWrite()
@@ -290,21 +299,21 @@ private slots:
         PutChannel(6, "446", "446", 0x88);
         openGrid();
         clickCell(6, 5);
-        QComboBox* power = grid->Combo1[2];
-        QVERIFY(power->isVisible());
+        QComboBox* power = comboEditor();
+        QVERIFY(power);
         QCOMPARE(power->currentText(), QStringLiteral("High"));
         power->setCurrentIndex(0);
         KeyIntoFocus(Qt::Key_Return);
         QCOMPARE(RecordByte(6, 12), 0x08);
         KeyIntoFocus(Qt::Key_Return); // scan add
-        grid->Combo1[3]->setCurrentIndex(1);
+        comboEditor()->setCurrentIndex(1);
         KeyIntoFocus(Qt::Key_Return);
         QVERIFY(!ReadScanBit(AppDocument().memory(), 6));
         KeyIntoFocus(Qt::Key_Return); // spacing
-        grid->Combo1[4]->setCurrentIndex(0);
+        comboEditor()->setCurrentIndex(0);
         KeyIntoFocus(Qt::Key_Return);
         KeyIntoFocus(Qt::Key_Return); // busy lock
-        grid->Combo1[5]->setCurrentIndex(1);
+        comboEditor()->setCurrentIndex(1);
         KeyIntoFocus(Qt::Key_Return);
         QCOMPARE(RecordByte(6, 12), 0x10);
         QCOMPARE(grid->cellText(6, 5), QStringLiteral("Low"));
@@ -340,8 +349,8 @@ private slots:
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 8, ChannelField::Decode, { 0x13, 0x20 }); });
         openGrid();
         clickCell(8, 3);
-        QComboBox* decode = grid->Combo1[0];
-        QVERIFY(decode->isVisible());
+        QComboBox* decode = comboEditor();
+        QVERIFY(decode);
         QCOMPARE(decode->currentText(), QStringLiteral("D023N"));
         decode->lineEdit()->selectAll();
         if (typed.isEmpty())
@@ -362,12 +371,11 @@ private slots:
         openGrid();
         clickCell(1, 3);
         KeyIntoFocus(Qt::Key_I, Qt::ControlModifier);
-        QVERIFY(!grid->Combo1[0]->isVisible()); // the open editor was committed first
+        QVERIFY(!grid->openEditor()); // the open editor was committed first
         QCOMPARE(grid->cellText(1, 1), QString());
         for (int c = 2; c <= 6; ++c)
             QCOMPARE(grid->cellText(c, 1), QStringLiteral("%1.00000").arg(440 + c - 1));
         QCOMPARE(int(AppDocument().byte(MemoryMap::ScanAddBitmap)), 0x2A);
-        QVERIFY(State().EditorRefreshPending);
 
         clickCell(3, 1);
         KeyIntoFocus(Qt::Key_F10, Qt::ShiftModifier);
@@ -443,16 +451,52 @@ private slots:
         KeyIntoFocus(Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(opened, QStringLiteral("t40::FormFrequencyCopy"));
         QCOMPARE(grid->cellText(2, 2), QStringLiteral("455.50000"));
-        QVERIFY(State().EditorRefreshPending);
     }
 
-    void timerPicksUpOtherWrites()
+    // A typed key edits the selected cell with that key, never searches for
+    // another channel; F2 edits; Escape drops the edit;
+    // Shift and Ctrl clicks select several channels without editing.
+    void typingEditsTheSelectedCell_data()
     {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("English") << true;
+        QTest::newRow("Chinese") << false;
+    }
+    void typingEditsTheSelectedCell()
+    {
+        QFETCH(bool, english);
+        SetInterfaceLanguage(english);
+        PutChannel(3, "468.3", "468.3");
+        PutChannel(6, "463.3", "463.3");
         openGrid();
-        PutChannel(12, "433.125", "433.125");
-        State().GridRefreshPending = true;
-        QTRY_COMPARE_WITH_TIMEOUT(grid->cellText(12, 1), QStringLiteral("433.12500"), 700);
-        QVERIFY(!State().GridRefreshPending);
+        clickCell(6, 1);
+        TypeIntoFocus(QStringLiteral("463.3"));
+        KeyIntoFocus(Qt::Key_Return);
+        QVERIFY(!grid->openEditor());
+        TypeIntoFocus(QStringLiteral("468.3")); // no Enter first: the keys go into the cell
+        QCOMPARE(textEditor()->text(), QStringLiteral("468.3"));
+        KeyIntoFocus(Qt::Key_Return);
+        QCOMPARE(StoredTx(6), QStringLiteral("468.30000"));
+        QCOMPARE(StoredRx(3), QStringLiteral("468.30000"));
+        QCOMPARE(StoredTx(3), QStringLiteral("468.30000"));
+        QCOMPARE(currentRow(), 6);
+        QCOMPARE(currentColumn(), 3);
+
+        KeyIntoFocus(Qt::Key_F2);
+        QVERIFY(comboEditor());
+        TypeIntoFocus(QStringLiteral("D23"));
+        KeyIntoFocus(Qt::Key_Escape);
+        QVERIFY(!grid->openEditor());
+        QCOMPARE(RecordByte(6, 8), 0xFF);
+        QCOMPARE(grid->cellText(6, 3), NoCodeText());
+
+        clickCell(2, 1);
+        KeyIntoFocus(Qt::Key_Escape);
+        clickCell(4, 2, Qt::ShiftModifier);
+        clickCell(9, 6, Qt::ControlModifier);
+        QVERIFY(!grid->openEditor());
+        QCOMPARE(ChannelTableModel::of(AppDocument()).selectedChannels(), QList<int>({ 2, 3, 4, 9 }));
+        QVERIFY(env->prompts().messages.empty());
     }
 
     void freshDataCommitsOpenEditor()
@@ -461,7 +505,7 @@ private slots:
         clickCell(3, 1);
         TypeIntoFocus(QStringLiteral("445"));
         grid->FreshData();
-        QVERIFY(!grid->Text1->isVisible());
+        QVERIFY(!textEditor());
         QCOMPARE(StoredRx(3), QStringLiteral("445.00000"));
         // After a read the grid decodes the new image.
         PutChannel(3, "446", "");

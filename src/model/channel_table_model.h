@@ -1,0 +1,97 @@
+#pragma once
+
+#include "channel.h"
+#include "field_table.h"
+#include "radio_document.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QMetaType>
+
+class QItemSelectionModel;
+
+namespace t40 {
+
+// The document's 16 channels as a table: one row per channel, the channel
+// number, one column per channel field and a blank last column. The channel
+// grid and the channel editor are both views of the one table of their
+// document and share its selection, so that the channel selected in one is
+// the channel of the other and of the channel commands. The table follows
+// every change of the document, whoever made it.
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        NumberColumn,
+        ReceiveColumn,
+        TransmitColumn,
+        DecodeColumn,
+        EncodeColumn,
+        PowerColumn,
+        ScanAddColumn,
+        SpacingColumn,
+        BusyLockColumn,
+        BlankColumn,
+        ColumnCount
+    };
+    enum Role {
+        // A list column's value as its list position; -1 for an absent channel.
+        ListPositionRole = Qt::UserRole + 1,
+        PresentRole,         // the channel has a receive frequency
+        TransmitPresentRole, // ... and a transmit frequency
+    };
+
+    // The one table of a document (made on first use, owned by the document).
+    static ChannelTableModel& of(RadioDocument& document);
+
+    RadioDocument& document() const { return document_; }
+    QItemSelectionModel* selectionModel() const { return selection_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Code columns take a SignallingCode, list columns a list position,
+    // frequency columns the typed text (see enterFrequency).
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // A frequency typed into a frequency column, by the entry rule of the
+    // column; the result says what to show and whether a warning is due.
+    FrequencyEntryResult enterFrequency(const QModelIndex& index, const QString& text);
+
+    static int channelOf(int row) { return row + 1; }
+    static int rowOf(int channel) { return channel - 1; }
+    // The channel field of a column 1..8.
+    static ChannelFieldId fieldOf(int column) { return ChannelFieldId(column - ReceiveColumn); }
+    static bool isFieldColumn(int column) { return column >= ReceiveColumn && column <= BusyLockColumn; }
+
+    // The channel the selection's current cell is on (1 when none is).
+    int currentChannel() const;
+    // Makes channel c current (and the only one selected), in the given
+    // column or the current one.
+    void setCurrentChannel(int c, int column = -1);
+    // The channels with a selected cell, in order; the current one when none is.
+    QList<int> selectedChannels() const;
+
+    QString decimalSeparator() const { return separator_; }
+    void setDecimalSeparator(const QString& separator);
+    // The texts follow the interface language: after a switch, every view
+    // shows them anew.
+    void retranslate();
+    // An absent channel takes no part in scanning: clears the scan bit of
+    // every channel without a receive frequency.
+    void clearAbsentScanBits();
+
+private:
+    explicit ChannelTableModel(RadioDocument& document);
+    void documentChanged();
+
+    RadioDocument& document_;
+    QItemSelectionModel* selection_;
+    QString separator_ = QStringLiteral(".");
+};
+
+} // namespace t40
+
+Q_DECLARE_METATYPE(t40::SignallingCode)
