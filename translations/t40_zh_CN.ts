@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>t40::CodeEntry</name>
+    <name>t40::SignallingCode</name>
     <message>
         <source>None</source>
         <translation>无</translation>

@@ -42,7 +42,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
         AppDocument().setByte(445, 0x73);
         VirtualRadio radio;
