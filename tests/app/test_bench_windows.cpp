@@ -125,7 +125,7 @@ private slots:
         server.startThread();
         MDIFormMain main;
         main.MDIForm_Load();
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         State().ComPortNumber = 4;
 
         QString label, report, title;
