@@ -198,25 +198,6 @@
     </message>
 </context>
 <context>
-    <name>t40::ChannelCsvCommands</name>
-    <message>
-        <source>CSV file(*.csv)</source>
-        <translation>CSV文件(*.csv)</translation>
-    </message>
-    <message>
-        <source>All files(*)</source>
-        <translation>所有文件(*)</translation>
-    </message>
-    <message>
-        <source>%1 lists no channel of this radio. Nothing has been changed.</source>
-        <translation>%1 中没有本机的信道，未作任何更改。</translation>
-    </message>
-    <message>
-        <source>Imported channels %1 from %2. The channels the file does not list are unchanged.</source>
-        <translation>已从 %2 导入信道 %1。文件未列出的信道保持不变。</translation>
-    </message>
-</context>
-<context>
     <name>t40::ChannelCsvText</name>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -413,6 +394,69 @@
     <message>
         <source>%1 MHz is below the band (%2 MHz); stored %3</source>
         <translation>%1 MHz 低于频段 (%2 MHz)；已存为 %3</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ExchangeCommands</name>
+    <message>
+        <source>CSV file(*.csv)</source>
+        <translation>CSV文件(*.csv)</translation>
+    </message>
+    <message>
+        <source>All files(*)</source>
+        <translation>所有文件(*)</translation>
+    </message>
+    <message>
+        <source>%1 lists no channel of this radio. Nothing has been changed.</source>
+        <translation>%1 中没有本机的信道，未作任何更改。</translation>
+    </message>
+    <message>
+        <source>Imported channels %1 from %2. The channels the file does not list are unchanged.</source>
+        <translation>已从 %2 导入信道 %1。文件未列出的信道保持不变。</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a channel list.</source>
+        <translation>%1 太大，不是信道列表。</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Radio data file(*.rdat *.dat)</source>
+        <translation>对讲机数据文件(*.rdat *.dat)</translation>
+    </message>
+    <message>
+        <source>All file(*.*)</source>
+        <translation>所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>Error file！</source>
+        <translation>错误的文件！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
     </message>
 </context>
 <context>
@@ -752,6 +796,65 @@
     <message>
         <source>CH</source>
         <translation>信道</translation>
+    </message>
+</context>
+<context>
+    <name>t40::FileCommands</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>打开备份</translation>
+    </message>
+    <message>
+        <source>Do you want to cover current data?</source>
+        <translation>覆盖当前数据？</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Error file！</source>
+        <translation>错误的文件！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a folder); choose another name</source>
+        <translation>它不是普通文件（设备、管道或文件夹），请另选文件名</translation>
+    </message>
+    <message>
+        <source>it belongs to another user; save it under another name</source>
+        <translation>该文件属于其他用户，请另存为其他文件名</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only. Save the data under another name?</source>
+        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
+        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
     </message>
 </context>
 <context>
@@ -2422,50 +2525,6 @@
 <context>
     <name>t40::MDIFormMain</name>
     <message>
-        <source>Export Channels</source>
-        <translation>导出信道</translation>
-    </message>
-    <message>
-        <source>Cannot write the file %1: %2</source>
-        <translation>无法写入文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>Import Channels</source>
-        <translation>导入信道</translation>
-    </message>
-    <message>
-        <source>Cannot read the file %1: %2</source>
-        <translation>无法读取文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>不是普通文件</translation>
-    </message>
-    <message>
-        <source>%1 is too large to be a channel list.</source>
-        <translation>%1 太大，不是信道列表。</translation>
-    </message>
-    <message>
-        <source>Compare With</source>
-        <translation>比较</translation>
-    </message>
-    <message>
-        <source>Radio data file(*.rdat *.dat)</source>
-        <translation>对讲机数据文件(*.rdat *.dat)</translation>
-    </message>
-    <message>
-        <source>All file(*.*)</source>
-        <translation>所有文件(*.*)</translation>
-    </message>
-    <message>
-        <source>Error file！</source>
-        <translation>错误的文件！</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
         <source>The factory data file Init.dat is missing or damaged. The missing data is left empty.</source>
         <translation>出厂数据文件 Init.dat 缺失或已损坏，缺少的数据保持为空。</translation>
     </message>
@@ -2478,36 +2537,12 @@
         <translation>通信端口</translation>
     </message>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改？</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
         <source>Open</source>
         <translation>打开</translation>
-    </message>
-    <message>
-        <source>Open Backup</source>
-        <translation>打开备份</translation>
-    </message>
-    <message>
-        <source>Do you want to cover current data?</source>
-        <translation>覆盖当前数据？</translation>
-    </message>
-    <message>
-        <source>it is not a regular file (a device, a pipe or a folder); choose another name</source>
-        <translation>它不是普通文件（设备、管道或文件夹），请另选文件名</translation>
-    </message>
-    <message>
-        <source>it belongs to another user; save it under another name</source>
-        <translation>该文件属于其他用户，请另存为其他文件名</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存为</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2732,14 +2767,6 @@
     <message>
         <source>Check &amp;Cable...</source>
         <translation>检查编程线(&amp;C)...</translation>
-    </message>
-    <message>
-        <source>The file %1 is read-only. Save the data under another name?</source>
-        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
-    </message>
-    <message>
-        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
-        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
     </message>
 </context>
 <context>
