@@ -308,10 +308,6 @@
 <context>
     <name>t40::ChannelPages</name>
     <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
         <source>Frequency is out of range!</source>
         <translation>频率超出范围！</translation>
     </message>

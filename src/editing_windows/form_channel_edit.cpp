@@ -239,6 +239,7 @@ void FormChannelEdit::fillCaptions()
 void FormChannelEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        commitOpenEdit(); // typed text goes in before the texts change
         fillCaptions();
         delegate_->retranslate(ComboDecode, ChannelTableModel::DecodeColumn);
         delegate_->retranslate(ComboEncode, ChannelTableModel::EncodeColumn);
