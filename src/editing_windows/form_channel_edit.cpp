@@ -6,6 +6,7 @@
 #include "channel_table_model.h"
 #include "help_topic.h"
 #include "list_fillers.h"
+#include "value_texts.h"
 #include "screen_fit.h"
 #include "shared_state.h"
 #include "window_menu.h"
@@ -219,14 +220,15 @@ void FormChannelEdit::fillCaptions()
 {
     setWindowTitle(tr("Channel Edit"));
     LabelChannel->setText(tr("Channel"));
-    LabelRxFreq->setText(tr("Rx Frequency"));
-    LabelTxFreq->setText(tr("Tx Frequency"));
+    LabelRxFreq->setText(ChannelFieldName(ChannelFieldId::Receive));
+    LabelTxFreq->setText(ChannelFieldName(ChannelFieldId::Transmit));
+    // Decode, encode and busy lock-out read longer here than in the grid.
     LabelDecode->setText(tr("CTCSS/DCS Decode"));
     LabelEncode->setText(tr("CTCSS/DCS Encode"));
-    LabelTxPower->setText(tr("Tx Power"));
-    LabelSpace->setText(tr("Channel Spacing"));
+    LabelTxPower->setText(ChannelFieldName(ChannelFieldId::Power));
+    LabelSpace->setText(ChannelFieldName(ChannelFieldId::Spacing));
     LabelBusyLock->setText(tr("Busy Channel Lock-out"));
-    CheckScanAdd->setText(tr("Scan Add"));
+    CheckScanAdd->setText(ChannelFieldName(ChannelFieldId::ScanAdd));
     CommandClose->setText(tr("&Close"));
     CommandHelp->setText(tr("&Help"));
     CheckReverse->setText(tr("Reverse"));
