@@ -1084,6 +1084,14 @@
         <source>Scramble Type</source>
         <translation>扰频组别</translation>
     </message>
+    <message>
+        <source>= Decode</source>
+        <translation>= 解码</translation>
+    </message>
+    <message>
+        <source>Encode with the decode code</source>
+        <translation>编码使用解码的代码</translation>
+    </message>
 </context>
 <context>
     <name>t40::FormChannelInformation</name>
