@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <sys/resource.h>
+
 using namespace t40;
 
 namespace {
@@ -64,6 +66,14 @@ QString Texts(const std::vector<CsvMessage>& messages)
 }
 
 // A document of the band 400-480 MHz (transmit to 470) with channel 1 as given.
+// The most memory the test has held so far.
+long PeakKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 void Prepare(RadioDocument& doc, const Channel& ch = {})
 {
     doc.reset();
@@ -294,6 +304,21 @@ private slots:
         QCOMPARE(ImportedLocationList(parsed.rows), validLocations);
         QCOMPARE(ChannelBytes(doc), before); // parsing changes nothing
     }
+
+#ifndef __SANITIZE_ADDRESS__
+    // A file just under the size limit made of empty lines costs memory in
+    // proportion to the file, not a record per line.
+    void memoryFollowsTheFile()
+    {
+        RadioDocument doc;
+        const QByteArray header = ExportChannelsCsv(doc).split('\n').first() + '\n';
+        const QByteArray csv = header + QByteArray((4 << 20) - header.size() - 1, '\n');
+        const long before = PeakKilobytes();
+        const ChannelCsvImport parsed = ParseChannelsCsv(csv, doc.band());
+        QVERIFY2(PeakKilobytes() - before < 64 * 1024, "parsing empty lines took memory per line");
+        QVERIFY(parsed.rows.empty());
+    }
+#endif
 
     // Channels the file does not list, and what a row does not carry, stay as they are.
     void applyLeavesWhatTheFileDoesNotCarry()
