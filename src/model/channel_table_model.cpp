@@ -49,6 +49,9 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     if (!isFieldColumn(column))
         return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(QString()) : QVariant();
     const Channel ch = document_.channel(channelOf(index.row()));
+    if (role == Qt::BackgroundRole || role == Qt::ToolTipRole)
+        if (QVariant mark = ruleMark(ch, index, role); mark.isValid())
+            return mark;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:

@@ -63,6 +63,7 @@ StepName BatchEdit() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Batch edit")
 StepName ReadFromRadio() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Read from radio")); }
 StepName ChangeModel() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Change model")); }
 StepName ImportChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Import channels")); }
+StepName InsertPreset() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Insert preset channels")); }
 } // namespace StepNames
 
 StepName NameForChange(const RadioImage& before, const RadioImage& after)

@@ -31,6 +31,7 @@ StepName BatchEdit();
 StepName ReadFromRadio();
 StepName ChangeModel();
 StepName ImportChannels();
+StepName InsertPreset();
 } // namespace StepNames
 
 // A name for a change made outside a named step, from what it changed: one
