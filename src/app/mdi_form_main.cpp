@@ -93,6 +93,7 @@ void MDIFormMain::buildMenus()
 
     MenuFile = bar->addMenu(QString());
     MenuNew = addMenuAction(MenuFile, &MDIFormMain::MenuNew_Click, QKeySequence(Qt::CTRL | Qt::Key_N));
+    MenuNewFromPreset = addMenuAction(MenuFile, &MDIFormMain::MenuNewFromPreset_Click);
     MenuOpen = addMenuAction(MenuFile, &MDIFormMain::MenuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
     MenuOpenBackup = addMenuAction(MenuFile, &MDIFormMain::MenuOpenBackup_Click);
     MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -122,6 +123,7 @@ void MDIFormMain::buildMenus()
     pageCommandsEnd_->setVisible(false);
     connect(MenuEdit, &QMenu::aboutToShow, this, &MDIFormMain::showPageCommands);
     MenuChannel = addMenuAction(MenuEdit, &MDIFormMain::MenuChannel_Click);
+    MenuInsertPreset = addMenuAction(MenuEdit, &MDIFormMain::MenuInsertPreset_Click);
     MenuEdit->addSeparator();
     MenuOption = addMenuAction(MenuEdit, &MDIFormMain::MenuOption_Click);
     MenuKey = addMenuAction(MenuEdit, &MDIFormMain::MenuKey_Click);
@@ -375,6 +377,7 @@ void MDIFormMain::LanguageRefresh()
     const std::pair<QAction*, QString> captions[] = {
         { MenuFile->menuAction(), tr("&File") },
         { MenuNew, tr("&New") },
+        { MenuNewFromPreset, tr("New From Pre&set...") },
         { MenuOpen, tr("&Open") },
         { MenuOpenBackup, tr("Open &Backup...") },
         { MenuSave, tr("&Save") },
@@ -389,6 +392,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuModelInformation, tr("&Model Information") },
         { MenuEdit->menuAction(), tr("&Edit") },
         { MenuChannel, tr("&Channel Information") },
+        { MenuInsertPreset, tr("Insert Pre&set Channels...") },
         { MenuOption, tr("&Function Setup") },
         { MenuKey, tr("&Key Setting") },
         { MenuScan, tr("&Scan Information") },

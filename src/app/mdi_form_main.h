@@ -64,6 +64,8 @@ public:
     void MenuSaveAs_Click();
     void MenuCompare_Click();
     void MenuImportChannels_Click();
+    void MenuNewFromPreset_Click();
+    void MenuInsertPreset_Click();
     void MenuExportChannels_Click();
     void MenuPrint_Click();
     void MenuExit_Click();
@@ -116,6 +118,8 @@ public:
     QAction* MenuSaveAs = nullptr;
     QAction* MenuCompare = nullptr;
     QAction* MenuImportChannels = nullptr;
+    QAction* MenuNewFromPreset = nullptr;
+    QAction* MenuInsertPreset = nullptr;
     QAction* MenuExportChannels = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPrintView = nullptr;

@@ -26,8 +26,6 @@ const char* const Context = "t40::ChannelPresets";
     QT_TRANSLATE_NOOP("t40::ChannelPresets", "USA, 5 VHF channels, 2 W"),
 };
 
-QString Tr(const char* text) { return QCoreApplication::translate(Context, text); }
-
 std::optional<Power> PowerOf(const QString& text)
 {
     if (text == QLatin1String("low"))
@@ -296,12 +294,12 @@ QString PresetPlacement::summary(const QString& presetName) const
     for (int c : filled)
         channels << QString::number(c);
     QString text = filled.isEmpty()
-        ? Tr("No channel of %1 was inserted.").arg(presetName)
-        : Tr("%1 channels of %2 are in channels %3.").arg(filled.size()).arg(presetName, channels.join(QStringLiteral(", ")));
+        ? QCoreApplication::translate("t40::ChannelPresets", "No channel of %1 was inserted.").arg(presetName)
+        : QCoreApplication::translate("t40::ChannelPresets", "%1 channels of %2 are in channels %3.").arg(filled.size()).arg(presetName, channels.join(QStringLiteral(", ")));
     if (!outOfBand.empty())
-        text += QLatin1Char(' ') + Tr("Outside the radio's band, left out: %1 MHz.").arg(FrequencyList(outOfBand));
+        text += QLatin1Char(' ') + QCoreApplication::translate("t40::ChannelPresets", "Outside the radio's band, left out: %1 MHz.").arg(FrequencyList(outOfBand));
     if (!noRoom.empty())
-        text += QLatin1Char(' ') + Tr("No channel left for: %1 MHz.").arg(FrequencyList(noRoom));
+        text += QLatin1Char(' ') + QCoreApplication::translate("t40::ChannelPresets", "No channel left for: %1 MHz.").arg(FrequencyList(noRoom));
     return text;
 }
 
