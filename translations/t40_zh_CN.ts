@@ -371,13 +371,6 @@
     </message>
 </context>
 <context>
-    <name>t40::CodeEntry</name>
-    <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-</context>
-<context>
     <name>t40::Compare</name>
     <message>
         <source>empty</source>
@@ -2981,6 +2974,13 @@
     <message>
         <source>Add</source>
         <translation>添加</translation>
+    </message>
+</context>
+<context>
+    <name>t40::SignallingCode</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@ FormDetectRadio::FormDetectRadio(QWidget* parent)
     layout->addWidget(ProgressBar1);
     layout->addWidget(ListPorts, 1);
     layout->addLayout(ButtonRow({ CommandSearch, CommandUse, CommandClose }));
-    resize(460, 300);
+    resize(520, 300);
 
     connect(CommandSearch, &QPushButton::clicked, this, &FormDetectRadio::CommandSearch_Click);
     connect(CommandUse, &QPushButton::clicked, this, &FormDetectRadio::CommandUse_Click);

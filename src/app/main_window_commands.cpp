@@ -505,15 +505,13 @@ void MDIFormMain::ApplyLanguageChange()
 {
     if (!State().LanguageChanged)
         return;
+    // Text still in an editor goes into its data first; every open window
+    // then retranslates itself.
     flushChannelEdit();
-    // Windows built anew in the other language change nothing of the user's.
-    const RadioDocument::Unrecorded rebuilding(AppDocument());
-    CloseAllPages();
-    SetInterfaceLanguage(State().IsEnglish);
+    SetInterfaceLanguage(InterfaceLanguage());
     LanguageRefresh();
     TreeView1->expandAll();
     LayoutTreePane(qMax(splitterTwips(), treeTwipsNeeded()));
-    OpenPage(ChannelPageId);
     setWindowTitle(markedTitleText());
     State().LanguageChanged = false;
 }

@@ -11,11 +11,11 @@ constexpr int DefaultPort = 1;
 constexpr int HighestPort = 255;
 } // namespace
 
-bool LanguageFromSetting(const QString& value, const QLocale& system)
+QLocale::Language LanguageFromSetting(const QString& value, const QLocale& system)
 {
     if (value.isEmpty()) // the language dialog writes "True" or "False"
-        return system.language() != QLocale::Chinese;
-    return value == QStringLiteral("True");
+        return system.language() == QLocale::Chinese ? QLocale::Chinese : QLocale::English;
+    return value == QStringLiteral("True") ? QLocale::English : QLocale::Chinese;
 }
 
 int ComPortFromSetting(const QString& value)

@@ -60,8 +60,8 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
         lines->addWidget(edit);
     }
 
-    CommandClose = new QPushButton(tr("&Close"), this);
-    CommandHelp = new QPushButton(tr("&Help"), this);
+    CommandClose = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
     connect(CommandClose, &QPushButton::clicked, this, &FormEmbedMessage::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormEmbedMessage::CommandHelp_Click);
     auto* buttons = ButtonRow({ CommandClose, CommandHelp });
@@ -71,12 +71,19 @@ FormEmbedMessage::FormEmbedMessage(RadioDocument& document, QWidget* parent)
     page->addStretch();
     page->addLayout(buttons);
 
-    setWindowTitle(tr("Embedded Message"));
+    fillCaptions();
     resize(sizeHint());
 
     EnterPressed = false;
     AnalyseEmbeddedInformation();
     registerPage();
+}
+
+void FormEmbedMessage::fillCaptions()
+{
+    setWindowTitle(tr("Embedded Message"));
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
 }
 
 void FormEmbedMessage::AnalyseEmbeddedInformation()

@@ -41,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fillCaptions() override;
     RadioDocument& document_;
     bool EnterPressed = false;
     bool Edited = false;

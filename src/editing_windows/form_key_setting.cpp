@@ -27,16 +27,14 @@ FormKeySetting::FormKeySetting(RadioDocument& document, QWidget* parent)
         LabelKeySet[i]->setObjectName(QStringLiteral("LabelKeySet%1").arg(i));
         ComboKeySet[i]->setObjectName(QStringLiteral("ComboKeySet%1").arg(i));
         ComboKeySet[i]->setMinimumWidth(140);
-        for (int position = 0; position < KeyFunctionCount; ++position)
-            ComboKeySet[i]->addItem(ValueName(Values::KeyFunction, KeyCodeOfPosition(position)));
         keys->addWidget(LabelKeySet[i], i, 0);
         keys->addWidget(ComboKeySet[i], i, 1);
         connect(ComboKeySet[i], &QComboBox::activated, this, [this, i] { ComboKeySet_Click(i); });
     }
     keys->setColumnStretch(2, 1);
 
-    CommandClose = new QPushButton(tr("&Close"), this);
-    CommandHelp = new QPushButton(tr("&Help"), this);
+    CommandClose = new QPushButton(this);
+    CommandHelp = new QPushButton(this);
     connect(CommandClose, &QPushButton::clicked, this, &FormKeySetting::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormKeySetting::CommandHelp_Click);
     auto* buttons = ButtonRow({ CommandClose, CommandHelp });
@@ -46,13 +44,25 @@ FormKeySetting::FormKeySetting(RadioDocument& document, QWidget* parent)
     page->addStretch();
     page->addLayout(buttons);
 
-    setWindowTitle(tr("Key Setting"));
+    fillCaptions();
     resize(sizeHint().expandedTo(QSize(300, 0)));
 
     AnalyseKeySetting();
     registerPage();
     followChanges(document_, { FieldOffset(FieldId::KeyPf1), FieldEnd(FieldId::KeyPf2) }, Decoding,
                   [this] { AnalyseKeySetting(); });
+}
+
+void FormKeySetting::fillCaptions()
+{
+    setWindowTitle(tr("Key Setting"));
+    for (QComboBox* list : ComboKeySet) {
+        list->clear();
+        for (int position = 0; position < KeyFunctionCount; ++position)
+            list->addItem(ValueName(Values::KeyFunction, KeyCodeOfPosition(position)));
+    }
+    CommandClose->setText(tr("&Close"));
+    CommandHelp->setText(tr("&Help"));
 }
 
 void FormKeySetting::AnalyseKeySetting()

@@ -36,6 +36,8 @@ public slots:
     void CommandHelp_Click();
 
 private:
+    void fillCaptions() override;
+
     RadioDocument& document_;
     bool Decoding = false;
 };

@@ -22,7 +22,7 @@ FormOption::FormOption(RadioDocument& document, QWidget* parent)
     , document_(document)
 {
     buildControls();
-    fillListsAndCaptions();
+    fillCaptions();
     AnalyseOption();
     registerPage();
     // From the call response to the VOX level.
@@ -161,7 +161,7 @@ void FormOption::buildControls()
     resize(sizeHint().expandedTo(QSize(400, 0)));
 }
 
-void FormOption::fillListsAndCaptions()
+void FormOption::fillCaptions()
 {
     for (QComboBox* list : { ComboTOT, ComboTOTWarning, ComboSQ, ComboVoice, ComboVoxLevel, ComboCall,
              ComboMicReduction, ComboVoxDelay })

@@ -86,7 +86,7 @@ public slots:
 
 private:
     void buildControls();
-    void fillListsAndCaptions();
+    void fillCaptions() override;
     void enableVoxControls(bool on);
     // Hands the settings with one value changed to the document.
     void store(const std::function<void(OptionSettings&)>& change);

@@ -85,14 +85,14 @@ FormScanInformation::FormScanInformation(RadioDocument& document, QWidget* paren
 
     resize(sizeHint().expandedTo(QSize(560, 0)));
 
-    LanguageChange();
+    fillCaptions();
     AnalyseScanInformation();
     registerPage();
     followChanges(document_, { FieldOffset(FieldId::PriorityScanType), FieldEnd(FieldId::PriorityChannel8) }, Decoding,
                   [this] { AnalyseScanInformation(); });
 }
 
-void FormScanInformation::LanguageChange()
+void FormScanInformation::fillCaptions()
 {
     const QString& separator = State().DecimalSeparator;
     for (QComboBox* list : { ComboScanBackTime[0], ComboScanBackTime[1], ComboScanDelay[0], ComboScanDelay[1] }) {

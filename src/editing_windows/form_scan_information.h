@@ -25,7 +25,6 @@ class FormScanInformation : public PageWindow {
 public:
     explicit FormScanInformation(RadioDocument& document, QWidget* parent = nullptr);
 
-    void LanguageChange();
     void AnalyseScanInformation();
     void RefreshAfterRead() override { AnalyseScanInformation(); }
 
@@ -55,6 +54,7 @@ public slots:
     void CommandHelp_Click();
 
 private:
+    void fillCaptions() override;
     void applyPriorityType(int type);
     void showPriorityChannel(int index, ScanSettings& settings);
     void store(const std::function<void(ScanSettings&)>& change);

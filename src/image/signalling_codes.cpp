@@ -26,7 +26,6 @@ using SignallingBits::DcsFlag;
 using SignallingBits::InvertedFlag;
 
 const QString NoneEnglish = QStringLiteral("None");
-const QString NoneChinese = QString::fromUtf8("无");
 
 QString DcsText(int digits, bool inverted)
 {
@@ -65,11 +64,6 @@ QStringList SignallingCodeListTexts(const QString& decimalSeparator, const QStri
         for (int code : DcsList)
             list.append(DcsText(code, inverted));
     return list;
-}
-
-bool IsNoneText(const QString& text)
-{
-    return text == NoneEnglish || text == NoneChinese;
 }
 
 DecodedSignalling DecodeSignallingCode(std::uint8_t low, std::uint8_t high, const QString& decimalSeparator,
@@ -121,7 +115,7 @@ std::optional<SignallingBytes> EncodeSignallingCodeFromList(int position, const 
 
 TypedSignalling EncodeSignallingCodeFromText(const QString& typed, const QString& decimalSeparator)
 {
-    if (IsNoneText(typed))
+    if (typed == NoneEnglish)
         return { typed, NoSignallingCode };
     if (typed.startsWith(u'D')) {
         QString normalised = QStringLiteral("D");

@@ -60,11 +60,10 @@ struct TypedSignalling {
     QString text; // the normalised text that replaces what was typed
     SignallingBytes bytes;
 };
-// A typed code: "None" and "无" stand for no code; "D..." is DCS, anything
-// else a tone, both corrected silently into range.
+// A typed code: "None" stands for no code (the interface's own word for it
+// is known above this layer); "D..." is DCS, anything else a tone, both
+// corrected silently into range.
 TypedSignalling EncodeSignallingCodeFromText(const QString& typed, const QString& decimalSeparator);
-
-bool IsNoneText(const QString& text);
 
 // Key filter of the code choosers: digits, the separator, Backspace, Enter
 // and capital D, N, I; five characters at most unless typing over a

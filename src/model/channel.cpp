@@ -3,6 +3,8 @@
 #include "channel_codec.h"
 #include "decimal_text.h"
 
+#include <QCoreApplication>
+
 namespace t40 {
 
 namespace {
@@ -63,8 +65,23 @@ SignallingCode SignallingCode::fromListEntry(int position, const QString& entryT
     return b ? fromBytes(*b) : none();
 }
 
+QString NoneCodeText()
+{
+    return QCoreApplication::translate("t40::SignallingCode", "None");
+}
+
+bool IsNoneText(const QString& text)
+{
+    return text == QLatin1String("None") || text == NoneCodeText();
+}
+
 SignallingCode SignallingCode::fromTyped(const QString& typed, const QString& decimalSeparator, QString* normalised)
 {
+    if (IsNoneText(typed)) {
+        if (normalised)
+            *normalised = typed;
+        return none();
+    }
     const TypedSignalling t = EncodeSignallingCodeFromText(typed, decimalSeparator);
     if (normalised)
         *normalised = t.text;

@@ -33,6 +33,11 @@ struct SignallingCode {
     bool operator==(const SignallingCode&) const = default;
 };
 
+// The code lists' first entry, naming no code, in the interface language.
+QString NoneCodeText();
+// Typed text that names no code: that entry, or the English "None" in any language.
+bool IsNoneText(const QString& text);
+
 enum class Power { Low = 0, Middle = 1, High = 2 };         // stored 3 reads High
 enum class BusyLock { None = 0, Carrier = 1, Code = 2 };   // stored 3 reads None
 enum class Spacing { Narrow = 0, Wide = 1 };

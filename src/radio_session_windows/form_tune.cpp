@@ -130,7 +130,7 @@ void FormTune::buildControls()
     layout->addStretch(1);
 }
 
-void FormTune::setCaptions()
+void FormTune::fillCaptions()
 {
     setWindowTitle(tr("Tune Data"));
     MSHFlexGridTuneData->item(0, 0)->setText(tr("Freq"));
@@ -154,7 +154,7 @@ void FormTune::setCaptions()
 void FormTune::Form_Load()
 {
     buildControls();
-    setCaptions();
+    fillCaptions();
     AnalyseTuneData();
     FitGrid(MSHFlexGridTuneData, 80, 42);
     FitGrid(MSHFlexGridSqlTune, 110, 92);

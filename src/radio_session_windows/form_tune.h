@@ -58,7 +58,7 @@ protected:
 
 private:
     void buildControls();
-    void setCaptions();
+    void fillCaptions() override;
     void paintBands();
     void openEditor(QTableWidget* grid, QLineEdit* editor, int row, int column);
     void closeText1();

@@ -12,7 +12,7 @@ namespace t40 {
 
 void FillSignallingCodeList(QComboBox* list)
 {
-    list->addItems(SignallingCodeListTexts(State().DecimalSeparator, QCoreApplication::translate("t40::CodeEntry", "None")));
+    list->addItems(SignallingCodeListTexts(State().DecimalSeparator, NoneCodeText()));
 }
 
 void SetUpCodeChooser(QComboBox* combo)

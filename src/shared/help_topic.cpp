@@ -131,11 +131,20 @@ QString HelpFolder()
     return ProgramDataPath(QStringLiteral("help"));
 }
 
+namespace {
+// The folder that holds a topic in the interface language.
+QString TopicFolder(const QString& topic)
+{
+    const QString folder = HelpFolder();
+    if (!State().IsEnglish && QFileInfo(QDir(folder).filePath(QStringLiteral("zh/") + topic)).isFile())
+        return QDir(folder).filePath(QStringLiteral("zh"));
+    return folder;
+}
+} // namespace
+
 void ShowHelpTopic(const QString& topic)
 {
-    QString folder = HelpFolder();
-    if (!State().IsEnglish && QFileInfo(QDir(folder).filePath(QStringLiteral("zh/") + topic)).isFile())
-        folder = QDir(folder).filePath(QStringLiteral("zh"));
+    const QString folder = TopicFolder(topic);
     const QString path = QDir(folder).filePath(topic);
     if (!QFileInfo(path).isFile())
         return;
@@ -220,11 +229,44 @@ HelpViewer::HelpViewer(QWidget* owner)
 void HelpViewer::showTopic(const QString& folder, const QString& path)
 {
     folder_ = folder;
+    fillCaptions();
+    browser->setSearchPaths({ folder });
+    browser->setSource(QUrl::fromLocalFile(path));
+}
+
+void HelpViewer::fillCaptions()
+{
     setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + tr("Help"));
     contentsAction->setText(tr("&Contents"));
     backAction->setText(tr("&Back"));
-    browser->setSearchPaths({ folder });
-    browser->setSource(QUrl::fromLocalFile(path));
+}
+
+void HelpViewer::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    fillCaptions();
+    // The page shown, in the other language.
+    const QUrl shown = browser->source();
+    if (shown == ContentsUrl) {
+        folder_ = TopicFolder(GeneralTopic);
+        browser->setSearchPaths({ folder_ });
+        browser->reload();
+        return;
+    }
+    if (!shown.isLocalFile())
+        return;
+    const QString topic = QDir(folder_).relativeFilePath(shown.toLocalFile());
+    const QString folder = TopicFolder(topic);
+    const QString file = QDir(folder).filePath(topic);
+    if (!QFileInfo(file).isFile())
+        return;
+    QUrl path = QUrl::fromLocalFile(file);
+    path.setFragment(shown.fragment());
+    folder_ = folder;
+    browser->setSearchPaths({ folder_ });
+    browser->setSource(path);
 }
 
 void HelpViewer::showContents()

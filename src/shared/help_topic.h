@@ -26,8 +26,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void fillCaptions();
     QString contentsPage() const;
     QString folder_;
 };

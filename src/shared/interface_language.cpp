@@ -3,6 +3,7 @@
 #include "shared_state.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -26,22 +27,35 @@ void Install(const QString& file, const QString& folder = QString())
 }
 } // namespace
 
-void SetInterfaceLanguage(bool english)
+QString TranslationFile(QLocale::Language language)
 {
-    State().IsEnglish = english;
+    return QStringLiteral(":/i18n/t40_%1.qm").arg(QLocale(language).name());
+}
+
+void SetInterfaceLanguage(QLocale::Language language)
+{
+    State().IsEnglish = language == QLocale::English;
     for (auto& translator : Installed())
         QCoreApplication::removeTranslator(translator.get());
     Installed().clear();
-    if (english)
-        return;
-    Install(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    Install(QString::fromLatin1(ChineseTranslation));
+    if (language != QLocale::English) {
+        Install(QStringLiteral("qtbase_") + QLocale(language).name(), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        Install(TranslationFile(language));
+    }
+    // The windows retranslate now, not at the next turn of the event loop:
+    // what follows the switch sees them in the new language.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+QLocale::Language InterfaceLanguage()
+{
+    return State().IsEnglish ? QLocale::English : QLocale::Chinese;
 }
 
 QLocale InterfaceLocale()
 {
     const QLocale system;
-    const QLocale::Language wanted = State().IsEnglish ? QLocale::English : QLocale::Chinese;
+    const QLocale::Language wanted = InterfaceLanguage();
     if (system.language() == wanted || (wanted == QLocale::English && system.language() == QLocale::C))
         return system;
     return wanted == QLocale::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)

@@ -2,8 +2,13 @@
 
 #include "window_menu.h"
 
+#include <QComboBox>
 #include <QEvent>
+#include <QLayout>
 #include <QMdiSubWindow>
+
+#include <utility>
+#include <vector>
 
 namespace t40 {
 
@@ -74,6 +79,34 @@ bool PageWindow::event(QEvent* event)
         break;
     }
     return QWidget::event(event);
+}
+
+void PageWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // A list filled anew in the other language shows the same entry; an
+    // editable list keeps what is typed in it, so it is left to its page.
+    std::vector<std::pair<QComboBox*, int>> positions;
+    for (QComboBox* list : findChildren<QComboBox*>())
+        if (!list->isEditable())
+            positions.emplace_back(list, list->currentIndex());
+    fillCaptions();
+    for (const auto& [list, index] : positions)
+        if (index < list->count() && list->currentIndex() != index)
+            list->setCurrentIndex(index);
+    if (registered_)
+        RenamePageItem(pageId_, windowTitle());
+    // Longer texts in the other language widen the page rather than cut them
+    // (the layout learns of the new texts at once, not at its next request).
+    if (QLayout* own = layout()) {
+        own->invalidate();
+        own->activate();
+    }
+    const QSize grow = sizeHint().expandedTo(size()) - size();
+    if (frame_ && !frame_->isMaximized() && !frame_->isMinimized() && !grow.isNull())
+        frame_->resize(frame_->size() + grow);
 }
 
 bool PageWindow::eventFilter(QObject* watched, QEvent* event)

@@ -41,8 +41,13 @@ protected:
     // touches the page's bytes while the page is not decoding or storing.
     void followChanges(RadioDocument& document, MemoryRange range, const bool& busy, std::function<void()> refresh);
 
+    // Sets every caption and list text in the interface language; runs on
+    // every language switch, lists keeping their selected position.
+    virtual void fillCaptions() { }
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void unregisterPage();

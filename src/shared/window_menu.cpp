@@ -58,6 +58,13 @@ void RemovePageItem(int id)
     }
 }
 
+void RenamePageItem(int id, const QString& caption)
+{
+    for (QAction* action : PageActions())
+        if (action->property(PageIdProperty).toInt() == id)
+            action->setText(caption);
+}
+
 void BringPageToFront(QWidget* page)
 {
     QWidget* window = page;

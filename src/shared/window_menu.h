@@ -22,6 +22,8 @@ void AppendPageItem(int id, const QString& caption, QWidget* page);
 // Checks the page's entry and clears the check of every other page entry.
 void CheckPageItem(int id);
 void RemovePageItem(int id);
+// Gives the page's entry the page's caption in the interface language.
+void RenamePageItem(int id, const QString& caption);
 
 // Brings a page (or the sub-window holding it) to the front.
 void BringPageToFront(QWidget* page);

@@ -14,7 +14,7 @@ struct Fixture {
     Fixture()
     {
         main.MDIForm_Load();
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
     }
 };
 

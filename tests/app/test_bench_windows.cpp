@@ -1,5 +1,8 @@
 #include "interface_language.h"
+#include "form_check_cable.h"
 #include "form_detect_radio.h"
+#include "mdi_form_main.h"
+#include "on_modal.h"
 #include "form_programming_log.h"
 #include "form_write_many.h"
 #include "programming_log.h"
@@ -8,7 +11,9 @@
 #include "test_support.h"
 
 #include <QFile>
+#include <QAction>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -37,7 +42,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setPath(QString(), QStringLiteral("site.rdat"));
         AppDocument().setByte(445, 0x73);
         VirtualRadio radio;
@@ -93,6 +98,56 @@ private slots:
         QCOMPARE(lines.value(0), QByteArray("time,operation,port,band,file,result,verify,row count"));
         QVERIFY(lines.value(1).endsWith(",write,COM4,UHF 400-520 MHz,site.rdat,OK,not run,2"));
         QVERIFY(env.prompts().messages.empty());
+    }
+
+    // Program > Check Cable... asks the chosen port and shows its verdict
+    // above the whole report, in the interface language.
+    void checkCableFromTheMenu_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("a radio answers, English") << true << false << "A radio answers on COM4 (DEVICE): UHF 400-520 MHz. The cable and the port work.";
+        QTest::newRow("nothing answers, Chinese") << false << true << QString::fromUtf8("COM4 (DEVICE) 上没有应答：请检查对讲机已开机并处于编程状态、编程线已插紧，以及这是编程线的端口。");
+    }
+    void checkCableFromTheMenu()
+    {
+        QFETCH(bool, english);
+        QFETCH(bool, silent);
+        QFETCH(QString, verdict);
+        TestEnvironment env;
+        VirtualRadio radio;
+        radio.setBandFlag(0x73);
+        radio.faults().silent = silent;
+        PtyRadioServer server(radio);
+        QVERIFY(server.open(nullptr));
+        QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM4"), server.devicePath());
+        server.startThread();
+        MDIFormMain main;
+        main.MDIForm_Load();
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
+        State().ComPortNumber = 4;
+
+        QString label, report, title;
+        OnModal<FormCheckCable>([&](FormCheckCable* check) {
+            QObject::connect(check, &FormCheckCable::checkFinished, check, [&, check] {
+                label = check->LabelVerdict->text();
+                report = check->TextReport->toPlainText();
+                title = check->windowTitle();
+                check->CommandClose->click();
+            });
+        });
+        QTimer::singleShot(10000, &main, [] {
+            if (auto* w = qobject_cast<FormCheckCable*>(QApplication::activeModalWidget()))
+                w->reject(); // a check that never ends fails below rather than hanging the test
+        });
+        main.MenuCheckCable->trigger();
+        server.stop();
+
+        QCOMPARE(label, verdict.replace(QStringLiteral("DEVICE"), server.devicePath()));
+        QCOMPARE(title, english ? QStringLiteral("Check Cable") : QString::fromUtf8("检查编程线"));
+        QVERIFY2(report.startsWith(QStringLiteral("COM4  %1\n").arg(server.devicePath())), qPrintable(report));
+        QVERIFY(radio.writeAddresses().empty());
     }
 };
 

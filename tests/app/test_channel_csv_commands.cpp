@@ -80,7 +80,7 @@ private slots:
         QFETCH(QStringList, channels);
         QFETCH(QString, message);
         Fixture f;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setChannel(2, Channel::created(44000000, 44000000));
         const QString path = f.env.tempPath(QStringLiteral("in.csv"));
         QFile file(path);

@@ -131,7 +131,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(bool, denied);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FakeCatalog catalog({ 2 });
         catalog.denied = { 5 };
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -159,11 +159,11 @@ private slots:
         test::TestEnvironment env;
         FakeCatalog catalog({ 2 });
         SetPortCatalog(&catalog);
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         FormComPort en;
         QCOMPARE(en.windowTitle(), QStringLiteral("Set COM"));
         QCOMPARE(en.LabelComPort->text(), QStringLiteral("Comm Port"));
-        SetInterfaceLanguage(false);
+        SetInterfaceLanguage(QLocale::Chinese);
         FormComPort zh;
         QCOMPARE(zh.windowTitle(), QStringLiteral("串口设置"));
         QCOMPARE(zh.CommandCancel->text(), QStringLiteral("取消(&C)"));
@@ -187,7 +187,7 @@ private slots:
         QFETCH(bool, changed);
         QFETCH(QString, stored);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormLanguage dialog;
         QCOMPARE(dialog.ComboLanguage->currentIndex(), english ? 0 : 1);
         QCOMPARE(Items(dialog.ComboLanguage),
@@ -274,7 +274,7 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         test::TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         const std::uint8_t block[] = { 0x50, 0x33, 0x32, 0x30, 0x37, 0x73, 0xF8, 0xFF };
         AppDocument().setBytes(MemoryMap::ModelBlock, block);
         env.prompts().answers.push_back(static_cast<BoxAnswer>(answer));
@@ -312,7 +312,7 @@ private slots:
         QFETCH(QString, version);
         QFETCH(QString, description);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         frmAbout box;
         QCOMPARE(box.windowTitle(), caption);
         QCOMPARE(box.lblTitle->text(), QStringLiteral("ZUL"));

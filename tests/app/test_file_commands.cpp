@@ -106,7 +106,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, caption);
         Fixture f;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         const RadioImage before = AppDocument().memory();
         const QString path = f.env.tempPath("bad.rdat");
         WriteBytes(path, bytes);
@@ -168,7 +168,7 @@ private slots:
         Fixture f;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
         f.main.MenuSaveAs_Click();
-        SetInterfaceLanguage(false);
+        SetInterfaceLanguage(QLocale::Chinese);
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
         f.main.MenuSave_Click();
         f.main.MenuSaveAs_Click();
@@ -354,7 +354,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QString, lines);
         Fixture f;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setValue(FieldId::SquelchLevel, 3);
         RadioImage other = AppDocument().memory();
         if (file == "squelch")

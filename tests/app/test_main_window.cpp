@@ -49,7 +49,7 @@ void StoreChinese()
 
 void SetLanguage(bool english)
 {
-    SetInterfaceLanguage(english);
+    SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
 }
 } // namespace
 
@@ -89,7 +89,7 @@ private slots:
         test::TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         AppDocument().setByte(MemoryMap::ModelFamily, 50);
         main.afterRadioRead();
         QTRY_COMPARE_WITH_TIMEOUT(main.windowTitle(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:new.rdat[*]]"), 1000);
@@ -301,8 +301,8 @@ private slots:
         MDIFormMain main;
         main.MDIForm_Load();
         QCOMPARE(main.MenuFile->title(), QStringLiteral("文件(&F)"));
-        SetInterfaceLanguage(true);
-        main.ApplyLanguageChange(); // nothing changed: nothing happens
+        State().IsEnglish = true; // as the language dialog leaves it
+        main.ApplyLanguageChange(); // without the dialog's change flag nothing happens
         QCOMPARE(main.MenuFile->title(), QStringLiteral("文件(&F)"));
         State().LanguageChanged = true;
         main.ApplyLanguageChange();

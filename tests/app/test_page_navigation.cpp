@@ -52,7 +52,7 @@ struct Fixture {
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, LanguageValue, QStringLiteral("False"));
         main.MDIForm_Load();
         if (english) {
-            SetInterfaceLanguage(true);
+            SetInterfaceLanguage(QLocale::English);
             State().LanguageChanged = true;
             main.ApplyLanguageChange();
         }
@@ -158,16 +158,22 @@ private slots:
         QCOMPARE(f.main.MenuWindow->actions().size(), 4); // Cascade, separator, Close All, separator
     }
 
-    void languageSwitchReopensTheGrid()
+    // The pages stay open through a language switch, their entries renamed,
+    // the page in front still in front.
+    void languageSwitchKeepsThePages()
     {
         Fixture f;
         f.main.MenuOption_Click();
-        SetInterfaceLanguage(false);
+        SetInterfaceLanguage(QLocale::Chinese);
         State().LanguageChanged = true;
         f.main.ApplyLanguageChange();
-        QVERIFY(!State().OptionPageOpen);
-        QCOMPARE(f.main.openPages().size(), 1);
-        QCOMPARE(PageItems(f.main).at(0)->text(), QStringLiteral("信道信息"));
+        QVERIFY(State().OptionPageOpen);
+        QCOMPARE(f.main.openPages().size(), 2);
+        QStringList items;
+        for (QAction* a : PageItems(f.main))
+            items << a->text();
+        QCOMPARE(items, (QStringList { QStringLiteral("信道信息"), QStringLiteral("功能设定") }));
+        QCOMPARE(CheckedItems(f.main), QStringList { QStringLiteral("功能设定") });
     }
 };
 

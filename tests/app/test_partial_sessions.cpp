@@ -99,7 +99,7 @@ struct Bench {
         main.MDIForm_Load();
         main.show();
         State().ComPortNumber = ComNumber;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         return true;
     }
     ~Bench() { server.stop(); }
@@ -310,7 +310,7 @@ private slots:
         Pattern(r, 1);
         r.setMemoryByte(0x0E11, 0x30);
         QVERIFY(bench.start());
-        SetInterfaceLanguage(false);
+        SetInterfaceLanguage(QLocale::Chinese);
         QString shown;
         {
             Driver driver([&shown](QDialog* dialog) {

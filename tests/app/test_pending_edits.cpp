@@ -98,7 +98,7 @@ private slots:
         TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const RadioImage before = AppDocument().memory();
@@ -148,7 +148,8 @@ private slots:
             env.prompts().answers.push_back(BoxAnswer::Ok);
             main.MenuModelInformation_Click();
         } else if (command == QLatin1String("language")) {
-            SetInterfaceLanguage(false);
+            // As the language dialog leaves it.
+            State().IsEnglish = false;
             State().LanguageChanged = true;
             main.ApplyLanguageChange();
         }

@@ -70,7 +70,7 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QStringList, buttons);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormPrint form;
         QCOMPARE(form.windowTitle(), english ? QStringLiteral("Print List") : QStringLiteral("打印列表"));
         const QCheckBox* boxes[] = { form.CheckOption, form.CheckKeySetting, form.CheckEmbedMessage, form.CheckChannelInfo };
@@ -129,7 +129,7 @@ private slots:
     void help()
     {
         test::TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         FormPrint form;
         form.CommandHelp->click();
         QVERIFY(HelpWindow());
@@ -168,7 +168,7 @@ private slots:
         list.defaultDevice = defaultDevice;
         PrinterListScope scope(&list);
         for (bool english : { true, false }) {
-            SetInterfaceLanguage(english);
+            SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
             FormPrinterSetting form;
             QCOMPARE(Items(form.ComboPrinter), entries);
             QCOMPARE(form.ComboPrinter->currentIndex(), selected);
@@ -268,7 +268,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setPath(QString(), QStringLiteral("report.rdat"));
         RadioImage image;
         const std::uint8_t channel[16] = { 0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0xEC, 0xA1, 0x88, 0xFF, 0xFF, 0xFF };
@@ -344,7 +344,7 @@ private slots:
     {
         QFETCH(bool, english);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormPrint form;
         form.CommandSelectAll->click();
         int pages = 0;

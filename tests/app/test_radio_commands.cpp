@@ -69,7 +69,7 @@ private slots:
     void readThenWriteFromTheMainWindow()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         VirtualRadio radio;
         // A VHF radio with one channel.
         const std::uint8_t model[8] = { 0x50, 0x32, 0x32, 0x30, 0x37, 0x01, 0xF8, 0xFF };
@@ -89,7 +89,7 @@ private slots:
         main.MDIForm_Load();
         main.show();
         State().ComPortNumber = 4;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         QCOMPARE(AppDocument().band().name, QStringLiteral("UHF"));
         {
             SessionDriver driver;

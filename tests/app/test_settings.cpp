@@ -48,7 +48,7 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, system);
         QFETCH(bool, english);
-        QCOMPARE(LanguageFromSetting(value, QLocale(system)), english);
+        QCOMPARE(LanguageFromSetting(value, QLocale(system)) == QLocale::English, english);
     }
 
     void comPort_data()
@@ -117,7 +117,7 @@ private slots:
         MDIFormMain main;
         main.MDIForm_Load();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         State().LanguageChanged = true;
         main.ApplyLanguageChange();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));

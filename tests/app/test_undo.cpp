@@ -51,7 +51,7 @@ struct Bench {
     {
         QApplication::setQuitOnLastWindowClosed(false);
         main.MDIForm_Load();
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         main.LanguageRefresh();
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -224,10 +224,10 @@ private slots:
         QCOMPARE(history.count(), 1);
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("&Undo ") + english);
-        SetInterfaceLanguage(false);
+        SetInterfaceLanguage(QLocale::Chinese);
         history.retranslate();
         QCOMPARE(undo->text(), QStringLiteral("撤销 ") + chinese + QStringLiteral("(&U)"));
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         history.retranslate();
         QVERIFY(b.main.isWindowModified());
 

@@ -1,6 +1,8 @@
 // Every window opens inside a 1366x768 screen, in both languages, the pages inside the page area;
 // F1 in every window shows its own topic.
 #include "form_batch_channel_edit.h"
+#include "form_change_preview.h"
+#include "form_check_cable.h"
 #include "form_channel_copy.h"
 #include "form_channel_edit.h"
 #include "form_com_port.h"
@@ -115,6 +117,12 @@ private slots:
             { "set language", Dialog<FormLanguage>(), "general.htm" },
             { "model information", Dialog<FormModelInformation>(), "model.htm" },
             { "detect radio", Dialog<FormDetectRadio>(), "detect.htm" },
+            { "check cable", Dialog<FormCheckCable>(), "cable.htm" },
+            { "change preview",
+              [](MDIFormMain& main) -> QWidget* {
+                  return new FormChangePreview(QStringList(40, QStringLiteral("Channel 3 Rx Frequency: 446.00625 -> 446.10000")), &main);
+              },
+              "preview.htm" },
             { "programming log", Dialog<FormProgrammingLog>(), "proglog.htm" },
             { "print", Dialog<FormPrint>(), "Print.htm" },
             { "printer setting", Dialog<FormPrinterSetting>(), "Print.htm" },

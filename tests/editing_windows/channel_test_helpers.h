@@ -18,7 +18,7 @@ namespace t40::test {
 // whose transmit limit is effectiveHighMHz.
 inline void UseEnglishBand400To480(int effectiveHighMHz)
 {
-    SetInterfaceLanguage(true);
+    SetInterfaceLanguage(QLocale::English);
     AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, effectiveHighMHz });
 }
 

@@ -65,7 +65,7 @@ private slots:
     {
         QFETCH(bool, english);
         QFETCH(QStringList, texts);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         openEditor(1);
         const QStringList shown { editor->windowTitle(), editor->LabelChannel->text(), editor->LabelRxFreq->text(),
                                   editor->LabelTxFreq->text(), editor->LabelDecode->text(), editor->LabelEncode->text(),

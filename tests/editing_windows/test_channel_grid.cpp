@@ -78,7 +78,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QStringList, captions);
         QFETCH(QString, title);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         openGrid();
         QTableView* table = grid->MSHFlexGridChannel;
         QCOMPARE(table->model()->rowCount() + 1, 17);
@@ -344,7 +344,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, low);
         QFETCH(int, high);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         PutChannel(8, "446", "446");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 8, ChannelField::Decode, { 0x13, 0x20 }); });
         openGrid();
@@ -465,7 +465,7 @@ private slots:
     void typingEditsTheSelectedCell()
     {
         QFETCH(bool, english);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         PutChannel(3, "468.3", "468.3");
         PutChannel(6, "463.3", "463.3");
         openGrid();

@@ -55,7 +55,7 @@ private slots:
         QFETCH(QStringList, channelCopy);
         QFETCH(QStringList, frequencyCopy);
         QFETCH(QStringList, codeCopy);
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormChannelCopy c(AppDocument(), 3);
         QCOMPARE((QStringList { c.windowTitle(), c.LabelChannelCopy->text(), c.CommandCopy->text(),
                                 c.CommandCancel->text(), c.CommandHelp->text() }),

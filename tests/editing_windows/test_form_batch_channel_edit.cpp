@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, firstCode);
         QFETCH(QString, start);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setBand({ QStringLiteral("UHF"), bandLow, 520, 520 });
         State().DecimalSeparator = separator;
         FormBatchChannelEdit form(AppDocument());
@@ -192,7 +192,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         test::TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         AppDocument().setBand({ QStringLiteral("UHF"), 400, 480, 470 });
         FormBatchChannelEdit form(AppDocument());
         form.show();
@@ -322,7 +322,7 @@ private slots:
         test::TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         main.LanguageRefresh();
         FormChannelInformation* grid = nullptr;
         for (PageWindow* page : main.openPages())

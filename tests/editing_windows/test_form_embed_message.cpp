@@ -200,7 +200,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormEmbedMessage page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Embedded Message") : QStringLiteral("嵌入信息"));
         QCOMPARE(page.CommandClose->text(), english ? QStringLiteral("&Close") : QStringLiteral("关闭(&C)"));

@@ -36,7 +36,7 @@ private slots:
         QFETCH(int, byte286);
         QFETCH(QStringList, shown);
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         AppDocument().setByte(285, std::uint8_t(byte285));
         AppDocument().setByte(286, std::uint8_t(byte286));
         const RadioImage before = AppDocument().memory();
@@ -85,7 +85,7 @@ private slots:
     void refreshAfterReadShowsNewKeysWithoutWriting()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         AppDocument().setByte(285, 0x31);
         FormKeySetting page(AppDocument());
         QCOMPARE(page.ComboKeySet[0]->currentText(), QStringLiteral("Scan"));
@@ -111,7 +111,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, items);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormKeySetting page(AppDocument());
         QCOMPARE(page.windowTitle(), title);
         const QStringList labels { "PF1", "PF2", "PF1_Long", "PF2_Long" };

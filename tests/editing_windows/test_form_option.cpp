@@ -283,7 +283,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QString, separator);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         State().DecimalSeparator = separator;
         FormOption page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Function Setup") : QStringLiteral("功能设定"));

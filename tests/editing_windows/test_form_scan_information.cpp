@@ -151,7 +151,7 @@ private slots:
         QFETCH(int, stored);
         QFETCH(QString, shown);
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         FillValid();
         AppDocument().setByte(PriorityScanType, std::uint8_t(type));
         AppDocument().setByte(RevertChannel, std::uint8_t(stored));
@@ -164,7 +164,7 @@ private slots:
     void switchingTypeNeverDuplicatesRevertItems()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         FillValid();
         AppDocument().setByte(PriorityScanType, 0);
         AppDocument().setByte(RevertChannel, 3);
@@ -260,7 +260,7 @@ private slots:
     void refreshAfterRead()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         FillValid();
         FormScanInformation page(AppDocument());
         QCOMPARE(page.ComboPriorityChannel[0]->count(), 0);
@@ -290,7 +290,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QString, separator);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         State().DecimalSeparator = separator;
         FillValid();
         FormScanInformation page(AppDocument());

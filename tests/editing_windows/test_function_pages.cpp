@@ -64,7 +64,7 @@ private slots:
     void factoryImageShowsItsDefaults()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         QVERIFY(LoadTemplateInto(AppDocument(), QCoreApplication::applicationDirPath() + QStringLiteral("/Init.dat")));
         FormOption option(AppDocument());
         QCOMPARE(option.ComboTOT->currentText(), QStringLiteral("180"));
@@ -111,7 +111,7 @@ private slots:
     void windowMenuAndChildWindowState()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         QMenu windowMenu;
         State().WindowMenuHandle = &windowMenu;
         QMdiArea area;

@@ -39,7 +39,7 @@ private slots:
         TestEnvironment env;
         MDIFormMain main;
         main.MDIForm_Load();
-        SetInterfaceLanguage(true); // for the pages opened from here on
+        SetInterfaceLanguage(QLocale::English); // for the pages opened from here on
         main.show();
         main.MenuOption_Click();
         main.MenuKey_Click();

@@ -77,7 +77,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, button);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormProcess form(Whole(isRead), QStringLiteral("abc"));
         form.show();
         QCOMPARE(form.windowTitle(), caption);
@@ -100,7 +100,7 @@ private slots:
     void portThatCannotOpen()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         State().ComPortNumber = 99; // nothing there
         QSettings(QStringLiteral("ZEV"), QStringLiteral("T40")).setValue(QStringLiteral("Ports/COM99"), env.tempPath(QStringLiteral("no-such-tty")));
         FormProcess form(Whole(true));
@@ -117,7 +117,7 @@ private slots:
     void readsTheRadio()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 3);
         pty.radio.memory().setByte(300, 1);
@@ -173,7 +173,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, logVerify);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         State().VerifyAfterWrite = verify;
         PtyRadio pty;
         QVERIFY(pty.start());
@@ -243,7 +243,7 @@ private slots:
         QFETCH(QString, changes);
         QFETCH(QString, log);
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         State().VerifyAfterWrite = fault == QLatin1String("change") || fault == QLatin1String("ack");
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 2);
@@ -317,7 +317,7 @@ private slots:
     void portThatVanishesMidRead()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         PtyRadio pty;
         FillPattern(pty.radio.memory(), 8);
         pty.radio.faults().hangUpAfterFrames = 12;
@@ -360,7 +360,7 @@ private slots:
         QFETCH(bool, isRead);
         QFETCH(QString, message);
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         PtyRadio pty;
         RadioFaults& faults = pty.radio.faults();
         if (fault == QLatin1String("ack"))

@@ -325,7 +325,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QStringList, texts);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormTune page(AppDocument());
         const QStringList shown { page.windowTitle(),
                                   Cell(page.MSHFlexGridTuneData, 0, 0),
@@ -355,7 +355,7 @@ private slots:
         QFETCH(bool, read);
         QFETCH(QString, question);
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         env.prompts().answers.push_back(BoxAnswer::Cancel);
         FormTune page(AppDocument());
         read ? page.CommandRead_Click() : page.CommandWrite_Click();
@@ -382,7 +382,7 @@ private slots:
         QFETCH(QString, separator);
         QFETCH(QString, version);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         State().DecimalSeparator = separator;
         for (int a = 0x0A80; a < 0x0B80; ++a)
             AppDocument().setByte(a, 0);
@@ -587,7 +587,7 @@ private slots:
         QFETCH(QString, focused);
         QFETCH(bool, english);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         State().ServiceMode = service;
         const RadioImage& m = AppDocument().memory();
         for (int i = 0; i < 16; ++i)
@@ -631,7 +631,7 @@ private slots:
         QFETCH(bool, english);
         QFETCH(QStringList, texts);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         FormDtmf page(AppDocument());
         const QStringList shown { page.windowTitle(), page.LabelStatus->text(), page.ComboStatus->itemText(0),
                                   page.ComboStatus->itemText(1), page.ComboStatus->itemText(2), page.FrameDtmf->title(),
@@ -674,7 +674,7 @@ private slots:
     {
         QFETCH(bool, english);
         TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         env.prompts().answers.push_back(BoxAnswer::Cancel);
         FormSpecial page(AppDocument());
         QCOMPARE(page.windowTitle(), english ? QStringLiteral("Special Option") : QString::fromUtf8("特殊选项"));

@@ -101,7 +101,7 @@ private slots:
     void passwordDialog()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         QString password = QStringLiteral("old");
         FormPassword dialog(AppDocument(), password);
         dialog.show();
@@ -135,7 +135,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         const RadioImage before = AppDocument().memory();
         QString password;
         FormPasswordChange dialog(AppDocument(), password);
@@ -166,7 +166,7 @@ private slots:
     void changeWritesThePasswordBlock()
     {
         TestEnvironment env;
-        SetInterfaceLanguage(true);
+        SetInterfaceLanguage(QLocale::English);
         VirtualRadio radio;
         PtyRadioServer server(radio);
         QString reason;

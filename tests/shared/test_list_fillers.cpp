@@ -12,7 +12,7 @@ namespace {
 QStringList Items(void (*fill)(QComboBox*), bool english, const QString& separator = QStringLiteral("."))
 {
     test::TestEnvironment env;
-    SetInterfaceLanguage(english);
+    SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
     State().DecimalSeparator = separator;
     QComboBox box;
     box.addItem(QStringLiteral("kept"));

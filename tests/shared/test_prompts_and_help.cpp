@@ -48,7 +48,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, filters);
         test::TestEnvironment env;
-        SetInterfaceLanguage(english);
+        SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         env.prompts().paths.push_back(answer);
         QCOMPARE(ShowFileDialog(kind, QStringLiteral("T"), QStringLiteral("d.rdat")), answer);
         QCOMPARE(env.prompts().fileDialogs.size(), size_t(1));

@@ -13,7 +13,7 @@ namespace t40::test {
 TestEnvironment::TestEnvironment()
 {
     State().reset();
-    SetInterfaceLanguage(State().IsEnglish);
+    SetInterfaceLanguage(InterfaceLanguage());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     // The programming log goes to the temporary folder too.
@@ -27,7 +27,7 @@ TestEnvironment::~TestEnvironment()
     SetPromptScript(nullptr);
     SetPortCatalog(nullptr);
     State().reset();
-    SetInterfaceLanguage(State().IsEnglish);
+    SetInterfaceLanguage(InterfaceLanguage());
     if (previousDataHome_.isNull())
         qunsetenv("XDG_DATA_HOME");
     else

@@ -1,16 +1,23 @@
 // Opens the main window and every window its menus reach, in a
 // pseudo-translation and in Chinese, and fails on any text on screen that did
 // not come through the translator (pseudo) or that is Latin without being a
-// proper name (Chinese).
+// proper name (Chinese). Then walked in one language and switched to the other
+// with every window left open: each must have retranslated itself.
+#include "form_embed_message.h"
+#include "form_language.h"
 #include "form_print.h"
 #include "form_printer_setting.h"
+#include "help_topic.h"
 #include "interface_language.h"
 #include "mdi_form_main.h"
+#include "on_modal.h"
+#include "page_window.h"
 #include "prompts.h"
 #include "reg_keys.h"
 #include "settings_values.h"
 #include "shared_state.h"
 #include "test_support.h"
+#include "window_menu.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -19,8 +26,10 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -206,13 +215,17 @@ private slots:
     void walk_data()
     {
         QTest::addColumn<Walk>("language");
-        QTest::newRow("pseudo-translation") << Walk::Pseudo;
-        QTest::newRow("English") << Walk::English;
-        QTest::newRow("Chinese") << Walk::Chinese;
+        QTest::addColumn<bool>("switched"); // walked in English, then switched with every window open
+        QTest::newRow("pseudo-translation") << Walk::Pseudo << false;
+        QTest::newRow("English") << Walk::English << false;
+        QTest::newRow("Chinese") << Walk::Chinese << false;
+        QTest::newRow("switched to Chinese") << Walk::Chinese << true;
+        QTest::newRow("switched to English") << Walk::English << true;
     }
     void walk()
     {
         QFETCH(Walk, language);
+        QFETCH(bool, switched);
         const bool pseudo = language == Walk::Pseudo;
         test::TestEnvironment env;
         QTranslator translator;
@@ -221,9 +234,9 @@ private slots:
             QCoreApplication::installTranslator(&translator);
         }
         RegWriteString(RegHive::LocalMachine, AppRegistryKey, LanguageValue,
-                       language == Walk::Chinese ? QStringLiteral("False") : QStringLiteral("True"));
+                       (language == Walk::Chinese) != switched ? QStringLiteral("False") : QStringLiteral("True"));
         seen_.clear();
-        language_ = QString::fromLatin1(QTest::currentDataTag()).left(6);
+        language_ = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
         shot_ = 0;
         {
             MDIFormMain main;
@@ -246,6 +259,39 @@ private slots:
             for (QAction* a : main.menuBar()->actions())
                 if (a->menu())
                     each(a->menu());
+            if (switched) {
+                // Text typed and not yet committed on an open page.
+                // The pages the menus do not show in this model, and the help.
+                main.OpenPage(ScanPageId);
+                main.OpenPage(MessagePageId);
+                QVERIFY(HelpWindow() && HelpWindow()->isVisible());
+                QPointer<FormEmbedMessage> message = qobject_cast<FormEmbedMessage*>(main.page(MessagePageId));
+                QVERIFY(message);
+                message->TextEmbedMessage[0]->setFocus();
+                message->TextEmbedMessage[0]->selectAll();
+                QTest::keyClicks(message->TextEmbedMessage[0], QStringLiteral("Q"));
+                const qsizetype pagesOpen = main.openPages().size();
+                QCOMPARE(pagesOpen, 5);
+                seen_.clear();
+                env.prompts().messages.clear();
+                test::OnModal<FormLanguage>([language](FormLanguage* w) {
+                    w->ComboLanguage->setCurrentIndex(language == Walk::English ? 0 : 1);
+                    w->CommandOK_Click();
+                });
+                main.MenuLanguage->trigger();
+                // The same windows, retranslated; the typed text kept and in the data.
+                QVERIFY(message);
+                QCOMPARE(main.openPages().size(), pagesOpen);
+                QCOMPARE(message->TextEmbedMessage[0]->text().left(1), QStringLiteral("Q"));
+                QCOMPARE(int(AppDocument().memory().byte(0x300)), int('Q'));
+                Collect(&main, QStringLiteral("after the switch"), seen_);
+                keep(HelpWindow());
+                for (PageWindow* p : main.openPages()) {
+                    BringPageToFront(p);
+                    QTest::qWait(20);
+                    keep(&main);
+                }
+            }
             for (const MessageRecord& m : env.prompts().messages)
                 seen_.push_back({ QStringLiteral("message box"), m.text + QLatin1Char(' ') + m.caption });
             if (!shots_.isEmpty()) {
