@@ -2793,6 +2793,14 @@
         <source>%1 is a %2 channel plan; this radio&apos;s band is %3 %4-%5 MHz. File &gt; New From Preset... makes a data file of the plan&apos;s band.</source>
         <translation>%1 是 %2 信道方案；本机频段为 %3 %4-%5 MHz。“文件 &gt; 从预设新建...”可生成该方案频段的数据文件。</translation>
     </message>
+    <message>
+        <source>These channels break the rules of a licence-free service:</source>
+        <translation>以下信道违反免执照业务的规则：</translation>
+    </message>
+    <message>
+        <source>Write them as they are?</source>
+        <translation>仍按原样写入吗？</translation>
+    </message>
 </context>
 <context>
     <name>t40::MicNoiseReduction</name>

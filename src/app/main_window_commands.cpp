@@ -434,12 +434,16 @@ void MDIFormMain::MenuRead_Click()
 void MDIFormMain::MenuWrite_Click()
 {
     flushChannelEdit();
+    if (!confirmRuleFindings())
+        return;
     ShowProgrammingSession(this, false, ProgramPassword, [this] { afterRadioRead(); });
 }
 
 void MDIFormMain::MenuWriteMany_Click()
 {
     flushChannelEdit();
+    if (!confirmRuleFindings())
+        return;
     ShowWriteMany(this);
 }
 

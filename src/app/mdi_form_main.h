@@ -66,6 +66,8 @@ public:
     void MenuImportChannels_Click();
     void MenuNewFromPreset_Click();
     void MenuInsertPreset_Click();
+    // Before a write: the channels that break a service's rule, listed; false when the user keeps them from the radio.
+    bool confirmRuleFindings();
     void MenuExportChannels_Click();
     void MenuPrint_Click();
     void MenuExit_Click();

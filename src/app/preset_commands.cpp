@@ -2,6 +2,7 @@
 // from the plans of licence-free services.
 
 #include "channel_presets.h"
+#include "channel_rules.h"
 #include "channel_table_model.h"
 #include "form_channel_preset.h"
 #include "mdi_form_main.h"
@@ -85,6 +86,18 @@ void MDIFormMain::MenuInsertPreset_Click()
     const PresetPlacement placed = InsertPresetChannels(AppDocument(), *preset, selected);
     OpenPage(ChannelPageId);
     Report(this, placed, preset->name);
+}
+
+bool MDIFormMain::confirmRuleFindings()
+{
+    const std::vector<RuleFinding> findings = CheckChannelRules(AppDocument().memory());
+    if (findings.empty())
+        return true;
+    QString text = tr("These channels break the rules of a licence-free service:") + QLatin1Char('\n');
+    for (const RuleFinding& f : findings)
+        text += QStringLiteral("\n• ") + f.line();
+    text += QStringLiteral("\n\n") + tr("Write them as they are?");
+    return ShowMessageBox(text, BoxIcon::Warning, BoxButtons::OkCancelSafe) == BoxAnswer::Ok;
 }
 
 } // namespace t40
