@@ -179,25 +179,6 @@
     </message>
 </context>
 <context>
-    <name>t40::ChannelCsvCommands</name>
-    <message>
-        <source>CSV file(*.csv)</source>
-        <translation>CSV文件(*.csv)</translation>
-    </message>
-    <message>
-        <source>All files(*)</source>
-        <translation>所有文件(*)</translation>
-    </message>
-    <message>
-        <source>%1 lists no channel of this radio. Nothing has been changed.</source>
-        <translation>%1 中没有本机的信道，未作任何更改。</translation>
-    </message>
-    <message>
-        <source>Imported channels %1 from %2. The channels the file does not list are unchanged.</source>
-        <translation>已从 %2 导入信道 %1。文件未列出的信道保持不变。</translation>
-    </message>
-</context>
-<context>
     <name>t40::ChannelCsvText</name>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -426,6 +407,81 @@
     <message>
         <source>Redo</source>
         <translation>重做</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ExchangeCommands</name>
+    <message>
+        <source>CSV file(*.csv)</source>
+        <translation>CSV文件(*.csv)</translation>
+    </message>
+    <message>
+        <source>All files(*)</source>
+        <translation>所有文件(*)</translation>
+    </message>
+    <message>
+        <source>%1 lists no channel of this radio. Nothing has been changed.</source>
+        <translation>%1 中没有本机的信道，未作任何更改。</translation>
+    </message>
+    <message>
+        <source>Imported channels %1 from %2. The channels the file does not list are unchanged.</source>
+        <translation>已从 %2 导入信道 %1。文件未列出的信道保持不变。</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a channel list.</source>
+        <translation>%1 太大，不是信道列表。</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Radio data file(*.rdat *.dat)</source>
+        <translation>对讲机数据文件(*.rdat *.dat)</translation>
+    </message>
+    <message>
+        <source>All file(*.*)</source>
+        <translation>所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>Error file！</source>
+        <translation>错误的文件！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The plan goes into the selected channels %1, in order.</source>
+        <translation>方案依次填入所选信道 %1。</translation>
+    </message>
+    <message>
+        <source>The plan goes into the empty channels, from the first one on. Select several rows of the channel grid to choose the channels yourself.</source>
+        <translation>方案从第一个空信道起依次填入空信道。在信道表格中选择多行可自行指定信道。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 channel plan; this radio&apos;s band is %3 %4-%5 MHz. File &gt; New From Preset... makes a data file of the plan&apos;s band.</source>
+        <translation>%1 是 %2 信道方案；本机频段为 %3 %4-%5 MHz。“文件 &gt; 从预设新建...”可生成该方案频段的数据文件。</translation>
     </message>
 </context>
 <context>
@@ -765,6 +821,69 @@
     <message>
         <source>CH</source>
         <translation>信道</translation>
+    </message>
+</context>
+<context>
+    <name>t40::FileCommands</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>打开备份</translation>
+    </message>
+    <message>
+        <source>Do you want to cover current data?</source>
+        <translation>覆盖当前数据？</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Error file！</source>
+        <translation>错误的文件！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a folder); choose another name</source>
+        <translation>它不是普通文件（设备、管道或文件夹），请另选文件名</translation>
+    </message>
+    <message>
+        <source>it belongs to another user; save it under another name</source>
+        <translation>该文件属于其他用户，请另存为其他文件名</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only. Save the data under another name?</source>
+        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
+        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>A new data file gets the plan in channels 1 to 16, with the band the plan needs.</source>
+        <translation>新数据文件的信道 1 至 16 将填入该方案，频段为方案所需的频段。</translation>
     </message>
 </context>
 <context>
@@ -2450,50 +2569,6 @@
 <context>
     <name>t40::MDIFormMain</name>
     <message>
-        <source>Export Channels</source>
-        <translation>导出信道</translation>
-    </message>
-    <message>
-        <source>Cannot write the file %1: %2</source>
-        <translation>无法写入文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>Import Channels</source>
-        <translation>导入信道</translation>
-    </message>
-    <message>
-        <source>Cannot read the file %1: %2</source>
-        <translation>无法读取文件 %1：%2</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>不是普通文件</translation>
-    </message>
-    <message>
-        <source>%1 is too large to be a channel list.</source>
-        <translation>%1 太大，不是信道列表。</translation>
-    </message>
-    <message>
-        <source>Compare With</source>
-        <translation>比较</translation>
-    </message>
-    <message>
-        <source>Radio data file(*.rdat *.dat)</source>
-        <translation>对讲机数据文件(*.rdat *.dat)</translation>
-    </message>
-    <message>
-        <source>All file(*.*)</source>
-        <translation>所有文件(*.*)</translation>
-    </message>
-    <message>
-        <source>Error file！</source>
-        <translation>错误的文件！</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
         <source>The factory data file Init.dat is missing or damaged. The missing data is left empty.</source>
         <translation>出厂数据文件 Init.dat 缺失或已损坏，缺少的数据保持为空。</translation>
     </message>
@@ -2506,36 +2581,12 @@
         <translation>通信端口</translation>
     </message>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改？</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
         <source>Open</source>
         <translation>打开</translation>
-    </message>
-    <message>
-        <source>Open Backup</source>
-        <translation>打开备份</translation>
-    </message>
-    <message>
-        <source>Do you want to cover current data?</source>
-        <translation>覆盖当前数据？</translation>
-    </message>
-    <message>
-        <source>it is not a regular file (a device, a pipe or a folder); choose another name</source>
-        <translation>它不是普通文件（设备、管道或文件夹），请另选文件名</translation>
-    </message>
-    <message>
-        <source>it belongs to another user; save it under another name</source>
-        <translation>该文件属于其他用户，请另存为其他文件名</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存为</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2762,44 +2813,12 @@
         <translation>检查编程线(&amp;C)...</translation>
     </message>
     <message>
-        <source>The file %1 is read-only. Save the data under another name?</source>
-        <translation>文件 %1 是只读的。是否另存为其他文件名？</translation>
-    </message>
-    <message>
-        <source>it is a link that another user made in a shared folder, or a loop of links; choose another name</source>
-        <translation>它是其他用户在共享文件夹中创建的链接或循环链接，请另选文件名</translation>
-    </message>
-    <message>
         <source>New From Pre&amp;set...</source>
         <translation>从预设新建(&amp;S)...</translation>
     </message>
     <message>
         <source>Insert Pre&amp;set Channels...</source>
         <translation>插入预设信道(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>A new data file gets the plan in channels 1 to 16, with the band the plan needs.</source>
-        <translation>新数据文件的信道 1 至 16 将填入该方案，频段为方案所需的频段。</translation>
-    </message>
-    <message>
-        <source>The plan goes into the selected channels %1, in order.</source>
-        <translation>方案依次填入所选信道 %1。</translation>
-    </message>
-    <message>
-        <source>The plan goes into the empty channels, from the first one on. Select several rows of the channel grid to choose the channels yourself.</source>
-        <translation>方案从第一个空信道起依次填入空信道。在信道表格中选择多行可自行指定信道。</translation>
-    </message>
-    <message>
-        <source>%1 is a %2 channel plan; this radio&apos;s band is %3 %4-%5 MHz. File &gt; New From Preset... makes a data file of the plan&apos;s band.</source>
-        <translation>%1 是 %2 信道方案；本机频段为 %3 %4-%5 MHz。“文件 &gt; 从预设新建...”可生成该方案频段的数据文件。</translation>
-    </message>
-    <message>
-        <source>These channels break the rules of a licence-free service:</source>
-        <translation>以下信道违反免执照业务的规则：</translation>
-    </message>
-    <message>
-        <source>Write them as they are?</source>
-        <translation>仍按原样写入吗？</translation>
     </message>
 </context>
 <context>
@@ -2909,6 +2928,17 @@
     <message>
         <source>Restore the radio&apos;s previous data</source>
         <translation>恢复对讲机原来的数据</translation>
+    </message>
+</context>
+<context>
+    <name>t40::RadioCommands</name>
+    <message>
+        <source>These channels break the rules of a licence-free service:</source>
+        <translation>以下信道违反免执照业务的规则：</translation>
+    </message>
+    <message>
+        <source>Write them as they are?</source>
+        <translation>仍按原样写入吗？</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "form_password.h"
 #include "form_print.h"
 #include "mdi_form_main.h"
+#include "radio_commands.h"
 #include "page_window.h"
 #include "form_process.h"
 #include "form_write_many.h"
@@ -19,7 +20,7 @@ void ShowProgrammingSession(QWidget* parent, bool read, QString& programPassword
     FormProcess session(request, programPassword, parent);
     session.setPreviewBeforeWrite(!read && State().ShowChangesBeforeWrite);
     if (auto* main = qobject_cast<MDIFormMain*>(parent))
-        QObject::connect(&session, &FormProcess::detectRadioRequested, main, [main] { main->MenuDetect_Click(); });
+        QObject::connect(&session, &FormProcess::detectRadioRequested, main, [main] { main->radio().MenuDetect_Click(); });
     QObject::connect(&session, &FormProcess::radioRead, &session, afterRead);
     session.exec();
     programPassword = session.ProgramPassword();

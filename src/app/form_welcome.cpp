@@ -1,5 +1,6 @@
 #include "form_welcome.h"
 
+#include "file_commands.h"
 #include "mdi_form_main.h"
 
 #include <QLabel>
@@ -41,7 +42,7 @@ void FormWelcome::Timer1_Timer()
     main_->show();
     close();
     if (!fileToOpen_.isEmpty())
-        main_->OpenDataFile(fileToOpen_);
+        main_->files().OpenDataFile(fileToOpen_);
 }
 
 } // namespace t40

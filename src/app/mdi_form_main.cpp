@@ -4,13 +4,18 @@
 #include "data_file.h"
 #include "document_history.h"
 #include "help_topic.h"
+#include "exchange_commands.h"
+#include "file_commands.h"
 #include "interface_language.h"
+#include "main_window_keys.h"
 #include "page_window.h"
 #include "program_files.h"
 #include "prompts.h"
+#include "radio_commands.h"
 #include "reg_keys.h"
 #include "screen_fit.h"
 #include "settings_values.h"
+#include "view_commands.h"
 #include "shared_state.h"
 #include "window_menu.h"
 
@@ -45,16 +50,7 @@ static void InitResources()
 
 namespace t40 {
 
-namespace {
-constexpr int TimerIntervalMs = 500;
-constexpr int InitialSplitterTwips = 2500;
-constexpr int SplitterMinimumTwips = 120;
-const char* const ToolbarKey = "t40Key";
-// Where the window was and how wide the tree was, for the next start.
-const QString WindowSettingsGroup = QStringLiteral("MainWindow");
-const QString GeometrySetting = QStringLiteral("Geometry");
-const QString SplitterSetting = QStringLiteral("Splitter");
-} // namespace
+using namespace main_window;
 
 MDIFormMain::MDIFormMain(QWidget* parent)
     : QMainWindow(parent)
@@ -62,6 +58,10 @@ MDIFormMain::MDIFormMain(QWidget* parent)
     InitResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/t40.png")));
     history_ = new DocumentHistory(AppDocument(), this);
+    files_ = new FileCommands(*this);
+    radio_ = new RadioCommands(*this);
+    exchange_ = new ExchangeCommands(*this);
+    view_ = new ViewCommands(*this);
     connect(history_, &DocumentHistory::restored, this, &MDIFormMain::refreshAfterRestore);
     connect(&AppDocument(), &RadioDocument::modifiedChanged, this, &MDIFormMain::showModifiedMark);
     buildMenus();
@@ -77,13 +77,14 @@ MDIFormMain::MDIFormMain(QWidget* parent)
 
 MDIFormMain::~MDIFormMain() = default;
 
-QAction* MDIFormMain::addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut)
+template <typename Commands>
+QAction* MDIFormMain::addMenuAction(QMenu* menu, Commands* commands, void (Commands::*handler)(), const QKeySequence& shortcut)
 {
     QAction* action = menu->addAction(QString());
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     if (handler)
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, commands, handler);
     return action;
 }
 
@@ -92,25 +93,25 @@ void MDIFormMain::buildMenus()
     QMenuBar* bar = menuBar();
 
     MenuFile = bar->addMenu(QString());
-    MenuNew = addMenuAction(MenuFile, &MDIFormMain::MenuNew_Click, QKeySequence(Qt::CTRL | Qt::Key_N));
-    MenuNewFromPreset = addMenuAction(MenuFile, &MDIFormMain::MenuNewFromPreset_Click);
-    MenuOpen = addMenuAction(MenuFile, &MDIFormMain::MenuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
-    MenuOpenBackup = addMenuAction(MenuFile, &MDIFormMain::MenuOpenBackup_Click);
-    MenuSave = addMenuAction(MenuFile, &MDIFormMain::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
-    MenuSaveAs = addMenuAction(MenuFile, &MDIFormMain::MenuSaveAs_Click);
-    MenuCompare = addMenuAction(MenuFile, &MDIFormMain::MenuCompare_Click);
+    MenuNew = addMenuAction(MenuFile, files_, &FileCommands::MenuNew_Click, QKeySequence(Qt::CTRL | Qt::Key_N));
+    MenuNewFromPreset = addMenuAction(MenuFile, files_, &FileCommands::MenuNewFromPreset_Click);
+    MenuOpen = addMenuAction(MenuFile, files_, &FileCommands::MenuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuOpenBackup = addMenuAction(MenuFile, files_, &FileCommands::MenuOpenBackup_Click);
+    MenuSave = addMenuAction(MenuFile, files_, &FileCommands::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuSaveAs = addMenuAction(MenuFile, files_, &FileCommands::MenuSaveAs_Click);
+    MenuCompare = addMenuAction(MenuFile, exchange_, &ExchangeCommands::MenuCompare_Click);
     MenuFile->addSeparator();
-    MenuImportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuImportChannels_Click);
-    MenuExportChannels = addMenuAction(MenuFile, &MDIFormMain::MenuExportChannels_Click);
+    MenuImportChannels = addMenuAction(MenuFile, exchange_, &ExchangeCommands::MenuImportChannels_Click);
+    MenuExportChannels = addMenuAction(MenuFile, exchange_, &ExchangeCommands::MenuExportChannels_Click);
     MenuFile->addSeparator();
-    MenuPrint = addMenuAction(MenuFile, &MDIFormMain::MenuPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
-    MenuPrintView = addMenuAction(MenuFile, nullptr);
+    MenuPrint = addMenuAction(MenuFile, files_, &FileCommands::MenuPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuPrintView = addMenuAction<MDIFormMain>(MenuFile, this, nullptr);
     MenuPrintView->setVisible(false);
     MenuFile->addSeparator();
-    MenuExit = addMenuAction(MenuFile, &MDIFormMain::MenuExit_Click);
+    MenuExit = addMenuAction(MenuFile, files_, &FileCommands::MenuExit_Click);
 
     MenuMachine = bar->addMenu(QString());
-    MenuModelInformation = addMenuAction(MenuMachine, &MDIFormMain::MenuModelInformation_Click);
+    MenuModelInformation = addMenuAction(MenuMachine, files_, &FileCommands::MenuModelInformation_Click);
 
     MenuEdit = bar->addMenu(QString());
     MenuUndo = history_->undoAction();
@@ -122,81 +123,81 @@ void MDIFormMain::buildMenus()
     pageCommandsEnd_ = MenuEdit->addSeparator();
     pageCommandsEnd_->setVisible(false);
     connect(MenuEdit, &QMenu::aboutToShow, this, &MDIFormMain::showPageCommands);
-    MenuChannel = addMenuAction(MenuEdit, &MDIFormMain::MenuChannel_Click);
-    MenuInsertPreset = addMenuAction(MenuEdit, &MDIFormMain::MenuInsertPreset_Click);
+    MenuChannel = addMenuAction(MenuEdit, this, &MDIFormMain::MenuChannel_Click);
+    MenuInsertPreset = addMenuAction(MenuEdit, exchange_, &ExchangeCommands::MenuInsertPreset_Click);
     MenuEdit->addSeparator();
-    MenuOption = addMenuAction(MenuEdit, &MDIFormMain::MenuOption_Click);
-    MenuKey = addMenuAction(MenuEdit, &MDIFormMain::MenuKey_Click);
-    MenuScan = addMenuAction(MenuEdit, &MDIFormMain::MenuScan_Click);
+    MenuOption = addMenuAction(MenuEdit, this, &MDIFormMain::MenuOption_Click);
+    MenuKey = addMenuAction(MenuEdit, this, &MDIFormMain::MenuKey_Click);
+    MenuScan = addMenuAction(MenuEdit, this, &MDIFormMain::MenuScan_Click);
     MenuScan->setVisible(false);
     MenuEdit->addSeparator()->setVisible(false);
-    MenuMessage = addMenuAction(MenuEdit, &MDIFormMain::MenuMessage_Click);
+    MenuMessage = addMenuAction(MenuEdit, this, &MDIFormMain::MenuMessage_Click);
     MenuMessage->setVisible(false);
-    MenuLocalMessage = addMenuAction(MenuEdit, &MDIFormMain::MenuLocalMessage_Click);
+    MenuLocalMessage = addMenuAction(MenuEdit, radio_, &RadioCommands::MenuLocalMessage_Click);
     MenuLocalMessage->setVisible(false);
-    MenuStun = addMenuAction(MenuEdit, &MDIFormMain::MenuStun_Click);
+    MenuStun = addMenuAction(MenuEdit, radio_, &RadioCommands::MenuStun_Click);
     MenuStun->setVisible(false);
     MenuEdit->addSeparator()->setVisible(false);
-    MenuBank = addMenuAction(MenuEdit, &MDIFormMain::MenuBank_Click);
+    MenuBank = addMenuAction(MenuEdit, this, &MDIFormMain::MenuBank_Click);
     MenuBank->setVisible(false);
 
     MenuProgram = bar->addMenu(QString());
-    MenuRead = addMenuAction(MenuProgram, &MDIFormMain::MenuRead_Click, QKeySequence(Qt::CTRL | Qt::Key_R));
-    MenuWrite = addMenuAction(MenuProgram, &MDIFormMain::MenuWrite_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
+    MenuRead = addMenuAction(MenuProgram, radio_, &RadioCommands::MenuRead_Click, QKeySequence(Qt::CTRL | Qt::Key_R));
+    MenuWrite = addMenuAction(MenuProgram, radio_, &RadioCommands::MenuWrite_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
     // The handler sets the check mark from the setting, whoever toggled it first.
     MenuVerify = MenuProgram->addAction(QString());
     MenuVerify->setCheckable(true);
-    connect(MenuVerify, &QAction::triggered, this, [this] { MenuVerify_Click(); });
+    connect(MenuVerify, &QAction::triggered, radio_, &RadioCommands::MenuVerify_Click);
     MenuShowChanges = MenuProgram->addAction(QString());
     MenuShowChanges->setCheckable(true);
-    connect(MenuShowChanges, &QAction::triggered, this, [this] { MenuShowChanges_Click(); });
-    MenuWriteMany = addMenuAction(MenuProgram, &MDIFormMain::MenuWriteMany_Click);
+    connect(MenuShowChanges, &QAction::triggered, radio_, &RadioCommands::MenuShowChanges_Click);
+    MenuWriteMany = addMenuAction(MenuProgram, radio_, &RadioCommands::MenuWriteMany_Click);
     MenuProgram->addSeparator();
-    MenuDetect = addMenuAction(MenuProgram, &MDIFormMain::MenuDetect_Click);
-    MenuCheckCable = addMenuAction(MenuProgram, &MDIFormMain::MenuCheckCable_Click);
+    MenuDetect = addMenuAction(MenuProgram, radio_, &RadioCommands::MenuDetect_Click);
+    MenuCheckCable = addMenuAction(MenuProgram, radio_, &RadioCommands::MenuCheckCable_Click);
     MenuProgram->addSeparator()->setVisible(false);
-    MenuPassword = addMenuAction(MenuProgram, &MDIFormMain::MenuPassword_Click);
+    MenuPassword = addMenuAction(MenuProgram, radio_, &RadioCommands::MenuPassword_Click);
     MenuPassword->setVisible(false);
 
     MenuTool = bar->addMenu(QString());
-    MenuRadioInformation = addMenuAction(MenuTool, nullptr);
+    MenuRadioInformation = addMenuAction<MDIFormMain>(MenuTool, this, nullptr);
     MenuTool->menuAction()->setVisible(false);
 
     MenuSetting = bar->addMenu(QString());
-    MenuCom = addMenuAction(MenuSetting, &MDIFormMain::MenuCom_Click);
-    MenuLanguage = addMenuAction(MenuSetting, &MDIFormMain::MenuLanguage_Click);
+    MenuCom = addMenuAction(MenuSetting, radio_, &RadioCommands::MenuCom_Click);
+    MenuLanguage = addMenuAction(MenuSetting, view_, &ViewCommands::MenuLanguage_Click);
 
     MenuView = bar->addMenu(QString());
-    MenuTree = addMenuAction(MenuView, nullptr);
+    MenuTree = addMenuAction<MDIFormMain>(MenuView, this, nullptr);
     MenuView->addSeparator();
-    MenuToolBar = addMenuAction(MenuView, nullptr);
-    MenuStatus = addMenuAction(MenuView, nullptr);
+    MenuToolBar = addMenuAction<MDIFormMain>(MenuView, this, nullptr);
+    MenuStatus = addMenuAction<MDIFormMain>(MenuView, this, nullptr);
     // The handlers toggle the check mark themselves; Qt's own toggle is undone first.
-    const std::pair<QAction*, void (MDIFormMain::*)()> toggles[] = {
-        { MenuTree, &MDIFormMain::MenuTree_Click },
-        { MenuToolBar, &MDIFormMain::MenuToolBar_Click },
-        { MenuStatus, &MDIFormMain::MenuStatus_Click },
+    const std::pair<QAction*, void (ViewCommands::*)()> toggles[] = {
+        { MenuTree, &ViewCommands::MenuTree_Click },
+        { MenuToolBar, &ViewCommands::MenuToolBar_Click },
+        { MenuStatus, &ViewCommands::MenuStatus_Click },
     };
     for (const auto& [action, handler] : toggles) {
         action->setCheckable(true);
         action->setChecked(true); // tree pane, toolbar and status bar are shown at start
         connect(action, &QAction::triggered, this, [this, action = action, handler = handler] {
             action->setChecked(!action->isChecked());
-            (this->*handler)();
+            (view_->*handler)();
         });
     }
 
     MenuWindow = bar->addMenu(QString());
-    MenuCeng = addMenuAction(MenuWindow, &MDIFormMain::MenuCeng_Click);
+    MenuCeng = addMenuAction(MenuWindow, view_, &ViewCommands::MenuCeng_Click);
     MenuWindow->addSeparator();
-    MenuCloseAll = addMenuAction(MenuWindow, &MDIFormMain::MenuCloseAll_Click);
+    MenuCloseAll = addMenuAction(MenuWindow, view_, &ViewCommands::MenuCloseAll_Click);
     MenuWindow->addSeparator();
 
     MenuHelp = bar->addMenu(QString());
-    MenuHelpPage = addMenuAction(MenuHelp, &MDIFormMain::MenuHelpPage_Click);
+    MenuHelpPage = addMenuAction(MenuHelp, view_, &ViewCommands::MenuHelpPage_Click);
     MenuHelp->addSeparator();
-    MenuProgrammingLog = addMenuAction(MenuHelp, &MDIFormMain::MenuProgrammingLog_Click);
-    MenuAbout = addMenuAction(MenuHelp, &MDIFormMain::MenuAbout_Click);
+    MenuProgrammingLog = addMenuAction(MenuHelp, view_, &ViewCommands::MenuProgrammingLog_Click);
+    MenuAbout = addMenuAction(MenuHelp, view_, &ViewCommands::MenuAbout_Click);
 }
 
 void MDIFormMain::buildToolbar()
@@ -238,61 +239,6 @@ void MDIFormMain::buildToolbar()
     }
 }
 
-void MDIFormMain::buildClientArea()
-{
-    client_ = new QWidget(this);
-    setCentralWidget(client_);
-
-    PictureTree = new QWidget(client_);
-    PictureTree->setObjectName(QStringLiteral("PictureTree"));
-    FrameTree = new QFrame(PictureTree);
-    static_cast<QFrame*>(FrameTree)->setFrameShape(QFrame::StyledPanel);
-    Label1 = new QLabel(FrameTree);
-    Label1->setAlignment(Qt::AlignCenter);
-    QFont titleFont = Label1->font();
-    titleFont.setBold(true);
-    Label1->setFont(titleFont);
-    TreeView1 = new QTreeWidget(FrameTree);
-    TreeView1->setHeaderHidden(true);
-    connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        TreeView1_NodeClick(item->data(0, Qt::UserRole).toString());
-    });
-    PictureSeparator = new QWidget(PictureTree);
-    PictureSeparator->setCursor(Qt::SplitHCursor);
-    PictureSeparator->setMouseTracking(false);
-    PictureSeparator->installEventFilter(this);
-
-    MdiArea = new QMdiArea(client_);
-    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // A page's close key would take Ctrl+W from Write To Radio; Ctrl+F4 stays.
-    connect(MdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
-        if (!sub || !sub->systemMenu())
-            return;
-        const QKeySequence writeKey(Qt::CTRL | Qt::Key_W);
-        for (QAction* action : sub->systemMenu()->actions())
-            if (QList<QKeySequence> keys = action->shortcuts(); keys.removeAll(writeKey) > 0)
-                action->setShortcuts(keys);
-    });
-
-    client_->installEventFilter(this);
-}
-
-void MDIFormMain::buildStatusBar()
-{
-    StatusBar1 = statusBar();
-    StatusBar1->setSizeGripEnabled(true);
-    for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(StatusBar1);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setContentsMargins(6, 0, 6, 0);
-        StatusBar1->addPermanentWidget(panel, i == 0 ? 1 : 0);
-        StatusPanels.append(panel);
-    }
-    StatusBar1->installEventFilter(this);
-}
-
 void MDIFormMain::MDIForm_Load()
 {
     State().reset();
@@ -310,8 +256,6 @@ void MDIFormMain::MDIForm_Load()
         = RegReadValue(RegHive::LocalMachine, AppRegistryKey, ShowChangesBeforeWriteValue) != QLatin1String("False");
     MenuShowChanges->setChecked(State().ShowChangesBeforeWrite);
 
-    CurrentFilePath.clear();
-    ProgramPassword.clear();
     State().MainMenuHandle = menuBar();
     State().WindowMenuHandle = MenuWindow;
 
@@ -321,41 +265,12 @@ void MDIFormMain::MDIForm_Load()
         TreeView1->topLevelItem(0)->setExpanded(true);
     State().ChildWindowState = 0;
     OpenPage(ChannelPageId);
-    startFreshHistory();
+    files_->startFreshHistory();
     placeAtStart();
     Timer1_Timer();
     Timer1->start();
     InstallHelpKey();
     InstallScreenFit();
-}
-
-int MDIFormMain::treeTwipsNeeded() const
-{
-    // The tree is 120 twips narrower than the splitter position.
-    const int pixels = static_cast<const QAbstractItemView*>(TreeView1)->sizeHintForColumn(0) + 2 * TreeView1->frameWidth() + 8;
-    return pixels * twipsPerPixel() + 120;
-}
-
-void MDIFormMain::placeAtStart()
-{
-    QSettings settings(QStringLiteral("ZEV"), QStringLiteral("T40"));
-    settings.beginGroup(WindowSettingsGroup);
-    splitterTwips_ = qMax(settings.value(SplitterSetting, InitialSplitterTwips).toInt(), treeTwipsNeeded());
-    LayoutTreePane(splitterTwips_);
-    if (restoreGeometry(settings.value(GeometrySetting).toByteArray()))
-        return;
-    // First start: room for the whole channel grid beside the uncut tree.
-    const PageWindow* grid = page(ChannelPageId);
-    const QWidget* frame = grid ? grid->parentWidget() : nullptr;
-    const QSize pageSize = frame ? frame->size() : QSize(700, 450);
-    const int tpp = twipsPerPixel();
-    const int chrome = 2 * MdiArea->frameWidth() + 8;
-    QSize wanted((splitterTwips_ + 100) / tpp + pageSize.width() + chrome,
-                 menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() + StatusBar1->sizeHint().height()
-                     + pageSize.height() + chrome);
-    if (const QScreen* where = screen())
-        wanted = wanted.boundedTo(where->availableGeometry().size() - QSize(16, 48)); // leave room for the frame
-    resize(wanted);
 }
 
 void MDIFormMain::loadTemplate()
@@ -502,162 +417,26 @@ QString MDIFormMain::portPanelText() const
     return tr("COM") + QString::number(State().ComPortNumber);
 }
 
-void MDIFormMain::Timer1_Timer()
+void MDIFormMain::showPortPanel()
 {
-    const QLocale locale = InterfaceLocale();
-    StatusPanels.at(2)->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-    StatusPanels.at(3)->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
-    setWindowTitle(markedTitleText());
-    StatusPanels.at(0)->setText(bandPanelText());
-    if (LayoutPending) {
-        Timer1->setInterval(TimerIntervalMs);
-        LayoutTreePane(splitterTwips_);
-        LayoutPending = false;
-    }
+    StatusPanels.at(1)->setText(portPanelText());
 }
 
-int MDIFormMain::twipsPerPixel() const
+QString MDIFormMain::currentFilePath() const
 {
-    const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    return qMax(1, 1440 / dpi);
-}
-
-void MDIFormMain::LayoutTreePane(int x)
-{
-    splitterTwips_ = x;
-    const int tpp = twipsPerPixel();
-    const auto px = [tpp](int twips) { return twips / tpp; };
-
-    const int paneHeightTwips = client_->height() * tpp;
-    const int paneWidthTwips = x + 100;
-    PictureTree->setGeometry(0, 0, px(paneWidthTwips), client_->height());
-
-    if (paneHeightTwips >= 500)
-        PictureSeparator->setGeometry(px(x), 0, px(50), px(paneHeightTwips - 500));
-    else
-        PictureSeparator->setGeometry(px(x), 0, px(50), PictureSeparator->height());
-
-    int frameWidth = FrameTree->width() * tpp;
-    int frameHeight = FrameTree->height() * tpp;
-    if (paneWidthTwips >= 100)
-        frameWidth = paneWidthTwips - 100;
-    if (paneHeightTwips >= 520)
-        frameHeight = paneHeightTwips - 520;
-    FrameTree->setGeometry(0, px(10), px(frameWidth), px(frameHeight));
-
-    Label1->setGeometry(0, px(120), px(frameWidth), px(400));
-    int treeWidth = TreeView1->width() * tpp;
-    int treeHeight = TreeView1->height() * tpp;
-    if (frameWidth >= 120)
-        treeWidth = frameWidth - 120;
-    if (frameHeight >= 100)
-        treeHeight = frameHeight - 100;
-    TreeView1->setGeometry(0, px(600), px(treeWidth), px(treeHeight));
-    layoutClient();
-}
-
-void MDIFormMain::layoutClient()
-{
-    const int left = PictureTree->isVisible() ? PictureTree->width() : 0;
-    MdiArea->setGeometry(left, 0, qMax(0, client_->width() - left), client_->height());
-}
-
-void MDIFormMain::DragSplitterTo(int clientPixelX)
-{
-    const int tpp = twipsPerPixel();
-    int x = clientPixelX * tpp;
-    const int halfWidth = width() * tpp / 2;
-    if (x <= SplitterMinimumTwips)
-        x = SplitterMinimumTwips;
-    else if (x > halfWidth)
-        x = halfWidth;
-    LayoutTreePane(x);
-}
-
-void MDIFormMain::onClientResize()
-{
-    layoutClient();
-    if (PictureTree->height() != 0 || client_->height() != 0) {
-        LayoutPending = true;
-        Timer1->setInterval(1);
-        if (!Timer1->isActive())
-            Timer1->start();
-    }
-}
-
-bool MDIFormMain::eventFilter(QObject* watched, QEvent* event)
-{
-    // A close that arrives while the save question of a close waits never
-    // reaches closeEvent (Qt counts the window as closing already) and would
-    // end the program behind the question: it is refused here.
-    if (watched == windowHandle() && event->type() == QEvent::Close && askingToSave_) {
-        event->ignore();
-        return true;
-    }
-    if (watched == client_ && event->type() == QEvent::Resize) {
-        onClientResize();
-    } else if (watched == PictureSeparator) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            SplitterDragging = true;
-            return true;
-        case QEvent::MouseButtonRelease:
-            SplitterDragging = false;
-            return true;
-        case QEvent::MouseMove:
-            if (SplitterDragging) {
-                const QPointF global = static_cast<QMouseEvent*>(event)->globalPosition();
-                DragSplitterTo(client_->mapFromGlobal(global.toPoint()).x());
-            }
-            return true;
-        default:
-            break;
-        }
-    } else if (watched == StatusBar1 && event->type() == QEvent::MouseButtonDblClick) {
-        // Hidden service-mode gesture: Ctrl+Shift with a right-button double-click.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto wanted = Qt::ControlModifier | Qt::ShiftModifier;
-        if (mouse->button() == Qt::RightButton && (mouse->modifiers() & wanted) == wanted) {
-            State().ServiceMode = !State().ServiceMode;
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MDIFormMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (QWindow* window = windowHandle())
-        window->installEventFilter(this);
-    layoutClient();
-    fitPagesToArea();
-}
-
-void MDIFormMain::fitPagesToArea()
-{
-    const QSize area = MdiArea->viewport()->size();
-    if (area.isEmpty())
-        return;
-    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
-        if (sub->isMaximized() || sub->isMinimized())
-            continue;
-        sub->resize(sub->size().boundedTo(area));
-        if (!QRect(QPoint(0, 0), area).contains(sub->geometry()))
-            sub->move(0, 0);
-    }
+    return files_->currentFilePath();
 }
 
 void MDIFormMain::closeEvent(QCloseEvent* event)
 {
     // A second close while the save question waits would end the program
     // behind the user's answer.
-    if (askingToSave_) {
+    if (files_->askingToSave()) {
         event->ignore();
         return;
     }
     flushChannelEdit();
-    if (!maybeSave()) {
+    if (!files_->maybeSave()) {
         event->ignore();
         return;
     }

@@ -16,9 +16,14 @@ class QTreeWidgetItem;
 namespace t40 {
 
 class DocumentHistory;
+class ExchangeCommands;
+class FileCommands;
 class PageWindow;
+class RadioCommands;
+class ViewCommands;
 
-// The main window: menus, toolbar, page tree, status bar and the page area.
+// The main window, the shell of the program: menus, toolbar, page tree,
+// status bar and the page area. Its commands live in classes by theme.
 class MDIFormMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,66 +53,40 @@ public:
     void showModifiedMark();
     QString bandPanelText() const;
     QString portPanelText() const;
-    QString currentFilePath() const { return CurrentFilePath; }
+    QString currentFilePath() const;
     DocumentHistory& history() const { return *history_; }
     // Twips to pixels on this screen, and back.
     int twipsPerPixel() const;
     int splitterTwips() const { return splitterTwips_; }
 
-    // Menu commands.
-    void MenuNew_Click();
-    void MenuOpen_Click();
-    void MenuOpenBackup_Click();
-    // Opens a data file given by name (command line, file manager).
-    void OpenDataFile(const QString& path);
-    void MenuSave_Click();
-    void MenuSaveAs_Click();
-    void MenuCompare_Click();
-    void MenuImportChannels_Click();
-    void MenuNewFromPreset_Click();
-    void MenuInsertPreset_Click();
-    // Before a write: the channels that break a service's rule, listed; false when the user keeps them from the radio.
-    bool confirmRuleFindings();
-    void MenuExportChannels_Click();
-    void MenuPrint_Click();
-    void MenuExit_Click();
-    void MenuModelInformation_Click();
+    // The commands by theme, each owning its menu slots.
+    FileCommands& files() const { return *files_; }
+    RadioCommands& radio() const { return *radio_; }
+    ExchangeCommands& exchange() const { return *exchange_; }
+    ViewCommands& view() const { return *view_; }
+
+    // Edit menu: the pages and the batch edit.
     void MenuChannel_Click();
     void MenuOption_Click();
     void MenuKey_Click();
     void MenuScan_Click();
     void MenuMessage_Click();
-    void MenuLocalMessage_Click();
-    void MenuStun_Click();
     void MenuBank_Click();
-    void MenuRead_Click();
-    void MenuWrite_Click();
-    void MenuWriteMany_Click();
-    void MenuDetect_Click();
-    void MenuVerify_Click();
-    void MenuShowChanges_Click();
-    void MenuCheckCable_Click();
-    void MenuPassword_Click();
-    void MenuCom_Click();
-    void MenuLanguage_Click();
-    void MenuTree_Click();
-    void MenuToolBar_Click();
-    void MenuStatus_Click();
-    void MenuCeng_Click();
-    void MenuCloseAll_Click();
-    void MenuHelpPage_Click();
-    void MenuAbout_Click();
-    void MenuProgrammingLog_Click();
 
     void Toolbar1_ButtonClick(const QString& key);
     void TreeView1_NodeClick(const QString& key);
     void Timer1_Timer();
-    // The language switch that follows the language dialog.
-    void ApplyLanguageChange();
     // Runs the tree-pane layout for a splitter position in twips.
     void LayoutTreePane(int splitterX);
     // Splitter drag to a cursor x in client pixels (clamped as a drag is).
     void DragSplitterTo(int clientPixelX);
+    // The tree pane's width in twips that shows every tree text uncut.
+    int treeTwipsNeeded() const;
+    // Text still in an editor goes into the data it was typed for.
+    void flushChannelEdit();
+    // Loads the factory data into the document (a missing file is told once).
+    void loadTemplate();
+    void showPortPanel();
 
     // Controls, named as the program knows them.
     QMenu* MenuFile = nullptr;
@@ -189,41 +168,25 @@ private:
     // Keeps page windows opened before the main window was shown inside the page area.
     void fitPagesToArea();
     void onClientResize();
-    void loadTemplate();
     // The window's place and size: as last closed, or at first start large
     // enough for the whole channel grid and the uncut tree texts.
     void placeAtStart();
-    int treeTwipsNeeded() const;
-    // False when nothing was written (no name chosen, or the write failed).
-    bool save(const QString& dialogTitle);
-    bool writeFile(const QString& path);
-    // Save As; false when the user gave up or the file could not be written.
-    bool saveAs();
-    // Before a command that replaces the document: asks whether to save
-    // unsaved changes. False when the user cancels or the save fails.
-    bool maybeSave();
-    // After New or Open: the history starts afresh and nothing is unsaved.
-    void startFreshHistory();
     // After an undo or redo: the open pages show the document again.
     void refreshAfterRestore();
-    void flushChannelEdit();
     void unloadTunePage();
-    void openDataFile(const QString& title, const QString& folder);
-    // Puts a data file's contents in place of the document; false (and the
-    // reason shown) when the file cannot be read or is no data file.
-    bool loadDataFile(const QString& path);
-    QAction* addMenuAction(QMenu* menu, void (MDIFormMain::*handler)(), const QKeySequence& shortcut = {});
+    template <typename Commands>
+    QAction* addMenuAction(QMenu* menu, Commands* commands, void (Commands::*handler)(), const QKeySequence& shortcut = {});
 
     // Puts the commands of the page in front at the top of the Edit menu.
     void showPageCommands();
 
     DocumentHistory* history_ = nullptr;
+    FileCommands* files_ = nullptr;
+    RadioCommands* radio_ = nullptr;
+    ExchangeCommands* exchange_ = nullptr;
+    ViewCommands* view_ = nullptr;
     QList<QPointer<QAction>> pageCommands_;
     QAction* pageCommandsEnd_ = nullptr;
-    QString CurrentFilePath;
-    QString ProgramPassword; // last typed in the password dialog; kept for the run only
-    // A save question (and the save it may lead to) is open: a close must wait.
-    bool askingToSave_ = false;
     bool SplitterDragging = false;
     bool LayoutPending = false;
     int splitterTwips_ = 2500;

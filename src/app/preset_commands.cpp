@@ -5,12 +5,16 @@
 #include "channel_rules.h"
 #include "channel_table_model.h"
 #include "form_channel_preset.h"
+#include "exchange_commands.h"
+#include "file_commands.h"
 #include "mdi_form_main.h"
+#include "preset_commands.h"
 #include "prompts.h"
 #include "radio_document.h"
 #include "shared_state.h"
 #include "window_menu.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 namespace t40 {
@@ -26,38 +30,38 @@ void Report(QMainWindow* window, const PresetPlacement& placed, const QString& n
 }
 } // namespace
 
-void MDIFormMain::MenuNewFromPreset_Click()
+void FileCommands::MenuNewFromPreset_Click()
 {
     const ChannelPreset* preset = nullptr;
     {
         FormChannelPreset dialog(FormChannelPreset::Purpose::NewFile,
-                                 tr("A new data file gets the plan in channels 1 to 16, with the band the plan needs."), this);
+                                 tr("A new data file gets the plan in channels 1 to 16, with the band the plan needs."), &main_);
         if (dialog.exec() != QDialog::Accepted)
             return;
         preset = dialog.ChosenPreset();
     }
-    flushChannelEdit();
+    main_.flushChannelEdit();
     if (!maybeSave())
         return;
     PresetPlacement placed;
     {
         const RadioDocument::Unrecorded fresh(AppDocument());
-        loadTemplate();
+        main_.loadTemplate();
         placed = NewDocumentFromPreset(AppDocument(), AppDocument().memory(), *preset);
         CurrentFilePath.clear();
         AppDocument().setPath(QString(), QStringLiteral("new.rdat"));
-        CloseAllPages();
-        OpenPage(ChannelPageId);
+        main_.CloseAllPages();
+        main_.OpenPage(ChannelPageId);
     }
     startFreshHistory();
     // Not saved anywhere yet: leaving asks first.
     AppDocument().setModified(true);
-    Report(this, placed, preset->name);
+    Report(&main_, placed, preset->name);
 }
 
-void MDIFormMain::MenuInsertPreset_Click()
+void ExchangeCommands::MenuInsertPreset_Click()
 {
-    flushChannelEdit();
+    main_.flushChannelEdit();
     const QList<int> selected = ChannelTableModel::of(AppDocument()).selectedChannels();
     QStringList numbers;
     for (int c : selected)
@@ -68,7 +72,7 @@ void MDIFormMain::MenuInsertPreset_Click()
              "to choose the channels yourself.");
     const ChannelPreset* preset = nullptr;
     {
-        FormChannelPreset dialog(FormChannelPreset::Purpose::Insert, destination, this);
+        FormChannelPreset dialog(FormChannelPreset::Purpose::Insert, destination, &main_);
         if (dialog.exec() != QDialog::Accepted)
             return;
         preset = dialog.ChosenPreset();
@@ -84,19 +88,19 @@ void MDIFormMain::MenuInsertPreset_Click()
         return;
     }
     const PresetPlacement placed = InsertPresetChannels(AppDocument(), *preset, selected);
-    OpenPage(ChannelPageId);
-    Report(this, placed, preset->name);
+    main_.OpenPage(ChannelPageId);
+    Report(&main_, placed, preset->name);
 }
 
-bool MDIFormMain::confirmRuleFindings()
+bool ConfirmRuleFindings()
 {
     const std::vector<RuleFinding> findings = CheckChannelRules(AppDocument().memory());
     if (findings.empty())
         return true;
-    QString text = tr("These channels break the rules of a licence-free service:") + QLatin1Char('\n');
+    QString text = QCoreApplication::translate("t40::RadioCommands", "These channels break the rules of a licence-free service:") + QLatin1Char('\n');
     for (const RuleFinding& f : findings)
         text += QStringLiteral("\n• ") + f.line();
-    text += QStringLiteral("\n\n") + tr("Write them as they are?");
+    text += QStringLiteral("\n\n") + QCoreApplication::translate("t40::RadioCommands", "Write them as they are?");
     return ShowMessageBox(text, BoxIcon::Warning, BoxButtons::OkCancelSafe) == BoxAnswer::Ok;
 }
 

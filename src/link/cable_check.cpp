@@ -195,9 +195,11 @@ void CableCheck::probeDone()
                 port.band = result.band();
             }
     for (CablePortReport& port : ports_) {
+#ifdef Q_OS_UNIX
         // A cable pulled out during the handshake takes its device with it: that, not silence, is the verdict.
         if (port.exists && !port.answered && !QFileInfo::exists(port.device))
             port.exists = false;
+#endif
         port.verdict = VerdictFor(port);
     }
     running_ = false;

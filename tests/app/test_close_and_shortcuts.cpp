@@ -11,7 +11,9 @@
 #include "field_table.h"
 #include "program_files.h"
 #include "main_window_fixture.h"
+#include "file_commands.h"
 #include "mdi_form_main.h"
+#include "radio_commands.h"
 #include "shared_state.h"
 #include "test_support.h"
 
@@ -223,7 +225,7 @@ private slots:
         const std::uint8_t edited = EditSquelch();
         if (expected == QLatin1String("redone"))
             f.main.history().undo();
-        QObject::disconnect(f.main.MenuWrite, &QAction::triggered, &f.main, nullptr);
+        QObject::disconnect(f.main.MenuWrite, &QAction::triggered, &f.main.radio(), nullptr);
         QSignalSpy write(f.main.MenuWrite, &QAction::triggered);
         FormChannelInformation* grid = Grid(f.main);
         if (where == QLatin1String("editor")) {
@@ -296,12 +298,12 @@ private slots:
         // Named again while edits wait: the save question first; Cancel keeps them.
         const std::uint8_t edited = EditSquelch();
         env.prompts().answers = { BoxAnswer::Cancel };
-        main->OpenDataFile(env.tempPath(QStringLiteral("radio.rdat")));
+        main->files().OpenDataFile(env.tempPath(QStringLiteral("radio.rdat")));
         QCOMPARE(env.prompts().messages.back().buttons, BoxButtons::SaveDiscardCancel);
         QCOMPARE(Squelch(), edited);
         QVERIFY(AppDocument().isModified());
         env.prompts().answers = { BoxAnswer::Discard };
-        main->OpenDataFile(env.tempPath(QStringLiteral("radio.rdat")));
+        main->files().OpenDataFile(env.tempPath(QStringLiteral("radio.rdat")));
         QCOMPARE(Squelch(), std::uint8_t(7));
         main->close();
         QTRY_VERIFY(main.isNull());

@@ -2,6 +2,8 @@
 #include "channel_codec.h"
 #include "data_file.h"
 #include "main_window_fixture.h"
+#include "file_commands.h"
+#include "exchange_commands.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "shared_state.h"
@@ -73,7 +75,7 @@ private slots:
         const QString path = f.env.tempPath("radio.rdat");
         WriteBytes(path, BuildDataFile(Pattern()));
         f.env.prompts().paths.push_back(path);
-        f.main.MenuOpen_Click();
+        f.main.files().MenuOpen_Click();
         QVERIFY(SameImage(AppDocument().memory(), AsShown(Pattern())));
         QCOMPARE(f.env.prompts().fileDialogs.at(0).title, QStringLiteral("Open"));
         QCOMPARE(f.env.prompts().messages.size(), size_t(1)); // the overwrite question
@@ -111,7 +113,7 @@ private slots:
         const QString path = f.env.tempPath("bad.rdat");
         WriteBytes(path, bytes);
         f.env.prompts().paths.push_back(path);
-        f.main.MenuOpen_Click();
+        f.main.files().MenuOpen_Click();
         QVERIFY(before == AppDocument().memory());
         QCOMPARE(f.env.prompts().messages.size(), size_t(2));
         QCOMPARE(f.env.prompts().messages[1].text, text);
@@ -128,7 +130,7 @@ private slots:
         const RadioImage before = AppDocument().memory();
         const QString path = f.env.tempPath("gone.rdat");
         f.env.prompts().paths.push_back(path);
-        f.main.MenuOpen_Click();
+        f.main.files().MenuOpen_Click();
         QVERIFY(before == AppDocument().memory());
         QCOMPARE(f.env.prompts().messages.size(), size_t(2));
         QVERIFY(f.env.prompts().messages[1].text.contains(path));
@@ -140,11 +142,11 @@ private slots:
         const QString path = f.env.tempPath("radio.rdat");
         WriteBytes(path, BuildDataFile(Pattern()));
         const RadioImage before = AppDocument().memory();
-        f.main.MenuOpen_Click(); // dialog cancelled
+        f.main.files().MenuOpen_Click(); // dialog cancelled
         QVERIFY(f.env.prompts().messages.empty());
         f.env.prompts().paths.push_back(path);
         f.env.prompts().answers.push_back(BoxAnswer::Cancel);
-        f.main.MenuOpen_Click(); // question declined
+        f.main.files().MenuOpen_Click(); // question declined
         QVERIFY(before == AppDocument().memory());
         QVERIFY(f.main.currentFilePath().isEmpty());
         QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
@@ -153,7 +155,7 @@ private slots:
     void saveWithoutPathAndCancelledWritesNothing()
     {
         Fixture f;
-        f.main.MenuSave_Click();
+        f.main.files().MenuSave_Click();
         QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(1));
         QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save"));
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QStringLiteral("new.rdat"));
@@ -167,11 +169,11 @@ private slots:
     {
         Fixture f;
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
-        f.main.MenuSaveAs_Click();
+        f.main.files().MenuSaveAs_Click();
         SetInterfaceLanguage(QLocale::Chinese);
         f.main.Toolbar1_ButtonClick(QStringLiteral("保存"));
-        f.main.MenuSave_Click();
-        f.main.MenuSaveAs_Click();
+        f.main.files().MenuSave_Click();
+        f.main.files().MenuSaveAs_Click();
         QStringList titles;
         for (const auto& dialog : f.env.prompts().fileDialogs)
             titles << dialog.title;
@@ -190,16 +192,16 @@ private slots:
         }
         const QString path = f.env.tempPath("saved.rdat");
         f.env.prompts().paths.push_back(path);
-        f.main.MenuSave_Click();
+        f.main.files().MenuSave_Click();
         QCOMPARE(FileBytes(path), BuildDataFile(Pattern()));
         QCOMPARE(AppDocument().title(), QStringLiteral("saved.rdat"));
 
-        f.main.MenuNew_Click();
+        f.main.files().MenuNew_Click();
         QCOMPARE(AppDocument().memory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50)); // template again
         QCOMPARE(AppDocument().title(), QStringLiteral("new.rdat"));
         QVERIFY(f.main.currentFilePath().isEmpty());
         QVERIFY(f.main.titleText().endsWith(QStringLiteral("[FileName:new.rdat]")));
-        f.main.MenuSave_Click(); // cancelled
+        f.main.files().MenuSave_Click(); // cancelled
         QCOMPARE(f.env.prompts().fileDialogs.size(), size_t(2));
         QCOMPARE(f.env.prompts().fileDialogs[1].defaultName, QStringLiteral("new.rdat"));
         QCOMPARE(FileBytes(path), BuildDataFile(Pattern()));
@@ -215,7 +217,7 @@ private slots:
         const QString path = f.env.tempPath("vhf.rdat");
         WriteBytes(path, BuildDataFile(vhf));
         f.env.prompts().paths.push_back(path);
-        f.main.MenuOpen_Click();
+        f.main.files().MenuOpen_Click();
         QCOMPARE(f.main.titleText(), QStringLiteral("T40[VHF: 136 - 174 MHz] [FileName:vhf.rdat]"));
         QCOMPARE(AppDocument().band().lowMHz, 136);
         QCOMPARE(AppDocument().band().effectiveHighMHz, 174);
@@ -227,7 +229,7 @@ private slots:
         const QString path = f.env.tempPath("long.rdat");
         WriteBytes(path, QByteArray(4000, 'q'));
         f.env.prompts().paths.push_back(path);
-        f.main.MenuSaveAs_Click();
+        f.main.files().MenuSaveAs_Click();
         QCOMPARE(f.env.prompts().fileDialogs[0].title, QStringLiteral("Save As"));
         QCOMPARE(f.env.prompts().fileDialogs[0].defaultName, QString());
         const QByteArray bytes = FileBytes(path);
@@ -241,13 +243,13 @@ private slots:
         Fixture f;
         const QString first = f.env.tempPath("first.rdat");
         f.env.prompts().paths.push_back(first);
-        f.main.MenuSave_Click();
+        f.main.files().MenuSave_Click();
         QCOMPARE(f.main.currentFilePath(), first);
-        f.main.MenuSaveAs_Click(); // cancelled
+        f.main.files().MenuSaveAs_Click(); // cancelled
         QCOMPARE(f.main.currentFilePath(), first);
         const QString unwritable = f.env.tempPath("no/such/dir/x.rdat");
         f.env.prompts().paths.push_back(unwritable);
-        f.main.MenuSaveAs_Click();
+        f.main.files().MenuSaveAs_Click();
         QCOMPARE(f.env.prompts().messages.size(), size_t(1));
         QVERIFY(f.env.prompts().messages[0].text.contains(unwritable));
         QCOMPARE(f.env.prompts().messages[0].icon, BoxIcon::Error);
@@ -261,14 +263,14 @@ private slots:
         Fixture f;
         const QString first = f.env.tempPath("first.rdat");
         f.env.prompts().paths.push_back(first);
-        f.main.MenuSave_Click();
+        f.main.files().MenuSave_Click();
         QVERIFY(QFile::setPermissions(first, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const QByteArray before = [&] { QFile r(first); return r.open(QIODevice::ReadOnly) ? r.readAll() : QByteArray(); }();
         AppDocument().setByte(308, 5);
         const QString second = f.env.tempPath("second.rdat");
         f.env.prompts().answers.push_back(BoxAnswer::Ok);
         f.env.prompts().paths.push_back(second);
-        f.main.MenuSave_Click();
+        f.main.files().MenuSave_Click();
         QCOMPARE(f.env.prompts().messages.size(), size_t(1));
         QVERIFY(f.env.prompts().messages[0].text.contains(first) && f.env.prompts().messages[0].text.contains("read-only"));
         QFile r(first);
@@ -320,7 +322,7 @@ private slots:
             dialog->ComboArea->setCurrentIndex(position);
             dialog->CommandOK->click();
         });
-        f.main.MenuModelInformation_Click();
+        f.main.files().MenuModelInformation_Click();
         QCOMPARE(int(AppDocument().memory().byte(MemoryMap::ModelFamily)), familyByte);
         QCOMPARE(int(AppDocument().memory().byte(MemoryMap::ModelBandCode)), code);
         const bool changed = QString::fromLatin1(QTest::currentDataTag()) != QLatin1String("declined")
@@ -372,7 +374,7 @@ private slots:
                 shown[2] = dialog->TextDifferences->toPlainText();
                 dialog->CommandClose->click();
             });
-        f.main.MenuCompare_Click();
+        f.main.exchange().MenuCompare_Click();
         if (title.isEmpty()) {
             QCOMPARE(f.env.prompts().messages.size(), size_t(1));
             QCOMPARE(f.env.prompts().messages[0].text, summary);

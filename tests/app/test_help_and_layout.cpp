@@ -4,6 +4,7 @@
 #include "channel_grid_view.h"
 #include "form_print.h"
 #include "help_topic.h"
+#include "file_commands.h"
 #include "mdi_form_main.h"
 #include "page_window.h"
 #include "shared_state.h"
@@ -137,7 +138,7 @@ private slots:
         QVERIFY(!HelpWindow()); // closed with its dialog
         QTest::keyClick(main, Qt::Key_F1);
         QVERIFY(HelpWindow() && HelpWindow()->parentWidget() == main);
-        main->MenuExit_Click();
+        main->files().MenuExit_Click();
         QTRY_VERIFY(!alive);
         QVERIFY(!HelpWindow());
     }

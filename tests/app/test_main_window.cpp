@@ -1,6 +1,8 @@
 #include "interface_language.h"
 #include "form_welcome.h"
 #include "help_topic.h"
+#include "file_commands.h"
+#include "view_commands.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "shared_state.h"
@@ -302,10 +304,10 @@ private slots:
         main.MDIForm_Load();
         QCOMPARE(main.MenuFile->title(), QStringLiteral("文件(&F)"));
         State().IsEnglish = true; // as the language dialog leaves it
-        main.ApplyLanguageChange(); // without the dialog's change flag nothing happens
+        main.view().ApplyLanguageChange(); // without the dialog's change flag nothing happens
         QCOMPARE(main.MenuFile->title(), QStringLiteral("文件(&F)"));
         State().LanguageChanged = true;
-        main.ApplyLanguageChange();
+        main.view().ApplyLanguageChange();
         QCOMPARE(main.MenuFile->title(), QStringLiteral("&File"));
         QCOMPARE(main.StatusPanels.at(1)->text(), QStringLiteral("COM1"));
         QCOMPARE(main.windowTitle(), QStringLiteral("T40[UHF: 400 - 520 MHz] [FileName:new.rdat[*]]"));
@@ -343,14 +345,14 @@ private slots:
         QVERIFY(env.prompts().messages.empty()); // the shipped template is complete
         QCOMPARE(AppDocument().memory().byte(MemoryMap::ModelBlock), std::uint8_t(0x50));
         State().TemplateFileName = QStringLiteral("no-such-template.dat");
-        main.MenuNew_Click();
+        main.files().MenuNew_Click();
         QCOMPARE(env.prompts().messages.size(), size_t(1));
         // Empty channels leave the scan list when the channel grid shows them.
         for (int i = 0; i < RadioImage::ImageSize; ++i) {
             const bool scanList = i == MemoryMap::ScanAddBitmap || i == MemoryMap::ScanAddBitmap + 1;
             QCOMPARE(AppDocument().memory().byte(i), std::uint8_t(scanList ? 0x00 : 0xFF));
         }
-        main.MenuNew_Click();
+        main.files().MenuNew_Click();
         QCOMPARE(env.prompts().messages.size(), size_t(1));
     }
 };

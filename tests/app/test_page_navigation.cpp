@@ -1,6 +1,7 @@
 #include "interface_language.h"
 #include "data_file.h"
 #include "form_channel_information.h"
+#include "view_commands.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "page_window.h"
@@ -54,7 +55,7 @@ struct Fixture {
         if (english) {
             SetInterfaceLanguage(QLocale::English);
             State().LanguageChanged = true;
-            main.ApplyLanguageChange();
+            main.view().ApplyLanguageChange();
         }
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -166,7 +167,7 @@ private slots:
         f.main.MenuOption_Click();
         SetInterfaceLanguage(QLocale::Chinese);
         State().LanguageChanged = true;
-        f.main.ApplyLanguageChange();
+        f.main.view().ApplyLanguageChange();
         QVERIFY(State().OptionPageOpen);
         QCOMPARE(f.main.openPages().size(), 2);
         QStringList items;

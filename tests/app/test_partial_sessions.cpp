@@ -4,6 +4,7 @@
 #include "form_process.h"
 #include "form_special.h"
 #include "form_tune.h"
+#include "radio_commands.h"
 #include "mdi_form_main.h"
 #include "pty_radio_server.h"
 #include "radio_on_com.h"
@@ -224,7 +225,7 @@ private slots:
                       << page->TextAreaCode->text() << page->TextSerialNumber->text() << page->TextUserCode->text()
                       << page->TextSeller->text() << page->TextVersion->text();
             });
-            bench.main.MenuLocalMessage_Click();
+            bench.main.radio().MenuLocalMessage_Click();
             QCOMPARE(driver.sessions, 1);
             QCOMPARE(driver.pages, 1);
         }
@@ -288,7 +289,7 @@ private slots:
                 page->TextStun->setText(QStringLiteral("A1B2C3D"));
                 page->CommandWrite_Click(); // typed and written without leaving the box
             });
-            bench.main.MenuStun_Click();
+            bench.main.radio().MenuStun_Click();
             QCOMPARE(driver.sessions, 2);
             QCOMPARE(driver.pages, 1);
         }

@@ -11,6 +11,9 @@
 #include "form_print.h"
 #include "form_process.h"
 #include "form_tune.h"
+#include "file_commands.h"
+#include "radio_commands.h"
+#include "view_commands.h"
 #include "mdi_form_main.h"
 #include "page_window.h"
 #include "pty_radio_server.h"
@@ -119,26 +122,26 @@ private slots:
         int seen = -1;
         if (command == QLatin1String("save")) {
             env.prompts().paths.push_back(file);
-            main.MenuSave_Click();
+            main.files().MenuSave_Click();
         } else if (command == QLatin1String("save as")) {
             env.prompts().paths.push_back(file);
-            main.MenuSaveAs_Click();
+            main.files().MenuSaveAs_Click();
         } else if (command == QLatin1String("write")) {
             OnModal<FormProcess>([&](FormProcess* w) { seen = AppDocument().memory().byte(typed.address); w->reject(); });
-            main.MenuWrite_Click();
+            main.radio().MenuWrite_Click();
         } else if (command == QLatin1String("print")) {
             OnModal<FormPrint>([&](FormPrint* w) { seen = AppDocument().memory().byte(typed.address); w->reject(); });
-            main.MenuPrint_Click();
+            main.files().MenuPrint_Click();
         } else if (command == QLatin1String("new")) {
-            main.MenuNew_Click();
+            main.files().MenuNew_Click();
         } else if (command == QLatin1String("open")) {
             // Unanswered, the question about unsaved changes discards them
             // and the overwrite question goes on.
             env.prompts().paths.push_back(file);
-            main.MenuOpen_Click();
+            main.files().MenuOpen_Click();
         } else if (command == QLatin1String("read")) {
             ReadOnceShown<FormProcess>();
-            main.MenuRead_Click();
+            main.radio().MenuRead_Click();
             server.stop();
         } else if (command == QLatin1String("model")) {
             OnModal<FormModelInformation>([](FormModelInformation* w) {
@@ -146,12 +149,12 @@ private slots:
                 w->CommandOK_Click();
             });
             env.prompts().answers.push_back(BoxAnswer::Ok);
-            main.MenuModelInformation_Click();
+            main.files().MenuModelInformation_Click();
         } else if (command == QLatin1String("language")) {
             // As the language dialog leaves it.
             State().IsEnglish = false;
             State().LanguageChanged = true;
-            main.ApplyLanguageChange();
+            main.view().ApplyLanguageChange();
         }
         // Whatever the closing pages and the moving focus still do.
         QTest::qWait(50);

@@ -1,5 +1,6 @@
 #include "channel_table_model.h"
 #include "document_history.h"
+#include "radio_commands.h"
 #include "form_channel_preset.h"
 #include "main_window_fixture.h"
 #include "on_modal.h"
@@ -108,7 +109,7 @@ private slots:
         ch.spacing = Spacing::Narrow;
         AppDocument().setChannel(2, ch);
         f.env.prompts().answers.push_back(BoxAnswer::Cancel);
-        f.main.MenuWrite_Click();
+        f.main.radio().MenuWrite_Click();
         QVERIFY(!State().SessionWindowOpen);
         QCOMPARE(f.env.prompts().messages.size(), size_t(1));
         const MessageRecord& box = f.env.prompts().messages.front();

@@ -2,6 +2,7 @@
 #include "form_print.h"
 #include "form_printer_setting.h"
 #include "help_topic.h"
+#include "file_commands.h"
 #include "mdi_form_main.h"
 #include "printer_list.h"
 #include "print_report.h"
@@ -388,7 +389,7 @@ private slots:
                 form->CommandCancel->click();
             }
         });
-        main.MenuPrint_Click();
+        main.files().MenuPrint_Click();
         QVERIFY(opened);
         QVERIFY(main.MenuPrint->isVisible());
     }

@@ -1,6 +1,8 @@
 #include "form_change_preview.h"
 #include "interface_language.h"
 #include "form_process.h"
+#include "file_commands.h"
+#include "radio_commands.h"
 #include "mdi_form_main.h"
 #include "programming_log.h"
 #include "pty_radio_server.h"
@@ -93,7 +95,7 @@ private slots:
         QCOMPARE(AppDocument().band().name, QStringLiteral("UHF"));
         {
             SessionDriver driver;
-            main.MenuRead_Click();
+            main.radio().MenuRead_Click();
             QVERIFY(driver.sawWindow);
             QVERIFY(driver.succeeded);
         }
@@ -116,7 +118,7 @@ private slots:
         AppDocument().setByte(16, 0x25);
         {
             SessionDriver driver;
-            main.MenuWrite_Click();
+            main.radio().MenuWrite_Click();
             QVERIFY(driver.sawWindow);
             QVERIFY(driver.succeeded);
             QVERIFY2(driver.changes.startsWith(QStringLiteral("Channel 1 Rx Frequency: 146.25000 -> ")), qPrintable(driver.changes));
@@ -137,7 +139,7 @@ private slots:
 
         // File > Open Backup... starts in the backup folder and brings the read back.
         env.prompts().paths.push_back(QDir(ReadBackupFolder()).filePath(backups.first()));
-        main.MenuOpenBackup_Click();
+        main.files().MenuOpenBackup_Click();
         QCOMPARE(env.prompts().fileDialogs.back().folder, ReadBackupFolder());
         QCOMPARE(AppDocument().memory().byte(16), std::uint8_t(0x00));
     }

@@ -1,4 +1,5 @@
 #include "interface_language.h"
+#include "view_commands.h"
 #include "mdi_form_main.h"
 #include "reg_keys.h"
 #include "settings_values.h"
@@ -119,7 +120,7 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
         SetInterfaceLanguage(QLocale::English);
         State().LanguageChanged = true;
-        main.ApplyLanguageChange();
+        main.view().ApplyLanguageChange();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 

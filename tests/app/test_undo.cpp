@@ -12,6 +12,8 @@
 #include "form_process.h"
 #include "form_option.h"
 #include "form_qt_dqt_copy.h"
+#include "file_commands.h"
+#include "radio_commands.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "pty_radio_server.h"
@@ -100,7 +102,7 @@ struct Bench {
     void readFromRadio()
     {
         ReadOnceShown<FormProcess>();
-        main.MenuRead_Click();
+        main.radio().MenuRead_Click();
     }
 
     void changeModel()
@@ -109,7 +111,7 @@ struct Bench {
             w->ComboArea->setCurrentIndex(w->ComboArea->currentIndex() == 0 ? 1 : 0);
             w->CommandOK_Click();
         });
-        main.MenuModelInformation_Click();
+        main.files().MenuModelInformation_Click();
     }
 };
 
@@ -243,7 +245,7 @@ private slots:
 
         // Saved here: undo leaves the saved state, redo comes back to it.
         b.env.prompts().paths.push_back(b.env.tempPath(QStringLiteral("saved.rdat")));
-        b.main.MenuSaveAs_Click();
+        b.main.files().MenuSaveAs_Click();
         QVERIFY(!b.main.isWindowModified());
         undo->trigger();
         QVERIFY(b.main.isWindowModified());
@@ -301,9 +303,9 @@ private slots:
 
         bool closed = false;
         if (command == QLatin1String("new"))
-            b.main.MenuNew_Click();
+            b.main.files().MenuNew_Click();
         else if (command == QLatin1String("open"))
-            b.main.MenuOpen_Click();
+            b.main.files().MenuOpen_Click();
         else if (command == QLatin1String("exit"))
             closed = b.main.close();
         else if (command == QLatin1String("model"))

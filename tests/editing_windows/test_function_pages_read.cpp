@@ -5,6 +5,8 @@
 #include "form_option.h"
 #include "form_process.h"
 #include "form_scan_information.h"
+#include "file_commands.h"
+#include "radio_commands.h"
 #include "mdi_form_main.h"
 #include "memory_map.h"
 #include "pty_radio_server.h"
@@ -95,7 +97,7 @@ private slots:
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        main.MenuRead_Click();
+        main.radio().MenuRead_Click();
         driver.stop();
         server.stop();
 
@@ -129,7 +131,7 @@ private slots:
         // Saving from the menu leaves the focus in the line.
         const QString path = env.tempPath(QStringLiteral("message.rdat"));
         env.prompts().paths.push_back(path);
-        main.MenuSave_Click();
+        main.files().MenuSave_Click();
         RadioImage saved;
         QCOMPARE(LoadDataFile(path, saved), DataFileStatus::Ok);
         QCOMPARE(int(saved.byte(EmbeddedMessage)), int('U'));
