@@ -179,6 +179,25 @@
     </message>
 </context>
 <context>
+    <name>t40::ChannelCellDelegate</name>
+    <message>
+        <source>%1 stored as %2</source>
+        <translation>%1 已存为 %2</translation>
+    </message>
+    <message>
+        <source>%1 stored as %2 Hz</source>
+        <translation>%1 已存为 %2 Hz</translation>
+    </message>
+    <message>
+        <source>; type D%1 for DCS %1</source>
+        <translation>；DCS %1 请输入 D%1</translation>
+    </message>
+    <message>
+        <source> (not a standard tone)</source>
+        <translation>（非标准亚音）</translation>
+    </message>
+</context>
+<context>
     <name>t40::ChannelCsvText</name>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -289,10 +308,6 @@
 <context>
     <name>t40::ChannelPages</name>
     <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
         <source>Frequency is out of range!</source>
         <translation>频率超出范围！</translation>
     </message>
@@ -352,6 +367,13 @@
     </message>
 </context>
 <context>
+    <name>t40::ChannelTableModel</name>
+    <message>
+        <source>Not one of the 50 standard CTCSS tones</source>
+        <translation>不是50个标准CTCSS亚音之一</translation>
+    </message>
+</context>
+<context>
     <name>t40::Compare</name>
     <message>
         <source>empty</source>
@@ -407,6 +429,21 @@
     <message>
         <source>Redo</source>
         <translation>重做</translation>
+    </message>
+</context>
+<context>
+    <name>t40::Entry</name>
+    <message>
+        <source>%1 is not a frequency in the band (%2 MHz); stored %3</source>
+        <translation>%1 不是频段 (%2 MHz) 内的频率；已存为 %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz is above the band (%2 MHz); stored %3</source>
+        <translation>%1 MHz 高于频段 (%2 MHz)；已存为 %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz is below the band (%2 MHz); stored %3</source>
+        <translation>%1 MHz 低于频段 (%2 MHz)；已存为 %3</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1224,34 @@
     <message>
         <source>Channel &amp;Edit</source>
         <translation>信道编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Move Channel &amp;Up</source>
+        <translation>上移信道(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Channel Do&amp;wn</source>
+        <translation>下移信道(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Sort Channels by Rx Frequency</source>
+        <translation>按接收频率排序(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Enc&amp;ode as Decode</source>
+        <translation>编码同解码(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Set Selected C&amp;hannels</source>
+        <translation>设置所选信道(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Channel 16 is in use: delete or move it to make room</source>
+        <translation>信道16已使用：请删除或移动它以腾出位置</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel at the selected one</source>
+        <translation>在所选信道处插入空信道</translation>
     </message>
 </context>
 <context>
@@ -3085,6 +3150,22 @@
     <message>
         <source>Edit</source>
         <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>移动信道</translation>
+    </message>
+    <message>
+        <source>Sort channels</source>
+        <translation>信道排序</translation>
+    </message>
+    <message>
+        <source>Change channels</source>
+        <translation>修改信道</translation>
+    </message>
+    <message>
+        <source>Encode as decode</source>
+        <translation>编码同解码</translation>
     </message>
     <message>
         <source>Insert preset channels</source>

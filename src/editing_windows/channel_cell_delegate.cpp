@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace t40 {
@@ -44,6 +45,34 @@ QWidget* BoxOf(QObject* watched)
         if (auto* combo = qobject_cast<QComboBox*>(edit->parentWidget()); combo && combo->lineEdit() == edit)
             return combo;
     return w;
+}
+
+// A typed code that was stored as another: what, and how to type what may
+// have been meant. Completing a code ("D23" as D023N) is no correction.
+QString CodeNote(const QString& typed, const QString& stored, const SignallingCode& code, const QString& separator)
+{
+    if (typed.isEmpty() || typed == stored || code == SignallingCode::none())
+        return {};
+    static const QRegularExpression dcsTyped(QStringLiteral("^D0*([0-7]{1,3})[NI]?$"));
+    const auto typedDcs = dcsTyped.match(typed);
+    if (code.kind == SignallingCode::Kind::Dcs && typedDcs.hasMatch()
+        && stored.mid(1, 3).toInt() == typedDcs.captured(1).toInt() && stored.back() == (typed.back() == QLatin1Char('I') ? QLatin1Char('I') : QLatin1Char('N')))
+        return {};
+    if (code.kind != SignallingCode::Kind::Ctcss)
+        return ChannelCellDelegate::tr("%1 stored as %2").arg(typed, stored);
+    QString note = ChannelCellDelegate::tr("%1 stored as %2 Hz").arg(typed, stored);
+    // Digits that name a DCS code were perhaps meant as one.
+    static const QRegularExpression octal(QStringLiteral("^[0-7]{1,3}$"));
+    const QString dcs = QStringLiteral("D") + typed.rightJustified(3, QLatin1Char('0'));
+    QString asDcs;
+    if (octal.match(typed).hasMatch()) {
+        SignallingCode::fromTyped(dcs, separator, &asDcs);
+        if (asDcs == dcs + QLatin1Char('N'))
+            note += ChannelCellDelegate::tr("; type D%1 for DCS %1").arg(dcs.mid(1));
+    }
+    if (code.nonStandardTone())
+        note += ChannelCellDelegate::tr(" (not a standard tone)");
+    return note;
 }
 
 bool Within(const QWidget* box, const QWidget* w)
@@ -166,9 +195,13 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
         const FrequencyEntryResult result = model_.enterFrequency(index, edit->text());
         edit->setText(result.text);
         editor->setProperty(ShownProperty, result.text);
+        model_.setNote(index, result.note);
+        if (result.note.isEmpty())
+            return;
+        emit const_cast<ChannelCellDelegate*>(this)->corrected(result.note);
         // After the box shows the corrected value, not in the middle of its commit.
         if (result.warning)
-            QTimer::singleShot(0, qApp, [] { ShowFrequencyWarning(); });
+            QTimer::singleShot(0, qApp, [note = result.note] { ShowFrequencyWarning(QString(), note); });
     } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
         model_.setData(index, check->isChecked() ? 0 : 1);
     } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -178,6 +211,7 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
             return;
         }
         SignallingCode code;
+        QString note;
         if (combo->property(PickedProperty).toBool()) {
             combo->setProperty(PickedProperty, false);
             const int position = combo->currentIndex();
@@ -188,10 +222,15 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
             if (combo->currentText() == shown && !byEnter)
                 return;
             QString normalised;
-            code = SignallingCode::fromTyped(combo->currentText(), separator, &normalised);
+            const QString typed = combo->currentText();
+            code = SignallingCode::fromTyped(typed, separator, &normalised);
             combo->setEditText(normalised);
+            note = CodeNote(typed, normalised, code, separator);
         }
         model_.setData(index, QVariant::fromValue(code));
+        model_.setNote(index, note);
+        if (!note.isEmpty())
+            emit const_cast<ChannelCellDelegate*>(this)->corrected(note);
     }
 }
 
@@ -208,6 +247,8 @@ void ChannelCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QM
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.column() == ChannelTableModel::NumberColumn)
         option->backgroundBrush = option->palette.button(); // the channel numbers read as a heading
+    if (index.data(ChannelTableModel::NonStandardRole).toBool())
+        option->font.setItalic(true); // a tone outside the standard 50: its tooltip says so
 }
 
 bool ChannelCellDelegate::closedByEnter(const QWidget* editor)

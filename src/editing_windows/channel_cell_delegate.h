@@ -34,6 +34,10 @@ public:
     // Whether the box is being closed by Enter (for the view that moves on).
     static bool closedByEnter(const QWidget* editor);
 
+signals:
+    // What was stored instead of what was typed, and why.
+    void corrected(const QString& note);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -37,6 +37,7 @@ void FormChannelInformation::buildCommandActions()
         addAction(action);
         *command.action = action;
     }
+    buildPlanActions();
     MSHFlexGridChannel->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MSHFlexGridChannel, &QWidget::customContextMenuRequested, this, &FormChannelInformation::showGridMenu);
 }
@@ -49,18 +50,20 @@ void FormChannelInformation::captionCommandActions()
     ActionInsertChannel->setText(tr("&Insert Channel"));
     ActionDeleteChannel->setText(tr("&Delete Channel"));
     ActionChannelEdit->setText(tr("Channel &Edit"));
+    captionPlanActions();
 }
 
 QList<QAction*> FormChannelInformation::commandActions() const
 {
     return { ActionChannelCopy, ActionFrequencyCopy, ActionQtDqtCopy,
-             ActionInsertChannel, ActionDeleteChannel, ActionChannelEdit };
+             ActionInsertChannel, ActionDeleteChannel, ActionChannelEdit,
+             ActionMoveUp, ActionMoveDown, ActionSortChannels, ActionEncodeAsDecode, MenuSetSelected->menuAction() };
 }
 
 void FormChannelInformation::showGridMenu(const QPoint& position)
 {
     const QModelIndex cell = MSHFlexGridChannel->indexAt(position);
-    if (!cell.isValid() || cell.column() < 1)
+    if (!cell.isValid())
         return;
     FreshData();
     // A right click inside a selection of several channels keeps it.
@@ -76,6 +79,11 @@ void FormChannelInformation::showGridMenu(const QPoint& position)
     menu->addActions(commandActions().mid(3, 2));
     menu->addSeparator();
     menu->addAction(ActionChannelEdit);
+    menu->addSeparator();
+    menu->addActions({ ActionMoveUp, ActionMoveDown, ActionSortChannels });
+    menu->addSeparator();
+    menu->addAction(MenuSetSelected->menuAction());
+    menu->addAction(ActionEncodeAsDecode);
     menu->popup(MSHFlexGridChannel->viewport()->mapToGlobal(position));
 }
 

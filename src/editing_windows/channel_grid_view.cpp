@@ -4,10 +4,13 @@
 #include "channel_table_model.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace t40 {
 
@@ -25,6 +28,11 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent)
     setSelectionBehavior(SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(true);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         // A plain click edits; Shift and Ctrl only select.
         if (pressButton_ == Qt::LeftButton && pressModifiers_ == Qt::NoModifier && state() != EditingState)
@@ -117,6 +125,80 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void ChannelGridView::selectChannels(const QList<int>& channels, int shift)
+{
+    const int column = qMax(1, currentIndex().column());
+    QItemSelection selection;
+    for (int c : channels) {
+        const QModelIndex cell = model_.index(ChannelTableModel::rowOf(c + shift), column);
+        selection.select(cell, cell);
+    }
+    if (channels.isEmpty())
+        return;
+    selectionModel()->setCurrentIndex(model_.index(ChannelTableModel::rowOf(channels.first() + shift), column),
+                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+QItemSelectionModel::SelectionFlags ChannelGridView::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+    if (index.column() == ChannelTableModel::NumberColumn)
+        flags |= QItemSelectionModel::Rows;
+    return flags;
+}
+
+int ChannelGridView::dropBefore(const QPoint& pos) const
+{
+    const QModelIndex at = indexAt(pos);
+    if (!at.isValid())
+        return ChannelTableModel::channelOf(model_.rowCount()); // below the last row: at the end
+    const QRect cell = visualRect(at);
+    const int row = pos.y() < cell.center().y() ? at.row() : at.row() + 1;
+    return ChannelTableModel::channelOf(row);
+}
+
+void ChannelGridView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->source() == this)
+        QTableView::dragEnterEvent(event);
+    else
+        event->ignore();
+}
+
+void ChannelGridView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    QTableView::dragMoveEvent(event);
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void ChannelGridView::dropEvent(QDropEvent* event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    const QList<int> moved = model_.selectedChannels();
+    const int before = dropBefore(event->position().toPoint());
+    // The document moves the channels; the view removes nothing itself.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    setState(NoState);
+    if (model_.document().moveChannelsTo(moved, before)) {
+        const int first = before - int(std::count_if(moved.cbegin(), moved.cend(), [before](int c) { return c < before; }));
+        QList<int> placed;
+        for (int i = 0; i < moved.size(); ++i)
+            placed << first + i;
+        selectChannels(placed, 0);
+    }
+    viewport()->update();
 }
 
 void ChannelGridView::mousePressEvent(QMouseEvent* event)

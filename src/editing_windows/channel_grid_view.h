@@ -30,6 +30,8 @@ public:
     void dropOpenEditor();
     // Whether the next Enter edits the current cell.
     bool reopenPending() const { return reopen_; }
+    // Selects the given channels after they moved by shift places.
+    void selectChannels(const QList<int>& channels, int shift);
 
 signals:
     // A box was opened over a cell (the page watches its keys).
@@ -41,11 +43,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyboardSearch(const QString&) override { }
+    // A click on a channel number selects the whole channel.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
+    // Channels dragged by their numbers move to where they are dropped.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The cell the entry rules edit instead of the one asked for.
     QModelIndex editableCell(const QModelIndex& index) const;
     void moveAfterEnter(const QModelIndex& from);
+    // The channel a drop at pos puts the dragged channels before.
+    int dropBefore(const QPoint& pos) const;
 
     ChannelTableModel& model_;
     ChannelCellDelegate* delegate_;

@@ -4,6 +4,8 @@
 #include "shared_state.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
+#include <QStatusBar>
 
 namespace t40 {
 
@@ -12,14 +14,23 @@ BandState CurrentBand(const RadioDocument& document)
     return document.band();
 }
 
-QString NoneText()
+void ShowFrequencyWarning(const QString& caption, const QString& detail)
 {
-    return QCoreApplication::translate("t40::ChannelPages", "None");
+    QString text = QCoreApplication::translate("t40::ChannelPages", "Frequency is out of range!");
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    ShowMessageBox(text, BoxIcon::Warning, BoxButtons::Ok, caption);
 }
 
-void ShowFrequencyWarning(const QString& caption)
+void ShowCorrection(QWidget* from, const QString& note)
 {
-    ShowMessageBox(QCoreApplication::translate("t40::ChannelPages", "Frequency is out of range!"), BoxIcon::Warning, BoxButtons::Ok, caption);
+    if (!from || note.isEmpty())
+        return;
+    for (QWidget* w = from; w; w = w->parentWidget())
+        if (auto* window = qobject_cast<QMainWindow*>(w)) {
+            window->statusBar()->showMessage(note, 15000);
+            return;
+        }
 }
 
 } // namespace t40

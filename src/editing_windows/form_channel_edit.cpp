@@ -2,6 +2,7 @@
 
 #include "button_row.h"
 #include "channel_cell_delegate.h"
+#include "channel_pages.h"
 #include "channel_table_model.h"
 #include "help_topic.h"
 #include "list_fillers.h"
@@ -129,6 +130,7 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     }
 
     connect(ComboChannel, &QComboBox::activated, this, &FormChannelEdit::ComboChannel_Click);
+    connect(delegate_, &ChannelCellDelegate::corrected, this, [this](const QString& note) { ShowCorrection(this, note); });
     connect(CommandClose, &QPushButton::clicked, this, &FormChannelEdit::CommandClose_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &FormChannelEdit::CommandHelp_Click);
     // The grid's selection is this window's channel; the controls follow
@@ -237,6 +239,7 @@ void FormChannelEdit::fillCaptions()
 void FormChannelEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        commitOpenEdit(); // typed text goes in before the texts change
         fillCaptions();
         delegate_->retranslate(ComboDecode, ChannelTableModel::DecodeColumn);
         delegate_->retranslate(ComboEncode, ChannelTableModel::EncodeColumn);

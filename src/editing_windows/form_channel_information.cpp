@@ -54,6 +54,8 @@ FormChannelInformation::FormChannelInformation(RadioDocument& document, QWidget*
     MSHFlexGridChannel->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSHFlexGridChannel->installEventFilter(this);
     connect(MSHFlexGridChannel, &ChannelGridView::editorOpened, this, &FormChannelInformation::watchKeys);
+    connect(MSHFlexGridChannel->cellDelegate(), &ChannelCellDelegate::corrected, this,
+            [this](const QString& note) { ShowCorrection(this, note); });
     // Text typed into a cell belongs to the document it was typed for: it goes
     // in before the document is saved or sent, and is dropped when the
     // document is replaced.
@@ -115,11 +117,11 @@ void FormChannelInformation::fillCaptions()
 
 void FormChannelInformation::changeEvent(QEvent* event)
 {
+    // Text typed into a cell goes in before the texts change; the page's
+    // captions follow through fillCaptions().
     if (event->type() == QEvent::LanguageChange) {
-        fillCaptions();
+        FreshData();
         channels_.retranslate();
-        if (QWidget* editor = openEditor())
-            MSHFlexGridChannel->cellDelegate()->retranslate(editor, MSHFlexGridChannel->currentIndex().column());
     }
     PageWindow::changeEvent(event);
 }
@@ -247,7 +249,7 @@ bool FormChannelInformation::Form_KeyDown(int key, Qt::KeyboardModifiers modifie
         return false;
     FreshData();
     const QModelIndex current = MSHFlexGridChannel->currentIndex();
-    if (!current.isValid() || current.column() < 1)
+    if (!current.isValid())
         return true;
     const int channel = ChannelTableModel::channelOf(current.row());
     const bool receive = !cellText(channel, ReceiveColumn).isEmpty();
@@ -300,7 +302,11 @@ void FormChannelInformation::insertChannel()
 
 void FormChannelInformation::deleteChannel()
 {
-    document_.deleteChannel(channels_.currentChannel());
+    const QList<int> selected = channels_.selectedChannels();
+    if (selected.size() > 1)
+        document_.deleteChannels(selected);
+    else
+        document_.deleteChannel(channels_.currentChannel());
 }
 
 void FormChannelInformation::CommandChannelEdit_Click()

@@ -2,7 +2,12 @@
 
 #include "page_window.h"
 
+#include "channel.h"
+
+#include <functional>
+
 class QAction;
+class QMenu;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -51,6 +56,12 @@ public:
     QAction* ActionInsertChannel;
     QAction* ActionDeleteChannel;
     QAction* ActionChannelEdit;
+    // Channel plans: moving and sorting, and one value for every selected channel.
+    QAction* ActionMoveUp;
+    QAction* ActionMoveDown;
+    QAction* ActionSortChannels;
+    QAction* ActionEncodeAsDecode;
+    QMenu* MenuSetSelected;
 
     // The text of a grid cell (row = channel 1..16, column 0..9).
     QString cellText(int row, int column) const;
@@ -69,11 +80,12 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    void fillCaptions() override;
+
 private:
     RadioDocument& document_;
     ChannelTableModel& channels_;
     void Form_Load();
-    void fillCaptions();
     void setColumnWidths();
     void dropOpenEdit();
     void watchKeys(QWidget* editor);
@@ -86,6 +98,13 @@ private:
     void deleteChannel();
     void buildCommandActions();
     void captionCommandActions();
+    void buildPlanActions();
+    void captionPlanActions();
+    // Insert needs a free channel 16; Encode as Decode a channel it helps.
+    void updateCommandStates();
+    // One value for each selected channel, as one step.
+    void setSelected(const std::function<void(Channel&)>& change);
+    void setSelectedCode(bool decode);
     // Right-click: the cell becomes the selected one and the commands pop up.
     void showGridMenu(const QPoint& position);
 

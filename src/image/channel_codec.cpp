@@ -177,6 +177,29 @@ void RemoveChannel(RadioImage& image, int s)
         EraseChannel(image, s);
 }
 
+bool ReorderChannels(RadioImage& image, std::span<const int> order)
+{
+    if (order.size() != std::size_t(ChannelsPerGroup))
+        return false;
+    std::array<bool, ChannelsPerGroup + 1> named {};
+    for (int c : order) {
+        if (c < 1 || c > ChannelsPerGroup || named[c])
+            return false;
+        named[c] = true;
+    }
+    const RadioImage before = image;
+    for (int to = 1; to <= ChannelsPerGroup; ++to) {
+        const int from = order[to - 1];
+        if (from == to)
+            continue;
+        std::array<std::uint8_t, MemoryMap::ChannelRecordSize> record;
+        before.readBlock(*ChannelRecordOffset(0, from), record);
+        image.writeBlock(*ChannelRecordOffset(0, to), record);
+        WriteScanBit(image, to, ReadScanBit(before, from));
+    }
+    return true;
+}
+
 ChannelView DecodeChannel(const RadioImage& image, int channel, const QString& decimalSeparator,
                           const QString& noneText)
 {

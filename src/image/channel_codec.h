@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace t40 {
 
@@ -93,6 +94,10 @@ void CopyChannel(RadioImage& image, int from, int to);
 bool InsertChannel(RadioImage& image, int s, const QString& decimalSeparator);
 // Moves channels s+1..16 one place up, leaving 16 empty.
 void RemoveChannel(RadioImage& image, int s);
+// Puts the channels in a new order: channel i becomes what channel order[i-1]
+// was, record and scan bit together. order must name each of 1..16 once;
+// any other order touches nothing and gives false.
+bool ReorderChannels(RadioImage& image, std::span<const int> order);
 
 // A channel as the pages show it.
 struct ChannelView {

@@ -1,5 +1,7 @@
 #include "channel.h"
 
+#include <algorithm>
+
 #include "channel_codec.h"
 #include "decimal_text.h"
 
@@ -86,6 +88,11 @@ SignallingCode SignallingCode::fromTyped(const QString& typed, const QString& de
     if (normalised)
         *normalised = t.text;
     return fromBytes(t.bytes);
+}
+
+bool SignallingCode::nonStandardTone() const
+{
+    return kind == Kind::Ctcss && std::find(ToneList.begin(), ToneList.end(), value) == ToneList.end();
 }
 
 Channel Channel::created(Frequency receive, Frequency transmit)

@@ -30,6 +30,9 @@ struct SignallingCode {
     static SignallingCode fromListEntry(int position, const QString& entryText, const QString& decimalSeparator);
     static SignallingCode fromTyped(const QString& typed, const QString& decimalSeparator, QString* normalised = nullptr);
 
+    // A tone that is not one of the 50 standard CTCSS tones.
+    bool nonStandardTone() const;
+
     bool operator==(const SignallingCode&) const = default;
 };
 

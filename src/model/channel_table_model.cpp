@@ -4,6 +4,7 @@
 
 #include <QItemSelectionModel>
 
+#include <algorithm>
 #include <set>
 
 namespace t40 {
@@ -22,6 +23,7 @@ ChannelTableModel::ChannelTableModel(RadioDocument& document)
 {
     connect(&document_, &RadioDocument::changed, this, &ChannelTableModel::documentChanged);
     connect(&document_, &RadioDocument::bandChanged, this, &ChannelTableModel::documentChanged);
+    connect(&document_, &RadioDocument::replaced, this, [this] { notes_.clear(); });
 }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const
@@ -50,8 +52,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(QString()) : QVariant();
     const Channel ch = document_.channel(channelOf(index.row()));
     if (role == Qt::BackgroundRole || role == Qt::ToolTipRole)
-        if (QVariant mark = ruleMark(ch, index, role); mark.isValid())
-            return mark;
+        if (QVariant mark = ruleMark(ch, index, role); mark.isValid()) {
+            const QString note = role == Qt::ToolTipRole ? toolTip(index, ch) : QString();
+            return note.isEmpty() ? mark : QVariant(note + QLatin1Char('\n') + mark.toString());
+        }
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -60,6 +64,12 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return ch.present();
     case TransmitPresentRole:
         return ch.present() && ch.transmit.has_value();
+    case NonStandardRole: {
+        const SignallingCode code = column == DecodeColumn ? ch.decode : column == EncodeColumn ? ch.encode : SignallingCode {};
+        return ch.present() && code.nonStandardTone();
+    }
+    case Qt::ToolTipRole:
+        return toolTip(index, ch);
     case ListPositionRole:
         if (!ch.present())
             return -1;
@@ -90,11 +100,39 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
+    // Channels are dragged by their number to another place.
+    const Qt::ItemFlags movable = Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
     if (index.column() == NumberColumn)
-        return Qt::ItemIsEnabled;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | movable;
     if (index.column() == BlankColumn)
-        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDropEnabled;
+}
+
+QString ChannelTableModel::toolTip(const QModelIndex& index, const Channel& ch) const
+{
+    QStringList lines;
+    const auto note = notes_.constFind(index.row() * ColumnCount + index.column());
+    if (note != notes_.cend() && ch.present() && note->shown == ChannelValueText(fieldOf(index.column()), ch, separator_))
+        lines << note->text;
+    if (data(index, NonStandardRole).toBool())
+        lines << tr("Not one of the 50 standard CTCSS tones");
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ChannelTableModel::setNote(const QModelIndex& index, const QString& note)
+{
+    if (!index.isValid() || !isFieldColumn(index.column()))
+        return;
+    if (note.isEmpty()) {
+        if (notes_.remove(index.row() * ColumnCount + index.column()))
+            emit dataChanged(index, index, { Qt::ToolTipRole });
+        return;
+    }
+    const Channel ch = document_.channel(channelOf(index.row()));
+    notes_.insert(index.row() * ColumnCount + index.column(),
+                  { ch.present() ? ChannelValueText(fieldOf(index.column()), ch, separator_) : QString(), note });
+    emit dataChanged(index, index, { Qt::ToolTipRole });
 }
 
 bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -5,6 +5,7 @@
 #include "radio_document.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QMetaType>
 
@@ -39,6 +40,7 @@ public:
         ListPositionRole = Qt::UserRole + 1,
         PresentRole,         // the channel has a receive frequency
         TransmitPresentRole, // ... and a transmit frequency
+        NonStandardRole,     // a code cell holds a tone that is not one of the 50 standard tones
     };
 
     // The one table of a document (made on first use, owned by the document).
@@ -74,6 +76,11 @@ public:
     // The channels with a selected cell, in order; the current one when none is.
     QList<int> selectedChannels() const;
 
+    // What was stored in a cell instead of what was typed, and why: the
+    // cell's tooltip for as long as it shows that value (an empty note
+    // takes the cell's away).
+    void setNote(const QModelIndex& index, const QString& note);
+
     QString decimalSeparator() const { return separator_; }
     void setDecimalSeparator(const QString& separator);
     // The texts follow the interface language: after a switch, every view
@@ -90,8 +97,15 @@ private:
     QVariant ruleMark(const Channel& channel, const QModelIndex& index, int role) const;
     void documentChanged();
 
+    struct Note {
+        QString shown; // the cell text the note is about
+        QString text;
+    };
+    QString toolTip(const QModelIndex& index, const Channel& ch) const;
+
     RadioDocument& document_;
     QItemSelectionModel* selection_;
+    QHash<int, Note> notes_; // by row * ColumnCount + column
     QString separator_ = QStringLiteral(".");
 };
 

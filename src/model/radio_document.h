@@ -25,6 +25,7 @@ struct FrequencyEntryResult {
     QString text;         // corrected and completed text to show
     bool warning = false; // "Frequency is out of range!" is due
     bool written = false; // the memory was changed
+    QString note;         // what was stored instead of the typed value, and why
 };
 
 // What an undo step restores: the whole memory and the band.
@@ -120,6 +121,20 @@ public:
     void deleteChannel(int c);
     // Record and scan bit of from onto to.
     void copyChannel(int from, int to);
+    // Several channels deleted at once, the ones after each closing the gap.
+    void deleteChannels(const QList<int>& channels);
+    // Moving channels, record and scan bit together; false, touching nothing,
+    // when nothing would move. The channels move one place up (step -1) or
+    // down (+1), past their neighbour.
+    bool moveChannels(const QList<int>& channels, int step);
+    // The channels, in their order, move to stand before channel `before`
+    // (ChannelCount + 1: at the end).
+    bool moveChannelsTo(const QList<int>& channels, int before);
+    // Channels in the order of their receive frequency, the empty ones last.
+    bool sortChannels();
+    // Each of the channels whose encode code is none and that transmits takes
+    // its decode code for encode.
+    void encodeAsDecode(const QList<int>& channels);
     // One change applied to each of several channels.
     void setChannels(const QList<int>& rows, const std::function<void(Channel&)>& change, const StepName& name = {});
     // A frequency typed into the grid or the editor, by the entry rule of its
@@ -187,6 +202,8 @@ signals:
     void historyCleared();
 
 private:
+    // The channels in a new order (channel i takes what order[i-1] was) as one named step.
+    bool reorderChannels(const QList<int>& order, const StepName& name);
     // The single path of every byte change.
     bool applyBytes(int address, std::span<const std::uint8_t> data);
     // Called before every change: opens a step for a change outside a named one.

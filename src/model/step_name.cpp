@@ -63,6 +63,10 @@ StepName BatchEdit() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Batch edit")
 StepName ReadFromRadio() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Read from radio")); }
 StepName ChangeModel() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Change model")); }
 StepName ImportChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Import channels")); }
+StepName MoveChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Move channels")); }
+StepName SortChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Sort channels")); }
+StepName ChangeChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Change channels")); }
+StepName EncodeAsDecode() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Encode as decode")); }
 StepName InsertPreset() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Insert preset channels")); }
 } // namespace StepNames
 

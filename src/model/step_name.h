@@ -31,6 +31,10 @@ StepName BatchEdit();
 StepName ReadFromRadio();
 StepName ChangeModel();
 StepName ImportChannels();
+StepName MoveChannels();
+StepName SortChannels();
+StepName ChangeChannels();
+StepName EncodeAsDecode();
 StepName InsertPreset();
 } // namespace StepNames
 

@@ -196,10 +196,12 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::newRow("English") << true
             << QStringList { "Copy &Channel...\tShift+F3", "&Frequency Copy...\tShift+F4", "&QT/DQT Copy...\tShift+F5",
-                             "&Insert Channel\tShift+F9", "&Delete Channel\tShift+F10", "Channel &Edit\tF11" };
+                             "&Insert Channel\tShift+F9", "&Delete Channel\tShift+F10", "Channel &Edit\tF11",
+                             "Move Channel &Up\tAlt+Up", "Move Channel Do&wn\tAlt+Down" };
         QTest::newRow("Chinese") << false
             << QStringList { "信道复制(&C)...\tShift+F3", "频率复制(&F)...\tShift+F4", "亚音复制(&Q)...\tShift+F5",
-                             "插入信道(&I)\tShift+F9", "删除信道(&D)\tShift+F10", "信道编辑(&E)\tF11" };
+                             "插入信道(&I)\tShift+F9", "删除信道(&D)\tShift+F10", "信道编辑(&E)\tF11",
+                             "上移信道(&U)\tAlt+Up", "下移信道(&W)\tAlt+Down" };
     }
     void gridCommandsInMenus()
     {
@@ -209,6 +211,10 @@ private slots:
         StoreLanguage(english);
         MDIFormMain main;
         main.MDIForm_Load();
+        // Key names are the desktop's, in its language.
+        for (QString& item : items)
+            for (const auto key : { Qt::Key_Up, Qt::Key_Down })
+                item.replace(QKeySequence(Qt::ALT | key).toString(), QKeySequence(Qt::ALT | key).toString(QKeySequence::NativeText));
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         const auto shown = [](const QList<QAction*>& actions) {

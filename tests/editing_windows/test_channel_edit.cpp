@@ -135,7 +135,8 @@ private slots:
         TypeIntoFocus(QStringLiteral("520"));
         KeyIntoFocus(Qt::Key_Return);
         QTRY_COMPARE(env->prompts().messages.size(), size_t(1));
-        QCOMPARE(env->prompts().messages.front().text, QStringLiteral("Frequency is out of range!"));
+        QCOMPARE(env->prompts().messages.front().text,
+                 QStringLiteral("Frequency is out of range!\n520 MHz is above the band (400-480 MHz); stored 480.00000"));
         QCOMPARE(editor->TextRxFreq->text(), QStringLiteral("480.00000"));
         QCOMPARE(editor->TextTxFreq->text(), QStringLiteral("470.00000"));
     }

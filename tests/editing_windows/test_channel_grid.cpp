@@ -9,6 +9,7 @@
 #include "value_texts.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -184,16 +185,20 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("above") << "." << "500" << "480.00000";
-        QTest::newRow("below") << "." << "123.4" << "400.00000";
-        QTest::newRow("separator alone") << "." << "." << "400.00000";
-        QTest::newRow("comma alone") << "," << "," << "400,00000";
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("above") << "." << "500" << "480.00000" << "500 MHz is above the band (400-480 MHz); stored 480.00000";
+        QTest::newRow("below") << "." << "123.4" << "400.00000" << "123.4 MHz is below the band (400-480 MHz); stored 400.00000";
+        QTest::newRow("separator alone") << "." << "." << "400.00000"
+                                         << ". is not a frequency in the band (400-480 MHz); stored 400.00000";
+        QTest::newRow("comma alone") << "," << "," << "400,00000"
+                                     << ", is not a frequency in the band (400-480 MHz); stored 400,00000";
     }
     void outOfRangeWarns()
     {
         QFETCH(QString, separator);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(QString, detail);
         State().DecimalSeparator = separator;
         openGrid();
         clickCell(7, 1);
@@ -201,7 +206,9 @@ private slots:
         KeyIntoFocus(Qt::Key_Return);
         QTRY_COMPARE(env->prompts().messages.size(), size_t(1));
         const MessageRecord& m = env->prompts().messages.front();
-        QCOMPARE(m.text, QStringLiteral("Frequency is out of range!"));
+        QCOMPARE(m.text, QStringLiteral("Frequency is out of range!\n") + detail);
+        // The cell says it too, for as long as it shows the stored limit.
+        QCOMPARE(grid->MSHFlexGridChannel->model()->index(6, 1).data(Qt::ToolTipRole).toString(), detail);
         QCOMPARE(m.icon, BoxIcon::Warning);
         QCOMPARE(grid->cellText(7, 1), shown);
         QCOMPARE(StoredRx(7), shown);
@@ -329,13 +336,20 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("low");
         QTest::addColumn<int>("high");
-        QTest::newRow("D8") << true << "D8" << "D700N" << 0xC0 << 0x21;
-        QTest::newRow("lower case refused") << true << "d023n" << "67.0" << 0x9E << 0x02;
-        QTest::newRow("D.23") << true << "D.23" << "D023N" << 0x13 << 0x20;
-        QTest::newRow("sixth character refused") << true << "D754I7" << "D754I" << 0xEC << 0xA1;
-        QTest::newRow("300") << true << "300" << "254.1" << 0xED << 0x09;
-        QTest::newRow("None") << true << "" << "None" << 0xFF << 0xFF;
-        QTest::newRow("wu") << false << "" << QString::fromUtf8("无") << 0xFF << 0xFF;
+        QTest::addColumn<QString>("note"); // what the cell's tooltip says of the correction
+        QTest::newRow("D8") << true << "D8" << "D700N" << 0xC0 << 0x21 << "D8 stored as D700N";
+        QTest::newRow("lower case refused") << true << "d023n" << "67.0" << 0x9E << 0x02 << "023 stored as 67.0 Hz; type D023 for DCS 023";
+        QTest::newRow("D.23") << true << "D.23" << "D023N" << 0x13 << 0x20 << "D.23 stored as D023N";
+        QTest::newRow("D023 completed") << true << "D023" << "D023N" << 0x13 << 0x20 << "";
+        QTest::newRow("D23") << true << "D23" << "D230N" << 0x98 << 0x20 << "D23 stored as D230N";
+        QTest::newRow("sixth character refused") << true << "D754I7" << "D754I" << 0xEC << 0xA1 << "";
+        QTest::newRow("300") << true << "300" << "254.1" << 0xED << 0x09 << "300 stored as 254.1 Hz; type D300 for DCS 300";
+        QTest::newRow("71.95") << true << "71.95" << "72.0" << 0xD0 << 0x02
+                               << "71.95 stored as 72.0 Hz (not a standard tone)\nNot one of the 50 standard CTCSS tones";
+        QTest::newRow("23 in Chinese") << false << "23" << "67.0" << 0x9E << 0x02
+                                       << QString::fromUtf8("23 已存为 67.0 Hz；DCS 023 请输入 D023");
+        QTest::newRow("None") << true << "" << "None" << 0xFF << 0xFF << "";
+        QTest::newRow("wu") << false << "" << QString::fromUtf8("无") << 0xFF << 0xFF << "";
     }
     void codeEditors()
     {
@@ -344,6 +358,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, low);
         QFETCH(int, high);
+        QFETCH(QString, note);
         SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         PutChannel(8, "446", "446");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 8, ChannelField::Decode, { 0x13, 0x20 }); });
@@ -362,6 +377,7 @@ private slots:
         QCOMPARE(RecordByte(8, 8), low);
         QCOMPARE(RecordByte(8, 9), high);
         QCOMPARE(currentColumn(), 4);
+        QCOMPARE(grid->MSHFlexGridChannel->model()->index(7, 3).data(Qt::ToolTipRole).toString(), note);
     }
 
     void insertAndDelete()
@@ -399,6 +415,55 @@ private slots:
         KeyIntoFocus(Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(grid->cellText(16, 1), QString());
         QCOMPARE(grid->cellText(15, 1), QStringLiteral("455.00000"));
+    }
+
+    // Several channels move, sort and change together from the grid's
+    // commands, each command one undo step; Insert says why it cannot.
+    void planCommands()
+    {
+        PutChannel(1, "446", "446", 0x88, true);
+        PutChannel(2, "440", "440", 0x88, false);
+        PutChannel(3, "450", "");
+        openGrid();
+        QStringList steps;
+        QObject listening;
+        connect(&AppDocument(), &RadioDocument::stepRecorded, &listening,
+                [&steps](const StepName& name) { steps << name.text(); });
+        const auto column = [this](int c) {
+            QStringList texts;
+            for (int row = 1; row <= 4; ++row)
+                texts << grid->cellText(row, c);
+            return texts;
+        };
+        clickCell(1, 9);
+        clickCell(2, 9, Qt::ShiftModifier);
+        grid->ActionMoveDown->trigger();
+        QCOMPARE(column(1), QStringList({ "450.00000", "446.00000", "440.00000", "" }));
+        QCOMPARE(ChannelTableModel::of(AppDocument()).selectedChannels(), QList<int>({ 2, 3 })); // the selection moved along
+        QVERIFY(!ReadScanBit(AppDocument().memory(), 3));
+
+        emit grid->MenuSetSelected->aboutToShow();
+        QMenu* power = grid->MenuSetSelected->actions().at(0)->menu();
+        QCOMPARE(power->title(), QStringLiteral("Tx Power"));
+        power->actions().at(0)->trigger(); // Low
+        QCOMPARE(column(5), QStringList({ "High", "Low", "Low", "" }));
+
+        grid->ActionSortChannels->trigger();
+        QCOMPARE(column(1), QStringList({ "440.00000", "446.00000", "450.00000", "" }));
+        QCOMPARE(column(6), QStringList({ "Delete", "Add", "Add", "" }));
+
+        clickCell(1, 9);
+        clickCell(2, 9, Qt::ShiftModifier);
+        KeyIntoFocus(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(column(1), QStringList({ "450.00000", "", "", "" }));
+        QCoreApplication::processEvents();
+        AppDocument().closeOpenStep();
+        QCOMPARE(steps, QStringList({ "Move channels", "Change channels", "Sort channels", "Delete channel" }));
+
+        QVERIFY(grid->ActionInsertChannel->isEnabled());
+        PutChannel(16, "460", "460");
+        QVERIFY(!grid->ActionInsertChannel->isEnabled());
+        QCOMPARE(grid->ActionInsertChannel->statusTip(), QStringLiteral("Channel 16 is in use: delete or move it to make room"));
     }
 
     void shortcutsOpenCopyTools_data()
