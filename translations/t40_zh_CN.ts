@@ -1123,14 +1123,6 @@
         <translation>信道</translation>
     </message>
     <message>
-        <source>Rx Frequency</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Tx Frequency</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
         <source>CTCSS/DCS Decode</source>
         <translation>CTCSS/DCS解码</translation>
     </message>
@@ -1139,20 +1131,8 @@
         <translation>CTCSS/DCS编码</translation>
     </message>
     <message>
-        <source>Tx Power</source>
-        <translation>发射功率</translation>
-    </message>
-    <message>
-        <source>Channel Spacing</source>
-        <translation>宽/窄带</translation>
-    </message>
-    <message>
         <source>Busy Channel Lock-out</source>
         <translation>繁忙锁定</translation>
-    </message>
-    <message>
-        <source>Scan Add</source>
-        <translation>扫描添加</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1173,6 +1153,14 @@
     <message>
         <source>Scramble Type</source>
         <translation>扰频组别</translation>
+    </message>
+    <message>
+        <source>= Decode</source>
+        <translation>= 解码</translation>
+    </message>
+    <message>
+        <source>Encode with the decode code</source>
+        <translation>编码使用解码的代码</translation>
     </message>
 </context>
 <context>
