@@ -14,9 +14,7 @@ using namespace SignallingBits;
 
 std::optional<Frequency> ReadStoredFrequency(const RadioImage& memory, int c, int field)
 {
-    // The stored text (which may carry non-decimal digits) decides, as the pages always read it.
-    return ParseFrequency(DecodeFrequency(ReadFrequency(memory, c, field), QStringLiteral(".")).text,
-                          QStringLiteral("."));
+    return DecodeFrequencyUnits(ReadFrequency(memory, c, field));
 }
 
 FrequencyBytes FrequencyBytesOf(Frequency f)
