@@ -75,6 +75,16 @@ bool IsNoneText(const QString& text)
     return text == QLatin1String("None") || text == NoneCodeText();
 }
 
+QStringList CodeListTexts(const QString& decimalSeparator)
+{
+    return SignallingCodeListTexts(decimalSeparator, NoneCodeText());
+}
+
+void FilterCodeKey(const QString& text, bool hasSelection, int& key, const QString& decimalSeparator)
+{
+    FilterCodeKeyPress(text, hasSelection, key, decimalSeparator);
+}
+
 SignallingCode SignallingCode::fromTyped(const QString& typed, const QString& decimalSeparator, QString* normalised)
 {
     if (IsNoneText(typed)) {
