@@ -308,12 +308,62 @@
 <context>
     <name>t40::ChannelPages</name>
     <message>
-        <source>None</source>
-        <translation>无</translation>
-    </message>
-    <message>
         <source>Frequency is out of range!</source>
         <translation>频率超出范围！</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ChannelPresets</name>
+    <message>
+        <source>Europe, 16 channels, 0.5 W, narrow</source>
+        <translation>欧洲，16 个信道，0.5 W，窄带</translation>
+    </message>
+    <message>
+        <source>USA, 22 channels, low power, narrow</source>
+        <translation>美国，22 个信道，低功率，窄带</translation>
+    </message>
+    <message>
+        <source>Australia, 16 simplex channels, narrow</source>
+        <translation>澳大利亚，16 个单工信道，窄带</translation>
+    </message>
+    <message>
+        <source>Europe, 16 of the 69 channels, 10 mW</source>
+        <translation>欧洲，69 个信道中的 16 个，10 mW</translation>
+    </message>
+    <message>
+        <source>USA, 5 VHF channels, 2 W</source>
+        <translation>美国，5 个 VHF 信道，2 W</translation>
+    </message>
+    <message>
+        <source>No channel of %1 was inserted.</source>
+        <translation>未插入 %1 的任何信道。</translation>
+    </message>
+    <message>
+        <source>%1 channels of %2 are in channels %3.</source>
+        <translation>%2 的 %1 个信道已填入信道 %3。</translation>
+    </message>
+    <message>
+        <source>Outside the radio&apos;s band, left out: %1 MHz.</source>
+        <translation>超出本机频段，未填入：%1 MHz。</translation>
+    </message>
+    <message>
+        <source>No channel left for: %1 MHz.</source>
+        <translation>没有空余信道：%1 MHz。</translation>
+    </message>
+</context>
+<context>
+    <name>t40::ChannelRules</name>
+    <message>
+        <source>%1 allows at most %2 power on %3 MHz</source>
+        <translation>%1 在 %3 MHz 上最多允许%2功率</translation>
+    </message>
+    <message>
+        <source>%1 requires 12.5 kHz (narrow) spacing on %2 MHz</source>
+        <translation>%1 在 %2 MHz 上要求 12.5 kHz（窄带）信道间隔</translation>
+    </message>
+    <message>
+        <source>%1 does not allow transmitting on %2 MHz</source>
+        <translation>%1 不允许在 %2 MHz 上发射</translation>
     </message>
 </context>
 <context>
@@ -457,6 +507,18 @@
     <message>
         <source>Error</source>
         <translation>错误</translation>
+    </message>
+    <message>
+        <source>The plan goes into the selected channels %1, in order.</source>
+        <translation>方案依次填入所选信道 %1。</translation>
+    </message>
+    <message>
+        <source>The plan goes into the empty channels, from the first one on. Select several rows of the channel grid to choose the channels yourself.</source>
+        <translation>方案从第一个空信道起依次填入空信道。在信道表格中选择多行可自行指定信道。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 channel plan; this radio&apos;s band is %3 %4-%5 MHz. File &gt; New From Preset... makes a data file of the plan&apos;s band.</source>
+        <translation>%1 是 %2 信道方案；本机频段为 %3 %4-%5 MHz。“文件 &gt; 从预设新建...”可生成该方案频段的数据文件。</translation>
     </message>
 </context>
 <context>
@@ -856,6 +918,10 @@
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
+    <message>
+        <source>A new data file gets the plan in channels 1 to 16, with the band the plan needs.</source>
+        <translation>新数据文件的信道 1 至 16 将填入该方案，频段为方案所需的频段。</translation>
+    </message>
 </context>
 <context>
     <name>t40::FormBatchChannelEdit</name>
@@ -1057,14 +1123,6 @@
         <translation>信道</translation>
     </message>
     <message>
-        <source>Rx Frequency</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Tx Frequency</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
         <source>CTCSS/DCS Decode</source>
         <translation>CTCSS/DCS解码</translation>
     </message>
@@ -1073,20 +1131,8 @@
         <translation>CTCSS/DCS编码</translation>
     </message>
     <message>
-        <source>Tx Power</source>
-        <translation>发射功率</translation>
-    </message>
-    <message>
-        <source>Channel Spacing</source>
-        <translation>宽/窄带</translation>
-    </message>
-    <message>
         <source>Busy Channel Lock-out</source>
         <translation>繁忙锁定</translation>
-    </message>
-    <message>
-        <source>Scan Add</source>
-        <translation>扫描添加</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1107,6 +1153,14 @@
     <message>
         <source>Scramble Type</source>
         <translation>扰频组别</translation>
+    </message>
+    <message>
+        <source>= Decode</source>
+        <translation>= 解码</translation>
+    </message>
+    <message>
+        <source>Encode with the decode code</source>
+        <translation>编码使用解码的代码</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1240,49 @@
     <message>
         <source>Insert an empty channel at the selected one</source>
         <translation>在所选信道处插入空信道</translation>
+    </message>
+</context>
+<context>
+    <name>t40::FormChannelPreset</name>
+    <message>
+        <source>%1 channels, %2 MHz (%3)</source>
+        <translation>%1 个信道，%2 MHz（%3）</translation>
+    </message>
+    <message>
+        <source>The service allows at most %1 power.</source>
+        <translation>该业务最多允许%1功率。</translation>
+    </message>
+    <message>
+        <source>It requires 12.5 kHz (narrow) spacing.</source>
+        <translation>要求 12.5 kHz（窄带）信道间隔。</translation>
+    </message>
+    <message>
+        <source>Some of its frequencies are not for transmitting.</source>
+        <translation>其部分频率不允许发射。</translation>
+    </message>
+    <message>
+        <source>Channels that break these rules are marked in the channel grid.</source>
+        <translation>违反这些规则的信道会在信道表格中标出。</translation>
+    </message>
+    <message>
+        <source>New From Preset</source>
+        <translation>从预设新建</translation>
+    </message>
+    <message>
+        <source>Insert Preset Channels</source>
+        <translation>插入预设信道</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No channel plan is available.</source>
+        <translation>没有可用的信道方案。</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2865,14 @@
         <source>Check &amp;Cable...</source>
         <translation>检查编程线(&amp;C)...</translation>
     </message>
+    <message>
+        <source>New From Pre&amp;set...</source>
+        <translation>从预设新建(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Insert Pre&amp;set Channels...</source>
+        <translation>插入预设信道(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>t40::MicNoiseReduction</name>
@@ -2876,6 +2981,17 @@
     <message>
         <source>Restore the radio&apos;s previous data</source>
         <translation>恢复对讲机原来的数据</translation>
+    </message>
+</context>
+<context>
+    <name>t40::RadioCommands</name>
+    <message>
+        <source>These channels break the rules of a licence-free service:</source>
+        <translation>以下信道违反免执照业务的规则：</translation>
+    </message>
+    <message>
+        <source>Write them as they are?</source>
+        <translation>仍按原样写入吗？</translation>
     </message>
 </context>
 <context>
@@ -3038,6 +3154,10 @@
     <message>
         <source>Encode as decode</source>
         <translation>编码同解码</translation>
+    </message>
+    <message>
+        <source>Insert preset channels</source>
+        <translation>插入预设信道</translation>
     </message>
 </context>
 <context>

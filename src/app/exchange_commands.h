@@ -17,6 +17,7 @@ public slots:
     void MenuCompare_Click();
     void MenuImportChannels_Click();
     void MenuExportChannels_Click();
+    void MenuInsertPreset_Click();
 
 private:
     MDIFormMain& main_;

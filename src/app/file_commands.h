@@ -30,6 +30,7 @@ public:
 
 public slots:
     void MenuNew_Click();
+    void MenuNewFromPreset_Click();
     void MenuOpen_Click();
     void MenuOpenBackup_Click();
     void MenuSave_Click();

@@ -93,6 +93,7 @@ void MDIFormMain::buildMenus()
 
     MenuFile = bar->addMenu(QString());
     MenuNew = addMenuAction(MenuFile, files_, &FileCommands::MenuNew_Click, QKeySequence(Qt::CTRL | Qt::Key_N));
+    MenuNewFromPreset = addMenuAction(MenuFile, files_, &FileCommands::MenuNewFromPreset_Click);
     MenuOpen = addMenuAction(MenuFile, files_, &FileCommands::MenuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
     MenuOpenBackup = addMenuAction(MenuFile, files_, &FileCommands::MenuOpenBackup_Click);
     MenuSave = addMenuAction(MenuFile, files_, &FileCommands::MenuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -122,6 +123,7 @@ void MDIFormMain::buildMenus()
     pageCommandsEnd_->setVisible(false);
     connect(MenuEdit, &QMenu::aboutToShow, this, &MDIFormMain::showPageCommands);
     MenuChannel = addMenuAction(MenuEdit, this, &MDIFormMain::MenuChannel_Click);
+    MenuInsertPreset = addMenuAction(MenuEdit, exchange_, &ExchangeCommands::MenuInsertPreset_Click);
     MenuEdit->addSeparator();
     MenuOption = addMenuAction(MenuEdit, this, &MDIFormMain::MenuOption_Click);
     MenuKey = addMenuAction(MenuEdit, this, &MDIFormMain::MenuKey_Click);
@@ -289,6 +291,7 @@ void MDIFormMain::LanguageRefresh()
     const std::pair<QAction*, QString> captions[] = {
         { MenuFile->menuAction(), tr("&File") },
         { MenuNew, tr("&New") },
+        { MenuNewFromPreset, tr("New From Pre&set...") },
         { MenuOpen, tr("&Open") },
         { MenuOpenBackup, tr("Open &Backup...") },
         { MenuSave, tr("&Save") },
@@ -303,6 +306,7 @@ void MDIFormMain::LanguageRefresh()
         { MenuModelInformation, tr("&Model Information") },
         { MenuEdit->menuAction(), tr("&Edit") },
         { MenuChannel, tr("&Channel Information") },
+        { MenuInsertPreset, tr("Insert Pre&set Channels...") },
         { MenuOption, tr("&Function Setup") },
         { MenuKey, tr("&Key Setting") },
         { MenuScan, tr("&Scan Information") },

@@ -99,6 +99,8 @@ public:
     QAction* MenuSaveAs = nullptr;
     QAction* MenuCompare = nullptr;
     QAction* MenuImportChannels = nullptr;
+    QAction* MenuNewFromPreset = nullptr;
+    QAction* MenuInsertPreset = nullptr;
     QAction* MenuExportChannels = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPrintView = nullptr;

@@ -8,6 +8,7 @@
 #include "form_detect_radio.h"
 #include "mdi_form_main.h"
 #include "file_commands.h"
+#include "preset_commands.h"
 #include "reg_keys.h"
 #include "shared_state.h"
 
@@ -32,12 +33,16 @@ void RadioCommands::MenuRead_Click()
 void RadioCommands::MenuWrite_Click()
 {
     main_.flushChannelEdit();
+    if (!ConfirmRuleFindings())
+        return;
     ShowProgrammingSession(&main_, false, ProgramPassword, [this] { main_.afterRadioRead(); });
 }
 
 void RadioCommands::MenuWriteMany_Click()
 {
     main_.flushChannelEdit();
+    if (!ConfirmRuleFindings())
+        return;
     ShowWriteMany(&main_);
 }
 

@@ -25,6 +25,15 @@ constexpr char ShownProperty[] = "t40ShownText";  // the text it showed
 constexpr char EnterProperty[] = "t40ByEnter";    // the commit comes from Enter
 constexpr char PickedProperty[] = "t40Picked";    // a list entry was just picked
 constexpr char ClosingProperty[] = "t40Closing";  // its commit is under way
+constexpr char InPlaceProperty[] = "t40InPlace";  // a grid cell's own box, typed over at once
+
+// Typing replaces what a box shows: in a cell's box, and in a window's box
+// that has the focus (the others show no selection).
+void SelectForTyping(QWidget* box, QLineEdit* edit)
+{
+    if (box->property(InPlaceProperty).toBool() || edit->hasFocus())
+        edit->selectAll();
+}
 
 bool IsCodeColumn(int column)
 {
@@ -110,6 +119,7 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     } else {
         return nullptr;
     }
+    editor->setProperty(InPlaceProperty, true);
     adopt(editor, column);
     return editor;
 }
@@ -167,7 +177,7 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         edit->setText(text);
         edit->setModified(false);
-        edit->selectAll(); // typing replaces what is shown
+        SelectForTyping(editor, edit);
     } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
         check->setChecked(index.data(ChannelTableModel::ListPositionRole).toInt() == 0);
     } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -175,7 +185,7 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
         if (combo->isEditable()) {
             combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
             combo->setEditText(text);
-            combo->lineEdit()->selectAll();
+            SelectForTyping(editor, combo->lineEdit());
         } else {
             combo->setCurrentIndex(index.data(ChannelTableModel::ListPositionRole).toInt());
         }

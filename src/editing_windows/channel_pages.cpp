@@ -14,11 +14,6 @@ BandState CurrentBand(const RadioDocument& document)
     return document.band();
 }
 
-QString NoneText()
-{
-    return QCoreApplication::translate("t40::ChannelPages", "None");
-}
-
 void ShowFrequencyWarning(const QString& caption, const QString& detail)
 {
     QString text = QCoreApplication::translate("t40::ChannelPages", "Frequency is out of range!");

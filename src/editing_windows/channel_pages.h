@@ -15,9 +15,6 @@ class RadioDocument;
 // The band limits of the document's model.
 BandState CurrentBand(const RadioDocument& document);
 
-// The first entry of the code list in the interface language.
-QString NoneText();
-
 // The one message frequency entry ever shows; detail (a second line) says
 // what was stored instead, with the band's range.
 void ShowFrequencyWarning(const QString& caption = QString(), const QString& detail = QString());

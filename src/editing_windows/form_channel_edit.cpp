@@ -6,6 +6,7 @@
 #include "channel_table_model.h"
 #include "help_topic.h"
 #include "list_fillers.h"
+#include "value_texts.h"
 #include "screen_fit.h"
 #include "shared_state.h"
 #include "window_menu.h"
@@ -24,6 +25,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace t40 {
 
@@ -105,6 +107,10 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
         label->setBuddy(field);
         ++r;
     }
+    // The common case in one click: the decode code for encode too.
+    CommandEncodeAsDecode = new QToolButton(this);
+    CommandEncodeAsDecode->setObjectName(QStringLiteral("CommandEncodeAsDecode"));
+    grid->addWidget(CommandEncodeAsDecode, 4, 2);
     grid->addWidget(CheckScanAdd, r, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnMinimumWidth(1, 150);
@@ -132,6 +138,10 @@ FormChannelEdit::FormChannelEdit(RadioDocument& document, QWidget* parent)
     connect(ComboChannel, &QComboBox::activated, this, &FormChannelEdit::ComboChannel_Click);
     connect(delegate_, &ChannelCellDelegate::corrected, this, [this](const QString& note) { ShowCorrection(this, note); });
     connect(CommandClose, &QPushButton::clicked, this, &FormChannelEdit::CommandClose_Click);
+    connect(CommandEncodeAsDecode, &QToolButton::clicked, this, [this] {
+        commitOpenEdit();
+        document_.encodeAsDecode({ shown_ });
+    });
     connect(CommandHelp, &QPushButton::clicked, this, &FormChannelEdit::CommandHelp_Click);
     // The grid's selection is this window's channel; the controls follow
     // every change of the table after the mapper has shown it.
@@ -219,14 +229,17 @@ void FormChannelEdit::fillCaptions()
 {
     setWindowTitle(tr("Channel Edit"));
     LabelChannel->setText(tr("Channel"));
-    LabelRxFreq->setText(tr("Rx Frequency"));
-    LabelTxFreq->setText(tr("Tx Frequency"));
+    LabelRxFreq->setText(ChannelFieldName(ChannelFieldId::Receive));
+    LabelTxFreq->setText(ChannelFieldName(ChannelFieldId::Transmit));
+    // Decode, encode and busy lock-out read longer here than in the grid.
     LabelDecode->setText(tr("CTCSS/DCS Decode"));
     LabelEncode->setText(tr("CTCSS/DCS Encode"));
-    LabelTxPower->setText(tr("Tx Power"));
-    LabelSpace->setText(tr("Channel Spacing"));
+    LabelTxPower->setText(ChannelFieldName(ChannelFieldId::Power));
+    LabelSpace->setText(ChannelFieldName(ChannelFieldId::Spacing));
     LabelBusyLock->setText(tr("Busy Channel Lock-out"));
-    CheckScanAdd->setText(tr("Scan Add"));
+    CheckScanAdd->setText(ChannelFieldName(ChannelFieldId::ScanAdd));
+    CommandEncodeAsDecode->setText(tr("= Decode"));
+    CommandEncodeAsDecode->setToolTip(tr("Encode with the decode code"));
     CommandClose->setText(tr("&Close"));
     CommandHelp->setText(tr("&Help"));
     CheckReverse->setText(tr("Reverse"));
@@ -239,6 +252,7 @@ void FormChannelEdit::fillCaptions()
 void FormChannelEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        commitOpenEdit(); // typed text goes in before the texts change
         fillCaptions();
         delegate_->retranslate(ComboDecode, ChannelTableModel::DecodeColumn);
         delegate_->retranslate(ComboEncode, ChannelTableModel::EncodeColumn);
@@ -276,6 +290,8 @@ void FormChannelEdit::updateControls()
                                                         CheckScanAdd })
         w->setEnabled(present);
     ComboEncode->setEnabled(transmit);
+    const Channel ch = document_.channel(shown_);
+    CommandEncodeAsDecode->setEnabled(transmit && ch.encode == SignallingCode::none() && ch.decode != ch.encode);
     if (!transmit) {
         // No encode code without a transmit frequency: the chooser stays empty.
         const QSignalBlocker quiet(ComboEncode);

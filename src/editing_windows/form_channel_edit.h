@@ -8,6 +8,7 @@ class QDataWidgetMapper;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace t40 {
 
@@ -54,6 +55,7 @@ public:
     QLabel* LabelBusyLock;
     QComboBox* ComboBusyLock;
     QCheckBox* CheckScanAdd;
+    QToolButton* CommandEncodeAsDecode;
     QPushButton* CommandClose;
     QPushButton* CommandHelp;
     // In the page's definition but never shown on this model.

@@ -117,11 +117,11 @@ void FormChannelInformation::fillCaptions()
 
 void FormChannelInformation::changeEvent(QEvent* event)
 {
+    // Text typed into a cell goes in before the texts change; the page's
+    // captions follow through fillCaptions().
     if (event->type() == QEvent::LanguageChange) {
-        fillCaptions();
+        FreshData();
         channels_.retranslate();
-        if (QWidget* editor = openEditor())
-            MSHFlexGridChannel->cellDelegate()->retranslate(editor, MSHFlexGridChannel->currentIndex().column());
     }
     PageWindow::changeEvent(event);
 }

@@ -80,11 +80,12 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    void fillCaptions() override;
+
 private:
     RadioDocument& document_;
     ChannelTableModel& channels_;
     void Form_Load();
-    void fillCaptions();
     void setColumnWidths();
     void dropOpenEdit();
     void watchKeys(QWidget* editor);

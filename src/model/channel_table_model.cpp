@@ -51,6 +51,11 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     if (!isFieldColumn(column))
         return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(QString()) : QVariant();
     const Channel ch = document_.channel(channelOf(index.row()));
+    if (role == Qt::BackgroundRole || role == Qt::ToolTipRole)
+        if (QVariant mark = ruleMark(ch, index, role); mark.isValid()) {
+            const QString note = role == Qt::ToolTipRole ? toolTip(index, ch) : QString();
+            return note.isEmpty() ? mark : QVariant(note + QLatin1Char('\n') + mark.toString());
+        }
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:

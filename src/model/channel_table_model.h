@@ -92,6 +92,9 @@ public:
 
 private:
     explicit ChannelTableModel(RadioDocument& document);
+    // A cell whose value breaks a licence-free service's rule: its tint and
+    // the rule's text (nothing for any other cell or role).
+    QVariant ruleMark(const Channel& channel, const QModelIndex& index, int role) const;
     void documentChanged();
 
     struct Note {

@@ -67,6 +67,7 @@ StepName MoveChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Move chan
 StepName SortChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Sort channels")); }
 StepName ChangeChannels() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Change channels")); }
 StepName EncodeAsDecode() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Encode as decode")); }
+StepName InsertPreset() { return Named(QT_TRANSLATE_NOOP("t40::Step", "Insert preset channels")); }
 } // namespace StepNames
 
 StepName NameForChange(const RadioImage& before, const RadioImage& after)

@@ -35,6 +35,7 @@ StepName MoveChannels();
 StepName SortChannels();
 StepName ChangeChannels();
 StepName EncodeAsDecode();
+StepName InsertPreset();
 } // namespace StepNames
 
 // A name for a change made outside a named step, from what it changed: one

@@ -57,6 +57,7 @@ constexpr WindowTopic WindowTopics[] = {
     { "t40::FormProgrammingLog", "proglog.htm" },
     { "t40::FormCompare", "compare.htm" },
     { "t40::FormImportChannels", "import.htm" },
+    { "t40::FormChannelPreset", "presets.htm" },
     { "QMessageBox", "messages.htm" },
 };
 

@@ -124,8 +124,8 @@ private slots:
         QCOMPARE(VisibleMenus(main), menus);
         QCOMPARE(State().WindowMenuHandle.data(), main.MenuWindow);
         if (english) {
-            QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "&Open", "Open &Backup...", "&Save", "Save &As", "Co&mpare With...", "-", "&Import Channels...", "E&xport Channels...", "-", "&Print", "-", "&Exit" }));
-            QCOMPARE(VisibleItems(main.MenuEdit), (QStringList { "&Undo", "&Redo", "-", "&Channel Information", "-", "&Function Setup", "&Key Setting" }));
+            QCOMPARE(VisibleItems(main.MenuFile), (QStringList { "&New", "New From Pre&set...", "&Open", "Open &Backup...", "&Save", "Save &As", "Co&mpare With...", "-", "&Import Channels...", "E&xport Channels...", "-", "&Print", "-", "&Exit" }));
+            QCOMPARE(VisibleItems(main.MenuEdit), (QStringList { "&Undo", "&Redo", "-", "&Channel Information", "Insert Pre&set Channels...", "-", "&Function Setup", "&Key Setting" }));
             QCOMPARE(VisibleItems(main.MenuProgram), (QStringList { "&Read From Radio", "&Write To Radio", "&Verify After Write", "Show C&hanges Before Write", "Write to &Many Radios...", "-", "&Detect Radio...", "Check &Cable..." }));
             QCOMPARE(VisibleItems(main.MenuView), (QStringList { "Tree &View", "-", "&Toolbar", "&Statusbar" }));
             QCOMPARE(VisibleItems(main.MenuWindow).mid(0, 4), (QStringList { "&Cascade", "-", "Close All &Windows", "-" }));

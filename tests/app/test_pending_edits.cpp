@@ -128,6 +128,8 @@ private slots:
             main.files().MenuSaveAs_Click();
         } else if (command == QLatin1String("write")) {
             OnModal<FormProcess>([&](FormProcess* w) { seen = AppDocument().memory().byte(typed.address); w->reject(); });
+            // A channel typed in the grid is PMR446 channel 1 at High power: the write asks first.
+            env.prompts().answers.push_back(BoxAnswer::Ok);
             main.radio().MenuWrite_Click();
         } else if (command == QLatin1String("print")) {
             OnModal<FormPrint>([&](FormPrint* w) { seen = AppDocument().memory().byte(typed.address); w->reject(); });

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTableView>
 
 using namespace t40;
@@ -182,6 +183,15 @@ private slots:
         emit editor->ComboDecode->activated(index);
         QCOMPARE(RecordByte(4, 8), low);
         QCOMPARE(RecordByte(4, 9), high);
+        // The same code for encode, in one click, while encode has none.
+        QCOMPARE(editor->CommandEncodeAsDecode->isEnabled(), low != 0xFF);
+        if (low != 0xFF) {
+            editor->CommandEncodeAsDecode->click();
+            QCOMPARE(RecordByte(4, 10), low);
+            QCOMPARE(RecordByte(4, 11), high);
+            QCOMPARE(editor->ComboEncode->currentText(), entry);
+            QVERIFY(!editor->CommandEncodeAsDecode->isEnabled());
+        }
     }
 
     void typingEncodeWithEnter()

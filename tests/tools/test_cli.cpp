@@ -563,8 +563,47 @@ private slots:
         QCOMPARE(r.status, 0);
         for (const QString& e : expected)
             QVERIFY2(r.out.contains(e), qPrintable(r.out));
+        // Channel 1 sends High power 25 kHz on PMR446 channel 1: shown, and warned about.
+        QVERIFY2(r.err.contains(QStringLiteral("t40-cli: warning: Channel 1: PMR446 allows at most Low power on 446.00625 MHz\n"
+                                               "t40-cli: warning: Channel 1: PMR446 requires 12.5 kHz (narrow) spacing on 446.00625 MHz")),
+                 qPrintable(r.err));
         if (options.isEmpty())
             QVERIFY2(r.out.contains(QRegularExpression(QStringLiteral(" 1  446.00625 +446.00625 +67.0 +D023N +High +Add +25K\\(Wide\\) +None"))), qPrintable(r.out));
+    }
+
+    // new --preset: the data file holds the plan's channels in the plan's band.
+    void newFromPreset_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("PMR446") << QStringList { "--preset", "PMR446" }
+                                << QStringList { "Band: UHF 400-520 MHz", "1,446.00625,446.00625,None,None,Low,Add,12.5K(Narrow),None",
+                                                 "16,446.19375,446.19375,None,None,Low,Add,12.5K(Narrow),None" }
+                                << "16 channels of PMR446 are in channels 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16.";
+        QTest::newRow("FRS, more than fits") << QStringList { "--preset", "FRS", "--band", "uhf" }
+                                             << QStringList { "16,462.57500,462.57500,None,None,Low" }
+                                             << "No channel left for: 462.60000, 462.62500, 462.65000, 462.67500, 462.70000, 462.72500 MHz.";
+        QTest::newRow("MURS on VHF") << QStringList { "--preset", "MURS" }
+                                     << QStringList { "Band: VHF 136-174 MHz", "4,154.57000,154.57000,None,None,Low,Add,25K(Wide)", "6,,," }
+                                     << "5 channels of MURS are in channels 1, 2, 3, 4, 5.";
+    }
+    void newFromPreset()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, summary);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("new.rdat"));
+        const Result made = RunCli(QStringList { QStringLiteral("new"), QStringLiteral("-o"), file } + options);
+        QCOMPARE(made.status, 0);
+        QVERIFY2(made.err.contains(summary), qPrintable(made.err));
+        const Result text = RunCli({ QStringLiteral("show"), file });
+        const Result csv = RunCli({ QStringLiteral("show"), file, QStringLiteral("--format"), QStringLiteral("csv") });
+        for (const QString& s : shown)
+            QVERIFY2(text.out.contains(s) || csv.out.contains(s), qPrintable(text.out + csv.out));
+        // A plan keeps its own rules.
+        QVERIFY2(!csv.err.contains(QStringLiteral("warning")), qPrintable(csv.err));
     }
 
     // export and import of the channel list: the CSV produced (on stdout, by -o, or
@@ -712,6 +751,13 @@ private slots:
         QTest::newRow("directory") << QStringList { "show", "DIR" } << 2 << "" << "not a regular file";
         QTest::newRow("short bare file") << QStringList { "show", "SHORT" } << 2 << "" << "is not a T40 data file";
         QTest::newRow("empty port") << QStringList { "read", "--port", "", "-o", "x.rdat" } << 1 << "" << "--port needs a value";
+        QTest::newRow("preset list") << QStringList { "preset", "list" } << 0 << "PMR446    UHF  16 channels  Europe" << "";
+        QTest::newRow("preset, unknown action") << QStringList { "preset", "show" } << 1 << "" << "unknown action 'show' (list)";
+        QTest::newRow("new, unknown preset") << QStringList { "new", "--preset", "GMRS", "-o", "x.rdat" } << 1 << ""
+                                             << "no preset 'GMRS' (FRS, LPD433, MURS, PMR446, UHF CB)";
+        QTest::newRow("new, preset of the other band") << QStringList { "new", "--preset", "pmr446", "--band", "VHF", "-o", "x.rdat" }
+                                                       << 1 << "" << "PMR446 is a UHF channel plan; a VHF radio cannot use it";
+        QTest::newRow("new without -o") << QStringList { "new", "--preset", "FRS" } << 1 << "" << "missing -o";
     }
     void arguments()
     {

@@ -47,7 +47,7 @@ namespace {
 // it is stored (file names, ports).
 const QRegularExpression ProperName(QStringLiteral(
     "^(T40|ZUL|ZEV|UHF|VHF|CTCSS|DCS|MHz|kHz|Hz|PF|Long|Short|COM|QT|DQT|DTMF|DTR|RTS|VOX|CSV|PDF|rdat|csv|pdf|dat|Init|new|"
-    "USB|ttyUSB|ttyS|ttyACM|dev|UTC|GMT|TOT)$"));
+    "USB|ttyUSB|ttyS|ttyACM|dev|UTC|GMT|TOT|PMR|FRS|LPD|MURS|CB|W|mW)$"));
 
 struct Text {
     QString where;

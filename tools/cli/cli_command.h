@@ -54,5 +54,7 @@ int RunDetect(const QCommandLineParser& args);
 int RunDoctor(const QCommandLineParser& args);
 int RunExport(const QCommandLineParser& args);
 int RunImport(const QCommandLineParser& args);
+int RunNew(const QCommandLineParser& args);
+int RunPresetList(const QCommandLineParser& args);
 
 } // namespace t40

@@ -62,6 +62,14 @@ const QList<CliCommand>& CliCommands()
             { QStringLiteral("o"), QStringLiteral("The data file to write."), QStringLiteral("OUT.rdat") },
             { QStringLiteral("accept-valid"), QStringLiteral("Import the valid rows even when other rows have problems.") } },
           RunImport },
+        { QStringLiteral("new"), QStringLiteral("Write a new data file with the channels of a preset (see preset list)."), {},
+          { { QStringLiteral("preset"), QStringLiteral("The channel plan, e.g. PMR446."), QStringLiteral("NAME") },
+            { QStringLiteral("o"), QStringLiteral("The data file to write."), QStringLiteral("FILE.rdat") },
+            { QStringLiteral("band"), QStringLiteral("UHF or VHF: the radio's band; refused when the preset is of the other band."),
+              QStringLiteral("BAND") } },
+          RunNew },
+        { QStringLiteral("preset"), QStringLiteral("List the channel plans of licence-free services."),
+          { { QStringLiteral("list"), QStringLiteral("The action: list.") } }, {}, RunPresetList },
     };
     return commands;
 }

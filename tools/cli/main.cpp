@@ -46,6 +46,7 @@ QString GeneralHelp()
                            "differs from what was written.\n"
                            "diff: 0 the same, 1 different, 2 a file or the command line is wrong;\n"
                            "with --port also 3 and 4 as above.\n"
+                           "new: 1 also for an unknown preset or a preset of the other band.\n"
                            "doctor: 0 a radio answers, 3 a port cannot be opened (missing, busy, no\n"
                            "permission), 4 no radio answers.\n").arg(Program);
     return text;
