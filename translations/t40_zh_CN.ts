@@ -304,6 +304,10 @@
         <source>%1 Hz lies beyond the tones the lists name: kept as it is (the lists show no code)</source>
         <translation>%1 Hz 超出列表所列的亚音频率：按原值保留（列表显示为无）</translation>
     </message>
+    <message>
+        <source>the column Power is missing: channels in use keep their power, new channels get Low on a licence-free service&apos;s frequency and High elsewhere</source>
+        <translation>缺少 Power 列：已使用的信道保留原功率，新信道在免执照业务的频率上为低功率，其他频率上为高功率</translation>
+    </message>
 </context>
 <context>
     <name>t40::ChannelPages</name>

@@ -1,5 +1,7 @@
 #include "channel_csv.h"
 
+#include "channel_presets.h"
+
 #include "decimal_text.h"
 #include "radio_document.h"
 
@@ -519,6 +521,10 @@ ColumnIndex ReadHeader(const Record& header, ChannelCsvImport& result)
     if (!ignored.isEmpty())
         result.notes.push_back(Message(header.line, 0, QString(),
                                        ChannelCsvText::tr("columns ignored: %1").arg(ignored.join(ChannelCsvText::tr(", ", "list separator")))));
+    if (index[PowerColumn] < 0)
+        result.notes.push_back(Message(header.line, 0, QString(),
+                                       ChannelCsvText::tr("the column Power is missing: channels in use keep their power, new "
+                                                          "channels get Low on a licence-free service's frequency and High elsewhere")));
     for (Column required : { Location, FrequencyColumn })
         if (index[required] < 0)
             result.problems.push_back(Message(header.line, 0, QString::fromLatin1(ColumnNames[required]),
@@ -631,7 +637,7 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
         if (!row.cell(Name).isEmpty())
             named.push_back(record->line);
         result.notes.insert(result.notes.end(), row.notes.begin(), row.notes.end());
-        result.rows.push_back({ record->line, location, channel, index[BusyLockColumn] >= 0 });
+        result.rows.push_back({ record->line, location, channel, index[BusyLockColumn] >= 0, index[PowerColumn] >= 0 });
     }
     if (!outside.empty())
         result.notes.push_back(Message(0, 0, QString(),
@@ -646,6 +652,19 @@ ChannelCsvImport ParseChannelsCsv(const QByteArray& data, const BandState& band)
     return result;
 }
 
+namespace {
+// A frequency of one of the channel plans (PMR446, FRS ...), where a radio
+// must not send at full power by default.
+bool OnLicenceFreeFrequency(const Channel& channel)
+{
+    for (const ChannelPreset& preset : ShippedPresets())
+        for (const auto& f : { channel.receive, channel.transmit })
+            if (f && preset.ruleFor(*f))
+                return true;
+    return false;
+}
+} // namespace
+
 void ApplyImportedChannels(RadioDocument& document, const std::vector<ImportedChannel>& rows)
 {
     const RadioDocument::Step step(document, StepNames::ImportChannels());
@@ -654,6 +673,8 @@ void ApplyImportedChannels(RadioDocument& document, const std::vector<ImportedCh
         const Channel before = document.channel(row.location);
         if (!row.busyLockGiven)
             channel.busyLock = before.present() ? before.busyLock : BusyLock::None;
+        if (!row.powerGiven)
+            channel.power = before.present() ? before.power : OnLicenceFreeFrequency(channel) ? Power::Low : Power::High;
         // A stored code that the lists show as no code stays as stored under a
         // row without a code (files exported before such codes went out by number).
         if (before.present() && channel.encode.kind == SignallingCode::Kind::None && ReadsAsNone(before.encode))

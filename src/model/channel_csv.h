@@ -36,6 +36,9 @@ struct ImportedChannel {
     int location = 0;
     Channel channel;
     bool busyLockGiven = false; // without the column the channel keeps its busy lock
+    // Without the column a channel in use keeps its power, a new one on a
+    // licence-free service's frequency gets Low, any other High.
+    bool powerGiven = true;
 };
 
 struct ChannelCsvImport {

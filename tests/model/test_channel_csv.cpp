@@ -186,8 +186,11 @@ private slots:
     void readsFileForms_data()
     {
         QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("inUse"); // a channel already in use at Middle power; 0: none
         QTest::addColumn<QStringList>("channels");
         QTest::addColumn<QString>("notes");
+        const QString powerMissing = "line 1: the column Power is missing: channels in use keep their power, new channels "
+                                     "get Low on a licence-free service's frequency and High elsewhere";
         const QByteArray header = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
                                   "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
         QTest::newRow("the other program's own rows")
@@ -198,7 +201,7 @@ private slots:
                         "4,,442.0000049,,0.000000,Cross,88.5,88.5,023,NR,754,->DTCS,FM,5.00,,Low,,,,,,\n"
                         "17,,446.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,,\n"
                         "5,,,,,,,,,,,,,,,,,,,,,\n"
-            << QStringList { "1:445.50000/446.10000 100.0/100.0 Low NFM Skip None",
+            << 0 << QStringList { "1:445.50000/446.10000 100.0/100.0 Low NFM Skip None",
                              "2:440.00000/450.00000 D023I/D023N Mid FM Add None",
                              "3:441.00000/440.00000 71.9/71.9 High FM Add None",
                              "4:442.00000/442.00000 None/D754I Low FM Add None" }
@@ -210,13 +213,22 @@ private slots:
             << QByteArray("\xEF\xBB\xBF\"Location\",\"Frequency\",\"Comment\",BusyLock,Extra\r\n"
                           "\"1\",\"446.006250\",\"a, \"\"quoted\"\"\r\ncomment\",Carrier,x\r\n"
                           "2,446.012500,,qt/dqt,\r\n")
-            << QStringList { "1:446.00625/446.00625 None/None High FM Add Carrier",
+            << 0
+            << QStringList { "1:446.00625/446.00625 None/None Low FM Add Carrier",
                              "2:446.01250/446.01250 None/None High FM Add QT/DQT" }
-            << "line 1: columns ignored: Extra";
+            << "line 1: columns ignored: Extra\n" + powerMissing;
+        QTest::newRow("without Power: channels in use keep theirs, licence-free ones are Low")
+            << QByteArray("Location,Frequency,Duplex,Offset\n3,440.0,,\n4,446.1,,\n5,440.0,split,462.5625\n6,476.95,off,\n")
+            << 3
+            << QStringList { "3:440.00000/440.00000 None/None Mid FM Add None",
+                             "4:446.10000/446.10000 None/None High FM Add None",
+                             "5:440.00000/462.56250 None/None Low FM Add None",
+                             "6:476.95000/off None/None Low FM Add None" }
+            << powerMissing;
         QTest::newRow("semicolons and decimal commas, any column order")
             << QByteArray("Frequency;Location;Duplex;Offset;Tone;rToneFreq;Power\n"
                           "446,00625;3;+;0,5;Tone;88,5;2W\n")
-            << QStringList { "3:446.00625/446.50625 88.5/None High FM Add None" }
+            << 0 << QStringList { "3:446.00625/446.50625 88.5/None High FM Add None" }
             << "line 2: 2W is stored as High power";
     }
     void readsFileForms()
@@ -224,8 +236,14 @@ private slots:
         QFETCH(QByteArray, csv);
         QFETCH(QStringList, channels);
         QFETCH(QString, notes);
+        QFETCH(int, inUse);
         RadioDocument doc;
         Prepare(doc);
+        if (inUse) {
+            Channel used = Channel::created(43000000, 43000000);
+            used.power = Power::Middle;
+            doc.setChannel(inUse, used);
+        }
         const ChannelCsvImport parsed = ParseChannelsCsv(csv, doc.band());
         QVERIFY2(parsed.problems.empty(), qPrintable(Texts(parsed.problems)));
         ApplyImportedChannels(doc, parsed.rows);
