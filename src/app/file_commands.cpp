@@ -2,12 +2,12 @@
 // Information: the commands that put data into the document or keep it.
 #include "file_commands.h"
 
-#include "band_table.h"
 #include "command_hooks.h"
 #include "data_file.h"
 #include "form_model_information.h"
 #include "mdi_form_main.h"
 #include "prompts.h"
+#include "radio_band.h"
 #include "read_backups.h"
 #include "shared_state.h"
 #include "window_menu.h"
@@ -243,10 +243,7 @@ void FileCommands::MenuModelInformation_Click()
         return;
     const RadioDocument::Step step(AppDocument(), StepNames::ChangeModel());
     main_.loadTemplate();
-    const ModelBytes bytes = ModelBytesForBand(chosen->lowMHz, chosen->highMHz);
-    AppDocument().setValue(FieldId::ModelFamily, bytes.family);
-    AppDocument().setValue(FieldId::ModelBandCode, bytes.code);
-    AppDocument().setBand(*chosen);
+    StoreModel(AppDocument(), *chosen);
     main_.CloseAllPages();
     main_.OpenPage(ChannelPageId);
 }

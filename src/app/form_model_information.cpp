@@ -1,8 +1,9 @@
 #include "form_model_information.h"
 
-#include "band_table.h"
 #include "button_row.h"
 #include "prompts.h"
+#include "radio_band.h"
+#include "radio_document.h"
 #include "shared_state.h"
 
 #include <QComboBox>
@@ -10,8 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace t40 {
 
@@ -46,8 +45,7 @@ FormModelInformation::FormModelInformation(QWidget* parent)
 void FormModelInformation::fillAreas(int family)
 {
     ComboArea->clear();
-    for (const BandEntry& entry : BandsOfFamily(static_cast<BandFamily>(family)))
-        ComboArea->addItem(QString::fromLatin1(entry.listText));
+    ComboArea->addItems(BandListTexts(family));
 }
 
 void FormModelInformation::AnalyseModelInformation()
@@ -55,23 +53,11 @@ void FormModelInformation::AnalyseModelInformation()
     Decoding = true;
     ComboModel->clear();
     ComboModel->addItems({ QStringLiteral("VHF"), QStringLiteral("UHF") });
-    const RadioDocument& document = AppDocument();
-    if (document.value(FieldId::ModelFamily) == FamilyByteVHF) {
-        ComboModel->setCurrentIndex(0);
-        LastFamily = 0;
-        fillAreas(0);
-        ComboArea->setCurrentIndex(0);
-    } else {
-        ComboModel->setCurrentIndex(1);
-        LastFamily = 1;
-        fillAreas(1);
-        const auto rows = BandsOfFamily(BandFamily::UHF);
-        int position = static_cast<int>(rows.size()) - 1; // 400-470MHz when no code matches
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-            if (rows[i].code == document.value(FieldId::ModelBandCode))
-                position = i;
-        ComboArea->setCurrentIndex(position);
-    }
+    const BandChoice choice = CurrentBandChoice(AppDocument());
+    ComboModel->setCurrentIndex(choice.family);
+    LastFamily = choice.family;
+    fillAreas(choice.family);
+    ComboArea->setCurrentIndex(choice.row);
     Decoding = false;
 }
 
@@ -89,17 +75,13 @@ void FormModelInformation::ComboModel_Click()
 
 void FormModelInformation::CommandOK_Click()
 {
-    const auto rows = BandsOfFamily(static_cast<BandFamily>(ComboModel->currentIndex()));
-    const int position = ComboArea->currentIndex();
-    if (position < 0 || position >= static_cast<int>(rows.size())) {
+    const BandChoice choice { ComboModel->currentIndex(), ComboArea->currentIndex() };
+    const std::optional<BandState> band = BandOfChoice(choice);
+    if (!band) {
         reject();
         return;
     }
-    const BandEntry& entry = rows[position];
-    const auto expected = ExpectedModelBlock(entry);
-    const QByteArray stored = AppDocument().fieldBytes(FieldId::ModelBlock);
-    if (std::equal(expected.begin(), expected.end(), stored.begin(), stored.end(),
-                   [](std::uint8_t a, char b) { return a == std::uint8_t(b); })) {
+    if (IsCurrentBand(AppDocument(), choice)) {
         accept();
         return;
     }
@@ -108,10 +90,7 @@ void FormModelInformation::CommandOK_Click()
         reject();
         return;
     }
-    const QString text = ComboArea->currentText();
-    const int low = text.mid(0, 3).toInt();
-    const int high = text.mid(4, 3).toInt();
-    chosenBand_ = BandState { ComboModel->currentText(), low, high, high };
+    chosenBand_ = band;
     State().TemplateFileName = QStringLiteral("Init.dat");
     accept();
 }

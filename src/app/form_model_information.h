@@ -1,6 +1,6 @@
 #pragma once
 
-#include "band_table.h"
+#include "radio_band.h"
 
 #include <QDialog>
 

@@ -1,6 +1,5 @@
 #include "mdi_form_main.h"
 
-#include "band_table.h"
 #include "data_file.h"
 #include "document_history.h"
 #include "help_topic.h"

@@ -1,7 +1,7 @@
 #include "print_report.h"
 
+#include "page_settings.h"
 #include "radio_document.h"
-#include "radio_functions.h"
 #include "shared_state.h"
 #include "value_texts.h"
 
@@ -74,30 +74,26 @@ QString ChannelSection(const RadioDocument& document)
     return Table(ReportText::tr("Channel Information"), head, rows);
 }
 
-QString OptionSection(const RadioImage& memory)
+QString OptionSection(const RadioDocument& document)
 {
-    RadioImage copy = memory; // the decode repairs bytes out of range; the report shows what it would
-    RepairOptions(copy);
     QList<QStringList> rows;
-    for (FieldId id : OptionFields()) {
-        const FieldSpec& f = Field(id);
-        rows << QStringList { FieldName(id), ValueText(id, (copy.byte(f.offset) & f.mask) >> f.shift, State().DecimalSeparator) };
-    }
+    for (FieldId id : OptionFields())
+        rows << QStringList { FieldName(id), ValueText(id, ShownOptionValue(document, id), State().DecimalSeparator) };
     return Table(ReportText::tr("Function Setup"), {}, rows);
 }
 
-QString KeySection(const RadioImage& memory)
+QString KeySection(const RadioDocument& document)
 {
     static const char* const keyNames[] = { "PF1", "PF2", "PF1_Long", "PF2_Long" };
     QList<QStringList> rows;
     for (int k = 0; k < KeyCount; ++k)
-        rows << QStringList { QString::fromLatin1(keyNames[k]), ValueName(Values::KeyFunction, KeyCodeOfPosition(KeyPositionOfCode(KeyCode(memory, k)))) };
+        rows << QStringList { QString::fromLatin1(keyNames[k]), ValueName(Values::KeyFunction, KeyFunctionCode(document, k)) };
     return Table(ReportText::tr("Key Setting"), {}, rows);
 }
 
-QString MessageSection(const RadioImage& memory)
+QString MessageSection(const RadioDocument& document)
 {
-    const auto lines = DecodeEmbeddedMessage(memory);
+    const MessageLines lines = ReadMessageLines(document);
     if (lines[0].trimmed().isEmpty() && lines[1].trimmed().isEmpty())
         return QString();
     return Table(ReportText::tr("Embedded Message"), {}, { { QStringLiteral("1"), lines[0] }, { QStringLiteral("2"), lines[1] } });
@@ -118,7 +114,6 @@ QTextDocument* Layout(const QString& html, QObject* parent)
 
 QString ReportHtml(const RadioDocument& document, const ReportSections& sections, const ReportHeader& header)
 {
-    const RadioImage& memory = document.memory();
     QStringList lines { ReportText::tr("File") + QStringLiteral(": ") + header.fileName,
                         ReportText::tr("Band") + QStringLiteral(": ") + header.band,
                         ReportText::tr("Date") + QStringLiteral(": ") + header.date.toString(Qt::ISODate) };
@@ -134,11 +129,11 @@ QString ReportHtml(const RadioDocument& document, const ReportSections& sections
     if (sections.channels)
         html += ChannelSection(document);
     if (sections.options)
-        html += OptionSection(memory);
+        html += OptionSection(document);
     if (sections.keys)
-        html += KeySection(memory);
+        html += KeySection(document);
     if (sections.message)
-        html += MessageSection(memory);
+        html += MessageSection(document);
     return html + QStringLiteral("</body></html>");
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frequency_entry.h"
+#include "radio_band.h"
 
 #include <QString>
 

@@ -1,8 +1,7 @@
 #include "form_batch_channel_edit.h"
 
 #include "code_entry.h"
-#include "decimal_text.h"
-#include "frequency_entry.h"
+#include "frequency_text.h"
 #include "key_filter.h"
 #include "list_fillers.h"
 #include "shared_state.h"
@@ -105,8 +104,8 @@ FormBatchChannelEdit::FormBatchChannelEdit(RadioDocument& document, QWidget* par
     // Start values.
     OptionArea[0]->setChecked(true);
     OptionArea_Click(0);
-    TextRxStartFreq->setText(LimitText(document_.band().lowMHz, State().DecimalSeparator));
-    TextTxStartFreq->setText(LimitText(document_.band().lowMHz, State().DecimalSeparator));
+    TextRxStartFreq->setText(BandLowText(document_, State().DecimalSeparator));
+    TextTxStartFreq->setText(BandLowText(document_, State().DecimalSeparator));
     for (QComboBox* list : { ComboDecodeStart, ComboEncodeStart, ComboTxPower, ComboSpace, ComboBusyLock })
         list->setCurrentIndex(0);
     valuesShown_ = false;
@@ -478,24 +477,23 @@ void FormBatchChannelEdit::TextEndChannel_LostFocus()
     setRangeFromBoxes();
 }
 
-void FormBatchChannelEdit::repairStartFrequency(QLineEdit* box, int highMHz)
+void FormBatchChannelEdit::repairStartFrequency(QLineEdit* box, FrequencyField field)
 {
     const QString& sep = State().DecimalSeparator;
-    const FrequencyCheck check = CheckFrequencyText(box->text(), sep, document_.band().lowMHz, highMHz);
-    const QString text = check.empty ? LimitText(document_.band().lowMHz, sep) : check.text;
-    box->setText(CompleteFrequencyText(text, sep));
+    const FrequencyCheck check = CheckFrequencyBox(document_, field, box->text(), sep);
+    box->setText(check.empty ? BandLowText(document_, sep) : check.text);
 }
 
 void FormBatchChannelEdit::repairStep(QLineEdit* box, int highest)
 {
     if (box->text().isEmpty())
         box->setText(QStringLiteral("0"));
-    else if (highest > 0 && ReadLeadingNumber(box->text(), State().DecimalSeparator).value.compare(highest) > 0)
+    else if (highest > 0 && NumberAbove(box->text(), State().DecimalSeparator, highest))
         box->setText(QString::number(highest));
 }
 
-void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, document_.band().highMHz); }
-void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, document_.band().effectiveHighMHz); }
+void FormBatchChannelEdit::TextRxStartFreq_LostFocus() { repairStartFrequency(TextRxStartFreq, FrequencyField::Receive); }
+void FormBatchChannelEdit::TextTxStartFreq_LostFocus() { repairStartFrequency(TextTxStartFreq, FrequencyField::Transmit); }
 void FormBatchChannelEdit::TextRxStep_LostFocus() { repairStep(TextRxStep, HighestReceiveStepKHz); }
 void FormBatchChannelEdit::TextTxStep_LostFocus() { repairStep(TextTxStep, HighestTransmitStepKHz); }
 void FormBatchChannelEdit::TextTxOffset_LostFocus() { repairStep(TextTxOffset, 0); }

@@ -18,6 +18,8 @@ class QStackedWidget;
 
 namespace t40 {
 
+enum class FrequencyField;
+
 class RadioDocument;
 
 // Fills a range of channels at once: stepped frequencies, stepped or random
@@ -147,7 +149,7 @@ private:
     void buildValuesPanel();
     void showValueControls();
     void setRangeFromBoxes();
-    void repairStartFrequency(QLineEdit* box, int highMHz);
+    void repairStartFrequency(QLineEdit* box, FrequencyField field);
     void repairStep(QLineEdit* box, int highest);
     std::array<QCheckBox*, 10> selectionBoxes() const;
     BatchFill fillFromControls() const;

@@ -1,7 +1,7 @@
 #include "form_channel_copy.h"
 
 #include "button_row.h"
-#include "channel_codec.h"
+#include "radio_document.h"
 #include "help_topic.h"
 #include "shared_state.h"
 
@@ -19,7 +19,7 @@ namespace t40 {
 FormChannelCopy::FormChannelCopy(RadioDocument& document, int channel, QWidget* parent)
     : QDialog(parent)
     , document_(document)
-    , source_(qBound(1, channel, ChannelsPerGroup))
+    , source_(qBound(1, channel, ChannelCount))
     , destination_(source_)
 {
     setObjectName(QStringLiteral("FormChannelCopy"));
@@ -28,7 +28,7 @@ FormChannelCopy::FormChannelCopy(RadioDocument& document, int channel, QWidget* 
     TextChannelFrom->setReadOnly(true);
     TextChannelFrom->setAlignment(Qt::AlignCenter);
     ComboChannelTo = new QComboBox(this);
-    for (int c = 1; c <= ChannelsPerGroup; ++c)
+    for (int c = 1; c <= ChannelCount; ++c)
         ComboChannelTo->addItem(QString::number(c));
     CommandCopy = new QPushButton(this);
     CommandCancel = new QPushButton(this);

@@ -1,8 +1,8 @@
 #include "form_frequency_copy.h"
 
 #include "button_row.h"
-#include "channel_codec.h"
 #include "channel_pages.h"
+#include "frequency_text.h"
 #include "help_topic.h"
 #include "key_filter.h"
 #include "prompts.h"
@@ -69,13 +69,12 @@ void FormFrequencyCopy::Form_Load()
 void FormFrequencyCopy::CommandOK_Click()
 {
     SharedState& s = State();
-    const BandState band = CurrentBand(document_);
     const QString typed = TextTxFreq->text();
     if (typed.isEmpty()) {
         document_.copyFrequency(channel_, QString(), s.DecimalSeparator);
     } else {
-        const FrequencyCheck check = CheckFrequencyText(typed, s.DecimalSeparator, band.lowMHz, band.effectiveHighMHz);
-        TextTxFreq->setText(CompleteFrequencyText(check.text, s.DecimalSeparator));
+        const FrequencyCheck check = CheckFrequencyBox(document_, FrequencyField::Transmit, typed, s.DecimalSeparator);
+        TextTxFreq->setText(check.text);
         if (check.warning)
             ShowFrequencyWarning(ExecutableName());
         document_.copyFrequency(channel_, TextTxFreq->text(), s.DecimalSeparator);

@@ -1,9 +1,9 @@
 #include "form_qt_dqt_copy.h"
 
 #include "button_row.h"
-#include "channel_codec.h"
 #include "code_entry.h"
 #include "help_topic.h"
+#include "radio_document.h"
 #include "shared_state.h"
 
 #include <QAbstractItemView>
@@ -88,8 +88,11 @@ void FormQtDqtCopy::ComboEncode_LostFocus()
     if (done_)
         return;
     const QString text = ComboEncode->currentText();
-    if (!IsNoneText(text))
-        ComboEncode->setEditText(EncodeSignallingCodeFromText(text, State().DecimalSeparator).text);
+    if (!IsNoneText(text)) {
+        QString normalised;
+        SignallingCode::fromTyped(text, State().DecimalSeparator, &normalised);
+        ComboEncode->setEditText(normalised);
+    }
     if (okPending_) {
         okPending_ = false;
         CommandOK_Click();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "page_window.h"
-#include "radio_functions.h"
+#include "page_settings.h"
 
 #include <functional>
 

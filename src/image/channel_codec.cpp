@@ -4,6 +4,8 @@
 #include "decimal_text.h"
 #include "memory_map.h"
 
+#include <algorithm>
+
 namespace t40 {
 
 namespace {
@@ -35,9 +37,45 @@ DecodedFrequency DecodeFrequency(const FrequencyBytes& b, const QString& decimal
     DecodedFrequency decoded;
     decoded.text = QString::number(b[3], 16).toUpper() + QString::number(b[2] >> 4) + decimalSeparator
         + QString::number(b[2] & 0x0F) + nibbles(b[1]) + nibbles(b[0]);
-    const DecimalText value = ReadLeadingNumber(decoded.text, decimalSeparator).value;
-    decoded.present = value.compare(LowestPresentMHz) >= 0 && value.compare(HighestPresentMHz) <= 0;
+    decoded.present = DecodeFrequencyUnits(b).has_value();
     return decoded;
+}
+
+std::optional<int> DecodeFrequencyUnits(const FrequencyBytes& b)
+{
+    // Byte 3 reads in hexadecimal, so a nibble above 9 there ends the number
+    // below 50 MHz; the other nibbles read as decimal numbers 0..15.
+    const int mhzHigh = b[3] >> 4;
+    const int mhzLow = b[3] & 0x0F;
+    if (mhzHigh > 9 || mhzLow > 9)
+        return std::nullopt;
+    const int unitsMHz = b[2] >> 4;
+    const int whole = (10 * mhzHigh + mhzLow) * (unitsMHz > 9 ? 100 : 10) + unitsMHz;
+
+    std::array<int, 10> digits {};
+    int count = 0;
+    for (const int nibble : { b[2] & 0x0F, b[1] >> 4, b[1] & 0x0F, b[0] >> 4, b[0] & 0x0F }) {
+        if (nibble > 9)
+            digits[count++] = 1;
+        digits[count++] = nibble % 10;
+    }
+    const bool fractionZero = std::all_of(digits.begin(), digits.begin() + count, [](int d) { return d == 0; });
+    if (whole < LowestPresentMHz || whole > HighestPresentMHz || (whole == HighestPresentMHz && !fractionZero))
+        return std::nullopt;
+
+    // Five decimals kept, the rest rounded to the nearest, ties to even.
+    int units = whole;
+    for (int i = 0; i < 5; ++i)
+        units = 10 * units + digits[i];
+    int rest = 0;
+    int half = 0;
+    for (int i = 5; i < count; ++i) {
+        rest = 10 * rest + digits[i];
+        half = 10 * half + (i == 5 ? 5 : 0);
+    }
+    if (rest > half || (rest == half && half > 0 && units % 2 == 1))
+        ++units;
+    return units;
 }
 
 FrequencyBytes EncodeFrequency(const QString& text, const QString& decimalSeparator)

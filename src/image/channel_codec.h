@@ -63,6 +63,11 @@ struct DecodedFrequency {
 // The stored digits as text (MHz, five decimals); present when that text
 // reads as 50..520 MHz.
 DecodedFrequency DecodeFrequency(const FrequencyBytes& bytes, const QString& decimalSeparator);
+// The same reading as a number of 10 Hz units, without going through text:
+// nothing when the frequency is not present. Digits above 9 read as the
+// text shows them (a letter in the MHz ends the number, any other nibble
+// stands for its two decimal digits).
+std::optional<int> DecodeFrequencyUnits(const FrequencyBytes& bytes);
 
 // The text's value in 10 Hz units (ties to even), as packed BCD.
 FrequencyBytes EncodeFrequency(const QString& text, const QString& decimalSeparator);

@@ -14,9 +14,7 @@ using namespace SignallingBits;
 
 std::optional<Frequency> ReadStoredFrequency(const RadioImage& memory, int c, int field)
 {
-    // The stored text (which may carry non-decimal digits) decides, as the pages always read it.
-    return ParseFrequency(DecodeFrequency(ReadFrequency(memory, c, field), QStringLiteral(".")).text,
-                          QStringLiteral("."));
+    return DecodeFrequencyUnits(ReadFrequency(memory, c, field));
 }
 
 FrequencyBytes FrequencyBytesOf(Frequency f)
@@ -75,6 +73,16 @@ QString NoneCodeText()
 bool IsNoneText(const QString& text)
 {
     return text == QLatin1String("None") || text == NoneCodeText();
+}
+
+QStringList CodeListTexts(const QString& decimalSeparator)
+{
+    return SignallingCodeListTexts(decimalSeparator, NoneCodeText());
+}
+
+void FilterCodeKey(const QString& text, bool hasSelection, int& key, const QString& decimalSeparator)
+{
+    FilterCodeKeyPress(text, hasSelection, key, decimalSeparator);
 }
 
 SignallingCode SignallingCode::fromTyped(const QString& typed, const QString& decimalSeparator, QString* normalised)

@@ -5,6 +5,7 @@
 #include "signalling_codes.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -40,6 +41,12 @@ struct SignallingCode {
 QString NoneCodeText();
 // Typed text that names no code: that entry, or the English "None" in any language.
 bool IsNoneText(const QString& text);
+// The list every code chooser shows, NoneCodeText() first.
+QStringList CodeListTexts(const QString& decimalSeparator);
+// The keys a code chooser lets in: digits, the separator, Backspace, Enter
+// and capital D, N, I; five characters at most unless typing over a
+// selection. key becomes 0 when it is refused.
+void FilterCodeKey(const QString& text, bool hasSelection, int& key, const QString& decimalSeparator);
 
 enum class Power { Low = 0, Middle = 1, High = 2 };         // stored 3 reads High
 enum class BusyLock { None = 0, Carrier = 1, Code = 2 };   // stored 3 reads None

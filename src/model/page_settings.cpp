@@ -19,6 +19,14 @@ void RepairOptions(RadioDocument& document)
     document.edit([](RadioImage& m) { RepairOptions(m); });
 }
 
+int ShownOptionValue(const RadioDocument& document, FieldId id)
+{
+    RadioImage copy = document.memory();
+    RepairOptions(copy);
+    const FieldSpec& f = Field(id);
+    return (copy.byte(f.offset) & f.mask) >> f.shift;
+}
+
 KeySettings ReadKeys(const RadioDocument& document)
 {
     return ReadKeys(document.memory());
@@ -27,6 +35,11 @@ KeySettings ReadKeys(const RadioDocument& document)
 void WriteKeys(RadioDocument& document, const KeySettings& settings)
 {
     document.edit([&](RadioImage& m) { WriteKeys(m, settings); });
+}
+
+int KeyFunctionCode(const RadioDocument& document, int key)
+{
+    return KeyCodeOfPosition(KeyPositionOfCode(KeyCode(document.memory(), key)));
 }
 
 ScanSettings ReadScan(const RadioDocument& document)

@@ -22,9 +22,15 @@ OptionSettings ReadOptions(const RadioDocument& document);
 void WriteOptions(RadioDocument& document, const OptionSettings& settings);
 // Stores the default of every shown feature whose value is out of range.
 void RepairOptions(RadioDocument& document);
+// The value an option field shows: what the repair would leave, the
+// document untouched.
+int ShownOptionValue(const RadioDocument& document, FieldId id);
 
 KeySettings ReadKeys(const RadioDocument& document);
 void WriteKeys(RadioDocument& document, const KeySettings& settings);
+// The function code key k shows; a code that is none of the list's shows
+// as the list's first.
+int KeyFunctionCode(const RadioDocument& document, int key);
 
 ScanSettings ReadScan(const RadioDocument& document);
 void WriteScan(RadioDocument& document, const ScanSettings& settings);

@@ -1,7 +1,6 @@
 #include "form_process.h"
 
 #include "band_extension.h"
-#include "band_table.h"
 #include "button_row.h"
 #include "document_diff.h"
 #include "form_change_preview.h"
@@ -10,6 +9,7 @@
 #include "port_catalog.h"
 #include "programming_log.h"
 #include "prompts.h"
+#include "radio_band.h"
 #include "radio_probe.h"
 #include "qt_serial_link.h"
 #include "read_backups.h"
@@ -263,8 +263,7 @@ bool FormProcess::overwriteBand()
 {
     const int radioFlag = activeSession().IdentityBandFlag();
     const QString radioBand = radioFlag >= 0 ? BandFromIdentity(std::uint8_t(radioFlag)) : QStringLiteral("?");
-    BandState data;
-    AnalyseModelBlock(memory_, data);
+    const BandState data = BandOfMemory(memory_);
     const QString dataBand = QStringLiteral("%1 %2-%3 MHz").arg(data.name).arg(data.lowMHz).arg(data.highMHz);
     const QString text = tr("Frequency band is different,Overwrite?") + QLatin1Char('\n')
         + tr("The radio is %1; the data is %2. Overwrite?").arg(radioBand, dataBand);

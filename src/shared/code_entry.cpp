@@ -1,8 +1,8 @@
 #include "code_entry.h"
 
+#include "channel.h"
 #include "key_filter.h"
 #include "shared_state.h"
-#include "signalling_codes.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
@@ -12,7 +12,7 @@ namespace t40 {
 
 void FillSignallingCodeList(QComboBox* list)
 {
-    list->addItems(SignallingCodeListTexts(State().DecimalSeparator, NoneCodeText()));
+    list->addItems(CodeListTexts(State().DecimalSeparator));
 }
 
 void SetUpCodeChooser(QComboBox* combo)
@@ -24,7 +24,7 @@ void SetUpCodeChooser(QComboBox* combo)
     GuardLineEdit(
         combo->lineEdit(),
         [](const QString& text, bool hasSelection, int& key) {
-            FilterCodeKeyPress(text, hasSelection, key, State().DecimalSeparator);
+            FilterCodeKey(text, hasSelection, key, State().DecimalSeparator);
         },
         combo);
 }

@@ -70,28 +70,36 @@ private slots:
         QTest::addColumn<FrequencyBytes>("bytes");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("present");
-        QTest::newRow("446.00625") << Bytes(0x25, 0x06, 0x60, 0x44) << "." << "446.00625" << true;
-        QTest::newRow("comma") << Bytes(0x25, 0x06, 0x60, 0x44) << "," << "446,00625" << true;
-        QTest::newRow("500") << Bytes(0, 0, 0, 0x50) << "." << "500.00000" << true;
-        QTest::newRow("490") << Bytes(0, 0, 0, 0x49) << "." << "490.00000" << true;
-        QTest::newRow("46 is below 50") << Bytes(0, 0, 0x60, 0x04) << "." << "46.00000" << false;
-        QTest::newRow("50 is the lowest") << Bytes(0, 0, 0, 0x05) << "." << "50.00000" << true;
-        QTest::newRow("520 is the highest") << Bytes(0, 0, 0x00, 0x52) << "." << "520.00000" << true;
-        QTest::newRow("520.00001 is too high") << Bytes(0x01, 0, 0x00, 0x52) << "." << "520.00001" << false;
-        QTest::newRow("erased") << Bytes(0xFF, 0xFF, 0xFF, 0xFF) << "." << "FF15.1515151515" << false;
-        QTest::newRow("hex digit in the MHz") << Bytes(0, 0, 0, 0x4A) << "." << "4A0.00000" << false;
-        QTest::newRow("nibble above 9") << Bytes(0, 0, 0xA0, 0x44) << "." << "4410.00000" << false;
+        QTest::addColumn<int>("units"); // -1: not present
+        QTest::newRow("446.00625") << Bytes(0x25, 0x06, 0x60, 0x44) << "." << "446.00625" << 44600625;
+        QTest::newRow("comma") << Bytes(0x25, 0x06, 0x60, 0x44) << "," << "446,00625" << 44600625;
+        QTest::newRow("500") << Bytes(0, 0, 0, 0x50) << "." << "500.00000" << 50000000;
+        QTest::newRow("490") << Bytes(0, 0, 0, 0x49) << "." << "490.00000" << 49000000;
+        QTest::newRow("46 is below 50") << Bytes(0, 0, 0x60, 0x04) << "." << "46.00000" << -1;
+        QTest::newRow("49.99999 is below 50") << Bytes(0x99, 0x99, 0x99, 0x04) << "." << "49.99999" << -1;
+        QTest::newRow("50 is the lowest") << Bytes(0, 0, 0, 0x05) << "." << "50.00000" << 5000000;
+        QTest::newRow("520 is the highest") << Bytes(0, 0, 0x00, 0x52) << "." << "520.00000" << 52000000;
+        QTest::newRow("520.00001 is too high") << Bytes(0x01, 0, 0x00, 0x52) << "." << "520.00001" << -1;
+        QTest::newRow("erased") << Bytes(0xFF, 0xFF, 0xFF, 0xFF) << "." << "FF15.1515151515" << -1;
+        QTest::newRow("hex digit in the MHz") << Bytes(0, 0, 0, 0x4A) << "." << "4A0.00000" << -1;
+        QTest::newRow("hex digit leading the MHz") << Bytes(0, 0, 0, 0xA4) << "." << "A40.00000" << -1;
+        QTest::newRow("nibble above 9") << Bytes(0, 0, 0xA0, 0x44) << "." << "4410.00000" << -1;
+        QTest::newRow("nibble above 9 in the kHz") << Bytes(0x2A, 0x06, 0x60, 0x44) << "." << "446.006210" << 44600621;
+        QTest::newRow("a sixth digit below half") << Bytes(0x0A, 0, 0x60, 0x14) << "." << "146.000010" << 14600001;
+        QTest::newRow("a tie rounds up to even") << Bytes(0x5F, 0x99, 0x99, 0x14) << "." << "149.999515" << 14999952;
+        QTest::newRow("a tie rounds down to even") << Bytes(0xC5, 0, 0x60, 0x44) << "." << "446.000125" << 44600012;
+        QTest::newRow("520 with an extra zero") << Bytes(0x0A, 0, 0, 0x52) << "." << "520.000010" << -1;
     }
     void decodeFrequency()
     {
         QFETCH(FrequencyBytes, bytes);
         QFETCH(QString, separator);
         QFETCH(QString, text);
-        QFETCH(bool, present);
+        QFETCH(int, units);
         const DecodedFrequency decoded = DecodeFrequency(bytes, separator);
         QCOMPARE(decoded.text, text);
-        QCOMPARE(decoded.present, present);
+        QCOMPARE(decoded.present, units >= 0);
+        QCOMPARE(DecodeFrequencyUnits(bytes).value_or(-1), units);
     }
 
     void encodeFrequency_data()
