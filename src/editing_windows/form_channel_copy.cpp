@@ -17,10 +17,16 @@
 namespace t40 {
 
 FormChannelCopy::FormChannelCopy(RadioDocument& document, int channel, QWidget* parent)
+    : FormChannelCopy(document, QList<int> { channel }, parent)
+{
+}
+
+FormChannelCopy::FormChannelCopy(RadioDocument& document, const QList<int>& channels, QWidget* parent)
     : QDialog(parent)
     , document_(document)
-    , source_(qBound(1, channel, ChannelCount))
+    , source_(qBound(1, channels.value(0, 1), ChannelCount))
     , destination_(source_)
+    , sources_(channels.isEmpty() ? QList<int> { source_ } : channels)
 {
     setObjectName(QStringLiteral("FormChannelCopy"));
     LabelChannelCopy = new QLabel(this);
@@ -57,7 +63,14 @@ void FormChannelCopy::Form_Load()
     CommandCopy->setText(tr("C&opy"));
     CommandCancel->setText(tr("&Close"));
     CommandHelp->setText(tr("&Help"));
-    TextChannelFrom->setText(QString::number(source_));
+    // "3", "3-5" for a run of channels, "3,7" otherwise.
+    const bool run = sources_.last() - sources_.first() == sources_.size() - 1;
+    QStringList names;
+    for (int c : sources_)
+        names << QString::number(c);
+    TextChannelFrom->setText(sources_.size() == 1 ? names.first()
+                             : run                 ? names.first() + QLatin1Char('-') + names.last()
+                                                   : names.join(QLatin1Char(',')));
     ComboChannelTo->setCurrentIndex(destination_ - 1);
     ComboChannelTo->setFocus();
 }
@@ -90,7 +103,9 @@ void FormChannelCopy::ComboChannelTo_Click(int index)
 
 void FormChannelCopy::CommandCopy_Click()
 {
-    if (source_ != destination_) {
+    if (sources_.size() > 1) {
+        document_.copyChannels(sources_, destination_);
+    } else if (source_ != destination_) {
         document_.copyChannel(source_, destination_);
     }
     ComboChannelTo->setFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 class QComboBox;
 class QLabel;
@@ -11,11 +12,14 @@ namespace t40 {
 
 class RadioDocument;
 
-// Copies one channel's whole record (and its scan membership) onto others.
+// Copies one channel's whole record (and its scan membership) onto others;
+// several selected channels are copied together, in their order, from the
+// chosen channel on.
 class FormChannelCopy : public QDialog {
     Q_OBJECT
 public:
     FormChannelCopy(RadioDocument& document, int channel, QWidget* parent = nullptr);
+    FormChannelCopy(RadioDocument& document, const QList<int>& channels, QWidget* parent = nullptr);
 
     QLabel* LabelChannelCopy;
     QLineEdit* TextChannelFrom;
@@ -38,6 +42,7 @@ private:
 
     int source_;
     int destination_;
+    QList<int> sources_; // all the channels copied, source_ first
 };
 
 } // namespace t40

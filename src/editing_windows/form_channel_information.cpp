@@ -284,7 +284,9 @@ void FormChannelInformation::runCopyTool(int kind)
 {
     const int channel = channels_.currentChannel();
     if (kind == ChannelCopyTool) {
-        FormChannelCopy dialog(document_, channel, this);
+        // Several selected channels are copied together.
+        const QList<int> selected = channels_.selectedChannels();
+        FormChannelCopy dialog(document_, selected.contains(channel) ? selected : QList<int> { channel }, this);
         dialog.exec();
     } else if (kind == FrequencyCopyTool) {
         FormFrequencyCopy dialog(document_, channel, cellText(channel, ReceiveColumn), this);

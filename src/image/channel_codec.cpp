@@ -180,6 +180,18 @@ void EraseChannel(RadioImage& image, int channel)
     WriteScanBit(image, channel, false);
 }
 
+void CopyChannel(RadioImage& image, const RadioImage& source, int from, int to)
+{
+    const auto origin = ChannelRecordOffset(0, from);
+    const auto destination = ChannelRecordOffset(0, to);
+    if (!origin || !destination)
+        return;
+    std::array<std::uint8_t, MemoryMap::ChannelRecordSize> record;
+    source.readBlock(*origin, record);
+    image.writeBlock(*destination, record);
+    WriteScanBit(image, to, ReadScanBit(source, from));
+}
+
 void CopyChannel(RadioImage& image, int from, int to)
 {
     const auto source = ChannelRecordOffset(0, from);
@@ -230,10 +242,7 @@ bool ReorderChannels(RadioImage& image, std::span<const int> order)
         const int from = order[to - 1];
         if (from == to)
             continue;
-        std::array<std::uint8_t, MemoryMap::ChannelRecordSize> record;
-        before.readBlock(*ChannelRecordOffset(0, from), record);
-        image.writeBlock(*ChannelRecordOffset(0, to), record);
-        WriteScanBit(image, to, ReadScanBit(before, from));
+        CopyChannel(image, before, from, to);
     }
     return true;
 }

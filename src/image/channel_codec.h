@@ -94,6 +94,8 @@ bool TransmitPresent(const RadioImage& image, int channel, const QString& decima
 void EraseChannel(RadioImage& image, int channel);
 // Record and scan bit of from onto to; nothing when from == to.
 void CopyChannel(RadioImage& image, int from, int to);
+// The same from another image (the state before a copy of several channels).
+void CopyChannel(RadioImage& image, const RadioImage& source, int from, int to);
 // Moves channels s..15 one place down, leaving s empty; refused (false)
 // when channel 16 is in use.
 bool InsertChannel(RadioImage& image, int s, const QString& decimalSeparator);

@@ -120,6 +120,16 @@ void RadioDocument::encodeAsDecode(const QList<int>& channels)
     }, StepNames::EncodeAsDecode());
 }
 
+void RadioDocument::copyChannels(const QList<int>& from, int to)
+{
+    const RadioImage before = memory_;
+    edit(StepNames::CopyChannel(), [&](RadioImage& m) {
+        for (int i = 0; i < from.size() && to + i <= ChannelCount; ++i)
+            if (from[i] != to + i)
+                CopyChannel(m, before, from[i], to + i);
+    });
+}
+
 void RadioDocument::copyChannel(int from, int to)
 {
     edit(StepNames::CopyChannel(), [&](RadioImage& m) { CopyChannel(m, from, to); });

@@ -121,6 +121,9 @@ public:
     void deleteChannel(int c);
     // Record and scan bit of from onto to.
     void copyChannel(int from, int to);
+    // Several channels, in their order, onto to, to+1, ... as far as channel
+    // 16; each copy reads the channels as they were before any of them.
+    void copyChannels(const QList<int>& from, int to);
     // Several channels deleted at once, the ones after each closing the gap.
     void deleteChannels(const QList<int>& channels);
     // Moving channels, record and scan bit together; false, touching nothing,

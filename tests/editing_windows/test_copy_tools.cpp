@@ -100,6 +100,22 @@ private slots:
         dialog.CommandCopy->click();
         QVERIFY(ReadScanBit(AppDocument().memory(), 16));
         QCOMPARE(StoredRx(16), QStringLiteral("433.50000"));
+
+        // Several channels go together, each as it was before the copy,
+        // as far as channel 16.
+        FormChannelCopy several(AppDocument(), QList<int> { 3, 4, 5 });
+        QCOMPARE(several.TextChannelFrom->text(), QStringLiteral("3-5"));
+        const RadioImage sources = AppDocument().memory();
+        emit several.ComboChannelTo->activated(3);
+        several.CommandCopy->click();
+        for (int k = 0; k < 16; ++k) {
+            QCOMPARE(RecordByte(4, k), int(sources.byte(16 * 3 + k)));
+            QCOMPARE(RecordByte(5, k), int(sources.byte(16 * 4 + k)));
+            QCOMPARE(RecordByte(6, k), int(sources.byte(16 * 5 + k)));
+        }
+        emit several.ComboChannelTo->activated(14);
+        several.CommandCopy->click();
+        QCOMPARE(StoredRx(15), StoredRx(3));
     }
 
     void frequencyCopy_data()

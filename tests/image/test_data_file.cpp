@@ -24,7 +24,7 @@ RadioImage PatternImage()
 }
 
 // The most memory the test has held so far.
-long PeakKilobytes()
+[[maybe_unused]] long PeakKilobytes()
 {
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);

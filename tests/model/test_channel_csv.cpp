@@ -323,11 +323,13 @@ private slots:
         QCOMPARE(ChannelBytes(doc), before); // parsing changes nothing
     }
 
-#ifndef __SANITIZE_ADDRESS__
     // A file just under the size limit made of empty lines costs memory in
     // proportion to the file, not a record per line.
     void memoryFollowsTheFile()
     {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("the address sanitizer's allocator changes the measure");
+#endif
         RadioDocument doc;
         const QByteArray header = ExportChannelsCsv(doc).split('\n').first() + '\n';
         const QByteArray csv = header + QByteArray((4 << 20) - header.size() - 1, '\n');
@@ -336,7 +338,6 @@ private slots:
         QVERIFY2(PeakKilobytes() - before < 64 * 1024, "parsing empty lines took memory per line");
         QVERIFY(parsed.rows.empty());
     }
-#endif
 
     // Channels the file does not list, and what a row does not carry, stay as they are.
     void applyLeavesWhatTheFileDoesNotCarry()
