@@ -177,12 +177,15 @@ void MDIFormMain::buildMenus()
         { MenuToolBar, &ViewCommands::MenuToolBar_Click },
         { MenuStatus, &ViewCommands::MenuStatus_Click },
     };
-    for (const auto& [action, handler] : toggles) {
+    for (const auto& toggle : toggles) {
+        QAction* action = toggle.first;
+        const auto handler = toggle.second;
+        ViewCommands* view = view_;
         action->setCheckable(true);
         action->setChecked(true); // tree pane, toolbar and status bar are shown at start
-        connect(action, &QAction::triggered, this, [this, action = action, handler = handler] {
+        connect(action, &QAction::triggered, this, [action, handler, view] {
             action->setChecked(!action->isChecked());
-            (view_->*handler)();
+            (view->*handler)();
         });
     }
 

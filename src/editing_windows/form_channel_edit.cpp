@@ -180,6 +180,10 @@ void FormChannelEdit::dropOpenEdit()
 
 FormChannelEdit::~FormChannelEdit()
 {
+    // The channel table outlives the editor.
+    disconnect(&channels_, nullptr, this, nullptr);
+    disconnect(channels_.selectionModel(), nullptr, this, nullptr);
+    disconnect(&document_, nullptr, this, nullptr);
     State().ChannelEditorOpen = false;
 }
 

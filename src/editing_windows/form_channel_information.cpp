@@ -90,7 +90,15 @@ FormChannelInformation::FormChannelInformation(RadioDocument& document, QWidget*
     Form_Load();
 }
 
-FormChannelInformation::~FormChannelInformation() = default;
+FormChannelInformation::~FormChannelInformation()
+{
+    // The channel table outlives the page: it must not call into a page
+    // being taken apart, and a box still open goes without writing.
+    disconnect(&channels_, nullptr, this, nullptr);
+    disconnect(channels_.selectionModel(), nullptr, this, nullptr);
+    disconnect(&document_, nullptr, this, nullptr);
+    MSHFlexGridChannel->dropOpenEditor();
+}
 
 void FormChannelInformation::Form_Load()
 {
