@@ -16,22 +16,9 @@
 namespace t40 {
 
 namespace {
-// The list fields the Set Selected Channels menu offers, with what each value does.
-struct ListField {
-    ChannelFieldId id;
-    std::function<void(Channel&, int)> apply;
-};
-
-const std::array<ListField, 4>& ListFields()
-{
-    static const std::array<ListField, 4> fields { {
-        { ChannelFieldId::Power, [](Channel& ch, int v) { ch.power = Power(v); } },
-        { ChannelFieldId::Spacing, [](Channel& ch, int v) { ch.spacing = Spacing(v); } },
-        { ChannelFieldId::BusyLock, [](Channel& ch, int v) { ch.busyLock = BusyLock(v); } },
-        { ChannelFieldId::ScanAdd, [](Channel& ch, int v) { ch.scanAdd = v == 0; } }, // the list offers Add first
-    } };
-    return fields;
-}
+// The list columns the Set Selected Channels menu offers.
+constexpr std::array<int, 4> ListColumns { ChannelTableModel::PowerColumn, ChannelTableModel::SpacingColumn,
+                                           ChannelTableModel::BusyLockColumn, ChannelTableModel::ScanAddColumn };
 } // namespace
 
 void FormChannelInformation::buildPlanActions()
@@ -71,11 +58,14 @@ void FormChannelInformation::buildPlanActions()
     connect(MenuSetSelected, &QMenu::aboutToShow, this, [this] {
         // The values in the interface language of now.
         MenuSetSelected->clear();
-        for (const ListField& field : ListFields()) {
-            QMenu* values = MenuSetSelected->addMenu(ChannelFieldName(field.id));
-            const QStringList texts = ChannelListTexts(field.id, channels_.decimalSeparator());
+        for (int column : ListColumns) {
+            const ChannelFieldId field = ChannelTableModel::fieldOf(column);
+            QMenu* values = MenuSetSelected->addMenu(ChannelFieldName(field));
+            const QStringList texts = ChannelListTexts(field, channels_.decimalSeparator());
             for (int v = 0; v < texts.size(); ++v)
-                values->addAction(texts[v], this, [this, &field, v] { setSelected([&](Channel& ch) { field.apply(ch, v); }); });
+                values->addAction(texts[v], this, [this, column, v] {
+                    setSelected([&](Channel& ch) { ChannelTableModel::applyListPosition(ch, column, v); });
+                });
         }
         MenuSetSelected->addAction(ChannelFieldName(ChannelFieldId::Decode) + QStringLiteral("..."), this,
                                    [this] { setSelectedCode(true); });

@@ -155,19 +155,26 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     } else {
         bool ok = false;
         const int position = value.toInt(&ok);
-        const int count = int(ChannelListTexts(fieldOf(column)).size());
-        if (!ok || position < 0 || position >= count)
+        if (!ok || !applyListPosition(ch, column, position))
             return false;
-        // The lists offer the values in their stored order.
-        switch (column) {
-        case PowerColumn: ch.power = Power(position); break;
-        case ScanAddColumn: ch.scanAdd = position == 0; break;
-        case SpacingColumn: ch.spacing = Spacing(position); break;
-        case BusyLockColumn: ch.busyLock = BusyLock(position); break;
-        default: return false;
-        }
     }
     document_.setChannel(c, ch);
+    return true;
+}
+
+bool ChannelTableModel::applyListPosition(Channel& ch, int column, int position)
+{
+    if (column < PowerColumn || column > BusyLockColumn || position < 0
+        || position >= int(ChannelListTexts(fieldOf(column)).size()))
+        return false;
+    // The lists offer the values in their stored order, scan add with Add first.
+    switch (column) {
+    case PowerColumn: ch.power = Power(position); break;
+    case ScanAddColumn: ch.scanAdd = position == 0; break;
+    case SpacingColumn: ch.spacing = Spacing(position); break;
+    case BusyLockColumn: ch.busyLock = BusyLock(position); break;
+    default: return false;
+    }
     return true;
 }
 

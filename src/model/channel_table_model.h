@@ -62,6 +62,10 @@ public:
     // column; the result says what to show and whether a warning is due.
     FrequencyEntryResult enterFrequency(const QModelIndex& index, const QString& text);
 
+    // A list column's entry (its list position) into a channel; false for
+    // another column or a position the list has not.
+    static bool applyListPosition(Channel& ch, int column, int position);
+
     static int channelOf(int row) { return row + 1; }
     static int rowOf(int channel) { return channel - 1; }
     // The channel field of a column 1..8.
