@@ -114,10 +114,14 @@ bool RadioDocument::sortChannels()
 
 void RadioDocument::encodeAsDecode(const QList<int>& channels)
 {
-    setChannels(Channels(channels), [](Channel& ch) {
+    const QList<int> selected = Channels(channels);
+    StepName name = StepNames::EncodeAsDecode();
+    if (selected.size() == 1)
+        name.completesDecodeOf = selected.first();
+    setChannels(selected, [](Channel& ch) {
         if (ch.present() && ch.transmit && ch.encode == SignallingCode::none())
             ch.encode = ch.decode;
-    }, StepNames::EncodeAsDecode());
+    }, name);
 }
 
 void RadioDocument::copyChannels(const QList<int>& from, int to)

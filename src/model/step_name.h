@@ -13,6 +13,9 @@ struct StepName {
     const char* source = nullptr; // context "Step"; "%1" stands for the channel or the field
     int channel = 0;
     FieldId field = FieldId::Count;
+    // A step that completes the change of this channel's decode code made
+    // just before it (Encode as Decode): the history joins the two into one.
+    int completesDecodeOf = 0;
 
     bool isEmpty() const { return source == nullptr; }
     bool operator==(const StepName& other) const;

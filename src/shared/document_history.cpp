@@ -1,5 +1,6 @@
 #include "document_history.h"
 
+#include "channel.h"
 #include "shared_state.h"
 
 #include <QAbstractSpinBox>
@@ -78,6 +79,18 @@ public:
     }
 
     const StepName& name() const { return name_; }
+    // Every step may take in the one after it; only a completing step does.
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const StepCommand*>(other);
+        const int c = next->name_.completesDecodeOf;
+        if (c == 0 || name_.channel != c || !(next->before_.memory == after_.memory)
+            || ReadChannel(before_.memory, c).decode == ReadChannel(after_.memory, c).decode)
+            return false;
+        after_ = next->after_;
+        return true;
+    }
     void undo() override { history_.put(before_); }
     // The first redo is the push: the document holds the new state already.
     void redo() override

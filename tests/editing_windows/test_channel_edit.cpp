@@ -3,6 +3,7 @@
 #include "form_channel_edit.h"
 #include "form_channel_information.h"
 #include "channel_grid_view.h"
+#include "document_history.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -175,7 +176,9 @@ private slots:
         QFETCH(int, high);
         PutChannel(4, "446", "446");
         AppDocument().edit([&](RadioImage& m) { WriteCode(m, 4, ChannelField::Decode, { 0x75, 0x03 }); });
+        DocumentHistory history(AppDocument());
         openEditor(4);
+        const int steps = history.count();
         QCOMPARE(editor->ComboDecode->currentText(), QStringLiteral("88.5"));
         const int index = editor->ComboDecode->findText(entry);
         QVERIFY(index >= 0);
@@ -191,6 +194,11 @@ private slots:
             QCOMPARE(RecordByte(4, 11), high);
             QCOMPARE(editor->ComboEncode->currentText(), entry);
             QVERIFY(!editor->CommandEncodeAsDecode->isEnabled());
+            // One step with the decode change that offered it.
+            history.undo();
+            QCOMPARE(RecordByte(4, 8), 0x75);
+            QCOMPARE(RecordByte(4, 10), 0xFF);
+            QCOMPARE(history.count(), steps + 1);
         }
     }
 
