@@ -674,6 +674,50 @@ private slots:
             QVERIFY2(produced.contains(row), qPrintable(produced));
     }
 
+    // A channel that breaks a licence-free service's rule is a warning on stderr when the file is imported
+    // (the image as saved: the base's own breach mended by the import is none) and before it is written;
+    // the command goes on as it would. The base's channel 1 is High, 25 kHz on 446.00625 MHz.
+    void warnsOfRuleBreaches_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("channel1"); // Power,Mode imported into the base
+        QTest::addColumn<QString>("warning");     // none: no warning at all
+        const QString power = QStringLiteral("warning: Channel 1: PMR446 allows at most Low power on 446.00625 MHz");
+        const QString spacing = QStringLiteral("warning: Channel 1: PMR446 requires 12.5 kHz (narrow) spacing on 446.00625 MHz");
+        QTest::newRow("import, breach") << "import" << QByteArray("High,NFM") << power;
+        QTest::newRow("import, mended") << "import" << QByteArray("Low,NFM") << QString();
+        QTest::newRow("write, breach") << "write" << QByteArray("Low,FM") << spacing;
+        QTest::newRow("write, clean") << "write" << QByteArray("Low,NFM") << QString();
+    }
+    void warnsOfRuleBreaches()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, channel1);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        const QString base = dir.filePath(QStringLiteral("base.rdat"));
+        const QString csv = dir.filePath(QStringLiteral("in.csv"));
+        const QString file = dir.filePath(QStringLiteral("out.rdat"));
+        QCOMPARE(SaveDataFile(base, SampleImage(0x73)), DataFileStatus::Ok);
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Location,Frequency,Power,Mode\n1,446.00625," + channel1 + '\n') > 0);
+        f.close();
+        Result r = RunCli({ QStringLiteral("import"), csv, QStringLiteral("--into"), base, QStringLiteral("-o"), file });
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        if (command == QLatin1String("write")) {
+            VirtualRadio radio;
+            radio.setBandFlag(0x73);
+            PtyRadioServer server(radio);
+            QVERIFY(server.open(nullptr));
+            server.startThread();
+            r = RunCli({ QStringLiteral("write"), QStringLiteral("--port"), server.devicePath(), file });
+            server.stop();
+            QVERIFY2(r.status == 0 && r.err.contains(QStringLiteral("Write Data OK")), qPrintable(r.err));
+        }
+        QCOMPARE(r.err.count(QStringLiteral("warning: ")), warning.isEmpty() ? 0 : 1);
+        QVERIFY2(warning.isEmpty() || r.err.contains(QStringLiteral("t40-cli: ") + warning + QLatin1Char('\n')), qPrintable(r.err));
+    }
+
     // diff's statuses as diff(1) has them: 0 the same, 1 different (the lines on stdout), 2 a file it cannot use.
     void comparesTwoFiles_data()
     {

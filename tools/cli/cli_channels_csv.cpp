@@ -103,6 +103,7 @@ int RunImport(const QCommandLineParser& args)
         CliFail(QStringLiteral("cannot write %1").arg(error));
         return ExitOutput;
     }
+    WarnOfRuleBreaches(document.memory());
     std::fprintf(stderr, "%s\n",
                  qPrintable(TerminalText(parsed.rows.empty() ? QStringLiteral("%1 lists no channel of this radio; the channels are unchanged").arg(csvName)
                                                 : QStringLiteral("imported channels %1 from %2; the other channels are unchanged")

@@ -38,6 +38,10 @@ QString TerminalText(const QString& text, bool keepLineBreaks = false);
 // "t40-cli: text" on stderr, made safe for the terminal; line breaks stay
 // (the program's own), those of names are escaped by DisplayName.
 void CliFail(const QString& text);
+// "warning: Channel 1: PMR446 allows at most Low power ..." on stderr for each
+// channel that breaks a licence-free service's rule. Changes nothing: the
+// command goes on and its exit status stays its own.
+void WarnOfRuleBreaches(const RadioImage& image);
 // The value of an option the command cannot do without; reports its absence.
 bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value);
 

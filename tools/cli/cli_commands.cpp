@@ -1,7 +1,8 @@
 #include "cli_command.h"
 
-#include "cli_session.h"
+#include "channel_rules.h"
 #include "cli_files.h"
+#include "cli_session.h"
 #include "data_file.h"
 
 #include <cstdio>
@@ -94,6 +95,12 @@ QString TerminalText(const QString& text, bool keepLineBreaks)
 void CliFail(const QString& text)
 {
     std::fprintf(stderr, "t40-cli: %s\n", qPrintable(TerminalText(text, true)));
+}
+
+void WarnOfRuleBreaches(const RadioImage& image)
+{
+    for (const RuleFinding& finding : CheckChannelRules(image))
+        CliFail(QStringLiteral("warning: ") + finding.line());
 }
 
 bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value)

@@ -1,6 +1,5 @@
 // show and ports: looking at a file and at the machine.
 
-#include "channel_rules.h"
 #include "cli_command.h"
 #include "cli_session.h"
 #include "image_report.h"
@@ -30,8 +29,7 @@ int RunShow(const QCommandLineParser& args)
     if (!LoadImageArgument(args.positionalArguments().first(), image, true))
         return ExitBadFile;
     std::fputs(report(image).toUtf8().constData(), stdout);
-    for (const RuleFinding& finding : CheckChannelRules(image))
-        CliFail(QStringLiteral("warning: ") + finding.line());
+    WarnOfRuleBreaches(image);
     return ExitOk;
 }
 

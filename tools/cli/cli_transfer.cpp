@@ -166,6 +166,7 @@ int RunWrite(const QCommandLineParser& args)
     const QString file = args.positionalArguments().first();
     if (!LoadImageArgument(file, image, false))
         return ExitBadFile;
+    WarnOfRuleBreaches(image);
     if (repeat) {
         const QString device = DeviceFor(port);
         if (device.isEmpty()) {
