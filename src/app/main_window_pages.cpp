@@ -5,6 +5,7 @@
 #include "command_hooks.h"
 #include "file_commands.h"
 #include "form_channel_edit.h"
+#include "form_channel_information.h"
 #include "help_topic.h"
 #include "page_factories.h"
 #include "page_window.h"
@@ -56,6 +57,8 @@ void MDIFormMain::OpenPage(int pageId)
     if (!created)
         return;
     connect(created, &PageWindow::radioRead, this, &MDIFormMain::afterRadioRead);
+    if (auto* grid = qobject_cast<FormChannelInformation*>(created))
+        grid->addGridMenuAction(MenuInsertPreset);
     // The size the page gave itself on load; the sub-window is fitted around it.
     const QSize pageSize = created->testAttribute(Qt::WA_Resized) ? created->size() : QSize();
     QMdiSubWindow* sub = MdiArea->addSubWindow(created);

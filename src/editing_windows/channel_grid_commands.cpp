@@ -84,6 +84,9 @@ void FormChannelInformation::showGridMenu(const QPoint& position)
     menu->addSeparator();
     menu->addAction(MenuSetSelected->menuAction());
     menu->addAction(ActionEncodeAsDecode);
+    for (QAction* extra : gridMenuExtras_)
+        if (extra)
+            menu->addAction(extra);
     menu->popup(MSHFlexGridChannel->viewport()->mapToGlobal(position));
 }
 

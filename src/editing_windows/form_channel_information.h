@@ -4,6 +4,8 @@
 
 #include "channel.h"
 
+#include <QPointer>
+
 #include <functional>
 
 class QAction;
@@ -35,6 +37,8 @@ public:
     QSize sizeHint() const override;
     // The keyboard commands as menu items, with their keys shown.
     QList<QAction*> commandActions() const override;
+    // A command of the main window offered on the grid's context menu too.
+    void addGridMenuAction(QAction* action) { gridMenuExtras_.append(action); }
 
     static constexpr int ColumnCount = 10;
     static constexpr int RowCount = 17; // caption row and 16 channels
@@ -109,6 +113,7 @@ private:
     void showGridMenu(const QPoint& position);
 
     QSize preferredSize_;
+    QList<QPointer<QAction>> gridMenuExtras_;
 };
 
 } // namespace t40

@@ -245,6 +245,7 @@ private slots:
         QVERIFY(menu);
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(shown(menu->actions()), items);
+        QVERIFY(menu->actions().contains(main.MenuInsertPreset));
         QCOMPARE(ChannelTableModel::of(AppDocument()).currentChannel(), 3);
         grid->ActionInsertChannel->trigger();
         menu->close();
