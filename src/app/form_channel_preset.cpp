@@ -1,6 +1,7 @@
 #include "form_channel_preset.h"
 
 #include "button_row.h"
+#include "interface_language.h"
 #include "value_texts.h"
 
 #include <QLabel>
@@ -54,7 +55,7 @@ FormChannelPreset::FormChannelPreset(Purpose purpose, const QString& destination
     setWindowTitle(purpose == Purpose::NewFile ? tr("New From Preset") : tr("Insert Preset Channels"));
     ListPresets = new QListWidget(this);
     for (const ChannelPreset& p : ShippedPresets())
-        ListPresets->addItem(p.title());
+        ListPresets->addItem(p.title(QLocale(InterfaceLanguage()).name()));
     LabelDetails = new QLabel(this);
     LabelDetails->setWordWrap(true);
     LabelDestination = new QLabel(destination, this);

@@ -185,20 +185,26 @@ void ChannelGridView::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const QList<int> moved = model_.selectedChannels();
-    const int before = dropBefore(event->position().toPoint());
     // The document moves the channels; the view removes nothing itself.
     event->setDropAction(Qt::CopyAction);
     event->accept();
     setState(NoState);
-    if (model_.document().moveChannelsTo(moved, before)) {
-        const int first = before - int(std::count_if(moved.cbegin(), moved.cend(), [before](int c) { return c < before; }));
-        QList<int> placed;
-        for (int i = 0; i < moved.size(); ++i)
-            placed << first + i;
-        selectChannels(placed, 0);
-    }
+    dropSelectedChannels(event->position().toPoint());
     viewport()->update();
+}
+
+bool ChannelGridView::dropSelectedChannels(const QPoint& pos)
+{
+    const QList<int> moved = model_.selectedChannels();
+    const int before = dropBefore(pos);
+    if (!model_.document().moveChannelsTo(moved, before))
+        return false;
+    const int first = before - int(std::count_if(moved.cbegin(), moved.cend(), [before](int c) { return c < before; }));
+    QList<int> placed;
+    for (int i = 0; i < moved.size(); ++i)
+        placed << first + i;
+    selectChannels(placed, 0);
+    return true;
 }
 
 void ChannelGridView::mousePressEvent(QMouseEvent* event)

@@ -32,6 +32,9 @@ public:
     bool reopenPending() const { return reopen_; }
     // Selects the given channels after they moved by shift places.
     void selectChannels(const QList<int>& channels, int shift);
+    // The selected channels moved to a drop at pos (in the viewport), and
+    // selected there; false when they stay where they are.
+    bool dropSelectedChannels(const QPoint& pos);
 
 signals:
     // A box was opened over a cell (the page watches its keys).

@@ -54,6 +54,10 @@ public:
         ChannelPreset p;
         p.name = root.value(QLatin1String("name")).toString().trimmed();
         p.description = root.value(QLatin1String("description")).toString();
+        const QString localPrefix = QStringLiteral("description_");
+        for (auto key = root.constBegin(); key != root.constEnd(); ++key)
+            if (key.key().startsWith(localPrefix) && key.value().isString())
+                p.descriptions.insert(key.key().mid(localPrefix.size()), key.value().toString());
         if (p.name.isEmpty())
             fail(QStringLiteral("it has no name"));
         const QString band = root.value(QLatin1String("band")).toString();
@@ -214,8 +218,10 @@ PresetPlacement Place(RadioDocument& document, const ChannelPreset& preset, cons
 }
 } // namespace
 
-QString ChannelPreset::title() const
+QString ChannelPreset::title(const QString& language) const
 {
+    if (const auto own = descriptions.constFind(language); own != descriptions.cend() && !own->isEmpty())
+        return QStringLiteral("%1 (%2)").arg(name, *own);
     if (description.isEmpty())
         return name;
     return QStringLiteral("%1 (%2)").arg(name, QCoreApplication::translate(Context, description.toUtf8().constData()));

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -27,12 +28,16 @@ struct ServiceRule {
 struct ChannelPreset {
     QString name;        // "PMR446": also its name on the command line
     QString description; // English; shown through the translator
+    // A plan added later may carry its own description per language
+    // ("description_zh_CN" in its file), keyed by locale name ("zh_CN").
+    QMap<QString, QString> descriptions;
     BandFamily band = BandFamily::UHF;
     std::vector<Channel> channels; // may be more than the radio holds
     std::vector<ServiceRule> rules;
 
-    // "PMR446 (Europe, 16 channels, 0.5 W, narrow)" in the interface language.
-    QString title() const;
+    // "PMR446 (Europe, 16 channels, 0.5 W, narrow)" in the interface
+    // language, whose locale name ("zh_CN") picks the file's own description.
+    QString title(const QString& language = QString()) const;
     // The rule for a frequency of this service, if it is one.
     const ServiceRule* ruleFor(Frequency f) const;
 };

@@ -452,13 +452,22 @@ private slots:
         QCOMPARE(column(1), QStringList({ "440.00000", "446.00000", "450.00000", "" }));
         QCOMPARE(column(6), QStringList({ "Delete", "Add", "Add", "" }));
 
-        clickCell(1, 9);
-        clickCell(2, 9, Qt::ShiftModifier);
+        // Channel 3, taken by its number, dropped on the upper half of channel 1.
+        // (The offscreen desktop runs no drag: the drop is given to the view.)
+        clickCell(3, 0);
+        QVERIFY(grid->MSHFlexGridChannel->dropSelectedChannels(cellCentre(1, 0) - QPoint(0, 3)));
+        QCOMPARE(column(1), QStringList({ "450.00000", "440.00000", "446.00000", "" }));
+        QCOMPARE(column(5), QStringList({ "High", "Low", "Low", "" }));
+        QCOMPARE(column(6), QStringList({ "Add", "Delete", "Add", "" }));
+        QCOMPARE(ChannelTableModel::of(AppDocument()).selectedChannels(), QList<int>({ 1 }));
+
+        clickCell(2, 9);
+        clickCell(3, 9, Qt::ShiftModifier);
         KeyIntoFocus(Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(column(1), QStringList({ "450.00000", "", "", "" }));
         QCoreApplication::processEvents();
         AppDocument().closeOpenStep();
-        QCOMPARE(steps, QStringList({ "Move channels", "Change channels", "Sort channels", "Delete channel" }));
+        QCOMPARE(steps, QStringList({ "Move channels", "Change channels", "Sort channels", "Move channels", "Delete channel" }));
 
         QVERIFY(grid->ActionInsertChannel->isEnabled());
         PutChannel(16, "460", "460");

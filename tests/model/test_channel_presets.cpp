@@ -42,6 +42,7 @@ private slots:
     void shippedPlans();
     void badFiles_data();
     void badFiles();
+    void addedPlanDescribesItselfPerLanguage();
     void insertFillsAndSaysWhatDidNotFit_data();
     void insertFillsAndSaysWhatDidNotFit();
     void newDocumentTakesThePlansBand();
@@ -128,6 +129,15 @@ void TestChannelPresets::badFiles()
     QVERIFY(!reason.isEmpty());
     if (!error.isEmpty())
         QCOMPARE(reason, error);
+}
+
+void TestChannelPresets::addedPlanDescribesItselfPerLanguage()
+{
+    const auto plan = ParsePreset(QByteArrayLiteral(R"({"name": "Site", "band": "UHF", "description": "Our site",
+        "description_zh_CN": "本站", "channels": [{"rx": "446"}]})"), nullptr);
+    QVERIFY(plan);
+    QCOMPARE(plan->title(QStringLiteral("zh_CN")), QStringLiteral("Site (本站)"));
+    QCOMPARE(plan->title(QStringLiteral("en_US")), QStringLiteral("Site (Our site)"));
 }
 
 void TestChannelPresets::insertFillsAndSaysWhatDidNotFit_data()
