@@ -85,8 +85,10 @@ void FormChannelInformation::showGridMenu(const QPoint& position)
     menu->addAction(MenuSetSelected->menuAction());
     menu->addAction(ActionEncodeAsDecode);
     for (QAction* extra : gridMenuExtras_)
-        if (extra)
+        if (extra) {
+            menu->addSeparator();
             menu->addAction(extra);
+        }
     menu->popup(MSHFlexGridChannel->viewport()->mapToGlobal(position));
 }
 
