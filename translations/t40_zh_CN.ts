@@ -305,8 +305,41 @@
         <translation>%1 Hz 超出列表所列的亚音频率：按原值保留（列表显示为无）</translation>
     </message>
     <message>
-        <source>the column Power is missing: channels in use keep their power, new channels get Low on a licence-free service&apos;s frequency and High elsewhere</source>
-        <translation>缺少 Power 列：已使用的信道保留原功率，新信道在免执照业务的频率上为低功率，其他频率上为高功率</translation>
+        <source>Duplex (simplex: Tx = Rx)</source>
+        <translation>Duplex（单工：发射频率 = 接收频率）</translation>
+    </message>
+    <message>
+        <source>Tone (no tones)</source>
+        <translation>Tone（无亚音）</translation>
+    </message>
+    <message>
+        <source>DtcsPolarity (DCS codes of normal polarity)</source>
+        <translation>DtcsPolarity（DCS码均为正常极性）</translation>
+    </message>
+    <message>
+        <source>Mode (25 kHz, wide)</source>
+        <translation>Mode（25 kHz，宽带）</translation>
+    </message>
+    <message>
+        <source>Skip (every channel scanned)</source>
+        <translation>Skip（所有信道均加入扫描）</translation>
+    </message>
+    <message>
+        <source>Power (channels in use keep their power, new channels get Low on a licence-free service&apos;s frequency and High elsewhere)</source>
+        <translation>Power（已使用的信道保留原功率，新信道在免执照业务的频率上为低功率，其他频率上为高功率）</translation>
+    </message>
+    <message>
+        <source>BusyLock (channels in use keep their busy lock, new channels get None)</source>
+        <translation>BusyLock（已使用的信道保留原繁忙锁定，新信道为关）</translation>
+    </message>
+    <message>
+        <source>columns missing: %1</source>
+        <translation>缺少的列：%1</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>separator of the missing columns</comment>
+        <translation>；</translation>
     </message>
 </context>
 <context>

@@ -521,10 +521,27 @@ ColumnIndex ReadHeader(const Record& header, ChannelCsvImport& result)
     if (!ignored.isEmpty())
         result.notes.push_back(Message(header.line, 0, QString(),
                                        ChannelCsvText::tr("columns ignored: %1").arg(ignored.join(ChannelCsvText::tr(", ", "list separator")))));
-    if (index[PowerColumn] < 0)
+    // What the rows get without each column that means something to the radio
+    // (ReadDuplex, ReadTones, ReadOtherValues, ApplyImportedChannels). The code
+    // columns behind Tone matter only with it; a row that needs a missing one is a problem.
+    QStringList missing;
+    const auto ifMissing = [&](Column c, const QString& used) {
+        if (index[c] < 0)
+            missing << used;
+    };
+    ifMissing(Duplex, ChannelCsvText::tr("Duplex (simplex: Tx = Rx)"));
+    ifMissing(ToneMode, ChannelCsvText::tr("Tone (no tones)"));
+    if (index[ToneMode] >= 0)
+        ifMissing(DtcsPolarity, ChannelCsvText::tr("DtcsPolarity (DCS codes of normal polarity)"));
+    ifMissing(Mode, ChannelCsvText::tr("Mode (25 kHz, wide)"));
+    ifMissing(Skip, ChannelCsvText::tr("Skip (every channel scanned)"));
+    ifMissing(PowerColumn, ChannelCsvText::tr("Power (channels in use keep their power, new channels get Low on a "
+                                              "licence-free service's frequency and High elsewhere)"));
+    ifMissing(BusyLockColumn, ChannelCsvText::tr("BusyLock (channels in use keep their busy lock, new channels get None)"));
+    if (!missing.isEmpty())
         result.notes.push_back(Message(header.line, 0, QString(),
-                                       ChannelCsvText::tr("the column Power is missing: channels in use keep their power, new "
-                                                          "channels get Low on a licence-free service's frequency and High elsewhere")));
+                                       ChannelCsvText::tr("columns missing: %1")
+                                           .arg(missing.join(ChannelCsvText::tr("; ", "separator of the missing columns")))));
     for (Column required : { Location, FrequencyColumn })
         if (index[required] < 0)
             result.problems.push_back(Message(header.line, 0, QString::fromLatin1(ColumnNames[required]),

@@ -61,8 +61,10 @@ private slots:
         QTest::newRow("clean") << true << QByteArray("Location,Frequency\n1,446.0000051\n") << ""
                                << QStringList { "1:446.00001", "2:440.00000" }
                                << "Imported channels 1 from in.csv. The channels the file does not list are unchanged.\n\n"
-                                  "• Line 1: the column Power is missing: channels in use keep their power, new channels get Low "
-                                  "on a licence-free service's frequency and High elsewhere\n"
+                                  "• Line 1: columns missing: Duplex (simplex: Tx = Rx); Tone (no tones); Mode (25 kHz, wide); "
+                                  "Skip (every channel scanned); Power (channels in use keep their power, new channels get Low "
+                                  "on a licence-free service's frequency and High elsewhere); BusyLock (channels in use keep "
+                                  "their busy lock, new channels get None)\n"
                                   "• Line 2, column 2 (Frequency): 446.0000051 MHz is stored as 446.00001 MHz";
         QTest::newRow("clean, Chinese") << false << QByteArray("Location,Frequency,X\n1,446.0\n") << ""
                                         << QStringList { "1:446.00000", "2:440.00000" }

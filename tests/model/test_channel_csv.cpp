@@ -199,8 +199,11 @@ private slots:
         QTest::addColumn<int>("inUse"); // a channel already in use at Middle power; 0: none
         QTest::addColumn<QStringList>("channels");
         QTest::addColumn<QString>("notes");
-        const QString powerMissing = "line 1: the column Power is missing: channels in use keep their power, new channels "
-                                     "get Low on a licence-free service's frequency and High elsewhere";
+        // The note on the header names each missing column with what the rows got instead.
+        const auto missing = [](const QStringList& used) { return "line 1: columns missing: " + used.join("; "); };
+        const QString power = "Power (channels in use keep their power, new channels get Low on a licence-free service's "
+                              "frequency and High elsewhere)";
+        const QString busyLock = "BusyLock (channels in use keep their busy lock, new channels get None)";
         const QByteArray header = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
                                   "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
         QTest::newRow("the other program's own rows")
@@ -215,7 +218,7 @@ private slots:
                              "2:440.00000/450.00000 D023I/D023N Mid FM Add None",
                              "3:441.00000/440.00000 71.9/71.9 High FM Add None",
                              "4:442.00000/442.00000 None/D754I Low FM Add None" }
-            << "line 3: 0.5W is stored as Low power\nline 6: 442.0000049 MHz is stored as 442.00000 MHz\n"
+            << missing({ busyLock }) + "\nline 3: 0.5W is stored as Low power\nline 6: 442.0000049 MHz is stored as 442.00000 MHz\n"
                "rows that are not channels of this radio (location outside 1..16) are left aside: lines 2, 7\n"
                "rows without frequency are left aside: lines 8\n"
                "names are not kept: the radio stores no channel names (lines 3, 5)";
@@ -226,7 +229,8 @@ private slots:
             << 0
             << QStringList { "1:446.00625/446.00625 None/None Low FM Add Carrier",
                              "2:446.01250/446.01250 None/None High FM Add QT/DQT" }
-            << "line 1: columns ignored: Extra\n" + powerMissing;
+            << "line 1: columns ignored: Extra\n"
+                   + missing({ "Duplex (simplex: Tx = Rx)", "Tone (no tones)", "Mode (25 kHz, wide)", "Skip (every channel scanned)", power });
         QTest::newRow("without Power: channels in use keep theirs, licence-free ones are Low")
             << QByteArray("Location,Frequency,Duplex,Offset\n3,440.0,,\n4,446.1,,\n5,440.0,split,462.5625\n6,476.95,off,\n")
             << 3
@@ -234,12 +238,13 @@ private slots:
                              "4:446.10000/446.10000 None/None High FM Add None",
                              "5:440.00000/462.56250 None/None Low FM Add None",
                              "6:476.95000/off None/None Low FM Add None" }
-            << powerMissing;
+            << missing({ "Tone (no tones)", "Mode (25 kHz, wide)", "Skip (every channel scanned)", power, busyLock });
         QTest::newRow("semicolons and decimal commas, any column order")
             << QByteArray("Frequency;Location;Duplex;Offset;Tone;rToneFreq;Power\n"
                           "446,00625;3;+;0,5;Tone;88,5;2W\n")
             << 0 << QStringList { "3:446.00625/446.50625 88.5/None High FM Add None" }
-            << "line 2: 2W is stored as High power";
+            << missing({ "DtcsPolarity (DCS codes of normal polarity)", "Mode (25 kHz, wide)", "Skip (every channel scanned)", busyLock })
+                   + "\nline 2: 2W is stored as High power";
     }
     void readsFileForms()
     {
