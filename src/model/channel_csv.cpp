@@ -273,7 +273,12 @@ public:
         const int i = index_[c];
         return i >= 0 && i < record_.fields.size() ? record_.fields.at(i).trimmed() : QString();
     }
-    void problem(Column c, const QString& text) { problems.push_back(Place(c, text)); }
+    // A value the row needs from a column the file lacks: the column is named, not its empty cell.
+    void problem(Column c, const QString& text)
+    {
+        problems.push_back(Place(c, index_[c] >= 0 ? text
+                                                   : ChannelCsvText::tr("the column %1 is missing").arg(QLatin1String(ColumnNames[c]))));
+    }
     void note(Column c, const QString& text) { notes.push_back(Place(c, text)); }
 
     // A number in a cell; a semicolon-separated file may use a decimal comma.

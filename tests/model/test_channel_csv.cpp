@@ -302,6 +302,10 @@ private slots:
                              "the radio has no mode \"AM\"", "unknown skip \"Y\"", "unknown power \"9X\"",
                              "unknown busy lock \"On\"", "unknown duplex \"dup\"" }.join(u'\n')
             << "13";
+        QTest::newRow("a column the row needs is missing")
+            << QByteArray("Location,Frequency,Duplex,Tone\n1,446.0,+,\n2,446.0,,Tone\n3,446.0,-,\n4,446.0,,\n")
+            << QStringList { "2:0", "3:0", "4:0" }
+            << "the column Offset is missing\nthe column rToneFreq is missing\nthe column Offset is missing" << "4";
         QTest::newRow("a quote left open") << QByteArray("Location,Frequency\n1,446.0\n2,\"446.0\n3,446.0\n")
                                            << QStringList { "3:0" } << "a quoted field is not closed" << "1";
         QTest::newRow("no frequency column") << QByteArray("\n\nLocation,Freq\n1,446.0\n") << QStringList { "3:0" }
