@@ -15,19 +15,8 @@
 #include <QTreeWidget>
 
 using namespace t40;
+using test::PresentChannels;
 using test::Fixture;
-
-namespace {
-
-QStringList PresentChannels()
-{
-    QStringList list;
-    for (int c = 1; c <= 16; ++c)
-        if (const Channel ch = AppDocument().channel(c); ch.present())
-            list << QStringLiteral("%1:%2").arg(c).arg(FrequencyText(*ch.receive, QStringLiteral(".")));
-    return list;
-}
-} // namespace
 
 class TestChannelCsvCommands : public QObject {
     Q_OBJECT

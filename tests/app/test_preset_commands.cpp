@@ -13,18 +13,11 @@
 #include <QTest>
 
 using namespace t40;
+using test::PresentChannels;
 using test::Fixture;
 using test::OnModal;
 
 namespace {
-QStringList PresentChannels()
-{
-    QStringList list;
-    for (int c = 1; c <= 16; ++c)
-        if (const Channel ch = AppDocument().channel(c); ch.present())
-            list << QStringLiteral("%1:%2").arg(c).arg(FrequencyText(*ch.receive, QStringLiteral(".")));
-    return list;
-}
 
 // Chooses the plan of that name in the next preset dialog.
 void Choose(const QString& name)

@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include "band_table.h"
 #include "data_file.h"
 #include "read_backups.h"
@@ -8,11 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace t40;
+using test::PeakKilobytes;
 
 namespace {
 RadioImage PatternImage()
@@ -21,14 +22,6 @@ RadioImage PatternImage()
     for (int i = 0; i < RadioImage::ImageSize; ++i)
         image.setByte(i, static_cast<std::uint8_t>(i * 7 + 3));
     return image;
-}
-
-// The most memory the test has held so far.
-[[maybe_unused]] long PeakKilobytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes)

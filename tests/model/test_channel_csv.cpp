@@ -1,11 +1,11 @@
+#include "test_support.h"
 #include "channel_csv.h"
 #include "radio_document.h"
 
 #include <QTest>
 
-#include <sys/resource.h>
-
 using namespace t40;
+using test::PeakKilobytes;
 
 namespace {
 constexpr int ChannelBytesStart = 16;
@@ -66,14 +66,6 @@ QString Texts(const std::vector<CsvMessage>& messages)
 }
 
 // A document of the band 400-480 MHz (transmit to 470) with channel 1 as given.
-// The most memory the test has held so far.
-long PeakKilobytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 void Prepare(RadioDocument& doc, const Channel& ch = {})
 {
     doc.reset();

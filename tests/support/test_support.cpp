@@ -2,11 +2,15 @@
 
 #include "interface_language.h"
 #include "port_catalog.h"
+#include "channel.h"
+#include "radio_document.h"
 #include "programming_log.h"
 #include "shared_state.h"
 
 #include <QFile>
 #include <QSettings>
+
+#include <sys/resource.h>
 
 namespace t40::test {
 
@@ -37,6 +41,22 @@ TestEnvironment::~TestEnvironment()
 QString TestEnvironment::logPath() const
 {
     return ProgrammingLog::DefaultPath();
+}
+
+long PeakKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+QStringList PresentChannels()
+{
+    QStringList list;
+    for (int c = 1; c <= 16; ++c)
+        if (const Channel ch = AppDocument().channel(c); ch.present())
+            list << QStringLiteral("%1:%2").arg(c).arg(FrequencyText(*ch.receive, QStringLiteral(".")));
+    return list;
 }
 
 } // namespace t40::test

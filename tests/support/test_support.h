@@ -3,6 +3,7 @@
 #include "prompts.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace t40::test {
@@ -27,5 +28,11 @@ private:
     PromptScript prompts_;
     QByteArray previousDataHome_;
 };
+
+// The most memory the test has held so far, in kilobytes.
+long PeakKilobytes();
+
+// The channels in use of the application's document, "3:446.00625" each.
+QStringList PresentChannels();
 
 } // namespace t40::test
