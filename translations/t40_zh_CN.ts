@@ -1125,6 +1125,10 @@
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
     </message>
+    <message>
+        <source>These channels break the rules of a licence-free service:</source>
+        <translation>以下信道违反免执照业务的规则：</translation>
+    </message>
 </context>
 <context>
     <name>t40::FormChannelCopy</name>

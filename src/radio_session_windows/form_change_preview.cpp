@@ -10,7 +10,7 @@
 
 namespace t40 {
 
-FormChangePreview::FormChangePreview(const QStringList& changes, QWidget* parent)
+FormChangePreview::FormChangePreview(const QStringList& changes, const QStringList& ruleBreaches, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Changes Before Write"));
@@ -23,6 +23,15 @@ FormChangePreview::FormChangePreview(const QStringList& changes, QWidget* parent
     TextChanges->setReadOnly(true);
     TextChanges->setLineWrapMode(QPlainTextEdit::NoWrap);
     TextChanges->setVisible(!changes.isEmpty());
+    LabelRules = new QLabel(tr("These channels break the rules of a licence-free service:"), this);
+    LabelRules->setWordWrap(true);
+    TextRules = new QPlainTextEdit(ruleBreaches.join(QLatin1Char('\n')), this);
+    TextRules->setReadOnly(true);
+    TextRules->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A few lines show; more scroll, so that the window keeps to the screen.
+    TextRules->setMaximumHeight(TextRules->fontMetrics().lineSpacing() * 6);
+    LabelRules->setVisible(!ruleBreaches.isEmpty());
+    TextRules->setVisible(!ruleBreaches.isEmpty());
     CommandWrite = new QPushButton(tr("&Write"), this);
     CommandCancel = new QPushButton(tr("&Cancel"), this);
     CommandWrite->setAutoDefault(false);
@@ -31,6 +40,8 @@ FormChangePreview::FormChangePreview(const QStringList& changes, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelSummary);
     layout->addWidget(TextChanges, 1);
+    layout->addWidget(LabelRules);
+    layout->addWidget(TextRules);
     layout->addLayout(ButtonRow({ CommandWrite, CommandCancel }));
     resize(620, changes.isEmpty() ? 120 : 420);
     connect(CommandWrite, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include "band_extension.h"
 #include "button_row.h"
+#include "channel_rules.h"
 #include "document_diff.h"
 #include "form_change_preview.h"
 #include "field_table.h"
@@ -450,8 +451,11 @@ void FormProcess::finishPreview(bool readCompleted)
     }
     radioBeforeKnown_ = true;
     keepReadBackup(radioBefore_);
-    FormChangePreview preview(CompareImages(radioBefore_, ImageAfterWrite(request_, radioBefore_, memory_)),
-                              this);
+    const RadioImage after = ImageAfterWrite(request_, radioBefore_, memory_);
+    QStringList breaches;
+    for (const RuleFinding& finding : CheckChannelRules(after))
+        breaches << finding.line();
+    FormChangePreview preview(CompareImages(radioBefore_, after), breaches, this);
     if (preview.exec() != QDialog::Accepted || unloaded_) {
         if (!unloaded_)
             endWithoutWrite(tr("Nothing written"));

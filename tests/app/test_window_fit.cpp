@@ -120,7 +120,8 @@ private slots:
             { "check cable", Dialog<FormCheckCable>(), "cable.htm" },
             { "change preview",
               [](MDIFormMain& main) -> QWidget* {
-                  return new FormChangePreview(QStringList(40, QStringLiteral("Channel 3 Rx Frequency: 446.00625 -> 446.10000")), &main);
+                  return new FormChangePreview(QStringList(40, QStringLiteral("Channel 3 Rx Frequency: 446.00625 -> 446.10000")),
+                                             QStringList(16, QStringLiteral("Channel 3: PMR446 allows at most Low power on 446.00625 MHz")), &main);
               },
               "preview.htm" },
             { "programming log", Dialog<FormProgrammingLog>(), "proglog.htm" },

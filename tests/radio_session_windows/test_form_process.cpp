@@ -1,3 +1,4 @@
+#include "channel.h"
 #include "form_change_preview.h"
 #include "interface_language.h"
 #include "form_process.h"
@@ -216,7 +217,7 @@ private slots:
     }
 
     // Write with the preview: the radio is read first and its changes shown by
-    // name; Cancel writes nothing. A write that breaks off or differs offers
+    // name, with the channels that will break a service's rule; Cancel writes nothing. A write that breaks off or differs offers
     // to put the radio's previous bytes back, and does so byte for byte.
     void previewAndRestore_data()
     {
@@ -225,7 +226,8 @@ private slots:
         QTest::addColumn<QString>("changes"); // the preview's text ("-": no preview shown)
         QTest::addColumn<QString>("log");     // operation:result:verify per line
         QTest::newRow("cancel writes nothing") << "" << false << "Squelch level: 3 -> 5" << "read before write:OK:";
-        QTest::newRow("no changes, written anyway") << "same" << true << "" << "read before write:OK:|write:OK:not run";
+        // Channel 1 on PMR446 at High power and wide, in the radio and the data.
+        QTest::newRow("no changes, written anyway, rules named") << "same" << true << "" << "read before write:OK:|write:OK:not run";
         QTest::newRow("verify differs, restored") << "change" << true << "Squelch level: 3 -> 5"
                                                   << "read before write:OK:|write:failed: verify found a difference:differs at 0x155|restore:OK:OK";
         QTest::newRow("broken off, restored") << "ack" << true << "Squelch level: 3 -> 5"
@@ -250,6 +252,12 @@ private slots:
         pty.radio.memory().setByte(445, 0x73);
         pty.radio.memory().setByte(308, 3);
         pty.radio.setBandFlag(0x73);
+        if (fault == QLatin1String("same")) {
+            Channel pmr = Channel::created(44600625, 44600625);
+            pmr.power = Power::High;
+            pmr.spacing = Spacing::Wide;
+            WriteChannel(pty.radio.memory(), 1, ReadChannel(pty.radio.memory(), 1), pmr);
+        }
         const RadioImage previous = pty.radio.memory();
         RadioImage document = previous;
         if (fault != QLatin1String("same"))
@@ -275,8 +283,10 @@ private slots:
             env.prompts().answers.push_back(BoxAnswer::Cancel);
         QVERIFY(pty.start());
         QString shown = QStringLiteral("-");
-        OnModal<FormChangePreview>([&shown, write](FormChangePreview* preview) {
+        QString rules;
+        OnModal<FormChangePreview>([&shown, &rules, write](FormChangePreview* preview) {
             shown = preview->TextChanges->toPlainText();
+            rules = preview->TextRules->isVisibleTo(preview) ? preview->TextRules->toPlainText() : QString();
             QVERIFY(preview->CommandCancel->isDefault());
             (write ? preview->CommandWrite : preview->CommandCancel)->click();
         });
@@ -288,6 +298,10 @@ private slots:
         pty.server.stop();
 
         QCOMPARE(shown, changes);
+        QCOMPARE(rules, fault == QLatin1String("same")
+                 ? QStringLiteral("Channel 1: PMR446 allows at most Low power on 446.00625 MHz\n"
+                                  "Channel 1: PMR446 requires 12.5 kHz (narrow) spacing on 446.00625 MHz")
+                 : QString());
         QVERIFY(AppDocument().memory() == document); // the reads never touch the document
         QStringList got;
         for (const QStringList& line : ProgrammingLog::Read(env.logPath()))
