@@ -35,7 +35,12 @@ FormImportChannels::FormImportChannels(const ChannelCsvImport& parsed, const QSt
         : tr("The rows without problems can be imported: channels %1. The rows with problems and the channels "
              "the file does not list stay as they are.")
               .arg(ImportedLocationList(parsed.rows));
+    // What the file as a whole gives (missing or ignored columns) bears on the choice.
+    for (const CsvMessage& m : parsed.notes)
+        if (m.column == 0)
+            summary += QStringLiteral("\n• ") + m.text;
     LabelSummary = new QLabel(summary, this);
+    LabelSummary->setTextFormat(Qt::PlainText);
     LabelSummary->setWordWrap(true);
 
     ListProblems = new QTreeWidget(this);

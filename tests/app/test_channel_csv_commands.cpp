@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QLabel>
 #include <QTreeWidget>
 
 using namespace t40;
@@ -82,6 +83,7 @@ private slots:
         f.env.prompts().paths.push_back(path);
         QStringList listed;
         QString importCaption;
+        QString summary;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<FormImportChannels*>(QApplication::activeModalWidget());
             if (!dialog)
@@ -91,6 +93,7 @@ private slots:
                 listed << item->text(0) + QLatin1Char(':') + item->text(1) + QLatin1Char(':') + item->text(2);
             }
             importCaption = dialog->CommandImport->text();
+            summary = dialog->LabelSummary->text();
             (answer == QLatin1String("import") ? dialog->CommandImport : dialog->CommandCancel)->click();
         });
         f.main.MenuImportChannels->trigger();
@@ -104,6 +107,9 @@ private slots:
                                            : QStringLiteral("2:4 (rToneFreq):“88.55”不是本机可用的CTCSS亚音（67.0至254.1 Hz，步进0.1 Hz）"));
             QVERIFY2(listed.at(1).startsWith(QStringLiteral("3:CrossMode:")), qPrintable(listed.at(1)));
             QCOMPARE(importCaption, english ? QStringLiteral("&Import the valid rows") : QStringLiteral("导入有效行(&I)"));
+            // The columns the file lacks are named before the choice.
+            QVERIFY2(summary.contains(english ? QStringLiteral("\n• columns missing: Duplex") : QStringLiteral("\n• 缺少的列：")),
+                     qPrintable(summary));
         }
         if (message.isEmpty())
             QVERIFY(f.env.prompts().messages.empty());
