@@ -94,12 +94,12 @@ void ExchangeCommands::MenuInsertPreset_Click()
 
 bool ConfirmRuleFindings()
 {
-    const std::vector<RuleFinding> findings = CheckChannelRules(AppDocument().memory());
-    if (findings.empty())
+    const QStringList findings = RuleFindingLines(AppDocument().memory());
+    if (findings.isEmpty())
         return true;
     QString text = QCoreApplication::translate("t40::RadioCommands", "These channels break the rules of a licence-free service:") + QLatin1Char('\n');
-    for (const RuleFinding& f : findings)
-        text += QStringLiteral("\n• ") + f.line();
+    for (const QString& line : findings)
+        text += QStringLiteral("\n• ") + line;
     text += QStringLiteral("\n\n") + QCoreApplication::translate("t40::RadioCommands", "Write them as they are?");
     return ShowMessageBox(text, BoxIcon::Warning, BoxButtons::OkCancelSafe) == BoxAnswer::Ok;
 }

@@ -13,6 +13,8 @@
 #include <QInputDialog>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace t40 {
 
 namespace {
@@ -97,12 +99,9 @@ void FormChannelInformation::updateCommandStates()
     ActionInsertChannel->setStatusTip(full ? tr("Channel 16 is in use: delete or move it to make room")
                                            : tr("Insert an empty channel at the selected one"));
     ActionInsertChannel->setToolTip(ActionInsertChannel->statusTip());
-    bool helps = false;
-    for (int c : channels_.selectedChannels()) {
-        const Channel ch = document_.channel(c);
-        helps = helps || (ch.present() && ch.transmit && ch.encode == SignallingCode::none() && ch.decode != ch.encode);
-    }
-    ActionEncodeAsDecode->setEnabled(helps);
+    const QList<int> selected = channels_.selectedChannels();
+    ActionEncodeAsDecode->setEnabled(
+        std::any_of(selected.cbegin(), selected.cend(), [this](int c) { return document_.channel(c).encodeCanTakeDecode(); }));
 }
 
 void FormChannelInformation::setSelected(const std::function<void(Channel&)>& change)

@@ -294,8 +294,7 @@ void FormChannelEdit::updateControls()
                                                         CheckScanAdd })
         w->setEnabled(present);
     ComboEncode->setEnabled(transmit);
-    const Channel ch = document_.channel(shown_);
-    CommandEncodeAsDecode->setEnabled(transmit && ch.encode == SignallingCode::none() && ch.decode != ch.encode);
+    CommandEncodeAsDecode->setEnabled(document_.channel(shown_).encodeCanTakeDecode());
     if (!transmit) {
         // No encode code without a transmit frequency: the chooser stays empty.
         const QSignalBlocker quiet(ComboEncode);

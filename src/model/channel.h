@@ -72,6 +72,12 @@ struct Channel {
     bool scanAdd = true;
 
     bool present() const { return receive.has_value(); }
+    // Encode as Decode would give it an encode code: it transmits, has a
+    // decode code and no encode code.
+    bool encodeCanTakeDecode() const
+    {
+        return present() && transmit && encode == SignallingCode::none() && decode != SignallingCode::none();
+    }
     bool operator==(const Channel&) const = default;
 
     // What a receive frequency entered into an absent channel creates.

@@ -119,7 +119,7 @@ void RadioDocument::encodeAsDecode(const QList<int>& channels)
     if (selected.size() == 1)
         name.completesDecodeOf = selected.first();
     setChannels(selected, [](Channel& ch) {
-        if (ch.present() && ch.transmit && ch.encode == SignallingCode::none())
+        if (ch.encodeCanTakeDecode())
             ch.encode = ch.decode;
     }, name);
 }

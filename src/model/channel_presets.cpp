@@ -289,11 +289,6 @@ QString BandFamilyName(BandFamily band)
     return band == BandFamily::UHF ? QStringLiteral("UHF") : QStringLiteral("VHF");
 }
 
-bool PresetFitsBand(const ChannelPreset& preset, const BandState& band)
-{
-    return std::all_of(preset.channels.begin(), preset.channels.end(), [&](const Channel& ch) { return InBand(ch, band); });
-}
-
 QString PresetPlacement::summary(const QString& presetName) const
 {
     QStringList channels;

@@ -52,8 +52,6 @@ const std::vector<ChannelPreset>& ShippedPresets(QStringList* problems = nullptr
 const ChannelPreset* FindPreset(const QString& name);
 
 QString BandFamilyName(BandFamily band); // "UHF" / "VHF"
-// Whether every channel of the plan lies inside the band's limits.
-bool PresetFitsBand(const ChannelPreset& preset, const BandState& band);
 
 class RadioDocument;
 

@@ -63,4 +63,12 @@ std::vector<RuleFinding> CheckChannelRules(const RadioImage& memory)
     return findings;
 }
 
+QStringList RuleFindingLines(const RadioImage& memory)
+{
+    QStringList lines;
+    for (const RuleFinding& f : CheckChannelRules(memory))
+        lines << f.line();
+    return lines;
+}
+
 } // namespace t40

@@ -4,6 +4,7 @@
 #include "radio_image.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -30,5 +31,7 @@ struct RuleFinding {
 std::vector<RuleFinding> CheckChannelRules(int c, const Channel& channel);
 // The findings for channels 1..16 of an image, in channel order.
 std::vector<RuleFinding> CheckChannelRules(const RadioImage& memory);
+// Those findings as lines, "Channel 3: PMR446 allows ...", for lists and warnings.
+QStringList RuleFindingLines(const RadioImage& memory);
 
 } // namespace t40

@@ -452,10 +452,7 @@ void FormProcess::finishPreview(bool readCompleted)
     radioBeforeKnown_ = true;
     keepReadBackup(radioBefore_);
     const RadioImage after = ImageAfterWrite(request_, radioBefore_, memory_);
-    QStringList breaches;
-    for (const RuleFinding& finding : CheckChannelRules(after))
-        breaches << finding.line();
-    FormChangePreview preview(CompareImages(radioBefore_, after), breaches, this);
+    FormChangePreview preview(CompareImages(radioBefore_, after), RuleFindingLines(after), this);
     if (preview.exec() != QDialog::Accepted || unloaded_) {
         if (!unloaded_)
             endWithoutWrite(tr("Nothing written"));

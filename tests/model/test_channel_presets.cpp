@@ -209,8 +209,6 @@ void TestChannelPresets::newDocumentTakesThePlansBand()
     QCOMPARE(doc.channel(4).spacing, Spacing::Wide);
     QVERIFY(!doc.channel(12).present());
     QVERIFY(doc.isModified());
-    QVERIFY(PresetFitsBand(*FindPreset(QStringLiteral("MURS")), doc.band()));
-    QVERIFY(!PresetFitsBand(*FindPreset(QStringLiteral("PMR446")), doc.band()));
 }
 
 void TestChannelPresets::rulesMarkTheCellsThatBreakThem_data()

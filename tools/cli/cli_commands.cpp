@@ -99,8 +99,8 @@ void CliFail(const QString& text)
 
 void WarnOfRuleBreaches(const RadioImage& image)
 {
-    for (const RuleFinding& finding : CheckChannelRules(image))
-        CliFail(QStringLiteral("warning: ") + finding.line());
+    for (const QString& line : RuleFindingLines(image))
+        CliFail(QStringLiteral("warning: ") + line);
 }
 
 bool RequireOption(const QCommandLineParser& args, const QString& name, QString* value)
