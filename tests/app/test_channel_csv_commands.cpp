@@ -77,9 +77,7 @@ private slots:
         SetInterfaceLanguage(english ? QLocale::English : QLocale::Chinese);
         AppDocument().setChannel(2, Channel::created(44000000, 44000000));
         const QString path = f.env.tempPath(QStringLiteral("in.csv"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size());
-        file.close();
+        QVERIFY(test::WriteFile(path, csv));
         f.env.prompts().paths.push_back(path);
         QStringList listed;
         QString importCaption;

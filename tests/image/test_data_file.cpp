@@ -14,6 +14,7 @@
 
 using namespace t40;
 using test::PeakKilobytes;
+using test::WriteFile;
 
 namespace {
 RadioImage PatternImage()
@@ -24,12 +25,6 @@ RadioImage PatternImage()
     return image;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 } // namespace
 
 class TestDataFile : public QObject {
@@ -94,7 +89,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("long.rdat");
         // Longer than one piece of the copy.
-        WriteFile(path, QByteArray(300000, 'x'));
+        QVERIFY(WriteFile(path, QByteArray(300000, 'x')));
         QCOMPARE(SaveDataFile(path, PatternImage()), DataFileStatus::Ok);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -163,7 +158,7 @@ private slots:
         if (kind == "folder")
             QVERIFY(QDir(dir.path()).mkdir("target"));
         if (kind == "link" || kind == "chain" || kind == "planted" || kind == "own link") {
-            WriteFile(real, old);
+            QVERIFY(WriteFile(real, old));
             if (kind == "chain") {
                 QVERIFY(QFile::link("real.rdat", dir.filePath("middle")));
                 QVERIFY(QFile::link("middle", path));
@@ -180,7 +175,7 @@ private slots:
             QVERIFY(QFile::link("target", dir.filePath("other")));
         }
         if (kind == "read-only" || kind == "owner" || kind == "group" || kind == "leftover")
-            WriteFile(path, old);
+            QVERIFY(WriteFile(path, old));
         if (kind == "read-only")
             QVERIFY(::chmod(native(path).constData(), 0444) == 0);
         if (kind == "owner" && ::chown(native(path).constData(), 4242, 4242) != 0)
@@ -192,7 +187,7 @@ private slots:
         }
         const QString leftover = dir.filePath(".t40-save-Ab12Cd");
         if (kind == "leftover")
-            WriteFile(leftover, "half a save");
+            QVERIFY(WriteFile(leftover, "half a save"));
 
         QString reason;
         QCOMPARE(int(SaveDataFile(path, PatternImage(), &reason)), status);
@@ -243,18 +238,18 @@ private slots:
         // Older by name, newer by time, and the other way round.
         for (int i = 0; i < ReadBackups::Kept; ++i) {
             const QString old = folder + QStringLiteral("/%1-01-01_000000-000_UHF400-520_COM1.rdat").arg((kind == "clock ahead" ? 2200 : 2020) + i);
-            WriteFile(old, "old");
+            QVERIFY(WriteFile(old, "old"));
             QFile f(old);
             QVERIFY(f.open(QIODevice::ReadWrite));
             const QDateTime stamp = kind == "clock ahead" ? QDateTime::currentDateTime().addDays(400 + i) : when.addDays(-i);
             QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
         }
-        WriteFile(folder + "/notes.txt", "mine");
+        QVERIFY(WriteFile(folder + "/notes.txt", "mine"));
         RadioImage image = PatternImage();
         image.setByte(441, FamilyByteVHF);
         QString first, second, reason;
         if (kind == "no folder") {
-            WriteFile(dir.filePath("file"), "x");
+            QVERIFY(WriteFile(dir.filePath("file"), "x"));
             QCOMPARE(SaveReadBackup(image, dir.filePath("file/backups"), "COM5", &first, &reason), DataFileStatus::IoError);
             QVERIFY2(first.endsWith("file/backups") && !reason.isEmpty(), qPrintable(first));
             return;
@@ -295,7 +290,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Init.dat");
         if (length >= 0)
-            WriteFile(path, QByteArray(length, '\x22'));
+            QVERIFY(WriteFile(path, QByteArray(length, '\x22')));
         RadioImage image;
         image.replaceImage(PatternImage().image());
         QCOMPARE(int(LoadTemplate(path, image)), status);

@@ -43,6 +43,12 @@ QString TestEnvironment::logPath() const
     return ProgrammingLog::DefaultPath();
 }
 
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 long PeakKilobytes()
 {
     rusage usage {};

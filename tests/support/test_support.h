@@ -29,6 +29,9 @@ private:
     QByteArray previousDataHome_;
 };
 
+// Writes the whole file; false when it cannot.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+
 // The most memory the test has held so far, in kilobytes.
 long PeakKilobytes();
 

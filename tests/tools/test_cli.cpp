@@ -1,5 +1,6 @@
 #include "data_file.h"
 #include "pty_radio_server.h"
+#include "test_support.h"
 #include "virtual_radio.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include <unistd.h>
 
 using namespace t40;
+using test::WriteFile;
 
 namespace {
 QString Tool(const QString& name) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name; }
@@ -488,10 +490,7 @@ private slots:
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("radio.rdat"));
         const QByteArray old = BuildDataFile(SampleImage(0x73)) + QByteArray(100, 't');
-        {
-            QFile f(out);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
-        }
+        QVERIFY(WriteFile(out, old));
         VirtualRadio radio;
         FillPattern(radio.memory(), 5);
         PtyRadioServer server(radio);
@@ -556,9 +555,7 @@ private slots:
         QByteArray bytes = BuildDataFile(image);
         if (kind == QLatin1String("bare"))
             bytes = bytes.mid(DataFile::HeaderSize);
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        f.close();
+        QVERIFY(WriteFile(file, bytes));
         const Result r = RunCli(QStringList { QStringLiteral("show"), file } + options);
         QCOMPARE(r.status, 0);
         for (const QString& e : expected)
@@ -650,9 +647,7 @@ private slots:
         const QString in = dir.filePath(QStringLiteral("in.csv"));
         const QString out = dir.filePath(args.first() == QLatin1String("export") ? QStringLiteral("out.csv") : QStringLiteral("out.rdat"));
         QCOMPARE(SaveDataFile(base, SampleImage(0x73)), DataFileStatus::Ok);
-        QFile f(in);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size());
-        f.close();
+        QVERIFY(WriteFile(in, csv));
         // Whole arguments only: a temporary folder's random name may hold "IN" too.
         for (QString& a : args)
             a = a == QLatin1String("BASE") ? base : a == QLatin1String("IN") ? in : a == QLatin1String("OUT") ? out : a;
@@ -699,9 +694,7 @@ private slots:
         const QString csv = dir.filePath(QStringLiteral("in.csv"));
         const QString file = dir.filePath(QStringLiteral("out.rdat"));
         QCOMPARE(SaveDataFile(base, SampleImage(0x73)), DataFileStatus::Ok);
-        QFile f(csv);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Location,Frequency,Power,Mode\n1,446.00625," + channel1 + '\n') > 0);
-        f.close();
+        QVERIFY(WriteFile(csv, "Location,Frequency,Power,Mode\n1,446.00625," + channel1 + '\n'));
         Result r = RunCli({ QStringLiteral("import"), csv, QStringLiteral("--into"), base, QStringLiteral("-o"), file });
         QVERIFY2(r.status == 0, qPrintable(r.err));
         if (command == QLatin1String("write")) {
@@ -927,9 +920,7 @@ private slots:
         if (load == QLatin1String("bare")) {
             expected[20] = char(0x5A);
             const QString bare = dir.filePath(QStringLiteral("image.bin"));
-            QFile f(bare);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(expected) == expected.size());
-            f.close();
+            QVERIFY(WriteFile(bare, expected));
             args << QStringLiteral("--load") << bare;
         }
         QProcess emulator;
