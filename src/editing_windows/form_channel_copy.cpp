@@ -103,11 +103,7 @@ void FormChannelCopy::ComboChannelTo_Click(int index)
 
 void FormChannelCopy::CommandCopy_Click()
 {
-    if (sources_.size() > 1) {
-        document_.copyChannels(sources_, destination_);
-    } else if (source_ != destination_) {
-        document_.copyChannel(source_, destination_);
-    }
+    document_.copyChannels(sources_.size() > 1 ? sources_ : QList<int> { source_ }, destination_);
     ComboChannelTo->setFocus();
 }
 

@@ -313,10 +313,7 @@ void FormChannelInformation::insertChannel()
 void FormChannelInformation::deleteChannel()
 {
     const QList<int> selected = channels_.selectedChannels();
-    if (selected.size() > 1)
-        document_.deleteChannels(selected);
-    else
-        document_.deleteChannel(channels_.currentChannel());
+    document_.deleteChannels(selected.size() > 1 ? selected : QList<int> { channels_.currentChannel() });
 }
 
 void FormChannelInformation::CommandChannelEdit_Click()

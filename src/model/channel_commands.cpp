@@ -21,12 +21,6 @@ bool RadioDocument::insertChannel(int c)
     return inserted;
 }
 
-void RadioDocument::deleteChannel(int c)
-{
-    const Step step(*this, StepNames::DeleteChannel());
-    edit([&](RadioImage& m) { RemoveChannel(m, c); });
-}
-
 namespace {
 // The selected channels, each once, in order, within 1..16.
 QList<int> Channels(const QList<int>& channels)
@@ -132,11 +126,6 @@ void RadioDocument::copyChannels(const QList<int>& from, int to)
             if (from[i] != to + i)
                 CopyChannel(m, before, from[i], to + i);
     });
-}
-
-void RadioDocument::copyChannel(int from, int to)
-{
-    edit(StepNames::CopyChannel(), [&](RadioImage& m) { CopyChannel(m, from, to); });
 }
 
 void RadioDocument::setChannels(const QList<int>& rows, const std::function<void(Channel&)>& change, const StepName& name)

@@ -117,14 +117,12 @@ public:
     // Moves channels c..15 one place down, leaving c empty; false, touching
     // nothing, when channel 16 is in use.
     bool insertChannel(int c);
-    // Moves channels c+1..16 one place up, leaving 16 empty.
-    void deleteChannel(int c);
-    // Record and scan bit of from onto to.
-    void copyChannel(int from, int to);
-    // Several channels, in their order, onto to, to+1, ... as far as channel
-    // 16; each copy reads the channels as they were before any of them.
+    // Channels (record and scan bit), in their order, onto to, to+1, ... as
+    // far as channel 16; each copy reads the channels as they were before
+    // any of them.
     void copyChannels(const QList<int>& from, int to);
-    // Several channels deleted at once, the ones after each closing the gap.
+    // Channels deleted at once, the ones after each closing the gap (channel
+    // 16 becomes empty).
     void deleteChannels(const QList<int>& channels);
     // Moving channels, record and scan bit together; false, touching nothing,
     // when nothing would move. The channels move one place up (step -1) or

@@ -284,8 +284,8 @@ void TestRadioDocument::steps_data()
                d.setChannels({ 1, 2 }, [](Channel& ch) { ch = Sample(); }, StepNames::BatchEdit());
                QVERIFY(d.insertChannel(1));
                QCOMPARE(d.channel(2), Sample());
-               d.copyChannel(3, 5);
-               d.deleteChannel(1);
+               d.copyChannels({ 3 }, 5);
+               d.deleteChannels({ 1 });
                QCOMPARE(d.channel(4), Sample());
            })
         << QStringList { "Batch edit", "Insert channel", "Copy channel", "Delete channel" }
